@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Foundation/PlistValue.h"
+
+// Property-list files on the device, as NSDictionary/NSArray initWithContentsOfFile: and
+// writeToFile:atomically: treat them. Paths are device paths (resolved under the DeviceRoot).
+class PropertyListFile {
+ public:
+  // XML or binary. A missing file, a parse error or another root type: no result.
+  static std::optional<PlistValue::Dictionary> readDictionary(std::string_view path);
+  static std::optional<PlistValue::Array> readArray(std::string_view path);
+
+  // An XML property list, written atomically: false, and the old file untouched, on failure.
+  static bool write(const PlistValue& root, std::string_view path);
+
+  // The same conversions on bytes in memory.
+  static std::optional<PlistValue> parse(std::string_view bytes);
+  static std::string xmlData(const PlistValue& root);
+};

@@ -1,0 +1,33 @@
+#include "Foundation/NSFileManager.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "AtomicFile.h"
+#include "Foundation/DeviceRoot.h"
+
+NSFileManager& NSFileManager::defaultManager() {
+  static NSFileManager manager;
+  return manager;
+}
+
+bool NSFileManager::fileExistsAtPath(std::string_view path) const {
+  std::error_code error;
+  return std::filesystem::exists(DeviceRoot::resolve(path), error);
+}
+
+std::optional<std::string> NSFileManager::contentsAtPath(std::string_view path) const {
+  return atomic_file::read(DeviceRoot::resolve(path));
+}
+
+bool NSFileManager::createFileAtPath(std::string_view path, std::string_view contents) const {
+  const auto target = DeviceRoot::resolve(path);
+  std::error_code error;
+  std::filesystem::create_directories(target.parent_path(), error);
+  return atomic_file::write(target, contents);
+}
+
+bool NSFileManager::removeItemAtPath(std::string_view path) const {
+  std::error_code error;
+  return std::filesystem::remove(DeviceRoot::resolve(path), error);
+}
