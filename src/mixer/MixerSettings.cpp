@@ -1,0 +1,49 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Foundation/PropertyListFile.h"
+#include "System/sysctl.h"
+#include "mixer/OrbelleView.h"
+#include "mixer/PreferenceFiles.h"
+#include "mixer/PreferenceValues.h"
+
+namespace {
+
+// The device's model identifier ("iPhone10,4"); empty when the system will not say.
+std::string machineModel() {
+  std::size_t length = 0;
+  if (sysctlbyname("hw.machine", nullptr, &length, nullptr, 0) != 0 || length == 0) return {};
+  std::vector<char> buffer(length);
+  if (sysctlbyname("hw.machine", buffer.data(), &length, nullptr, 0) != 0) return {};
+  return std::string(buffer.data(), strnlen(buffer.data(), length));
+}
+
+}  // namespace
+
+void OrbelleView::loadSettings() {
+  namespace prefs = preference_values;
+  const auto stored = PropertyListFile::readDictionary(kPreferencesPath);
+  const PlistValue::Dictionary& values = stored ? *stored : PlistValue::Dictionary();
+
+  enableDebugLogging_ = prefs::boolean(values, "enableDebugLogging", false);
+  bindRingerAndAVVolumes_ = prefs::boolean(values, "bindRingerAndAV", false);
+  displayPercentage_ = prefs::boolean(values, "displayPercentage", true);
+  selectedSkin_ = prefs::string(values, "selectedSkin", "Default iOS");
+  thumbTintColor_ = prefs::color(values, "thumbTintColor", UIColor::whiteColor());
+  textColor_ = prefs::color(values, "textColor", UIColor::whiteColor());
+  minimumTrackTintColor_ = prefs::color(values, "minimumTrackTintColor", UIColor::redColor());
+  maximumTrackTintColor_ = prefs::color(values, "maximumTrackTintColor", UIColor::whiteColor());
+  detectDeviceClass();
+}
+
+void OrbelleView::detectDeviceClass() {
+  const std::string model = machineModel();
+  isIpad_ = false;
+  isIpod_ = false;
+  if (model.starts_with("iPad")) {
+    isIpad_ = true;
+  } else if (model.starts_with("iPod")) {
+    isIpod_ = true;
+  }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// The two files the preferences bundle writes, at their device paths.
+inline constexpr char kPreferencesPath[] =
+    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+inline constexpr char kCategoriesPath[] =
+    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+// Where an unreadable category list is kept before the initial list replaces it.
+inline constexpr char kUnreadableCategoriesPath[] =
+    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";

@@ -1,0 +1,24 @@
+#include "platform/CelestialVolumeController.h"
+
+CelestialVolumeController::CelestialVolumeController(
+    std::shared_ptr<AVSystemController> controller)
+    : controller_(std::move(controller)) {}
+
+bool CelestialVolumeController::getVolume(float& volume, const std::string& category) {
+  return controller_->getVolume(volume, category);
+}
+
+void CelestialVolumeController::setVolumeTo(float volume, const std::string& category) {
+  controller_->setVolumeTo(volume, category);
+}
+
+std::optional<std::string> CelestialVolumeController::routeForCategory(
+    const std::string& category) {
+  return controller_->routeForCategory(category);
+}
+
+std::shared_ptr<SystemVolumeController> SystemVolumeController::sharedAVSystemController() {
+  static const auto shared = std::make_shared<CelestialVolumeController>(
+      AVSystemController::sharedAVSystemController());
+  return shared;
+}

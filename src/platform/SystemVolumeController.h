@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Celestial/AVSystemController.h"
+
+// What the panel asks of the system's audio controller, and nothing more.
+class SystemVolumeController {
+ public:
+  static constexpr const char* kVolumeDidChangeNotification =
+      AVSystemController_EffectiveVolumeDidChangeNotification;
+  static constexpr const char* kCategoryKey =
+      AVSystemController_EffectiveVolumeNotificationParameter_Category;
+  static constexpr const char* kVolumeKey =
+      AVSystemController_EffectiveVolumeNotificationParameter_Volume;
+
+  virtual ~SystemVolumeController() = default;
+
+  // True with the category's volume (0.0 to 1.0) in `volume`; false when it has none.
+  virtual bool getVolume(float& volume, const std::string& category) = 0;
+  // The change notification for the category follows.
+  virtual void setVolumeTo(float volume, const std::string& category) = 0;
+  virtual std::optional<std::string> routeForCategory(const std::string& category) = 0;
+
+  // The process's one controller.
+  static std::shared_ptr<SystemVolumeController> sharedAVSystemController();
+};
