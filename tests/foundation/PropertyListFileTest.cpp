@@ -1,0 +1,137 @@
+#include "Foundation/PropertyListFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "Foundation/DeviceRoot.h"
+#include "support/PlistFixture.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+constexpr char kFile[] = "/var/mobile/Library/Preferences/test.plist";
+
+class PropertyListFileTest : public ::testing::Test {
+ protected:
+  TempDeviceRoot root;
+};
+
+TEST_F(PropertyListFileTest, ReadsXmlAndBinaryAlike) {
+  const auto node = fx::dict({{"name", plist_new_string("Ringtone")},
+                              {"count", plist_new_uint(static_cast<uint64_t>(-3))},
+                              {"on", plist_new_bool(1)},
+                              {"level", plist_new_real(0.5)}});
+  for (const std::string& bytes : {fx::xml(node), fx::binary(node)}) {
+    root.writeBytes(kFile, bytes);
+    const auto read = PropertyListFile::readDictionary(kFile);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->at("name"), PlistValue("Ringtone"));
+    EXPECT_EQ(read->at("count"), PlistValue(-3)) << "integers come back signed";
+    EXPECT_EQ(read->at("on"), PlistValue(true));
+    EXPECT_EQ(read->at("level"), PlistValue(0.5));
+  }
+}
+
+TEST_F(PropertyListFileTest, MissingCorruptAndWrongRootGiveNoResult) {
+  EXPECT_FALSE(PropertyListFile::readDictionary(kFile));
+  EXPECT_FALSE(PropertyListFile::readArray(kFile));
+
+  for (const std::string& garbage :
+       {std::string(), std::string("not a plist"), std::string("bplist00\xff\xff", 10),
+        std::string("<?xml version=\"1.0\"?><plist><dict><key>a</key>")}) {
+    root.writeBytes(kFile, garbage);
+    EXPECT_FALSE(PropertyListFile::readDictionary(kFile));
+    EXPECT_FALSE(PropertyListFile::readArray(kFile));
+  }
+
+  root.writeBytes(kFile, fx::xml(fx::array({plist_new_string("x")})));
+  EXPECT_FALSE(PropertyListFile::readDictionary(kFile));
+  EXPECT_TRUE(PropertyListFile::readArray(kFile));
+
+  std::filesystem::create_directories(DeviceRoot::resolve("/var/mobile/folder.plist"));
+  EXPECT_FALSE(PropertyListFile::readArray("/var/mobile/folder.plist"));
+}
+
+TEST_F(PropertyListFileTest, WritesXmlThatReadsBackTheSame) {
+  const PlistValue value(PlistValue::Array{
+      PlistValue::Dictionary{{"name", "Audio/Video"}, {"visible", true}},
+      -42,
+      0.125,
+      PlistValue::Data{0, 1, 255},
+      "caf\xc3\xa9 <&>",
+  });
+  ASSERT_TRUE(PropertyListFile::write(value, kFile));
+  EXPECT_TRUE(root.readBytes(kFile).starts_with("<?xml"));
+  const auto read = PropertyListFile::readArray(kFile);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(PlistValue(*read), value);
+}
+
+TEST_F(PropertyListFileTest, WriteLeavesNoTemporaryFilesBehind) {
+  ASSERT_TRUE(PropertyListFile::write(PlistValue(PlistValue::Array{1, 2}), kFile));
+  ASSERT_TRUE(PropertyListFile::write(PlistValue(PlistValue::Array{3}), kFile));
+  const auto folder = DeviceRoot::resolve(kFile).parent_path();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+// A file-size limit makes write(2) fail part way, like a full disk, even for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previousHandler_;
+};
+
+TEST_F(PropertyListFileTest, FailedWriteKeepsTheOldFileWhole) {
+  const PlistValue old(PlistValue::Array{"old"});
+  ASSERT_TRUE(PropertyListFile::write(old, kFile));
+  const std::string before = root.readBytes(kFile);
+
+  PlistValue::Array big(2000, PlistValue("a long enough string to pass the limit"));
+  {
+    FileSizeLimit limit(before.size() + 100);
+    EXPECT_FALSE(PropertyListFile::write(PlistValue(big), kFile));
+  }
+  EXPECT_EQ(root.readBytes(kFile), before);
+  const auto folder = DeviceRoot::resolve(kFile).parent_path();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+TEST_F(PropertyListFileTest, WriteIntoAPathBlockedByAFileFails) {
+  root.writeBytes("/var/mobile/Library/Preferences", "a file where a folder belongs");
+  EXPECT_FALSE(PropertyListFile::write(PlistValue(PlistValue::Array{}), kFile));
+}
+
+TEST_F(PropertyListFileTest, DeepNestingIsRefusedNotRecursedWithoutEnd) {
+  std::string deep;
+  for (int i = 0; i < 300; ++i) deep += "<array>";
+  for (int i = 0; i < 300; ++i) deep += "</array>";
+  root.writeBytes(kFile, "<?xml version=\"1.0\"?><plist version=\"1.0\">" + deep + "</plist>");
+  EXPECT_FALSE(PropertyListFile::readArray(kFile));
+}
+
+TEST(DeviceRootTest, DevicePathsNeverLeaveTheRoot) {
+  TempDeviceRoot root;
+  EXPECT_EQ(DeviceRoot::resolve("/var/mobile/a.plist"), root.path() / "var/mobile/a.plist");
+  EXPECT_EQ(DeviceRoot::resolve("/../../etc/passwd"), root.path() / "etc/passwd");
+  EXPECT_EQ(DeviceRoot::resolve("var/../../x"), root.path() / "x");
+  EXPECT_EQ(DeviceRoot::resolve("/"), root.path());
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <regex>
+
+#include "Foundation/NSLog.h"
+#include "Foundation/SystemLog.h"
+#include "support/LogCapture.h"
+
+namespace {
+
+TEST(SystemLogTest, LinesHaveFoundationsForm) {
+  SystemLog::setProcessName("SpringBoard");
+  LogCapture capture;
+  NSLog("OB: width=300.000000");
+  ASSERT_EQ(capture.messages(), std::vector<std::string>{"OB: width=300.000000"});
+  const std::regex form(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} SpringBoard\[(\d+):(\d+)\] (.*))");
+  std::smatch match;
+  ASSERT_TRUE(std::regex_match(capture.lines()[0], match, form)) << capture.lines()[0];
+  EXPECT_EQ(match[1], std::to_string(getpid()));
+  EXPECT_EQ(match[3], "OB: width=300.000000");
+}
+
+TEST(SystemLogTest, MessagesAreNeverFormats) {
+  LogCapture capture;
+  NSLog("OB: %@ %n %s %%");
+  EXPECT_EQ(capture.messages(), std::vector<std::string>{"OB: %@ %n %s %%"});
+}
+
+TEST(SystemLogTest, SinksNestAndRestore) {
+  LogCapture outer;
+  {
+    LogCapture inner;
+    NSLog("inner");
+    EXPECT_EQ(inner.messages().size(), 1u);
+  }
+  NSLog("outer");
+  EXPECT_EQ(outer.messages(), std::vector<std::string>{"outer"});
+}
+
+}  // namespace

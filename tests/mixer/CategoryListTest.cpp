@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Foundation/PropertyListFile.h"
+#include "System/DeviceModel.h"
+#include "mixer/CategoryEntry.h"
+#include "mixer/OrbelleView.h"
+#include "support/LogCapture.h"
+#include "support/PlistFixture.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+constexpr char kKept[] =
+    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";
+constexpr char kCreating[] = "OB: creating initial category config file...";
+
+struct Row {
+  std::string name;
+  std::string pretty;
+  bool visible;
+  bool operator==(const Row&) const = default;
+};
+
+std::vector<Row> rows(const PlistValue::Array& list) {
+  std::vector<Row> result;
+  for (const auto& item : list) {
+    const CategoryEntry entry(item);
+    result.push_back({entry.categoryName() ? *entry.categoryName() : "<none>",
+                      entry.prettyCategoryName() ? *entry.prettyCategoryName() : "<none>",
+                      entry.visible()});
+  }
+  return result;
+}
+
+std::vector<Row> initialList(const char* last, const char* lastPretty) {
+  return {{"Ringtone", "Ringtone", true},
+          {"Audio/Video", "Audio/Video", true},
+          {"HeadsetBT", "BT Headset", true},
+          {"HeadphonesBT", "BT Headphones", true},
+          {last, lastPretty, true}};
+}
+
+class CategoryListTest : public ::testing::Test {
+ protected:
+  void TearDown() override { DeviceModel::setIdentifier(savedModel); }
+
+  std::shared_ptr<OrbelleView> load() {
+    auto view = std::make_shared<OrbelleView>(CGRectMake(0, 0, 300, 290));
+    view->loadSettings();
+    view->loadCategories();
+    return view;
+  }
+  std::vector<Row> fileRows() const {
+    const auto list = PropertyListFile::readArray(kList);
+    return list ? rows(*list) : std::vector<Row>{};
+  }
+  void enableDebugLogging() {
+    root.writeBytes(kPrefs, fx::xml(fx::dict({{"enableDebugLogging", plist_new_bool(1)}})));
+  }
+
+  TempDeviceRoot root;
+  LogCapture log;
+  std::string savedModel = DeviceModel::identifier();
+};
+
+TEST_F(CategoryListTest, NoFileOnAPhoneCreatesTheInitialListWithPhoneCall) {
+  DeviceModel::setIdentifier("iPhone10,4");
+  const auto view = load();
+  EXPECT_EQ(rows(view->categories()), initialList("PhoneCall", "Phone Call"));
+  EXPECT_EQ(fileRows(), initialList("PhoneCall", "Phone Call"));
+  EXPECT_TRUE(root.readBytes(kList).starts_with("<?xml")) << "written as an XML plist";
+  EXPECT_EQ(log.messages(), std::vector<std::string>{kCreating}) << "logged without debug on";
+  EXPECT_FALSE(root.exists(kKept)) << "nothing to keep aside when there was no file";
+}
+
+TEST_F(CategoryListTest, NoFileOnAnIpadOrIpodEndsWithVideoConference) {
+  for (const char* model : {"iPad7,5", "iPod9,1"}) {
+    std::filesystem::remove(root.prepare(kList));
+    DeviceModel::setIdentifier(model);
+    EXPECT_EQ(rows(load()->categories()), initialList("VideoConference", "Video Conference"))
+        << model;
+    EXPECT_EQ(fileRows(), initialList("VideoConference", "Video Conference")) << model;
+  }
+}
+
+TEST_F(CategoryListTest, DebugLoggingCountsZeroBeforeCreating) {
+  enableDebugLogging();
+  load();
+  EXPECT_EQ(log.messages(), (std::vector<std::string>{"OB: got 0 categories", kCreating}));
+}
+
+TEST_F(CategoryListTest, ExistingListIsUsedAsReadAndLeftAlone) {
+  const auto node =
+      fx::array({fx::entry("PhoneCall", "Calls", true), fx::entry("Ringtone", "Ring", false),
+                 fx::entry("Audio/Video", "Media", true)});
+  for (const std::string& bytes : {fx::xml(node), fx::binary(node)}) {
+    root.writeBytes(kList, bytes);
+    enableDebugLogging();
+    log.clear();
+    const auto view = load();
+    EXPECT_EQ(rows(view->categories()), (std::vector<Row>{{"PhoneCall", "Calls", true},
+                                                          {"Ringtone", "Ring", false},
+                                                          {"Audio/Video", "Media", true}}));
+    EXPECT_EQ(root.readBytes(kList), bytes) << "the program never rewrites a readable list";
+    EXPECT_EQ(log.messages(), std::vector<std::string>{"OB: got 3 categories"});
+  }
+}
+
+TEST_F(CategoryListTest, EmptyArrayIsKeptAsIs) {
+  const std::string bytes = fx::xml(fx::array({}));
+  root.writeBytes(kList, bytes);
+  const auto view = load();
+  EXPECT_TRUE(view->categories().empty());
+  EXPECT_EQ(root.readBytes(kList), bytes);
+  EXPECT_TRUE(log.messages().empty());
+}
+
+TEST_F(CategoryListTest, EntriesAreNotValidated) {
+  root.writeBytes(
+      kList,
+      fx::xml(fx::array(
+          {fx::entry("Ringtone", "Ring", true), fx::entry("Ringtone", "Ring again", true),
+           plist_new_string("not an entry"),
+           fx::dict({{"categoryName", plist_new_uint(7)}, {"visible", plist_new_string("yes")}})
+               .release()})));
+  const auto view = load();
+  EXPECT_EQ(rows(view->categories()), (std::vector<Row>{{"Ringtone", "Ring", true},
+                                                        {"Ringtone", "Ring again", true},
+                                                        {"<none>", "<none>", false},
+                                                        {"<none>", "<none>", true}}));
+}
+
+TEST_F(CategoryListTest, DictionaryRootOrGarbageIsReplacedAndKeptAside) {
+  const std::string dictionaryRoot = fx::xml(fx::dict({{"Ringtone", plist_new_bool(1)}}));
+  const std::string garbage("<plist><array><dict>\xff\x00 half", 26);
+  for (const std::string& bytes : {dictionaryRoot, garbage}) {
+    root.writeBytes(kList, bytes);
+    log.clear();
+    const auto view = load();
+    EXPECT_EQ(rows(view->categories()), initialList("PhoneCall", "Phone Call"));
+    EXPECT_EQ(fileRows(), initialList("PhoneCall", "Phone Call"));
+    EXPECT_EQ(root.readBytes(kKept), bytes) << "the unreadable bytes are kept, exactly";
+    EXPECT_EQ(log.messages(), std::vector<std::string>{kCreating});
+  }
+}
+
+TEST_F(CategoryListTest, AListThatCannotBeReadAtAllIsNotReplaced) {
+  std::filesystem::create_directories(root.prepare(kList));
+  const auto view = load();
+  EXPECT_EQ(rows(view->categories()), initialList("PhoneCall", "Phone Call"));
+  EXPECT_TRUE(std::filesystem::is_directory(root.prepare(kList)));
+  EXPECT_FALSE(root.exists(kKept));
+}
+
+TEST_F(CategoryListTest, FailedWriteStillGivesTheListAndRetriesNextTime) {
+  root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
+  EXPECT_EQ(rows(load()->categories()), initialList("PhoneCall", "Phone Call"));
+  EXPECT_EQ(rows(load()->categories()), initialList("PhoneCall", "Phone Call"));
+  EXPECT_EQ(log.messages(), (std::vector<std::string>{kCreating, kCreating}));
+}
+
+TEST_F(CategoryListTest, ListFollowsOutsideEditsAtTheNextLoad) {
+  load();
+  root.writeBytes(kList, fx::xml(fx::array({fx::entry("Audio/Video", "Media", true),
+                                            fx::entry("Ringtone", "Ring", true)})));
+  EXPECT_EQ(rows(load()->categories()),
+            (std::vector<Row>{{"Audio/Video", "Media", true}, {"Ringtone", "Ring", true}}));
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "System/DeviceModel.h"
+#include "mixer/OrbelleView.h"
+#include "support/PlistFixture.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+
+class MixerSettingsTest : public ::testing::Test {
+ protected:
+  void TearDown() override { DeviceModel::setIdentifier(savedModel); }
+
+  std::shared_ptr<OrbelleView> load() {
+    auto view = std::make_shared<OrbelleView>(CGRectMake(0, 0, 300, 290));
+    view->loadSettings();
+    return view;
+  }
+  std::shared_ptr<OrbelleView> loadWith(const fx::Node& prefs, bool binary = false) {
+    root.writeBytes(kPrefs, binary ? fx::binary(prefs) : fx::xml(prefs));
+    return load();
+  }
+
+  TempDeviceRoot root;
+  std::string savedModel = DeviceModel::identifier();
+};
+
+void expectDefaults(const OrbelleView& view) {
+  EXPECT_FALSE(view.enableDebugLogging());
+  EXPECT_FALSE(view.bindRingerAndAVVolumes());
+  EXPECT_TRUE(view.displayPercentage());
+  EXPECT_EQ(view.selectedSkin(), "Default iOS");
+  EXPECT_EQ(view.thumbTintColor(), UIColor::whiteColor());
+  EXPECT_EQ(view.textColor(), UIColor::whiteColor());
+  EXPECT_EQ(view.minimumTrackTintColor(), UIColor::redColor());
+  EXPECT_EQ(view.maximumTrackTintColor(), UIColor::whiteColor());
+}
+
+TEST_F(MixerSettingsTest, NoFileEmptyDictionaryOrOtherRootGiveTheDefaults) {
+  expectDefaults(*load());
+  expectDefaults(*loadWith(fx::dict({})));
+  expectDefaults(*loadWith(fx::array({plist_new_bool(1)})));
+  root.writeBytes(kPrefs, "\x00\x01garbage");
+  expectDefaults(*load());
+}
+
+TEST_F(MixerSettingsTest, StoredValuesAreReadXmlOrBinary) {
+  for (const bool binary : {false, true}) {
+    const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_bool(1)},
+                                         {"bindRingerAndAV", plist_new_bool(1)},
+                                         {"displayPercentage", plist_new_bool(0)},
+                                         {"selectedSkin", plist_new_string("Metal")},
+                                         {"thumbTintColor", plist_new_uint(5)},
+                                         {"textColor", plist_new_uint(1)},
+                                         {"minimumTrackTintColor", plist_new_uint(4)},
+                                         {"maximumTrackTintColor", plist_new_uint(9)},
+                                         {"unrelatedKey", plist_new_string("ignored")}}),
+                               binary);
+    EXPECT_TRUE(view->enableDebugLogging());
+    EXPECT_TRUE(view->bindRingerAndAVVolumes());
+    EXPECT_FALSE(view->displayPercentage()) << "an explicit false is kept";
+    EXPECT_EQ(view->selectedSkin(), "Metal");
+    EXPECT_EQ(view->thumbTintColor(), UIColor::blueColor());
+    EXPECT_EQ(view->textColor(), UIColor::blackColor());
+    EXPECT_EQ(view->minimumTrackTintColor(), UIColor::greenColor());
+    EXPECT_EQ(view->maximumTrackTintColor(), UIColor::brownColor());
+  }
+}
+
+TEST_F(MixerSettingsTest, ColourTableAndItsAsymmetry) {
+  const UIColor table[] = {UIColor(1, 0, 0, 1),       UIColor(0, 0, 0, 1),
+                           UIColor(0.5, 0.5, 0.5, 1), UIColor(1, 1, 1, 1),
+                           UIColor(0, 1, 0, 1),       UIColor(0, 0, 1, 1),
+                           UIColor(1, 1, 0, 1),       UIColor(1, 0.5, 0, 1),
+                           UIColor(0.5, 0, 0.5, 1),   UIColor(0.6, 0.4, 0.2, 1)};
+  for (int index = 0; index < 10; ++index) {
+    EXPECT_EQ(loadWith(fx::dict({{"textColor", plist_new_uint(index)}}))->textColor(), table[index])
+        << index;
+  }
+  const auto outOfRange = loadWith(fx::dict({{"minimumTrackTintColor", plist_new_uint(12)},
+                                             {"textColor", plist_new_uint(uint64_t(-1))},
+                                             {"thumbTintColor", plist_new_uint(3)}}));
+  EXPECT_EQ(outOfRange->minimumTrackTintColor(), UIColor::whiteColor())
+      << "present but out of range is white, though absent is red";
+  EXPECT_EQ(outOfRange->textColor(), UIColor::whiteColor());
+  EXPECT_EQ(outOfRange->thumbTintColor(), UIColor::whiteColor());
+}
+
+TEST_F(MixerSettingsTest, StringAndNumberFormsConvertAsFoundationDoes) {
+  const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_string("YES")},
+                                       {"bindRingerAndAV", plist_new_uint(2)},
+                                       {"displayPercentage", plist_new_string("0")},
+                                       {"textColor", plist_new_string(" 5 ")},
+                                       {"thumbTintColor", plist_new_real(1.9)},
+                                       {"maximumTrackTintColor", plist_new_bool(1)},
+                                       {"minimumTrackTintColor", plist_new_string("blue")}}));
+  EXPECT_TRUE(view->enableDebugLogging());
+  EXPECT_TRUE(view->bindRingerAndAVVolumes());
+  EXPECT_FALSE(view->displayPercentage());
+  EXPECT_EQ(view->textColor(), UIColor::blueColor()) << "a numeric string gives its number";
+  EXPECT_EQ(view->thumbTintColor(), UIColor::blackColor()) << "1.9 truncates to 1";
+  EXPECT_EQ(view->maximumTrackTintColor(), UIColor::blackColor()) << "YES counts as 1";
+  EXPECT_EQ(view->minimumTrackTintColor(), UIColor::redColor()) << "no number in it: index 0";
+}
+
+TEST_F(MixerSettingsTest, ValuesOfTheWrongTypeFallBackToTheKeysDefault) {
+  const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_array()},
+                                       {"displayPercentage", plist_new_dict()},
+                                       {"selectedSkin", plist_new_uint(3)},
+                                       {"textColor", plist_new_data("\x01", 1)},
+                                       {"minimumTrackTintColor", plist_new_array()}}));
+  expectDefaults(*view);
+}
+
+TEST_F(MixerSettingsTest, SkinNameIsKeptExactlyAsStored) {
+  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("Cream Round")}}))->selectedSkin(),
+            "Cream Round");
+  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("%@ %n skin")}}))->selectedSkin(),
+            "%@ %n skin");
+  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("")}}))->selectedSkin(), "");
+}
+
+TEST_F(MixerSettingsTest, DeviceClassFromTheModelPrefix) {
+  struct Case {
+    const char* model;
+    bool ipad;
+    bool ipod;
+  };
+  for (const Case c : {Case{"iPad7,5", true, false}, Case{"iPod9,1", false, true},
+                       Case{"iPhone10,4", false, false}, Case{"ipad7,5", false, false},
+                       Case{"iPa", false, false}, Case{"", false, false}}) {
+    DeviceModel::setIdentifier(c.model);
+    const auto view = load();
+    EXPECT_EQ(view->isIpad(), c.ipad) << c.model;
+    EXPECT_EQ(view->isIpod(), c.ipod) << c.model;
+  }
+}
+
+TEST_F(MixerSettingsTest, ReloadingReplacesEveryValue) {
+  const auto view = loadWith(fx::dict(
+      {{"selectedSkin", plist_new_string("Metal")}, {"displayPercentage", plist_new_bool(0)}}));
+  DeviceModel::setIdentifier("iPad7,5");
+  view->loadSettings();
+  ASSERT_TRUE(view->isIpad());
+  std::filesystem::remove(root.prepare(kPrefs));
+  DeviceModel::setIdentifier("iPhone10,4");
+  view->loadSettings();
+  expectDefaults(*view);
+  EXPECT_FALSE(view->isIpad());
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <plist/plist.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+// Property lists built with libplist itself, as a preferences bundle or a user would write
+// them: the system under test never writes its own fixtures.
+namespace plist_fixture {
+
+struct Free {
+  void operator()(void* node) const { plist_free(static_cast<plist_t>(node)); }
+};
+using Node = std::unique_ptr<void, Free>;
+
+Node string(const char* text);
+Node boolean(bool flag);
+Node integer(long long number);  // stored as libplist stores integers: 64 raw bits
+Node real(double number);
+Node array(std::initializer_list<plist_t> items);  // takes ownership of the items
+Node dict(std::initializer_list<std::pair<const char*, plist_t>> entries);  // likewise
+// A category list entry with the three keys.
+plist_t entry(const char* name, const char* pretty, bool visible);
+
+std::string xml(const Node& root);
+std::string binary(const Node& root);
+
+}  // namespace plist_fixture
