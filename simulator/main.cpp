@@ -29,8 +29,8 @@ void usage() {
 std::string describe(const std::optional<UIColor>& color) {
   if (!color) return "nil";
   char text[64];
-  std::snprintf(text, sizeof text, "(%g, %g, %g, %g)", color->red(), color->green(),
-                color->blue(), color->alpha());
+  std::snprintf(text, sizeof text, "(%g, %g, %g, %g)", color->red(), color->green(), color->blue(),
+                color->alpha());
   return text;
 }
 
@@ -45,8 +45,7 @@ std::filesystem::path freshRoot() {
 void printSettings(const OrbelleView& view) {
   std::cout << "Settings read from the preferences file:\n"
             << "  enableDebugLogging     " << (view.enableDebugLogging() ? "YES" : "NO") << "\n"
-            << "  bindRingerAndAVVolumes " << (view.bindRingerAndAVVolumes() ? "YES" : "NO")
-            << "\n"
+            << "  bindRingerAndAVVolumes " << (view.bindRingerAndAVVolumes() ? "YES" : "NO") << "\n"
             << "  displayPercentage      " << (view.displayPercentage() ? "YES" : "NO") << "\n"
             << "  selectedSkin           \"" << view.selectedSkin() << "\"\n"
             << "  thumbTintColor         " << describe(view.thumbTintColor()) << "\n"

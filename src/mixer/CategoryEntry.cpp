@@ -5,7 +5,9 @@ const std::string* CategoryEntry::stringForKey(const char* key) const {
   return value ? value->asString() : nullptr;
 }
 
-const std::string* CategoryEntry::categoryName() const { return stringForKey(kCategoryNameKey); }
+const std::string* CategoryEntry::categoryName() const {
+  return stringForKey(kCategoryNameKey);
+}
 
 const std::string* CategoryEntry::prettyCategoryName() const {
   return stringForKey(kPrettyCategoryNameKey);

@@ -1,8 +1,8 @@
 #include "platform/CelestialVolumeController.h"
 
-CelestialVolumeController::CelestialVolumeController(
-    std::shared_ptr<AVSystemController> controller)
-    : controller_(std::move(controller)) {}
+CelestialVolumeController::CelestialVolumeController(std::shared_ptr<AVSystemController> controller)
+    : controller_(std::move(controller)) {
+}
 
 bool CelestialVolumeController::getVolume(float& volume, const std::string& category) {
   return controller_->getVolume(volume, category);
@@ -18,7 +18,7 @@ std::optional<std::string> CelestialVolumeController::routeForCategory(
 }
 
 std::shared_ptr<SystemVolumeController> SystemVolumeController::sharedAVSystemController() {
-  static const auto shared = std::make_shared<CelestialVolumeController>(
-      AVSystemController::sharedAVSystemController());
+  static const auto shared =
+      std::make_shared<CelestialVolumeController>(AVSystemController::sharedAVSystemController());
   return shared;
 }

@@ -15,18 +15,17 @@ struct InitialCategory {
 
 // What a device has after boot: ringer and media on the loudspeaker, calls on the receiver.
 constexpr InitialCategory kInitialCategories[] = {
-    {"Ringtone", 0.5f, "Speaker"},
-    {"Audio/Video", 0.5f, "Speaker"},
-    {"HeadsetBT", 0.5f, "BluetoothHFP"},
-    {"HeadphonesBT", 0.5f, "BluetoothA2DPOutput"},
-    {"PhoneCall", 0.75f, "Receiver"},
-    {"VideoConference", 0.75f, "Speaker"},
+    {"Ringtone", 0.5f, "Speaker"},       {"Audio/Video", 0.5f, "Speaker"},
+    {"HeadsetBT", 0.5f, "BluetoothHFP"}, {"HeadphonesBT", 0.5f, "BluetoothA2DPOutput"},
+    {"PhoneCall", 0.75f, "Receiver"},    {"VideoConference", 0.75f, "Speaker"},
     {"Alarm", 0.5f, "Speaker"},
 };
 
 }  // namespace
 
-AVSystemController::AVSystemController() { reset(); }
+AVSystemController::AVSystemController() {
+  reset();
+}
 
 std::shared_ptr<AVSystemController> AVSystemController::sharedAVSystemController() {
   static const auto shared = std::make_shared<AVSystemController>();

@@ -50,7 +50,8 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 bool write(const std::filesystem::path& target, std::string_view bytes) {
-  const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+  const auto folder =
+      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

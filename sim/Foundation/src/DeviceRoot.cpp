@@ -21,9 +21,13 @@ std::filesystem::path& currentRoot() {
 
 }  // namespace
 
-const std::filesystem::path& DeviceRoot::path() { return currentRoot(); }
+const std::filesystem::path& DeviceRoot::path() {
+  return currentRoot();
+}
 
-void DeviceRoot::setPath(std::filesystem::path root) { currentRoot() = std::move(root); }
+void DeviceRoot::setPath(std::filesystem::path root) {
+  currentRoot() = std::move(root);
+}
 
 std::filesystem::path DeviceRoot::resolve(std::string_view devicePath) {
   // Normalising against "/" drops every ".." that would climb above the device's root.

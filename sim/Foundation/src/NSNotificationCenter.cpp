@@ -52,7 +52,7 @@ void NSNotificationCenter::postNotificationName(std::string name, const void* ob
 }
 
 std::size_t NSNotificationCenter::observationCount(const void* observer) const {
-  return static_cast<std::size_t>(std::count_if(
-      registrations_.begin(), registrations_.end(),
-      [observer](const auto& r) { return r->identity == observer && r->live(); }));
+  return static_cast<std::size_t>(
+      std::count_if(registrations_.begin(), registrations_.end(),
+                    [observer](const auto& r) { return r->identity == observer && r->live(); }));
 }

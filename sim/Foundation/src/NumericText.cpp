@@ -14,7 +14,9 @@ std::string_view skipSpaces(std::string_view text) {
   return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::size_t countDigits(std::string_view text, std::size_t from) {
   std::size_t end = from;

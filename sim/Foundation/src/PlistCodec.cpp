@@ -136,8 +136,8 @@ Node dateNode(PlistValue::Date date) {
                              ? 0.0
                              : std::clamp(date.secondsSinceReferenceDate, kMin, kMax);
   const double whole = std::trunc(seconds);
-  return Node(plist_new_date(static_cast<int32_t>(whole),
-                             static_cast<int32_t>((seconds - whole) * 1e6)));
+  return Node(
+      plist_new_date(static_cast<int32_t>(whole), static_cast<int32_t>((seconds - whole) * 1e6)));
 }
 
 Node toNode(const PlistValue& value) {

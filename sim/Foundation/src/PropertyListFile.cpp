@@ -34,4 +34,6 @@ std::optional<PlistValue> PropertyListFile::parse(std::string_view bytes) {
   return plist_codec::parse(bytes);
 }
 
-std::string PropertyListFile::xmlData(const PlistValue& root) { return plist_codec::toXml(root); }
+std::string PropertyListFile::xmlData(const PlistValue& root) {
+  return plist_codec::toXml(root);
+}

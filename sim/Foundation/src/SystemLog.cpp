@@ -52,6 +52,10 @@ SystemLog::Sink SystemLog::setSink(Sink sink) {
   return sink;
 }
 
-void SystemLog::setProcessName(std::string name) { state().processName = std::move(name); }
+void SystemLog::setProcessName(std::string name) {
+  state().processName = std::move(name);
+}
 
-void NSLog(std::string_view message) { SystemLog::write(message); }
+void NSLog(std::string_view message) {
+  SystemLog::write(message);
+}

@@ -24,9 +24,13 @@ int fail(int error) {
 
 }  // namespace
 
-std::string DeviceModel::identifier() { return model(); }
+std::string DeviceModel::identifier() {
+  return model();
+}
 
-void DeviceModel::setIdentifier(std::string identifier) { model() = std::move(identifier); }
+void DeviceModel::setIdentifier(std::string identifier) {
+  model() = std::move(identifier);
+}
 
 int sysctlbyname(const char* name, void* oldp, std::size_t* oldlenp, const void* newp,
                  std::size_t /*newlen*/) {

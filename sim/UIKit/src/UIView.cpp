@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-UIView::UIView(CGRect frame) : frame_(frame) {}
+UIView::UIView(CGRect frame) : frame_(frame) {
+}
 
 UIView::~UIView() = default;
 

@@ -27,9 +27,10 @@ class NSNotificationCenter {
   void addObserver(const std::shared_ptr<T>& observer, void (T::*selector)(const NSNotification&),
                    std::string name, const void* object) {
     T* target = observer.get();
-    addObserver(std::weak_ptr<const void>(observer),
-                [target, selector](const NSNotification& note) { (target->*selector)(note); },
-                std::move(name), object);
+    addObserver(
+        std::weak_ptr<const void>(observer),
+        [target, selector](const NSNotification& note) { (target->*selector)(note); },
+        std::move(name), object);
   }
 
   // Removes every registration of `observer`, for every name and sender.

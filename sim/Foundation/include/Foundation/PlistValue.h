@@ -26,8 +26,8 @@ class PlistValue {
   PlistValue(const char* text) : storage_(std::string(text)) {}
   PlistValue(bool flag) : storage_(flag) {}
   template <std::integral T>
-    requires(!std::same_as<T, bool>)
-  PlistValue(T number) : storage_(static_cast<std::int64_t>(number)) {}
+  requires(!std::same_as<T, bool>) PlistValue(T number)
+      : storage_(static_cast<std::int64_t>(number)) {}
   PlistValue(double number) : storage_(number) {}
   PlistValue(Data bytes) : storage_(std::move(bytes)) {}
   PlistValue(Date date) : storage_(date) {}
