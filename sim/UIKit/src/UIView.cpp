@@ -1,11 +1,19 @@
 #include "UIKit/UIView.h"
 
 #include <algorithm>
+#include <ranges>
 
 UIView::UIView(CGRect frame) : frame_(frame) {
 }
 
 UIView::~UIView() = default;
+
+void UIView::setFrame(CGRect frame) {
+  const CGSize oldSize = frame_.size;
+  frame_ = frame;
+  if (oldSize == frame.size) return;
+  for (const auto& subview : subviews_) subview->resizeWithOldSuperviewSize(oldSize);
+}
 
 void UIView::addSubview(const std::shared_ptr<UIView>& view) {
   if (!view || view->isAncestorOf(*this)) return;  // a view cannot contain its own ancestor
@@ -38,4 +46,80 @@ std::shared_ptr<UIView> UIView::viewWithTag(NSInteger tag) {
     if (auto found = subview->viewWithTag(tag)) return found;
   }
   return nullptr;
+}
+
+bool UIView::pointInside(CGPoint point) const {
+  return CGRectContainsPoint(bounds(), point);
+}
+
+std::shared_ptr<UIView> UIView::hitTest(CGPoint point) {
+  if (hidden_ || alpha_ <= 0.01 || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
+  for (const auto& subview : subviews_ | std::views::reverse) {
+    const CGPoint inSubview{point.x - subview->frame_.origin.x, point.y - subview->frame_.origin.y};
+    if (auto hit = subview->hitTest(inSubview)) return hit;
+  }
+  return weak_from_this().lock();
+}
+
+CGPoint UIView::originInRoot() const {
+  CGPoint origin{0, 0};
+  std::shared_ptr<const UIView> parent;
+  for (const UIView* node = this; node != nullptr; node = parent.get()) {
+    parent = node->superview_.lock();
+    if (!parent) break;  // the root's own frame places the tree, it is not inside it
+    origin.x += node->frame_.origin.x;
+    origin.y += node->frame_.origin.y;
+  }
+  return origin;
+}
+
+CGPoint UIView::convertPointToView(CGPoint point, const UIView* view) const {
+  const CGPoint from = originInRoot();
+  const CGPoint to = view ? view->originInRoot() : CGPoint{0, 0};
+  return CGPoint{point.x + from.x - to.x, point.y + from.y - to.y};
+}
+
+void UIView::touchesBegan(CGPoint) {
+}
+void UIView::touchesMoved(CGPoint) {
+}
+void UIView::touchesEnded(CGPoint) {
+}
+
+namespace {
+
+// Springs and struts along one axis: the superview grew by `delta`; the flexible parts among
+// (leading margin, size, trailing margin) share it in proportion to their current lengths, or
+// evenly when those are all zero. Answers the new (position, size).
+std::pair<CGFloat, CGFloat> resizeAxis(CGFloat position, CGFloat size, CGFloat oldSpan,
+                                       CGFloat delta, bool flexLead, bool flexSize,
+                                       bool flexTrail) {
+  const CGFloat lead = position;
+  const CGFloat trail = oldSpan - position - size;
+  const int flexibleCount = int(flexLead) + int(flexSize) + int(flexTrail);
+  if (flexibleCount == 0) return {position, size};
+  const CGFloat total = (flexLead ? lead : 0) + (flexSize ? size : 0) + (flexTrail ? trail : 0);
+  const auto share = [&](bool flexible, CGFloat length) {
+    if (!flexible) return CGFloat(0);
+    return total > 0 ? delta * length / total : delta / flexibleCount;
+  };
+  return {position + share(flexLead, lead), size + share(flexSize, size)};
+}
+
+}  // namespace
+
+void UIView::resizeWithOldSuperviewSize(CGSize oldSize) {
+  const auto parent = superview_.lock();
+  if (!parent || autoresizingMask_ == UIViewAutoresizingNone) return;
+  const CGSize newSize = parent->frame_.size;
+  const unsigned m = autoresizingMask_;
+  const auto [x, width] =
+      resizeAxis(frame_.origin.x, frame_.size.width, oldSize.width, newSize.width - oldSize.width,
+                 m & UIViewAutoresizingFlexibleLeftMargin, m & UIViewAutoresizingFlexibleWidth,
+                 m & UIViewAutoresizingFlexibleRightMargin);
+  const auto [y, height] =
+      resizeAxis(frame_.origin.y, frame_.size.height, oldSize.height,
+                 newSize.height - oldSize.height, m & UIViewAutoresizingFlexibleTopMargin,
+                 m & UIViewAutoresizingFlexibleHeight, m & UIViewAutoresizingFlexibleBottomMargin);
+  setFrame(CGRectMake(x, y, width, height));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CoreGraphics/CGColor.h"
 #include "CoreGraphics/CGGeometry.h"
 
 // A colour as red, green, blue and alpha components from 0 to 1, with UIKit's named colours.
@@ -31,6 +32,8 @@ class UIColor {
   constexpr UIColor colorWithAlphaComponent(CGFloat alpha) const {
     return UIColor(red_, green_, blue_, alpha);
   }
+
+  constexpr CGColor cgColor() const { return CGColor{red_, green_, blue_, alpha_}; }
 
   bool operator==(const UIColor&) const = default;
 

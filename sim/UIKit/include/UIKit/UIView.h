@@ -6,7 +6,9 @@
 
 #include "CoreGraphics/CGGeometry.h"
 #include "Foundation/NSObjCRuntime.h"
+#include "QuartzCore/CALayer.h"
 #include "UIKit/UIColor.h"
+#include "UIKit/UIGeometry.h"
 
 // A rectangle of the view tree. Views are reference-counted: create them with
 // std::make_shared; a superview owns its subviews, a subview knows its superview weakly.
@@ -17,18 +19,34 @@ class UIView : public std::enable_shared_from_this<UIView> {
   UIView& operator=(const UIView&) = delete;
   virtual ~UIView();
 
+  // The class name a view dump shows.
+  virtual const char* className() const { return "UIView"; }
+
   CGRect frame() const { return frame_; }
-  void setFrame(CGRect frame) { frame_ = frame; }
+  // A change of size resizes the subviews by their autoresizing masks.
+  void setFrame(CGRect frame);
   CGRect bounds() const { return CGRect{{0, 0}, frame_.size}; }
 
   NSInteger tag() const { return tag_; }
   void setTag(NSInteger tag) { tag_ = tag; }
 
-  std::optional<UIColor> backgroundColor() const { return backgroundColor_; }
+  const std::optional<UIColor>& backgroundColor() const { return backgroundColor_; }
   void setBackgroundColor(std::optional<UIColor> color) { backgroundColor_ = color; }
 
   CGFloat alpha() const { return alpha_; }
   void setAlpha(CGFloat alpha) { alpha_ = alpha; }
+
+  bool isHidden() const { return hidden_; }
+  void setHidden(bool hidden) { hidden_ = hidden; }
+
+  bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
+  void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
+
+  unsigned autoresizingMask() const { return autoresizingMask_; }
+  void setAutoresizingMask(unsigned mask) { autoresizingMask_ = mask; }
+
+  CALayer& layer() { return layer_; }
+  const CALayer& layer() const { return layer_; }
 
   std::shared_ptr<UIView> superview() const { return superview_.lock(); }
   const std::vector<std::shared_ptr<UIView>>& subviews() const { return subviews_; }
@@ -43,11 +61,32 @@ class UIView : public std::enable_shared_from_this<UIView> {
   // True for the view itself and for every view above it in the tree.
   bool isAncestorOf(const UIView& view) const;
 
+  // The deepest view that takes touches at `point` (in this view's coordinates): subviews
+  // front to back before the view itself; hidden, transparent (alpha <= 0.01) and
+  // non-interactive views and their trees take none.
+  std::shared_ptr<UIView> hitTest(CGPoint point);
+  bool pointInside(CGPoint point) const;
+
+  // `point` in this view's coordinates, in those of `view` (null: the root of the tree).
+  CGPoint convertPointToView(CGPoint point, const UIView* view) const;
+
+  // Touches delivered to the view that hitTest chose, in its coordinates.
+  virtual void touchesBegan(CGPoint point);
+  virtual void touchesMoved(CGPoint point);
+  virtual void touchesEnded(CGPoint point);
+
  private:
+  CGPoint originInRoot() const;
+  void resizeWithOldSuperviewSize(CGSize oldSize);
+
   CGRect frame_;
   NSInteger tag_ = 0;
   std::optional<UIColor> backgroundColor_;
   CGFloat alpha_ = 1.0;
+  bool hidden_ = false;
+  bool userInteractionEnabled_ = true;
+  unsigned autoresizingMask_ = UIViewAutoresizingNone;
+  CALayer layer_;
   std::weak_ptr<UIView> superview_;
   std::vector<std::shared_ptr<UIView>> subviews_;
 };

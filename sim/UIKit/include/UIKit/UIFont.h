@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "CoreGraphics/CGGeometry.h"
+
+// A font by family name and point size.
+class UIFont {
+ public:
+  UIFont(std::string familyName, CGFloat pointSize)
+      : familyName_(std::move(familyName)), pointSize_(pointSize) {}
+
+  static UIFont systemFontOfSize(CGFloat size) { return UIFont(".SFUIText", size); }
+
+  const std::string& familyName() const { return familyName_; }
+  CGFloat pointSize() const { return pointSize_; }
+  bool operator==(const UIFont&) const = default;
+
+ private:
+  std::string familyName_;
+  CGFloat pointSize_;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CoreGraphics/CGGeometry.h"
+
+struct UIEdgeInsets {
+  CGFloat top = 0;
+  CGFloat left = 0;
+  CGFloat bottom = 0;
+  CGFloat right = 0;
+  bool operator==(const UIEdgeInsets&) const = default;
+};
+
+inline UIEdgeInsets UIEdgeInsetsMake(CGFloat top, CGFloat left, CGFloat bottom, CGFloat right) {
+  return UIEdgeInsets{top, left, bottom, right};
+}
+
+// Autoresizing mask bits, as UIKit numbers them.
+enum UIViewAutoresizing : unsigned {
+  UIViewAutoresizingNone = 0,
+  UIViewAutoresizingFlexibleLeftMargin = 1 << 0,
+  UIViewAutoresizingFlexibleWidth = 1 << 1,
+  UIViewAutoresizingFlexibleRightMargin = 1 << 2,
+  UIViewAutoresizingFlexibleTopMargin = 1 << 3,
+  UIViewAutoresizingFlexibleHeight = 1 << 4,
+  UIViewAutoresizingFlexibleBottomMargin = 1 << 5,
+};
+
+// Control states and events, as UIKit numbers them.
+enum UIControlState : unsigned {
+  UIControlStateNormal = 0,
+  UIControlStateHighlighted = 1 << 0,
+};
+
+enum UIControlEvents : unsigned {
+  UIControlEventTouchDown = 1 << 0,
+  UIControlEventTouchUpInside = 1 << 6,
+  UIControlEventValueChanged = 1 << 12,
+};

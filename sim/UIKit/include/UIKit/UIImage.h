@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "UIKit/UIGeometry.h"
+
+// An image file. Loading opens the file and checks that it is a PNG with a size; its pixels
+// are decoded only when something draws it. Images are shared and never change: a resizable
+// image is a new image of the same file.
+class UIImage {
+ public:
+  // `path` is a device path. A missing or unreadable file, or one that is not a PNG: null.
+  static std::shared_ptr<const UIImage> imageWithContentsOfFile(std::string_view path);
+
+  // The same image, stretched between the caps when drawn larger than it is.
+  std::shared_ptr<const UIImage> resizableImageWithCapInsets(UIEdgeInsets insets) const;
+
+  const std::string& path() const { return path_; }  // the device path it was loaded from
+  const std::filesystem::path& filePath() const { return filePath_; }  // where it is on the host
+  std::string fileName() const;
+  CGSize size() const;                      // in points: pixels divided by the scale
+  CGFloat scale() const { return scale_; }  // 2 for an "@2x" file, else 1
+  const std::optional<UIEdgeInsets>& capInsets() const { return capInsets_; }
+
+  UIImage(std::string path, std::filesystem::path filePath, CGSize pixels, CGFloat scale);
+
+ private:
+  std::string path_;
+  std::filesystem::path filePath_;
+  CGSize pixels_;
+  CGFloat scale_;
+  std::optional<UIEdgeInsets> capInsets_;
+};

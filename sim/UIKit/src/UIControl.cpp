@@ -1,0 +1,35 @@
+#include "UIKit/UIControl.h"
+
+#include <algorithm>
+
+void UIControl::addAction(std::weak_ptr<const void> target, std::function<void(UIControl&)> invoke,
+                          unsigned events) {
+  actions_.push_back(Action{std::move(target), std::move(invoke), events});
+}
+
+void UIControl::sendActionsForControlEvents(unsigned events) {
+  // The control stays alive while its actions run, whatever they do to the tree.
+  const auto self = weak_from_this().lock();
+  const auto actions = actions_;
+  for (const auto& action : actions) {
+    if ((action.events & events) == 0) continue;
+    const auto target = action.target.lock();
+    if (target) action.invoke(*this);
+  }
+}
+
+std::size_t UIControl::actionCount(unsigned events) const {
+  return static_cast<std::size_t>(std::count_if(actions_.begin(), actions_.end(), [&](auto& a) {
+    return (a.events & events) != 0 && !a.target.expired();
+  }));
+}
+
+void UIControl::touchesBegan(CGPoint) {
+  setHighlighted(true);
+  sendActionsForControlEvents(UIControlEventTouchDown);
+}
+
+void UIControl::touchesEnded(CGPoint point) {
+  setHighlighted(false);
+  if (pointInside(point)) sendActionsForControlEvents(UIControlEventTouchUpInside);
+}

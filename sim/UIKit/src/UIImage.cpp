@@ -1,0 +1,57 @@
+#include "UIKit/UIImage.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+
+#include "Foundation/DeviceRoot.h"
+
+namespace {
+
+std::uint32_t bigEndian32(const unsigned char* bytes) {
+  return (std::uint32_t(bytes[0]) << 24) | (std::uint32_t(bytes[1]) << 16) |
+         (std::uint32_t(bytes[2]) << 8) | std::uint32_t(bytes[3]);
+}
+
+// The pixel size from a PNG's signature and header chunk; no result for anything else.
+std::optional<CGSize> pngPixelSize(const std::filesystem::path& file) {
+  static constexpr unsigned char kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+  std::array<unsigned char, 24> head{};
+  std::ifstream in(file, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(head.data()), head.size())) return std::nullopt;
+  if (!std::equal(std::begin(kSignature), std::end(kSignature), head.begin())) return std::nullopt;
+  if (std::string_view(reinterpret_cast<const char*>(&head[12]), 4) != "IHDR") return std::nullopt;
+  const auto width = bigEndian32(&head[16]);
+  const auto height = bigEndian32(&head[20]);
+  if (width == 0 || height == 0) return std::nullopt;
+  return CGSize{CGFloat(width), CGFloat(height)};
+}
+
+}  // namespace
+
+UIImage::UIImage(std::string path, std::filesystem::path filePath, CGSize pixels, CGFloat scale)
+    : path_(std::move(path)), filePath_(std::move(filePath)), pixels_(pixels), scale_(scale) {
+}
+
+std::shared_ptr<const UIImage> UIImage::imageWithContentsOfFile(std::string_view path) {
+  auto file = DeviceRoot::resolve(path);
+  const auto pixels = pngPixelSize(file);
+  if (!pixels) return nullptr;
+  const CGFloat scale = file.stem().string().ends_with("@2x") ? 2 : 1;
+  return std::make_shared<UIImage>(std::string(path), std::move(file), *pixels, scale);
+}
+
+std::shared_ptr<const UIImage> UIImage::resizableImageWithCapInsets(UIEdgeInsets insets) const {
+  auto copy = std::make_shared<UIImage>(*this);
+  copy->capInsets_ = insets;
+  return copy;
+}
+
+std::string UIImage::fileName() const {
+  return filePath_.filename().string();
+}
+
+CGSize UIImage::size() const {
+  return CGSize{pixels_.width / scale_, pixels_.height / scale_};
+}

@@ -1,0 +1,5 @@
+#include "UIKit/UILabel.h"
+
+UILabel::UILabel(CGRect frame) : UIView(frame) {
+  setUserInteractionEnabled(false);
+}
