@@ -1,0 +1,151 @@
+// Draws the seventeen slider-skin images into a folder: skin-artwork OUTPUT_DIR
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+struct Rgb {
+  double r, g, b;
+};
+
+constexpr Rgb kCream{214 / 255.0, 192 / 255.0, 159 / 255.0};
+constexpr Rgb kCreamDark{120 / 255.0, 96 / 255.0, 66 / 255.0};
+constexpr Rgb kMetal{184 / 255.0, 184 / 255.0, 184 / 255.0};
+constexpr Rgb kMetalDark{70 / 255.0, 72 / 255.0, 76 / 255.0};
+constexpr Rgb kWhite{1, 1, 1};
+
+using Painter = std::function<void(cairo_t*, double w, double h)>;
+
+bool draw(const std::filesystem::path& file, int width, int height, const Painter& paint) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  cairo_t* cr = cairo_create(surface);
+  paint(cr, width, height);
+  cairo_destroy(cr);
+  const bool written = cairo_surface_write_to_png(surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(surface);
+  return written;
+}
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - radius, y + radius, radius, -M_PI / 2, 0);
+  cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, M_PI / 2);
+  cairo_arc(cr, x + radius, y + h - radius, radius, M_PI / 2, M_PI);
+  cairo_arc(cr, x + radius, y + radius, radius, M_PI, 3 * M_PI / 2);
+  cairo_close_path(cr);
+}
+
+Painter roundThumb(Rgb face, Rgb rim, double glow) {
+  return [=](cairo_t* cr, double w, double h) {
+    const double radius = std::min(w, h) / 2 - 2;
+    cairo_pattern_t* shade =
+        cairo_pattern_create_radial(w * 0.4, h * 0.35, 1, w / 2, h / 2, radius);
+    cairo_pattern_add_color_stop_rgb(shade, 0, std::min(1.0, face.r + glow),
+                                     std::min(1.0, face.g + glow), std::min(1.0, face.b + glow));
+    cairo_pattern_add_color_stop_rgb(shade, 1, face.r * 0.85, face.g * 0.85, face.b * 0.85);
+    cairo_arc(cr, w / 2, h / 2, radius, 0, 2 * M_PI);
+    cairo_set_source(cr, shade);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(shade);
+    cairo_set_source_rgba(cr, rim.r, rim.g, rim.b, 0.8);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+  };
+}
+
+Painter rectThumb(Rgb face, Rgb rim, double glow) {
+  return [=](cairo_t* cr, double w, double h) {
+    roundedRect(cr, 2, 2, w - 4, h - 4, 3);
+    cairo_set_source_rgb(cr, std::min(1.0, face.r + glow), std::min(1.0, face.g + glow),
+                         std::min(1.0, face.b + glow));
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, rim.r, rim.g, rim.b);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    for (double y : {h / 2 - 4, h / 2, h / 2 + 4}) {  // grip lines
+      cairo_move_to(cr, w * 0.3, y);
+      cairo_line_to(cr, w * 0.7, y);
+    }
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  };
+}
+
+Painter speaker(Rgb colour, int waves) {
+  return [=](cairo_t* cr, double w, double h) {
+    cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
+    cairo_move_to(cr, w * 0.1, h * 0.38);
+    cairo_line_to(cr, w * 0.3, h * 0.38);
+    cairo_line_to(cr, w * 0.5, h * 0.15);
+    cairo_line_to(cr, w * 0.5, h * 0.85);
+    cairo_line_to(cr, w * 0.3, h * 0.62);
+    cairo_line_to(cr, w * 0.1, h * 0.62);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.4);
+    for (int i = 1; i <= waves; ++i) {
+      cairo_arc(cr, w * 0.5, h / 2, w * 0.13 * i, -M_PI / 4, M_PI / 4);
+      cairo_stroke(cr);
+    }
+  };
+}
+
+Painter track(Rgb fill, Rgb edge) {
+  return [=](cairo_t* cr, double w, double h) {
+    roundedRect(cr, 0.5, 0.5, w - 1, h - 1, (h - 1) / 2);
+    cairo_set_source_rgb(cr, fill.r, fill.g, fill.b);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, edge.r, edge.g, edge.b);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  };
+}
+
+struct Artwork {
+  const char* file;
+  int width, height;  // pixels; "@2x" files hold two pixels per point
+  Painter paint;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: skin-artwork OUTPUT_DIR\n");
+    return 2;
+  }
+  const std::filesystem::path out = argv[1];
+  std::filesystem::create_directories(out);
+  const Rgb lightCream{0.93, 0.87, 0.76};
+  const Artwork artwork[] = {
+      {"thumb_default.png", 28, 28, roundThumb(kWhite, {0.6, 0.6, 0.6}, 0)},
+      {"speaker_quiet.png", 18, 18, speaker({0.85, 0.85, 0.85}, 1)},
+      {"speaker_loud.png", 18, 18, speaker({0.85, 0.85, 0.85}, 3)},
+      {"thumb_cream.png", 28, 28, roundThumb(kCream, kCreamDark, 0)},
+      {"thumb_cream_active.png", 28, 28, roundThumb(kCream, kCreamDark, 0.15)},
+      {"thumb_cream_rect.png", 16, 28, rectThumb(kCream, kCreamDark, 0)},
+      {"thumb_cream_rect_active.png", 16, 28, rectThumb(kCream, kCreamDark, 0.12)},
+      {"speaker_quiet_cream.png", 18, 18, speaker(kCream, 1)},
+      {"speaker_loud_cream.png", 18, 18, speaker(kCream, 3)},
+      {"left_track_cream2@2x.png", 40, 12, track(kCream, kCreamDark)},
+      {"right_track_cream@2x.png", 40, 12, track(kCreamDark, kCreamDark)},
+      {"right_track_cream_highlighted.png", 20, 6, track(lightCream, kCreamDark)},
+      {"thumb_metal.png", 28, 28, roundThumb(kMetal, kMetalDark, 0.1)},
+      {"thumb_metal_active.png", 28, 28, roundThumb(kMetal, kMetalDark, 0.3)},
+      {"left_track_metal@2x.png", 40, 12, track(kMetal, kMetalDark)},
+      {"right_track_metal@2x.png", 40, 12, track(kMetalDark, {0.2, 0.2, 0.2})},
+      {"right_track_metal_highlighted.png", 20, 6, track({0.45, 0.47, 0.5}, {0.2, 0.2, 0.2})},
+  };
+  for (const auto& art : artwork) {
+    if (!draw(out / art.file, art.width, art.height, art.paint)) {
+      std::fprintf(stderr, "skin-artwork: cannot write %s\n", (out / art.file).c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
