@@ -1,23 +1,47 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "Foundation/NSNotification.h"
+#include "Foundation/NSObjCRuntime.h"
 #include "Foundation/PlistValue.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIView.h"
 #include "platform/SystemVolumeController.h"
 
+class CategoryEntry;
+class UILabel;
+class UISlider;
+
 // The mixer panel: one row (a name label over a volume slider) per visible audio category.
+// Rows are addressed by category number, the entry's position in the whole list: the label of
+// number n has tag 1000 + n, its slider 2000 + n.
 class OrbelleView : public UIView {
  public:
-  explicit OrbelleView(CGRect frame);
+  static constexpr NSInteger kLabelTagBase = 1000;
+  static constexpr NSInteger kSliderTagBase = 2000;
 
-  // Reads the preferences file into the settings below, and the device class.
+  // A bare panel; initWithFrame is the way to get a built one.
+  explicit OrbelleView(CGRect frame);
+  const char* className() const override { return "OrbelleView"; }
+
+  // The panel, built: settings and category list read, rows made and filled with the current
+  // volumes, volume changes followed.
+  static std::shared_ptr<OrbelleView> initWithFrame(CGRect frame);
+
   void loadSettings();
-  // Reads the category list into `categories`, creating the file with the initial list when
-  // it cannot be read.
   void loadCategories();
+  void loadFullView();
+  // Strips the rows and stops following volume changes.
+  void removeAll();
+  void receiveVolumeChangedNotification(const NSNotification& notification);
+  std::shared_ptr<UIView> singleCategoryView(NSInteger num, CGRect frame,
+                                             const std::optional<std::string>& name);
+  void sliderValueChanged(UISlider& sender);
+  void updateSliderAndLabelForCategoryNum(NSInteger num, float value);
+  void updateValues();
 
   const PlistValue::Array& categories() const { return categories_; }
   const std::shared_ptr<SystemVolumeController>& avs() const { return avs_; }
@@ -38,6 +62,19 @@ class OrbelleView : public UIView {
   // Before the initial list replaces an unreadable file, its bytes are kept beside it; false
   // when that could not be done, and the file must then stay as it is.
   bool keepUnreadableList(const std::optional<std::string>& bytes) const;
+  void layOutRows();
+  void applySkin(UILabel& label, UISlider& slider) const;
+
+  // The entry with category number `num`; null outside the list.
+  const PlistValue* entryAt(NSInteger num) const;
+  // The first category number whose "categoryName" is `name`.
+  std::optional<NSInteger> categoryNumberFor(const std::string& name) const;
+  // The pretty name, with the current route in parentheses for the route categories.
+  std::string rowTitle(const CategoryEntry& entry) const;
+  std::string labelText(const std::string& title, double percent) const;
+  std::shared_ptr<UILabel> labelFor(NSInteger num);
+  std::shared_ptr<UISlider> sliderFor(NSInteger num);
+  void followPartner(const std::string& changed, float volume);
   void debugLog(const std::string& message) const;
 
   PlistValue::Array categories_;

@@ -16,9 +16,3 @@ std::optional<std::string> CelestialVolumeController::routeForCategory(
     const std::string& category) {
   return controller_->routeForCategory(category);
 }
-
-std::shared_ptr<SystemVolumeController> SystemVolumeController::sharedAVSystemController() {
-  static const auto shared =
-      std::make_shared<CelestialVolumeController>(AVSystemController::sharedAVSystemController());
-  return shared;
-}
