@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Foundation/DeviceRoot.h"
+#include "support/PanelFixture.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+
+std::string fileOf(const UISlider::Image& image) {
+  return image ? image->fileName() : "none";
+}
+
+class RowSkinTest : public PanelFixture {
+ protected:
+  void buildWithSkin(const char* skin,
+                     std::initializer_list<std::pair<const char*, plist_t>> extra = {}) {
+    auto prefs = fx::dict(extra);
+    plist_dict_set_item(prefs.get(), "selectedSkin", plist_new_string(skin));
+    writePrefs(prefs);
+    build();
+  }
+};
+
+TEST_F(RowSkinTest, RowHoldsLabelThenSliderWithTagsFromTheCategoryNumber) {
+  writeList(fx::array({fx::entry("Ringtone", "A", false), fx::entry("PhoneCall", "B", false),
+                       fx::entry("HeadsetBT", "C", false), fx::entry("Audio/Video", "D", true)}));
+  build();
+  const auto row = panel->subviews().at(0);
+  ASSERT_EQ(row->subviews().size(), 2u);
+  EXPECT_EQ(row->subviews()[0], label(3));
+  EXPECT_EQ(row->subviews()[1], slider(3));
+  EXPECT_EQ(row->tag(), 0);
+  EXPECT_FALSE(row->backgroundColor());
+  EXPECT_EQ(label(3)->tag(), 1003);
+  EXPECT_EQ(slider(3)->tag(), 2003);
+  EXPECT_EQ(label(3)->frame(), CGRectMake(20, 5, 280, 15));
+  EXPECT_EQ(slider(3)->frame(), CGRectMake(20, 20, 260, 30));
+  EXPECT_EQ(label(3)->font().pointSize(), 12.0);
+  EXPECT_EQ(label(3)->backgroundColor(), UIColor::clearColor());
+  EXPECT_EQ(slider(3)->minimumValue(), 0.0f);
+  EXPECT_EQ(slider(3)->maximumValue(), 100.0f);
+  EXPECT_TRUE(slider(3)->isContinuous());
+  EXPECT_EQ(slider(3)->actionCount(UIControlEventValueChanged), 1u);
+  EXPECT_EQ(slider(3)->actionCount(UIControlEventTouchUpInside), 0u);
+}
+
+TEST_F(RowSkinTest, FreshRowShowsZeroAndJustTheName) {
+  build();
+  const auto row = panel->singleCategoryView(7, CGRectMake(0, 0, 300, 50), "Fresh");
+  EXPECT_EQ(std::dynamic_pointer_cast<UILabel>(row->viewWithTag(1007))->text(), "Fresh");
+  EXPECT_EQ(std::dynamic_pointer_cast<UISlider>(row->viewWithTag(2007))->value(), 0.0f);
+  EXPECT_EQ(row->superview(), nullptr) << "the caller adds the row";
+}
+
+TEST_F(RowSkinTest, DefaultIosUsesTheColoursAndNoTrackImages) {
+  buildWithSkin("Default iOS", {{"textColor", plist_new_uint(1)},
+                                {"minimumTrackTintColor", plist_new_uint(5)},
+                                {"thumbTintColor", plist_new_uint(6)}});
+  const auto s = slider(0);
+  EXPECT_EQ(label(0)->textColor(), UIColor::blackColor());
+  EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), "thumb_default.png");
+  EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), "none");
+  EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet.png");
+  EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud.png");
+  EXPECT_EQ(s->thumbTintColor(), UIColor::yellowColor());
+  EXPECT_EQ(s->minimumTrackTintColor(), UIColor::blueColor());
+  EXPECT_EQ(s->maximumTrackTintColor(), UIColor::whiteColor());
+  EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)), "none");
+  EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)), "none");
+}
+
+TEST_F(RowSkinTest, CreamSkinsPickRoundOrRectangularThumbs) {
+  struct Case {
+    const char* skin;
+    const char* normal;
+    const char* active;
+  };
+  for (const Case c : {Case{"Cream Round", "thumb_cream.png", "thumb_cream_active.png"},
+                       Case{"Cream", "thumb_cream_rect.png", "thumb_cream_rect_active.png"},
+                       Case{"CreamRound", "thumb_cream_rect.png", "thumb_cream_rect_active.png"}}) {
+    buildWithSkin(c.skin, {{"thumbTintColor", plist_new_uint(5)}});
+    const auto s = slider(1);
+    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), c.normal) << c.skin;
+    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), c.active) << c.skin;
+    EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet_cream.png");
+    EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud_cream.png");
+    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)),
+              "left_track_cream2@2x.png");
+    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateHighlighted)), "none");
+    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)),
+              "right_track_cream@2x.png");
+    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateHighlighted)),
+              "right_track_cream_highlighted.png");
+    EXPECT_EQ(s->maximumTrackImageForState(UIControlStateNormal)->capInsets(),
+              UIEdgeInsetsMake(0, 9, 0, 9));
+    EXPECT_FALSE(s->thumbTintColor()) << "image skins set no tints";
+    EXPECT_EQ(label(1)->textColor(), UIColor(214 / 255.0, 192 / 255.0, 159 / 255.0, 1));
+  }
+}
+
+TEST_F(RowSkinTest, MetalIsAPrefixAndIgnoresTheColourSettings) {
+  for (const char* skin : {"Metal", "Metal Brushed"}) {
+    buildWithSkin(skin, {{"thumbTintColor", plist_new_uint(0)}, {"textColor", plist_new_uint(4)}});
+    const auto s = slider(0);
+    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), "thumb_metal.png") << skin;
+    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), "thumb_metal_active.png");
+    EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet.png");
+    EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud.png");
+    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)),
+              "left_track_metal@2x.png");
+    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)),
+              "right_track_metal@2x.png");
+    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateHighlighted)),
+              "right_track_metal_highlighted.png");
+    EXPECT_EQ(s->minimumTrackImageForState(UIControlStateNormal)->capInsets(),
+              UIEdgeInsetsMake(0, 9, 0, 9));
+    EXPECT_FALSE(s->thumbTintColor());
+    EXPECT_EQ(label(0)->textColor(), UIColor(184 / 255.0, 184 / 255.0, 184 / 255.0, 1));
+  }
+}
+
+TEST_F(RowSkinTest, UnknownSkinsGetThePlainRow) {
+  for (const char* skin : {"Default iOS 7", "default iOS", "Glass", ""}) {
+    buildWithSkin(skin, {{"textColor", plist_new_uint(4)}});
+    const auto s = slider(0);
+    EXPECT_EQ(label(0)->textColor(), UIColor::blackColor()) << "the toolkit's default";
+    EXPECT_FALSE(s->thumbImageForState(UIControlStateNormal)) << skin;
+    EXPECT_FALSE(s->minimumValueImage());
+    EXPECT_FALSE(s->thumbTintColor());
+    EXPECT_FALSE(s->minimumTrackTintColor());
+  }
+}
+
+TEST_F(RowSkinTest, MissingOrBrokenImagesLeaveTheStandardLook) {
+  const auto folder = DeviceRoot::resolve("/Library/Application Support/Orbelle 2");
+  std::filesystem::remove(folder / "thumb_metal.png");
+  root.writeBytes("/Library/Application Support/Orbelle 2/right_track_metal@2x.png", "not a png");
+  buildWithSkin("Metal");
+  EXPECT_FALSE(slider(0)->thumbImageForState(UIControlStateNormal));
+  EXPECT_FALSE(slider(0)->maximumTrackImageForState(UIControlStateNormal));
+  EXPECT_TRUE(slider(0)->thumbImageForState(UIControlStateHighlighted));
+
+  std::filesystem::remove_all(folder);
+  buildWithSkin("Cream");
+  EXPECT_EQ(panel->subviews().size(), 5u);
+  EXPECT_FALSE(slider(0)->minimumValueImage());
+  EXPECT_EQ(text(0), "Ringtone: 50%");
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Foundation/NSNotificationCenter.h"
+#include "support/PanelFixture.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+
+class VolumeNotificationsTest : public PanelFixture {
+ protected:
+  void buildBound(bool bound, bool debug = false) {
+    writePrefs(fx::dict({{"bindRingerAndAV", plist_new_bool(bound)},
+                         {"enableDebugLogging", plist_new_bool(debug)}}));
+    build();
+    log.clear();
+    recorder->calls.clear();
+  }
+  bool askedRoute(const char* category) const {
+    return std::find(recorder->calls.begin(), recorder->calls.end(),
+                     std::string("route ") + category) != recorder->calls.end();
+  }
+};
+
+TEST_F(VolumeNotificationsTest, UnboundChangeMovesItsOwnRowOnly) {
+  buildBound(false);
+  controller->setVolumeTo(0.4f, "Audio/Video");
+  EXPECT_EQ(slider(1)->value(), 40.0f);
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 40%");
+  EXPECT_EQ(slider(0)->value(), 50.0f);
+}
+
+TEST_F(VolumeNotificationsTest, BoundOnTheLoudspeakerEachFollowsTheOther) {
+  buildBound(true);
+  controller->setVolumeTo(0.4f, "Audio/Video");
+  EXPECT_EQ(text(0), "Ringtone: 40%");
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 40%");
+  controller->setVolumeTo(0.7f, "Ringtone");
+  EXPECT_EQ(slider(1)->value(), 70.0f);
+  EXPECT_EQ(slider(0)->value(), 70.0f);
+  EXPECT_EQ(volume("Audio/Video"), 0.4f) << "only the rows follow, not the volumes";
+}
+
+TEST_F(VolumeNotificationsTest, PartnerRowIsUpdatedBeforeTheOwnRow) {
+  writeList(
+      fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("Audio/Video", "Media", false)}));
+  buildBound(true, true);
+  controller->setVolumeTo(0.3f, "Audio/Video");
+  EXPECT_EQ(log.messages(),
+            (std::vector<std::string>{
+                "OB: A/V route is Speaker, updating ringtone slider as well",
+                "OB: category Audio/Video not visible, no slider to update for that category"}));
+  EXPECT_EQ(text(0), "Ring: 30%") << "the hidden row's partner still follows";
+}
+
+TEST_F(VolumeNotificationsTest, BoundOffTheLoudspeakerEachKeepsToItself) {
+  controller->setRoute("Audio/Video", "Headphones");
+  buildBound(true, true);
+  controller->setVolumeTo(0.4f, "Audio/Video");
+  controller->setVolumeTo(0.9f, "Ringtone");
+  EXPECT_EQ(text(0), "Ringtone: 90%");
+  EXPECT_EQ(text(1), "Audio/Video (Headphones): 40%");
+  EXPECT_EQ(log.messages(),
+            (std::vector<std::string>{"OB: A/V route is not Speaker, not updating ringtone slider",
+                                      "OB: A/V route is not Speaker, not updating A/V slider"}));
+}
+
+TEST_F(VolumeNotificationsTest, SpeakerIsACaseSensitivePrefixAndNoRouteIsNotSpeaker) {
+  buildBound(true);
+  controller->setRoute("Audio/Video", "SpeakerAndMic");
+  controller->setVolumeTo(0.2f, "Audio/Video");
+  EXPECT_EQ(text(0), "Ringtone: 20%");
+  for (const std::optional<std::string>& route :
+       {std::optional<std::string>("speaker"), std::optional<std::string>()}) {
+    controller->setRoute("Audio/Video", route);
+    controller->setVolumeTo(0.6f, "Audio/Video");
+    EXPECT_EQ(text(0), "Ringtone: 20%");
+  }
+}
+
+TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) {
+  buildBound(true, true);
+  const auto target = slider(1);
+  Finger finger(panel);
+  finger.down(finger.inRoot(*target, target->pointForValue(50)));
+  for (const float percent : {45.0f, 41.0f, 37.0f}) {
+    finger.moveTo(finger.inRoot(*target, target->pointForValue(percent)));
+    EXPECT_EQ(text(0), "Ringtone: " + std::to_string(int(percent)) + "%");
+    EXPECT_EQ(text(1), "Audio/Video (Speaker): " + std::to_string(int(percent)) + "%");
+  }
+  EXPECT_EQ(log.messages().back(),
+            "OB: mixer is initiating volume change event for category Audio/Video, do not update "
+            "GUI");
+  // An outside change during the drag leaves the dragged row as the finger has it.
+  controller->setVolumeTo(0.9f, "Audio/Video");
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 37%");
+  EXPECT_EQ(text(0), "Ringtone: 90%");
+  finger.up();
+  controller->setVolumeTo(0.8f, "Audio/Video");
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 80%") << "followed again once the finger is up";
+}
+
+TEST_F(VolumeNotificationsTest, PhoneCallNeverConsultsTheMediaRoute) {
+  for (const bool bound : {false, true}) {
+    buildBound(bound);
+    controller->setVolumeTo(0.2f, "PhoneCall");
+    EXPECT_FALSE(askedRoute("Audio/Video"));
+    EXPECT_EQ(text(4), "Phone Call (Receiver): 20%");
+  }
+}
+
+TEST_F(VolumeNotificationsTest, UnmatchedCategoriesAreLoggedEvenQuietly) {
+  buildBound(false);
+  controller->setVolumeTo(0.3f, "Alarm");
+  EXPECT_EQ(log.messages(), std::vector<std::string>{
+                                "OB: unable to match category Alarm to OB categories list, GUI "
+                                "not updated!"});
+  writeList(fx::array({}));
+  buildBound(false);
+  post("Ringtone", 0.1);
+  EXPECT_EQ(log.messages().size(), 1u) << "an empty list matches nothing";
+}
+
+TEST_F(VolumeNotificationsTest, HiddenCategoryChangesNoView) {
+  writeList(fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("HeadsetBT", "BT", false)}));
+  buildBound(false, true);
+  controller->setVolumeTo(0.1f, "HeadsetBT");
+  EXPECT_EQ(text(0), "Ring: 50%");
+  EXPECT_EQ(log.messages(), std::vector<std::string>{"OB: category HeadsetBT not visible, no "
+                                                     "slider to update for that category"});
+}
+
+TEST_F(VolumeNotificationsTest, DuplicateNamesUpdateTheFirstRowOnly) {
+  writeList(
+      fx::array({fx::entry("Ringtone", "First", true), fx::entry("Ringtone", "Second", true)}));
+  buildBound(false);
+  controller->setVolumeTo(0.3f, "Ringtone");
+  EXPECT_EQ(text(0), "First: 30%");
+  EXPECT_EQ(text(1), "Second: 50%");
+}
+
+TEST_F(VolumeNotificationsTest, MissingPartnerUpdatesTheOwnRowOnly) {
+  writeList(fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("HeadsetBT", "BT", true)}));
+  buildBound(true);
+  controller->setVolumeTo(0.65f, "Ringtone");
+  EXPECT_EQ(text(0), "Ring: 65%");
+  EXPECT_EQ(text(1), "BT: 50%");
+}
+
+TEST_F(VolumeNotificationsTest, MalformedPayloadsFallBack) {
+  buildBound(false);
+  NSNotificationCenter::defaultCenter().postNotificationName(
+      AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
+      {{AVSystemController_EffectiveVolumeNotificationParameter_Category, "Ringtone"}});
+  EXPECT_EQ(text(0), "Ringtone: 0%") << "a missing volume reads as 0";
+  for (const PlistValue& bad : {PlistValue("loud"), PlistValue(std::nan("")), PlistValue(1e300)}) {
+    post("Ringtone", 0.5);
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
+        {{AVSystemController_EffectiveVolumeNotificationParameter_Category, "Ringtone"},
+         {AVSystemController_EffectiveVolumeNotificationParameter_Volume, bad}});
+    EXPECT_EQ(text(0), "Ringtone: 0%");
+  }
+  NSNotificationCenter::defaultCenter().postNotificationName(
+      AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
+      {{AVSystemController_EffectiveVolumeNotificationParameter_Category, 42}});
+  EXPECT_EQ(log.messages().back(),
+            "OB: unable to match category (null) to OB categories list, GUI not updated!");
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/PanelFixture.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+
+class VolumeReadoutTest : public PanelFixture {
+ protected:
+  bool called(const std::string& call) const {
+    return std::find(recorder->calls.begin(), recorder->calls.end(), call) != recorder->calls.end();
+  }
+};
+
+TEST_F(VolumeReadoutTest, LabelsCarryTitleRouteAndRoundedPercentage) {
+  controller->setVolumeTo(0.25f, "Audio/Video");
+  controller->setVolumeTo(0.125f, "HeadsetBT");
+  build();
+  EXPECT_EQ(text(0), "Ringtone: 50%");
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 25%");
+  EXPECT_EQ(text(2), "BT Headset: 12%") << "12.5 rounds to even";
+  EXPECT_EQ(text(4), "Phone Call (Receiver): 75%");
+  EXPECT_EQ(slider(1)->value(), 25.0f);
+  EXPECT_FALSE(slider(1)->lastSetWasAnimated());
+}
+
+TEST_F(VolumeReadoutTest, WithoutPercentagesLabelsShowTheTitleAlone) {
+  writePrefs(fx::dict({{"displayPercentage", plist_new_bool(0)}}));
+  build();
+  EXPECT_EQ(text(0), "Ringtone");
+  EXPECT_EQ(text(1), "Audio/Video (Speaker)");
+  EXPECT_EQ(slider(0)->value(), 50.0f);
+}
+
+TEST_F(VolumeReadoutTest, TitlesAreDataNotFormats) {
+  writeList(fx::array(
+      {fx::entry("Ringtone", "%@ %n %s %%", true), fx::entry("Audio/Video", "100% loud", true)}));
+  controller->setRoute("Audio/Video", "%d%n");
+  build();
+  EXPECT_EQ(text(0), "%@ %n %s %%: 50%");
+  EXPECT_EQ(text(1), "100% loud (%d%n): 50%");
+}
+
+TEST_F(VolumeReadoutTest, MissingRouteShowsTheNameAlone) {
+  controller->setRoute("Audio/Video", std::nullopt);
+  build();
+  EXPECT_EQ(text(1), "Audio/Video: 50%");
+}
+
+TEST_F(VolumeReadoutTest, UnknownCategoryShowsUnknownAndAnimatesToZero) {
+  writePrefs(fx::dict({{"enableDebugLogging", plist_new_bool(0)}}));
+  writeList(fx::array({fx::entry("Siren", "Siren", true), fx::entry("Ringtone", "Ring", true)}));
+  build();
+  EXPECT_EQ(text(0), "Siren: unknown");
+  EXPECT_EQ(slider(0)->value(), 0.0f);
+  EXPECT_TRUE(slider(0)->lastSetWasAnimated());
+  EXPECT_EQ(text(1), "Ring: 50%") << "the other rows are still filled";
+}
+
+TEST_F(VolumeReadoutTest, HiddenCategoriesAreNeverAskedAbout) {
+  writeList(
+      fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("Audio/Video", "Media", false),
+                 fx::entry("PhoneCall", "Call", true)}));
+  build();
+  EXPECT_EQ(recorder->calls,
+            (std::vector<std::string>{"get Ringtone", "get PhoneCall", "route PhoneCall"}))
+      << "the route is asked after the volume";
+}
+
+TEST_F(VolumeReadoutTest, DragWritesOnlyItsOwnCategoryLabelFirst) {
+  writePrefs(fx::dict({{"bindRingerAndAV", plist_new_bool(1)}}));
+  build();
+  recorder->calls.clear();
+  drag(1, 37.4f);
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 37%");
+  EXPECT_NEAR(volume("Audio/Video"), 0.374f, 1e-4);
+  EXPECT_EQ(volume("Ringtone"), 0.5f) << "the binding never writes the partner";
+  for (const auto& call : recorder->calls) {
+    EXPECT_FALSE(call.starts_with("set Ringtone")) << call;
+  }
+  ASSERT_GE(recorder->calls.size(), 2u);
+  EXPECT_EQ(recorder->calls[0], "route Audio/Video") << "label before volume";
+  EXPECT_TRUE(recorder->calls[1].starts_with("set Audio/Video"));
+  EXPECT_FALSE(slider(1)->isHighlighted());
+}
+
+TEST_F(VolumeReadoutTest, UpdateRewritesTheLabelButLeavesAnEqualSliderAlone) {
+  build();
+  slider(0)->setValue(40.0f, true);
+  panel->updateSliderAndLabelForCategoryNum(0, 0.4f);
+  EXPECT_TRUE(slider(0)->lastSetWasAnimated()) << "an equal value is not set again";
+  EXPECT_EQ(text(0), "Ringtone: 40%");
+  panel->updateSliderAndLabelForCategoryNum(0, 0.375f);
+  EXPECT_EQ(slider(0)->value(), 37.5f);
+  EXPECT_FALSE(slider(0)->lastSetWasAnimated());
+  EXPECT_EQ(text(0), "Ringtone: 38%") << "37.5 rounds to even";
+}
+
+TEST_F(VolumeReadoutTest, IndexesOutsideTheListChangeNothing) {
+  build();
+  const auto before = recorder->calls.size();
+  panel->updateSliderAndLabelForCategoryNum(5, 0.9f);
+  panel->updateSliderAndLabelForCategoryNum(-1, 0.9f);
+  auto stray = std::make_shared<UISlider>(CGRectMake(0, 0, 100, 30));
+  stray->setTag(2099);
+  stray->setMaximumValue(100);
+  stray->setValue(30);
+  panel->sliderValueChanged(*stray);
+  stray->setTag(7);
+  panel->sliderValueChanged(*stray);
+  EXPECT_EQ(recorder->calls.size(), before);
+  EXPECT_EQ(text(0), "Ringtone: 50%");
+}
+
+TEST_F(VolumeReadoutTest, HiddenRowUpdateStillFormsTheTitle) {
+  writeList(fx::array({fx::entry("Audio/Video", "Media", false)}));
+  build();
+  recorder->calls.clear();
+  panel->updateSliderAndLabelForCategoryNum(0, 0.3f);
+  EXPECT_EQ(recorder->calls, std::vector<std::string>{"route Audio/Video"});
+}
+
+TEST_F(VolumeReadoutTest, MoreThanAThousandRowsCollideWithoutHarm) {
+  // Label 1000 + 1000 carries the tag of the first row's slider (2000 + 0).
+  auto list = fx::array({});
+  for (int i = 0; i <= 1000; ++i) {
+    plist_array_append_item(list.get(),
+                            fx::entry(i == 0 ? "Ringtone" : "Audio/Video", "Row", true));
+  }
+  writeList(list);
+  build(300, 50 * 1001 + 40);
+  ASSERT_EQ(panel->subviews().size(), 1001u);
+  EXPECT_EQ(slider(0)->value(), 50.0f);
+  const auto lastRow = panel->subviews().back();
+  const auto lastLabel = std::dynamic_pointer_cast<UILabel>(lastRow->subviews()[0]);
+  EXPECT_EQ(lastLabel->tag(), 2000);
+  EXPECT_EQ(lastLabel->text(), "Row") << "its lookup finds the slider and leaves both alone";
+  post("Ringtone", 0.2);
+  EXPECT_EQ(slider(0)->value(), 20.0f);
+}
+
+}  // namespace

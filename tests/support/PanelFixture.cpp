@@ -1,0 +1,85 @@
+#include "support/PanelFixture.h"
+
+#include <filesystem>
+
+#include "Foundation/DeviceRoot.h"
+#include "Foundation/NSNotificationCenter.h"
+
+namespace {
+
+void installSkinImages() {
+  const std::filesystem::path from =
+      std::filesystem::path(ORBELLE_PACKAGE_DIR) / "Library/Application Support/Orbelle 2";
+  const auto to = DeviceRoot::resolve("/Library/Application Support/Orbelle 2");
+  std::filesystem::create_directories(to);
+  std::filesystem::copy(
+      from, to,
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
+}  // namespace
+
+void PanelFixture::SetUp() {
+  installSkinImages();
+  controller->reset();
+  recorder = RecordingVolumeController::install();
+}
+
+void PanelFixture::TearDown() {
+  panel.reset();
+  recorder->uninstall();
+  controller->reset();
+}
+
+void PanelFixture::writePrefs(const plist_fixture::Node& dict) {
+  root.writeBytes(kPrefs, plist_fixture::xml(dict));
+}
+
+void PanelFixture::writeList(const plist_fixture::Node& array) {
+  root.writeBytes(kList, plist_fixture::xml(array));
+}
+
+std::shared_ptr<OrbelleView> PanelFixture::build(CGFloat width, CGFloat height) {
+  panel = OrbelleView::initWithFrame(CGRectMake(25, 188.5, width, height));
+  return panel;
+}
+
+std::shared_ptr<UILabel> PanelFixture::label(NSInteger num) const {
+  return std::dynamic_pointer_cast<UILabel>(panel->viewWithTag(1000 + num));
+}
+
+std::shared_ptr<UISlider> PanelFixture::slider(NSInteger num) const {
+  return std::dynamic_pointer_cast<UISlider>(panel->viewWithTag(2000 + num));
+}
+
+std::string PanelFixture::text(NSInteger num) const {
+  const auto found = label(num);
+  if (!found) return "<no label>";
+  return found->text().value_or("<nil>");
+}
+
+float PanelFixture::volume(const char* category) const {
+  float value = -1;
+  controller->getVolume(value, category);
+  return value;
+}
+
+void PanelFixture::post(const char* category, double value) const {
+  NSNotificationCenter::defaultCenter().postNotificationName(
+      AVSystemController_EffectiveVolumeDidChangeNotification, controller.get(),
+      {{AVSystemController_EffectiveVolumeNotificationParameter_Category, category},
+       {AVSystemController_EffectiveVolumeNotificationParameter_Volume, value}});
+}
+
+void PanelFixture::drag(NSInteger num, float percent, int steps) {
+  const auto target = slider(num);
+  ASSERT_TRUE(target) << "no slider for category " << num;
+  Finger finger(panel);
+  const float start = target->value();
+  ASSERT_EQ(finger.down(finger.inRoot(*target, target->pointForValue(start))), target);
+  for (int step = 1; step <= steps; ++step) {
+    const float along = start + (percent - start) * static_cast<float>(step) / steps;
+    finger.moveTo(finger.inRoot(*target, target->pointForValue(along)));
+  }
+  finger.up();
+}

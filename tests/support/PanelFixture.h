@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "Celestial/AVSystemController.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UISlider.h"
+#include "mixer/OrbelleView.h"
+#include "support/Finger.h"
+#include "support/LogCapture.h"
+#include "support/PlistFixture.h"
+#include "support/RecordingVolumeController.h"
+#include "support/TempDeviceRoot.h"
+
+// A device root with the skin images installed, a clean controller, a recorder in front of
+// it and the log captured; helpers to write the two files and to look at a built panel.
+class PanelFixture : public ::testing::Test {
+ protected:
+  static constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+  static constexpr char kList[] =
+      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+
+  void SetUp() override;
+  void TearDown() override;
+
+  void writePrefs(const plist_fixture::Node& dict);
+  void writeList(const plist_fixture::Node& array);
+  std::shared_ptr<OrbelleView> build(CGFloat width = 300, CGFloat height = 290);
+
+  std::shared_ptr<UILabel> label(NSInteger num) const;
+  std::shared_ptr<UISlider> slider(NSInteger num) const;
+  std::string text(NSInteger num) const;  // "<no label>" when there is none
+  float volume(const char* category) const;
+  void post(const char* category, double volume) const;  // as the controller would
+
+  // A finger on slider `num`: down on its thumb, moved to `percent` in `steps`, lifted.
+  void drag(NSInteger num, float percent, int steps = 4);
+
+  TempDeviceRoot root;
+  LogCapture log;
+  std::shared_ptr<AVSystemController> controller = AVSystemController::sharedAVSystemController();
+  std::shared_ptr<RecordingVolumeController> recorder;
+  std::shared_ptr<OrbelleView> panel;
+};
