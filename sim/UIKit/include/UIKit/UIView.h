@@ -37,7 +37,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   void setAlpha(CGFloat alpha) { alpha_ = alpha; }
 
   bool isHidden() const { return hidden_; }
-  void setHidden(bool hidden) { hidden_ = hidden; }
+  virtual void setHidden(bool hidden) { hidden_ = hidden; }
 
   bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
   void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }

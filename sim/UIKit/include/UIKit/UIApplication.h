@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "UIKit/UIView.h"
+
+// Delivers touches at screen points: a touch goes to the view that hit-testing picks in the
+// frontmost visible window containing the point, and stays with it until lifted.
+class UIApplication {
+ public:
+  static UIApplication& sharedApplication();
+
+  std::shared_ptr<UIView> touchDown(CGPoint screenPoint);
+  void touchMoved(CGPoint screenPoint);
+  void touchUp(CGPoint screenPoint);
+  // Down and up at one point; answers the view that took it (null: none did).
+  std::shared_ptr<UIView> tap(CGPoint screenPoint);
+
+  bool isTouching() const { return touched_ != nullptr; }
+
+ private:
+  CGPoint local(CGPoint screenPoint) const;
+
+  std::shared_ptr<UIView> touched_;
+  CGPoint windowOrigin_{};
+};

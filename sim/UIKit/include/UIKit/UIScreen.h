@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "Foundation/NSObjCRuntime.h"
+
+class UIWindow;
+
+enum UIInterfaceOrientation : long {
+  UIInterfaceOrientationPortrait = 1,
+  UIInterfaceOrientationPortraitUpsideDown = 2,
+  UIInterfaceOrientationLandscapeRight = 3,
+  UIInterfaceOrientationLandscapeLeft = 4,
+};
+
+// The device's screen: its size in the current orientation, and the windows on it. Windows
+// are held weakly: a window that nobody owns any more is off the screen.
+class UIScreen {
+ public:
+  static UIScreen& mainScreen();
+
+  CGRect bounds() const;
+  void setPortraitSize(CGSize size);  // the screen held upright, in points
+
+  UIInterfaceOrientation orientation() const { return orientation_; }
+  // Turns the device: each window whose root view controller agrees takes the new bounds, so
+  // autoresizing lays its views out again.
+  void setOrientation(UIInterfaceOrientation orientation);
+
+  // The visible (not hidden) windows, back to front: by level, then the latest shown on top.
+  std::vector<std::shared_ptr<UIWindow>> windows() const;
+  // The frontmost visible window containing `point`.
+  std::shared_ptr<UIWindow> windowAtPoint(CGPoint point) const;
+
+  // Called by a window when it is shown, to take its place on top of its level.
+  void windowWasShown(const std::shared_ptr<UIWindow>& window);
+
+ private:
+  struct Entry {
+    std::weak_ptr<UIWindow> window;
+    unsigned long order;
+  };
+  CGSize portraitSize_{375, 667};
+  UIInterfaceOrientation orientation_ = UIInterfaceOrientationPortrait;
+  std::vector<Entry> entries_;
+  unsigned long nextOrder_ = 0;
+};

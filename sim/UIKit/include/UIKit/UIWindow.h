@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "UIKit/UIView.h"
+#include "UIKit/UIViewController.h"
+
+using UIWindowLevel = CGFloat;
+inline constexpr UIWindowLevel UIWindowLevelNormal = 0.0;
+inline constexpr UIWindowLevel UIWindowLevelAlert = 2000.0;
+
+// A top-level view on the screen. A new window covers the whole screen and is hidden until
+// shown; it owns its root view controller.
+class UIWindow : public UIView {
+ public:
+  UIWindow();
+  const char* className() const override { return "UIWindow"; }
+
+  UIWindowLevel windowLevel() const { return level_; }
+  void setWindowLevel(UIWindowLevel level) { level_ = level; }
+
+  const std::shared_ptr<UIViewController>& rootViewController() const { return root_; }
+  // Also puts the controller's view in the window, if it is not there yet.
+  void setRootViewController(std::shared_ptr<UIViewController> controller);
+
+  void makeKeyAndVisible();
+  void setHidden(bool hidden) override;
+
+ private:
+  UIWindowLevel level_ = UIWindowLevelNormal;
+  std::shared_ptr<UIViewController> root_;
+};

@@ -1,0 +1,44 @@
+#include "UIKit/UIApplication.h"
+
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIWindow.h"
+
+UIApplication& UIApplication::sharedApplication() {
+  static UIApplication application;
+  return application;
+}
+
+CGPoint UIApplication::local(CGPoint screenPoint) const {
+  const CGPoint inWindow = touched_->convertPointToView(CGPoint{0, 0}, nullptr);
+  return CGPoint{screenPoint.x - windowOrigin_.x - inWindow.x,
+                 screenPoint.y - windowOrigin_.y - inWindow.y};
+}
+
+std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
+  touched_.reset();
+  const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
+  if (!window) return nullptr;
+  windowOrigin_ = window->frame().origin;
+  touched_ =
+      window->hitTest(CGPoint{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y});
+  if (touched_) touched_->touchesBegan(local(screenPoint));
+  return touched_;
+}
+
+void UIApplication::touchMoved(CGPoint screenPoint) {
+  if (touched_) touched_->touchesMoved(local(screenPoint));
+}
+
+void UIApplication::touchUp(CGPoint screenPoint) {
+  if (!touched_) return;
+  const CGPoint point = local(screenPoint);
+  const auto touched = std::move(touched_);
+  touched_.reset();
+  touched->touchesEnded(point);
+}
+
+std::shared_ptr<UIView> UIApplication::tap(CGPoint screenPoint) {
+  auto view = touchDown(screenPoint);
+  touchUp(screenPoint);
+  return view;
+}

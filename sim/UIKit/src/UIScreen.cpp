@@ -1,0 +1,66 @@
+#include "UIKit/UIScreen.h"
+
+#include <algorithm>
+
+#include "UIKit/UIWindow.h"
+
+UIScreen& UIScreen::mainScreen() {
+  static UIScreen screen;
+  return screen;
+}
+
+CGRect UIScreen::bounds() const {
+  const bool landscape = orientation_ == UIInterfaceOrientationLandscapeLeft ||
+                         orientation_ == UIInterfaceOrientationLandscapeRight;
+  return landscape ? CGRectMake(0, 0, portraitSize_.height, portraitSize_.width)
+                   : CGRectMake(0, 0, portraitSize_.width, portraitSize_.height);
+}
+
+void UIScreen::setPortraitSize(CGSize size) {
+  portraitSize_ = size;
+}
+
+void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
+  orientation_ = orientation;
+  std::erase_if(entries_, [](const Entry& e) { return e.window.expired(); });
+  const auto live = entries_;
+  for (const auto& entry : live) {
+    const auto window = entry.window.lock();
+    if (!window) continue;
+    const auto& controller = window->rootViewController();
+    if (!controller || controller->allowsRotationTo(orientation)) window->setFrame(bounds());
+  }
+}
+
+void UIScreen::windowWasShown(const std::shared_ptr<UIWindow>& window) {
+  std::erase_if(entries_, [&](const Entry& e) {
+    const auto held = e.window.lock();
+    return !held || held == window;
+  });
+  entries_.push_back(Entry{window, nextOrder_++});
+}
+
+std::vector<std::shared_ptr<UIWindow>> UIScreen::windows() const {
+  std::vector<std::pair<unsigned long, std::shared_ptr<UIWindow>>> visible;
+  for (const auto& entry : entries_) {
+    auto window = entry.window.lock();
+    if (window && !window->isHidden()) visible.emplace_back(entry.order, std::move(window));
+  }
+  std::stable_sort(visible.begin(), visible.end(), [](const auto& a, const auto& b) {
+    if (a.second->windowLevel() != b.second->windowLevel()) {
+      return a.second->windowLevel() < b.second->windowLevel();
+    }
+    return a.first < b.first;
+  });
+  std::vector<std::shared_ptr<UIWindow>> ordered;
+  for (auto& [order, window] : visible) ordered.push_back(std::move(window));
+  return ordered;
+}
+
+std::shared_ptr<UIWindow> UIScreen::windowAtPoint(CGPoint point) const {
+  const auto ordered = windows();
+  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+    if (CGRectContainsPoint((*it)->frame(), point)) return *it;
+  }
+  return nullptr;
+}
