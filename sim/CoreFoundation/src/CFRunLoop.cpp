@@ -1,0 +1,81 @@
+#include "CoreFoundation/CFRunLoop.h"
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+
+CFRunLoop& CFRunLoop::main() {
+  static CFRunLoop loop;
+  return loop;
+}
+
+void CFRunLoop::addSource(int fd, std::function<void()> onReadable) {
+  sources_[fd] = std::move(onReadable);
+}
+
+void CFRunLoop::removeSource(int fd) {
+  sources_.erase(fd);
+}
+
+CFRunLoop::TimerId CFRunLoop::addTimer(std::chrono::milliseconds delay,
+                                       std::function<void()> fire) {
+  const TimerId id = nextTimer_++;
+  timers_.emplace(id, Timer{Clock::now() + delay, std::move(fire)});
+  return id;
+}
+
+void CFRunLoop::cancelTimer(TimerId timer) {
+  timers_.erase(timer);
+}
+
+int CFRunLoop::fireDueTimers() {
+  int fired = 0;
+  const auto now = Clock::now();
+  for (auto it = timers_.begin(); it != timers_.end();) {
+    if (it->second.due > now) {
+      ++it;
+      continue;
+    }
+    auto fire = std::move(it->second.fire);
+    it = timers_.erase(it);
+    fire();  // may add or cancel timers: restart the walk afterwards
+    ++fired;
+    it = timers_.begin();
+  }
+  return fired;
+}
+
+int CFRunLoop::pollSources(int timeoutMs) {
+  std::vector<pollfd> fds;
+  for (const auto& [fd, handler] : sources_) fds.push_back(pollfd{fd, POLLIN, 0});
+  const int ready = ::poll(fds.data(), fds.size(), timeoutMs);
+  if (ready <= 0) return 0;
+  int handled = 0;
+  for (const auto& entry : fds) {
+    if ((entry.revents & POLLIN) == 0) continue;
+    const auto source = sources_.find(entry.fd);
+    if (source == sources_.end()) continue;  // removed by an earlier handler
+    const auto handler = source->second;
+    handler();
+    ++handled;
+  }
+  return handled;
+}
+
+int CFRunLoop::runFor(std::chrono::milliseconds timeout, bool returnAfterOne) {
+  const auto deadline = Clock::now() + timeout;
+  int handled = 0;
+  for (;;) {
+    handled += fireDueTimers();
+    if (handled > 0 && returnAfterOne) return handled;
+    auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    for (const auto& [id, timer] : timers_) {
+      wait = std::min(wait, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                timer.due - Clock::now() + std::chrono::milliseconds(1)));
+    }
+    handled += pollSources(static_cast<int>(std::max<long>(0, wait.count())));
+    if (handled > 0 && returnAfterOne) return handled;
+    if (Clock::now() >= deadline) return handled + fireDueTimers();
+  }
+}

@@ -1,0 +1,6 @@
+#include "Foundation/NSBundle.h"
+
+NSBundle& NSBundle::mainBundle() {
+  static NSBundle bundle;
+  return bundle;
+}
