@@ -1,0 +1,8 @@
+#pragma once
+
+#include "objc/runtime.h"
+
+// Replaces the implementation of `selector` in `cls` with `replacement`, storing the former
+// one in `*result` (when `result` is given) so the replacement can call through. A null class
+// or selector hooks nothing and leaves `*result` as it was.
+void MSHookMessageEx(Class cls, SEL selector, IMP replacement, IMP* result);

@@ -1,0 +1,52 @@
+#include "Substrate/MobileLoader.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "Foundation/DeviceRoot.h"
+#include "Foundation/NSLog.h"
+#include "Foundation/PropertyListFile.h"
+
+namespace {
+
+constexpr char kTweakFolder[] = "/Library/MobileSubstrate/DynamicLibraries";
+
+bool filterNamesBundle(const std::filesystem::path& library, const std::string& bundle) {
+  const std::string filter = std::string(kTweakFolder) + "/" + library.stem().string() + ".plist";
+  const auto plist = PropertyListFile::readDictionary(filter);
+  if (!plist) return false;
+  const auto found = plist->find("Filter");
+  const PlistValue* bundles =
+      found == plist->end() ? nullptr : found->second.objectForKey("Bundles");
+  const auto* list = bundles ? bundles->asArray() : nullptr;
+  if (list == nullptr) return false;
+  return std::any_of(list->begin(), list->end(), [&](const PlistValue& item) {
+    return item.asString() && *item.asString() == bundle;
+  });
+}
+
+}  // namespace
+
+MobileLoader::Result MobileLoader::loadTweaksForBundle(const std::string& bundleIdentifier) {
+  Result result;
+  std::error_code error;
+  std::vector<std::filesystem::path> libraries;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(DeviceRoot::resolve(kTweakFolder), error)) {
+    if (entry.path().extension() == ".dylib") libraries.push_back(entry.path());
+  }
+  std::sort(libraries.begin(), libraries.end());  // the loader goes in name order
+  for (const auto& library : libraries) {
+    if (!filterNamesBundle(library, bundleIdentifier)) continue;
+    if (dlopen(library.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr) {
+      result.loaded.push_back(library.string());
+    } else {
+      const char* reason = dlerror();
+      result.failed.push_back(library.string() + ": " + (reason ? reason : "unknown error"));
+      NSLog("MS:Error: " + result.failed.back());
+    }
+  }
+  return result;
+}
