@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Activator/LAEvent.h"
+#include "Substrate/MobileLoader.h"
+
+inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
+inline constexpr char kVolumeDisplayTapEvent[] = "libactivator.volume.display-tap";
+
+// The home-screen process: its identity, the tweaks it loads at launch, and the hardware
+// events it turns into Activator events.
+class SpringBoard {
+ public:
+  static constexpr char kBundleIdentifier[] = "com.apple.springboard";
+
+  static SpringBoard& shared();
+
+  // Takes SpringBoard's identity, registers its classes with the runtime, then loads the
+  // tweaks whose filters name it. Once per process.
+  MobileLoader::Result boot();
+  bool isBooted() const { return booted_; }
+
+  // The mode Activator events carry ("springboard", "lockscreen" or "application").
+  const std::string& eventMode() const { return eventMode_; }
+  void setEventMode(std::string mode) { eventMode_ = std::move(mode); }
+
+  // Fires an Activator event in the current mode; answers whether a listener handled it.
+  bool sendActivatorEvent(const std::string& name);
+  // A short hold of volume-up.
+  bool holdVolumeUp() { return sendActivatorEvent(kVolumeUpHoldShortEvent); }
+
+ private:
+  bool booted_ = false;
+  std::string eventMode_ = LAEventModeSpringBoard;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "CoreFoundation/CFRunLoop.h"
+#include "objc/runtime.h"
+
+class UIWindow;
+
+enum class VolumeButton { Up, Down };
+
+// SpringBoard's volume control: the hardware volume buttons and the volume HUD. Registered
+// with the runtime as the class "VolumeControl", whose method `_HUDIsDisplayableForCategory:`
+// (receiver, selector, const std::string* category; answers bool) decides each time whether
+// the HUD may show. Tweaks may replace that method; the buttons always ask through the runtime.
+class VolumeControl : public objc_object {
+ public:
+  static constexpr float kStep = 1.0f / 16.0f;
+
+  static VolumeControl& sharedVolumeControl();
+
+  struct Press {
+    std::string category;
+    float volume;
+    bool hudShown;
+  };
+  // One short press: the active category moves one step, then the HUD shows if allowed.
+  Press pressButton(VolumeButton button);
+
+  // Asks `_HUDIsDisplayableForCategory:` through the runtime, as SpringBoard does.
+  bool isHUDDisplayableForCategory(const std::string& category);
+
+  // SpringBoard's own answer (YES unless told otherwise) and how often it was asked.
+  void setOwnHUDAnswer(bool displayable) { ownAnswer_ = displayable; }
+  bool ownHUDAnswer() const { return ownAnswer_; }
+  int ownHUDQueries() const { return ownQueries_; }
+
+  // Media playing: the buttons change "Audio/Video", otherwise "Ringtone".
+  void setMediaPlaying(bool playing) { mediaPlaying_ = playing; }
+  bool isMediaPlaying() const { return mediaPlaying_; }
+  std::string activeCategory() const;
+
+  // The HUD's window while it exists (shown, then hidden after hudDuration).
+  const std::shared_ptr<UIWindow>& hudWindow() const { return hud_; }
+  bool isHUDVisible() const;
+  void setHUDDuration(std::chrono::milliseconds duration) { hudDuration_ = duration; }
+
+ private:
+  VolumeControl();
+  static bool ownHUDIsDisplayable(id self, SEL selector, const std::string* category);
+  void showHUD(const std::string& category, float volume);
+  void hideHUD();
+
+  bool ownAnswer_ = true;
+  int ownQueries_ = 0;
+  bool mediaPlaying_ = false;
+  std::shared_ptr<UIWindow> hud_;
+  std::optional<CFRunLoop::TimerId> hideTimer_;
+  std::chrono::milliseconds hudDuration_{1500};
+};

@@ -1,0 +1,85 @@
+#include "SpringBoard/VolumeControl.h"
+
+#include <algorithm>
+
+#include "Celestial/AVSystemController.h"
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIWindow.h"
+#include "VolumeHUDView.h"
+
+namespace {
+
+constexpr char kClassName[] = "VolumeControl";
+constexpr char kHUDSelector[] = "_HUDIsDisplayableForCategory:";
+constexpr UIWindowLevel kHUDWindowLevel = 1060.0;
+constexpr CGFloat kHUDSide = 160.0;
+
+}  // namespace
+
+VolumeControl& VolumeControl::sharedVolumeControl() {
+  static VolumeControl control;
+  return control;
+}
+
+VolumeControl::VolumeControl() {
+  isa = objc_registerClass(kClassName);
+  class_addMethod(isa, sel_registerName(kHUDSelector),
+                  reinterpret_cast<IMP>(&VolumeControl::ownHUDIsDisplayable));
+}
+
+bool VolumeControl::ownHUDIsDisplayable(id self, SEL, const std::string*) {
+  auto* control = static_cast<VolumeControl*>(self);
+  ++control->ownQueries_;
+  return control->ownAnswer_;
+}
+
+bool VolumeControl::isHUDDisplayableForCategory(const std::string& category) {
+  return objc_msgSend<bool, const std::string*>(this, sel_registerName(kHUDSelector), true,
+                                                &category);
+}
+
+std::string VolumeControl::activeCategory() const {
+  return mediaPlaying_ ? "Audio/Video" : "Ringtone";
+}
+
+VolumeControl::Press VolumeControl::pressButton(VolumeButton button) {
+  const auto controller = AVSystemController::sharedAVSystemController();
+  const std::string category = activeCategory();
+  float volume = 0;
+  controller->getVolume(volume, category);
+  const float step = button == VolumeButton::Up ? kStep : -kStep;
+  controller->setVolumeTo(std::clamp(volume + step, 0.0f, 1.0f), category);
+  controller->getVolume(volume, category);
+  const bool shown = isHUDDisplayableForCategory(category);
+  if (shown) showHUD(category, volume);
+  return Press{category, volume, shown};
+}
+
+bool VolumeControl::isHUDVisible() const {
+  return hud_ && !hud_->isHidden();
+}
+
+void VolumeControl::showHUD(const std::string& category, float volume) {
+  if (!hud_) {
+    hud_ = std::make_shared<UIWindow>();
+    hud_->setWindowLevel(kHUDWindowLevel);
+    hud_->setBackgroundColor(UIColor::clearColor());
+  }
+  const CGRect screen = UIScreen::mainScreen().bounds();
+  hud_->setFrame(CGRectMake((screen.size.width - kHUDSide) / 2, (screen.size.height - kHUDSide) / 2,
+                            kHUDSide, kHUDSide));
+  if (hud_->subviews().empty()) {
+    hud_->addSubview(std::make_shared<VolumeHUDView>(CGRectMake(0, 0, kHUDSide, kHUDSide)));
+  }
+  std::static_pointer_cast<VolumeHUDView>(hud_->subviews().front())->show(category, volume);
+  hud_->makeKeyAndVisible();
+  if (hideTimer_) CFRunLoop::main().cancelTimer(*hideTimer_);
+  hideTimer_ = CFRunLoop::main().addTimer(hudDuration_, [this] {
+    hideTimer_.reset();
+    hideHUD();
+  });
+}
+
+void VolumeControl::hideHUD() {
+  if (hud_) hud_->setHidden(true);
+}
