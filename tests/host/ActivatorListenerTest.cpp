@@ -1,0 +1,99 @@
+#include <dlfcn.h>
+
+#include "Foundation/PropertyListFile.h"
+#include "host/HostFixture.h"
+
+namespace {
+
+constexpr char kListener[] = "com.zentrik.orbelle2";
+constexpr char kHold[] = "libactivator.volume.up.hold.short";
+constexpr char kDisplayTap[] = "libactivator.volume.display-tap";
+
+class ActivatorListenerTest : public HostFixture {
+ protected:
+  std::optional<std::string> assigned(const char* mode, const char* event) const {
+    const auto settings = PropertyListFile::readDictionary(kActivatorSettings);
+    if (!settings) return std::nullopt;
+    const auto found = settings->find(std::string("LAEventListener(") + mode + ")-" + event);
+    if (found == settings->end() || !found->second.asString()) return std::nullopt;
+    return *found->second.asString();
+  }
+};
+
+TEST_F(ActivatorListenerTest, FirstLaunchAssignsBothDefaultsAndRegisters) {
+  inFreshProcess(device(), [] {
+    const auto listener = LASharedActivator->listenerForName(kListener);
+    ASSERT_TRUE(listener);
+    EXPECT_TRUE(LASharedActivator->hasSeenListenerWithName(kListener));
+    EXPECT_EQ(listener->requiresLocalizedTitleForListenerName(LASharedActivator, "x"),
+              "Orbelle 2 popup");
+    EXPECT_EQ(listener->requiresLocalizedDescriptionForListenerName(LASharedActivator, ""),
+              "Pop-up Orbelle 2 controls");
+    EXPECT_EQ(listener->requiresCompatibleEventModesForListenerWithName(LASharedActivator, "y"),
+              (std::vector<std::string>{"springboard", "lockscreen", "application"}));
+  });
+  for (const char* mode : {"springboard", "lockscreen", "application"}) {
+    EXPECT_EQ(assigned(mode, kHold), kListener) << mode;
+    EXPECT_EQ(assigned(mode, kDisplayTap), kListener) << mode;
+  }
+}
+
+TEST_F(ActivatorListenerTest, DefaultsAreAssignedOnlyOnFirstSight) {
+  inFreshProcess(device(), [] {
+    LASharedActivator->unassignEvent(*LAEvent::eventWithName(kHold));
+    LASharedActivator->unassignEvent(*LAEvent::eventWithName(kDisplayTap));
+  });
+  EXPECT_FALSE(assigned("springboard", kHold));
+  inFreshProcess(device(), [] {
+    EXPECT_TRUE(LASharedActivator->listenerForName(kListener)) << "registered again";
+    EXPECT_FALSE(openPopup()) << "nothing is bound any more";
+    EXPECT_FALSE(window());
+  });
+  EXPECT_FALSE(assigned("springboard", kHold)) << "the user's removal stands after a restart";
+  EXPECT_FALSE(assigned("springboard", kDisplayTap));
+}
+
+TEST_F(ActivatorListenerTest, OtherProcessesAssignDefaultsButDoNotRegister) {
+  DeviceSetup settings = device();
+  settings.bundle = "com.apple.Preferences";
+  inFreshProcess(settings, [] {
+    const auto path = std::string(ORBELLE_TWEAK);
+    ASSERT_TRUE(dlopen(path.c_str(), RTLD_NOW)) << dlerror();
+    EXPECT_FALSE(LASharedActivator->listenerForName(kListener));
+    EXPECT_FALSE(LASharedActivator->hasSeenListenerWithName(kListener));
+  });
+  EXPECT_EQ(assigned("springboard", kHold), kListener);
+  EXPECT_EQ(assigned("application", kDisplayTap), kListener);
+}
+
+TEST_F(ActivatorListenerTest, EventsOpenThePopupInEveryModeAndFromTheHUD) {
+  inFreshProcess(device(), [] {
+    for (const char* mode : {"lockscreen", "application", "springboard"}) {
+      SpringBoard::shared().setEventMode(mode);
+      EXPECT_TRUE(openPopup()) << mode;
+      UIApplication::sharedApplication().tap({1, 1});
+      ASSERT_FALSE(window());
+    }
+    auto& volume = VolumeControl::sharedVolumeControl();
+    ASSERT_TRUE(volume.pressButton(VolumeButton::Up).hudShown);
+    const auto hud = volume.hudWindow()->frame();
+    const auto tapped = UIApplication::sharedApplication().tap(
+        {hud.origin.x + hud.size.width / 2, hud.origin.y + hud.size.height / 2});
+    EXPECT_STREQ(tapped->className(), "SBVolumeHUDView");
+    EXPECT_TRUE(window()) << "a tap on the HUD opens the popup";
+    EXPECT_FALSE(volume.isHUDDisplayableForCategory("Ringtone"));
+  });
+}
+
+TEST_F(ActivatorListenerTest, HUDHidesAfterItsTime) {
+  inFreshProcess(device(), [] {
+    auto& volume = VolumeControl::sharedVolumeControl();
+    volume.setHUDDuration(std::chrono::milliseconds(10));
+    volume.pressButton(VolumeButton::Up);
+    EXPECT_TRUE(volume.isHUDVisible());
+    CFRunLoop::main().runFor(std::chrono::milliseconds(50));
+    EXPECT_FALSE(volume.isHUDVisible());
+  });
+}
+
+}  // namespace

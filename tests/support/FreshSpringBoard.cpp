@@ -1,0 +1,78 @@
+#include "support/FreshSpringBoard.h"
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "CoreFoundation/CFRunLoop.h"
+#include "Foundation/DeviceRoot.h"
+#include "Foundation/NSBundle.h"
+#include "SpringBoard/SpringBoard.h"
+#include "System/DeviceModel.h"
+#include "UIKit/UIScreen.h"
+
+namespace {
+
+template <class T>
+T& tweakVariable(const char* name) {
+  void* address = dlsym(RTLD_DEFAULT, name);
+  if (address == nullptr) {
+    ADD_FAILURE() << "the tweak is not loaded: no symbol " << name;
+    std::exit(1);
+  }
+  return *static_cast<T*>(address);
+}
+
+}  // namespace
+
+void installPackage() {
+  std::filesystem::copy(
+      ORBELLE_PACKAGE_DIR, DeviceRoot::path(),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
+std::shared_ptr<UIWindow>& popupWindowVariable() {
+  return tweakVariable<std::shared_ptr<UIWindow>>("popupWindow");
+}
+std::shared_ptr<OrbelleView>& popupViewVariable() {
+  return tweakVariable<std::shared_ptr<OrbelleView>>("popupView");
+}
+bool& enableBackgroundBlurVariable() {
+  return tweakVariable<bool>("enableBackgroundBlur");
+}
+
+void drainRunLoop() {
+  CFRunLoop::main().runFor(std::chrono::milliseconds(20));
+}
+
+void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body) {
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    DeviceRoot::setPath(device.root);
+    DeviceModel::setIdentifier(device.model);
+    UIScreen::mainScreen().setPortraitSize(device.screen);
+    installPackage();
+    if (device.bundle == SpringBoard::kBundleIdentifier) {
+      const auto result = SpringBoard::shared().boot();
+      EXPECT_EQ(result.loaded.size(), 1u) << "Orbelle2.dylib loads through its filter";
+      EXPECT_TRUE(result.failed.empty()) << result.failed.front();
+    } else {
+      NSBundle::mainBundle().setBundleIdentifier(device.bundle);
+    }
+    if (!::testing::Test::HasFailure()) body();
+    const bool failed = ::testing::Test::HasFailure();
+    std::fflush(nullptr);
+    std::exit(failed ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "the process died of signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the process's own failures are printed above";
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "UIKit/UIWindow.h"
+#include "mixer/OrbelleView.h"
+
+// Runs `body` in a new process, as a fresh launch of SpringBoard would be: the package
+// (tweak, filter, skin images) installed on `root`, the screen sized, SpringBoard booted
+// with the tweak loaded through the loader. The child's test failures fail the calling test.
+struct DeviceSetup {
+  std::string root;
+  CGSize screen{375, 667};
+  std::string model = "iPhone10,4";
+  std::string bundle = "com.apple.springboard";  // another identity skips the boot
+};
+void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body);
+
+// Copies the built package tree onto the current device root.
+void installPackage();
+
+// The tweak's process-wide popup state, looked up as a debugger would.
+std::shared_ptr<UIWindow>& popupWindowVariable();
+std::shared_ptr<OrbelleView>& popupViewVariable();
+bool& enableBackgroundBlurVariable();
+
+// Handles what the run loop has ready (Darwin notifications, timers).
+void drainRunLoop();
