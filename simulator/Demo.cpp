@@ -1,0 +1,108 @@
+#include "Demo.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "CommandEngine.h"
+
+std::filesystem::path defaultDemoFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  return std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / "orbelle2-demo";
+}
+
+namespace {
+
+class Narrator {
+ public:
+  Narrator(CommandEngine& engine, std::filesystem::path shots)
+      : engine_(engine), shots_(std::move(shots)) {}
+
+  void say(const std::string& text) { std::cout << "\n" << ++step_ << ". " << text << "\n"; }
+
+  // Runs a command and shows it as the script line and its answer.
+  bool run(const std::string& command) {
+    const auto result = engine_.execute(command);
+    std::cout << "   > " << command << "\n";
+    if (!result.output.empty()) {
+      std::string indented = "     " + result.output;
+      for (std::size_t at = indented.find('\n'); at != std::string::npos;
+           at = indented.find('\n', at + 6)) {
+        indented.insert(at + 1, "     ");
+      }
+      std::cout << indented << "\n";
+    }
+    ok_ = ok_ && result.ok;
+    return result.ok;
+  }
+
+  void shoot(const std::string& name) {
+    run("screenshot \"" + (shots_ / (name + ".png")).string() + "\"");
+  }
+
+  bool ok() const { return ok_; }
+
+ private:
+  CommandEngine& engine_;
+  std::filesystem::path shots_;
+  int step_ = 0;
+  bool ok_ = true;
+};
+
+}  // namespace
+
+int runDemo(DeviceOptions device, const std::filesystem::path& out) {
+  std::error_code error;
+  std::filesystem::remove_all(out, error);
+  const auto shots = out / "screenshots";
+  std::filesystem::create_directories(shots, error);
+  if (device.root.empty()) device.root = out / "device";
+  if (const auto failure = Device::boot(device)) {
+    std::cerr << "error: " << *failure << "\n";
+    return 1;
+  }
+  std::cout << "Orbelle 2 demo on a simulated " << device.model << " (device root "
+            << device.root.string() << ")\n";
+
+  CommandEngine engine;
+  Narrator demo(engine, shots);
+  demo.say("SpringBoard is up with Orbelle2.dylib loaded. The home screen:");
+  demo.run("state");
+  demo.shoot("01-home");
+
+  demo.say("In the preferences the user binds the ringer and audio/video sliders.");
+  demo.run("prefs bindRingerAndAV true");
+
+  demo.say(
+      "A short hold of volume-up: Activator calls the listener, the popup opens with one "
+      "row for each of the five categories, over a dimmed and blurred screen.");
+  demo.run("hold up");
+  demo.run("show");
+  demo.shoot("02-popup-open");
+
+  demo.say(
+      "The user drags the Audio/Video slider to 37. Each movement writes the volume and the "
+      "label; with the binding on and the loudspeaker route the Ringtone row follows.");
+  demo.run("touch 1");
+  demo.run("move 1 45");
+  demo.run("move 1 37");
+  demo.shoot("03-dragging");
+  demo.run("release 1");
+  demo.run("volumes");
+  demo.run("show");
+
+  demo.say("While the popup is up, SpringBoard's volume HUD is refused.");
+  demo.run("hud Ringtone");
+
+  demo.say("A tap outside the panel closes the popup.");
+  demo.run("tap 12 40");
+  demo.run("state");
+  demo.shoot("04-closed");
+
+  demo.say("The next press of volume-up shows the system HUD again.");
+  demo.run("press up");
+  demo.shoot("05-hud-again");
+
+  std::cout << "\nScreenshots: " << shots.string() << "\n";
+  return demo.ok() ? 0 : 1;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+#include "Device.h"
+
+// The typical use, end to end, narrated on standard output with a screenshot of each step in
+// `out` (made afresh): binding on, hold volume-up, five rows, drag Audio/Video to 37 and the
+// Ringtone row follows on the loudspeaker, tap outside, the HUD shows again on a press.
+// Runs on a fresh device root inside `out` unless `device.root` is given.
+int runDemo(DeviceOptions device, const std::filesystem::path& out);
+
+std::filesystem::path defaultDemoFolder();

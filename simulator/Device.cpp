@@ -1,0 +1,65 @@
+#include "Device.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "Foundation/DeviceRoot.h"
+#include "SpringBoard/SpringBoard.h"
+#include "System/DeviceModel.h"
+#include "UIKit/UIScreen.h"
+
+std::filesystem::path Device::defaultRoot() {
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+    return std::filesystem::path(data) / "orbelle2-sim/device";
+  }
+  const char* home = std::getenv("HOME");
+  return std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/orbelle2-sim/device";
+}
+
+std::filesystem::path Device::packageDir() {
+  if (const char* configured = std::getenv("ORBELLE2_PACKAGE"); configured && *configured) {
+    return configured;
+  }
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return self.parent_path().parent_path() / "package";
+}
+
+CGSize Device::screenForModel(const std::string& model) {
+  if (model.starts_with("iPad")) return {768, 1024};
+  if (model.starts_with("iPod")) return {320, 568};
+  return {375, 667};
+}
+
+std::optional<std::string> Device::installPackage() {
+  const auto package = packageDir();
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(
+          package / "Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib", error)) {
+    return "no tweak package at " + package.string() + " (build it first)";
+  }
+  std::filesystem::copy(
+      package, DeviceRoot::path(),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+      error);
+  if (error) return "cannot install the package: " + error.message();
+  return std::nullopt;
+}
+
+std::optional<std::string> Device::boot(const DeviceOptions& options) {
+  const auto root = options.root.empty() ? defaultRoot() : options.root;
+  std::error_code error;
+  std::filesystem::create_directories(root, error);
+  if (!std::filesystem::is_directory(root, error))
+    return "cannot use " + root.string() + " as root";
+  DeviceRoot::setPath(std::filesystem::absolute(root, error));
+  if (auto failure = installPackage()) return failure;
+  DeviceModel::setIdentifier(options.model);
+  UIScreen::mainScreen().setPortraitSize(options.screen.value_or(screenForModel(options.model)));
+  const auto loaded = SpringBoard::shared().boot();
+  if (!loaded.failed.empty()) return "the tweak did not load: " + loaded.failed.front();
+  if (loaded.loaded.empty()) return "the loader found no tweak for SpringBoard";
+  return std::nullopt;
+}

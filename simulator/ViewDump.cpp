@@ -1,0 +1,113 @@
+#include "ViewDump.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "Shortest.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
+#include "UIKit/UISlider.h"
+#include "UIKit/UIVisualEffectView.h"
+#include "UIKit/UIWindow.h"
+
+namespace {
+
+std::string jsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string color(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
+  return "(" + shortest(r) + "," + shortest(g) + "," + shortest(b) + "," + shortest(a) + ")";
+}
+std::string color(const UIColor& c) {
+  return color(c.red(), c.green(), c.blue(), c.alpha());
+}
+
+std::string image(const char* name, const UISlider::Image& picture) {
+  return picture ? std::string(" ") + name + "=" + picture->fileName() : std::string();
+}
+
+std::string tint(const char* name, const std::optional<UIColor>& value) {
+  return value ? std::string(" ") + name + "=" + color(*value) : std::string();
+}
+
+std::string sliderDetails(const UISlider& s) {
+  return " value=" + shortest(s.value()) + " highlighted=" + (s.isHighlighted() ? "1" : "0") +
+         image("thumb", s.thumbImageForState(UIControlStateNormal)) +
+         image("thumb.highlighted", s.thumbImageForState(UIControlStateHighlighted)) +
+         image("minValue", s.minimumValueImage()) + image("maxValue", s.maximumValueImage()) +
+         image("minTrack", s.minimumTrackImageForState(UIControlStateNormal)) +
+         image("maxTrack", s.maximumTrackImageForState(UIControlStateNormal)) +
+         image("maxTrack.highlighted", s.maximumTrackImageForState(UIControlStateHighlighted)) +
+         tint("thumbTint", s.thumbTintColor()) + tint("minTrackTint", s.minimumTrackTintColor()) +
+         tint("maxTrackTint", s.maximumTrackTintColor());
+}
+
+std::string details(const UIView& view) {
+  std::string out;
+  if (const auto* window = dynamic_cast<const UIWindow*>(&view)) {
+    return " level=" + shortest(window->windowLevel()) + " alpha=" + shortest(window->alpha()) +
+           " hidden=" + (window->isHidden() ? "1" : "0");
+  }
+  if (const auto* label = dynamic_cast<const UILabel*>(&view)) {
+    out += " text=" + (label->text() ? jsonString(*label->text()) : std::string("null")) +
+           " color=" + color(label->textColor());
+  } else if (const auto* slider = dynamic_cast<const UISlider*>(&view)) {
+    out += sliderDetails(*slider);
+  } else if (const auto* blur = dynamic_cast<const UIVisualEffectView*>(&view)) {
+    if (blur->effect()) out += " blurStyle=" + std::to_string(blur->effect()->style());
+  }
+  if (const auto& layer = view.layer(); layer.borderWidth() > 0 && layer.borderColor()) {
+    const auto& c = *layer.borderColor();
+    out += " border=" + shortest(layer.borderWidth()) + color(c.red, c.green, c.blue, c.alpha);
+  }
+  if (view.layer().cornerRadius() > 0)
+    out += " cornerRadius=" + shortest(view.layer().cornerRadius());
+  if (view.alpha() != 1.0) out += " alpha=" + shortest(view.alpha());
+  if (view.isHidden()) out += " hidden=1";
+  return out;
+}
+
+void dumpView(const UIView& view, int depth, std::string& out) {
+  const CGRect f = view.frame();
+  out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + view.className() + " frame=(" +
+         shortest(f.origin.x) + "," + shortest(f.origin.y) + "," + shortest(f.size.width) + "," +
+         shortest(f.size.height) + ") tag=" + std::to_string(view.tag()) + details(view) + "\n";
+  for (const auto& subview : view.subviews()) dumpView(*subview, depth + 1, out);
+}
+
+}  // namespace
+
+std::string dumpScreen() {
+  std::string out;
+  for (const auto& window : UIScreen::mainScreen().windows()) dumpView(*window, 0, out);
+  return out;
+}
