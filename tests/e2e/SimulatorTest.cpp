@@ -1,0 +1,229 @@
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "Foundation/PropertyListFile.h"
+#include "support/PlistFixture.h"
+#include "support/ProgramRun.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+
+class SimulatorTest : public ::testing::Test {
+ protected:
+  ProgramRun sim(const std::string& script, std::vector<std::string> options = {}) {
+    std::vector<std::string> argv{ORBELLE_SIM, "--root", root.path().string()};
+    argv.insert(argv.end(), options.begin(), options.end());
+    return runProgram(argv, script);
+  }
+  static bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+  }
+  TempDeviceRoot root;
+};
+
+TEST_F(SimulatorTest, ScriptOpensDragsAndClosesThePopup) {
+  const auto run =
+      sim("# a comment line\n"
+          "state\n"
+          "hold up\n"
+          "state\n"
+          "drag 1 37   # Audio/Video\n"
+          "hud Ringtone\n"
+          "tap 5 5\n"
+          "state\n"
+          "press up\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n"
+            "handled\n"
+            "popupWindow=shown popupView=set enableBackgroundBlur=YES\n"
+            "UISlider tag=2001 value=37 label=\"Audio/Video (Speaker): 37%\"\n"
+            "no\n"
+            "UIButton tag=0\n"
+            "popupWindow=nil popupView=set enableBackgroundBlur=YES\n"
+            "Ringtone 0.5625 hud=shown\n");
+  EXPECT_TRUE(contains(run.err, "SpringBoard[")) << "log lines go to standard error";
+  EXPECT_TRUE(contains(run.err, "OB: creating initial category config file..."));
+}
+
+TEST_F(SimulatorTest, DumpShowsTheTreeInTheDocumentedForm) {
+  const auto run = sim("hold up\ndump\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* line : {
+           "UIWindow frame=(0,0,375,667) tag=0 level=2002 alpha=0.9 hidden=0\n",
+           "  UIView frame=(0,0,375,667) tag=0\n",
+           "    UIVisualEffectView frame=(0,0,375,667) tag=0 blurStyle=2\n",
+           "    UIButton frame=(0,0,375,667) tag=0 alpha=0.1\n",
+           "    OrbelleView frame=(25,188.5,325,290) tag=0 border=2(1,1,1,0.5) cornerRadius=8\n",
+           "      UIView frame=(0,15,325,50) tag=0\n",
+           "        UILabel frame=(20,5,305,15) tag=1000 text=\"Ringtone: 50%\" color=(1,1,1,1)\n",
+           "        UISlider frame=(20,20,285,30) tag=2000 value=50 highlighted=0 "
+           "thumb=thumb_default.png minValue=speaker_quiet.png maxValue=speaker_loud.png "
+           "thumbTint=(1,1,1,1) minTrackTint=(1,0,0,1) maxTrackTint=(1,1,1,1)\n",
+       }) {
+    EXPECT_TRUE(contains(run.out, line)) << line << "\nin:\n" << run.out;
+  }
+}
+
+TEST_F(SimulatorTest, LabelsAreEscapedInTheDump) {
+  root.writeBytes(kList, fx::xml(fx::array({fx::entry("Ringtone", "Say \"hi\"\\\t%@", true)})));
+  const auto run = sim("hold up\ndump\n");
+  EXPECT_TRUE(contains(run.out, R"(text="Say \"hi\"\\\t%@: 50%")")) << run.out;
+}
+
+TEST_F(SimulatorTest, FailedCommandsSayWhyAndTheRunGoesOn) {
+  const auto run =
+      sim("frobnicate\n"
+          "touch 1\n"
+          "hold up\n"
+          "move 1 50\n"
+          "touch 9\n"
+          "tap here there\n"
+          "set Siren 0.5\n"
+          "set Ringtone loud\n"
+          "press sideways\n"
+          "prefs onlyakey\n"
+          "prefs skin \"unclosed\n"
+          "volumes\n");
+  EXPECT_EQ(run.status, 1) << "a script with a failed command exits 1";
+  const std::string expectedErrors[] = {
+      "error: unknown command \"frobnicate\" (try help)\n",
+      "error: no popup is open\n",
+      "error: no finger is on slider 1 (touch it first)\n",
+      "error: no slider for category 9\n",
+      "error: tap takes two numbers\n",
+      "error: unknown category Siren\n",
+      "error: a volume is a number from 0.0 to 1.0\n",
+      "error: usage: press up|down\n",
+      "error: usage: prefs KEY VALUE\n",
+      "error: unclosed quote\n",
+  };
+  for (const auto& line : expectedErrors) EXPECT_TRUE(contains(run.out, line)) << line;
+  EXPECT_TRUE(contains(run.out, "Ringtone 0.5 Speaker\n")) << "the last command still ran";
+}
+
+TEST_F(SimulatorTest, FreshRootGetsThePackageAndItsListFromTheFirstPanel) {
+  EXPECT_EQ(sim("volumes\n").status, 0);
+  EXPECT_TRUE(root.exists("/Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib"));
+  EXPECT_TRUE(root.exists("/Library/MobileSubstrate/DynamicLibraries/Orbelle2.plist"));
+  EXPECT_TRUE(root.exists("/Library/Application Support/Orbelle 2/thumb_metal_active.png"));
+  EXPECT_FALSE(root.exists(kList)) << "no panel was built yet";
+  sim("hold up\n");
+  ASSERT_TRUE(root.exists(kList));
+  const std::string list = root.readBytes(kList);
+  sim("prefs selectedSkin Metal\n");
+  sim("hold up\n");
+  EXPECT_EQ(root.readBytes(kList), list) << "a restart leaves the preference files alone";
+}
+
+TEST_F(SimulatorTest, DeviceFamilyDecidesScreenAndList) {
+  const auto ipad = sim("hold up\ndump\n", {"--device", "iPad7,5"});
+  EXPECT_TRUE(contains(ipad.out, "UIWindow frame=(0,0,768,1024)"));
+  EXPECT_TRUE(contains(ipad.out, "OrbelleView frame=(209,367,350,290)")) << ipad.out;
+  EXPECT_TRUE(contains(ipad.out, "text=\"Video Conference (Speaker): 75%\""));
+  std::filesystem::remove_all(root.path() / "var");
+  const auto ipod = sim("hold up\ndump\n", {"--device", "iPod9,1", "--screen", "400x700"});
+  EXPECT_TRUE(contains(ipod.out, "OrbelleView frame=(25,205,350,290)")) << ipod.out;
+}
+
+TEST_F(SimulatorTest, PrefsCommandIsAnnouncedToTheTweak) {
+  const auto run = sim("prefs enableBackgroundBlur false\nstate\nhold up\ndump\n");
+  EXPECT_TRUE(contains(run.out, "enableBackgroundBlur=false\n"));
+  EXPECT_TRUE(contains(run.out, "enableBackgroundBlur=NO")) << run.out;
+  EXPECT_FALSE(contains(run.out, "UIVisualEffectView"));
+  const auto prefs = PropertyListFile::readDictionary(
+      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist");
+  ASSERT_TRUE(prefs);
+  EXPECT_EQ(prefs->at("enableBackgroundBlur"), PlistValue(false));
+}
+
+TEST_F(SimulatorTest, RotationAndReduceTransparency) {
+  const auto run = sim("reduce-transparency on\nhold up\nrotate landscape\ndump\n");
+  EXPECT_TRUE(contains(run.out, "landscape 667x375\n"));
+  EXPECT_TRUE(contains(run.out, "UIWindow frame=(0,0,667,375)"));
+  EXPECT_TRUE(contains(run.out, "OrbelleView frame=(171,42.5,325,290)")) << run.out;
+  EXPECT_FALSE(contains(run.out, "UIVisualEffectView"));
+}
+
+struct Png {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + x]; }
+  static int brightness(std::uint32_t argb) {
+    return int((argb >> 16) & 0xff) + int((argb >> 8) & 0xff) + int(argb & 0xff);
+  }
+};
+
+Png readPng(const std::filesystem::path& file) {
+  Png png;
+  cairo_surface_t* surface = cairo_image_surface_create_from_png(file.c_str());
+  if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+    png.width = cairo_image_surface_get_width(surface);
+    png.height = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    for (int y = 0; y < png.height; ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+      png.pixels.insert(png.pixels.end(), row, row + png.width);
+    }
+  }
+  cairo_surface_destroy(surface);
+  return png;
+}
+
+TEST_F(SimulatorTest, ScreenshotsShowThePanelWhereItIs) {
+  const auto open = root.path() / "open.png";
+  const auto closed = root.path() / "closed.png";
+  const auto run = sim("hold up\nscreenshot " + open.string() + "\ntap 5 5\nscreenshot " +
+                       closed.string() + "\n");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const Png withPanel = readPng(open);
+  const Png without = readPng(closed);
+  ASSERT_EQ(withPanel.width, 750);
+  ASSERT_EQ(withPanel.height, 1334);
+  ASSERT_EQ(without.width, 750);
+  // Inside the panel, away from its labels and sliders (x 30, y 200 in points): dark.
+  EXPECT_LT(Png::brightness(withPanel.at(60, 400)), 60);
+  EXPECT_GT(Png::brightness(without.at(60, 400)), 150) << "the wallpaper there once closed";
+  // The panel's border: light, half transparent white over the blur.
+  EXPECT_GT(Png::brightness(withPanel.at(51, 800)), Png::brightness(withPanel.at(60, 800)) + 60);
+}
+
+TEST_F(SimulatorTest, ShowDrawsRowsAsText) {
+  const auto run = sim("show\nhold up\nshow\n");
+  EXPECT_TRUE(contains(run.out, "  home screen\n"));
+  EXPECT_TRUE(contains(run.out, "  +-- mixer 325x290 at (25,188.5)"));
+  EXPECT_TRUE(contains(run.out, "  | Phone Call (Receiver): 75%\n"));
+  EXPECT_TRUE(contains(run.out, "  | [#######################-------] 75  #4\n"));
+}
+
+TEST_F(SimulatorTest, MissingPackageIsReported) {
+  const auto run = runProgram({ORBELLE_SIM, "--root", root.path().string()}, "state\n",
+                              {{"ORBELLE2_PACKAGE", (root.path() / "nothing").string()}});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.err, "error: no tweak package at")) << run.err;
+}
+
+TEST_F(SimulatorTest, DemoNarratesAndWritesItsScreenshots) {
+  const auto out = root.path() / "demo";
+  const auto run = runProgram({ORBELLE_SIM, "demo", "--out", out.string()});
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_TRUE(contains(run.out, "A short hold of volume-up"));
+  EXPECT_TRUE(contains(run.out, "UISlider tag=2001 value=37 label=\"Audio/Video (Speaker): 37%\""));
+  EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%")) << "the Ringtone row followed";
+  EXPECT_TRUE(contains(run.out, "Screenshots: " + (out / "screenshots").string()));
+  for (const char* shot :
+       {"01-home", "02-popup-open", "03-dragging", "04-closed", "05-hud-again"}) {
+    const Png png = readPng(out / "screenshots" / (std::string(shot) + ".png"));
+    EXPECT_EQ(png.width, 750) << shot;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// One run of a built program: its arguments, its standard input, and what came back.
+struct ProgramRun {
+  int status = -1;  // the exit status; -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& input = "",
+                      const std::map<std::string, std::string>& environment = {});
+
+// A program left running with its standard input open: lines go in while it runs.
+class RunningProgram {
+ public:
+  explicit RunningProgram(const std::vector<std::string>& argv);
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+  ~RunningProgram();
+
+  void send(const std::string& line);
+  // Waits (up to a few seconds) until its standard output holds `text`.
+  bool waitForOutput(const std::string& text);
+  ProgramRun finish();  // closes its input and waits for it
+
+ private:
+  int pid_ = -1;
+  int input_ = -1;
+  std::string outFile_;
+  std::string errFile_;
+};
