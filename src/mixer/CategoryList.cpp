@@ -25,9 +25,7 @@ PlistValue::Array initialCategoryList(bool isIpadOrIpod) {
 }  // namespace
 
 void OrbelleView::loadCategories() {
-  const auto bytes = NSFileManager::defaultManager().contentsAtPath(kCategoriesPath);
-  auto parsed = bytes ? PropertyListFile::parse(*bytes) : std::nullopt;
-  auto read = parsed ? std::move(*parsed).takeArray() : std::nullopt;
+  auto read = PropertyListFile::readArray(kCategoriesPath);
   const bool wasRead = read.has_value();
   categories_ = wasRead ? std::move(*read) : PlistValue::Array();
 
@@ -36,13 +34,14 @@ void OrbelleView::loadCategories() {
 
   NSLog("OB: creating initial category config file...");
   categories_ = initialCategoryList(isIpad_ || isIpod_);
-  if (keepUnreadableList(bytes)) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
+  if (setUnreadableListAside()) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
 }
 
-bool OrbelleView::keepUnreadableList(const std::optional<std::string>& bytes) const {
+bool OrbelleView::setUnreadableListAside() const {
   auto& files = NSFileManager::defaultManager();
-  if (bytes) return files.createFileAtPath(kUnreadableCategoriesPath, *bytes);
-  // Nothing could be read: fine when there is no file, but an existing one that cannot even
-  // be read (no permission, a folder) is left alone rather than replaced unseen.
-  return !files.fileExistsAtPath(kCategoriesPath);
+  bool isDirectory = false;
+  if (!files.fileExistsAtPath(kCategoriesPath, isDirectory)) return true;
+  // A folder in its place is nobody's list; leave it rather than write around it.
+  if (isDirectory) return false;
+  return files.moveItemAtPath(kCategoriesPath, kUnreadableCategoriesPath);
 }

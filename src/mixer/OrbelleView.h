@@ -59,9 +59,10 @@ class OrbelleView : public UIView {
 
  private:
   void detectDeviceClass();
-  // Before the initial list replaces an unreadable file, its bytes are kept beside it; false
-  // when that could not be done, and the file must then stay as it is.
-  bool keepUnreadableList(const std::optional<std::string>& bytes) const;
+  // Before the initial list replaces an unreadable file, the file is moved beside it (to
+  // "<name>.corrupt", replacing an older one); false when that could not be done, and the
+  // file must then stay as it is.
+  bool setUnreadableListAside() const;
   void layOutRows();
   void applySkin(UILabel& label, UISlider& slider) const;
 

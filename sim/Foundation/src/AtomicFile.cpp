@@ -69,9 +69,11 @@ bool write(const std::filesystem::path& target, std::string_view bytes) {
   return true;
 }
 
-std::optional<std::string> read(const std::filesystem::path& file) {
+std::optional<std::string> read(const std::filesystem::path& file, std::size_t maxBytes) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+  const auto size = std::filesystem::file_size(file, error);
+  if (error || size > maxBytes) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

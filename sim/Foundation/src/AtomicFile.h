@@ -12,7 +12,8 @@ namespace atomic_file {
 // and the answer is false.
 bool write(const std::filesystem::path& target, std::string_view bytes);
 
-// The whole content of a regular file; no result when it is missing or unreadable.
-std::optional<std::string> read(const std::filesystem::path& file);
+// The whole content of a regular file; no result when it is missing, unreadable or larger
+// than `maxBytes` (then nothing of it is read).
+std::optional<std::string> read(const std::filesystem::path& file, std::size_t maxBytes);
 
 }  // namespace atomic_file

@@ -1,5 +1,7 @@
 #include "PlistCodec.h"
 
+#include "PlistDepthScan.h"
+
 #include <plist/plist.h>
 
 #include <algorithm>
@@ -158,7 +160,12 @@ Node toNode(const PlistValue& value) {
 }  // namespace
 
 std::optional<PlistValue> parse(std::string_view bytes) {
-  if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max()) return std::nullopt;
+  if (bytes.empty() || bytes.size() > kMaxBytes) return std::nullopt;
+  const bool binary = bytes.starts_with("bplist00");
+  if (binary ? !plist_depth::binaryWithin(bytes, kMaxDepth)
+             : !plist_depth::xmlWithin(bytes, kMaxDepth)) {
+    return std::nullopt;
+  }
   plist_t raw = nullptr;
   plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &raw);
   const Node root(raw);

@@ -6,7 +6,7 @@
 namespace {
 
 std::optional<PlistValue> readRoot(std::string_view path) {
-  const auto bytes = NSFileManager::defaultManager().contentsAtPath(path);
+  const auto bytes = NSFileManager::defaultManager().contentsAtPath(path, plist_codec::kMaxBytes);
   if (!bytes) return std::nullopt;
   return plist_codec::parse(*bytes);
 }
