@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A catalogue of crafted property-list files that a device may carry where the preferences or
+// the category list belong: broken, hostile, huge, or valid but strange.
+struct BadFile {
+  enum class Reads { Nothing, Array, Dictionary, Scalar };  // what a plist reader makes of it
+  std::string name;
+  std::string bytes;
+  Reads reads;
+};
+
+// Built once per process: some entries are large.
+const std::vector<BadFile>& badFileCatalogue();
+
+// Builders the catalogue uses, also handy on their own.
+std::string bplistWithNestedArrays(int depth);
+std::string xmlWithNestedArrays(int depth);
+std::string categoryListOf(int entries);

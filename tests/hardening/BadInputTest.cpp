@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "Foundation/PropertyListFile.h"
+#include "hardening/BadFiles.h"
+#include "support/PanelFixture.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+constexpr char kKept[] =
+    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";
+
+class BadInputTest : public PanelFixture {};
+
+TEST_F(BadInputTest, CatalogueIsLargeEnough) {
+  EXPECT_GE(badFileCatalogue().size(), 20u);
+}
+
+TEST_F(BadInputTest, UnreadableCategoryListsAreReplacedAndKeptAside) {
+  for (const auto& bad : badFileCatalogue()) {
+    SCOPED_TRACE(bad.name);
+    root.writeBytes(kList, bad.bytes);
+    build();
+    const auto read = PropertyListFile::readArray(kList);
+    ASSERT_TRUE(read) << "the list file is readable afterwards";
+    if (bad.reads == BadFile::Reads::Array) {
+      EXPECT_EQ(root.readBytes(kList), bad.bytes) << "a readable list is used as it is";
+      EXPECT_EQ(panel->subviews().size(), 1u);
+      continue;
+    }
+    EXPECT_EQ(read->size(), 5u);
+    EXPECT_EQ(panel->subviews().size(), 5u);
+    EXPECT_EQ(root.readBytes(kKept), bad.bytes) << "the user's bytes are kept, exactly";
+  }
+}
+
+TEST_F(BadInputTest, BadPreferenceFilesGiveDefaultsOrPerKeyFallbacks) {
+  for (const auto& bad : badFileCatalogue()) {
+    SCOPED_TRACE(bad.name);
+    writePrefs(fx::dict({}));
+    root.writeBytes(kPrefs, bad.bytes);
+    build();
+    EXPECT_EQ(panel->subviews().size(), 5u);
+    if (bad.reads == BadFile::Reads::Dictionary) {
+      EXPECT_EQ(panel->subviews().size(), 5u);
+      continue;  // per-key fallbacks, as the settings tests check
+    }
+    EXPECT_TRUE(panel->displayPercentage());
+    EXPECT_EQ(panel->selectedSkin(), "Default iOS");
+    EXPECT_EQ(panel->minimumTrackTintColor(), UIColor::redColor());
+    EXPECT_EQ(root.readBytes(kPrefs), bad.bytes) << "the preferences file is never written";
+  }
+}
+
+TEST_F(BadInputTest, FormatDirectivesAreKeptAsText) {
+  writePrefs(fx::dict({{"selectedSkin", plist_new_string("%@%n%s%x%%")}}));
+  build();
+  EXPECT_EQ(panel->selectedSkin(), "%@%n%s%x%%");
+}
+
+TEST_F(BadInputTest, WrongTypesUnderEveryKeyFallBack) {
+  const char* keys[] = {"enableDebugLogging",    "bindRingerAndAV",       "displayPercentage",
+                        "selectedSkin",          "thumbTintColor",        "textColor",
+                        "minimumTrackTintColor", "maximumTrackTintColor", "enableBackgroundBlur"};
+  for (const auto make :
+       {+[] { return plist_new_array(); }, +[] { return plist_new_dict(); },
+        +[] { return plist_new_data("\x01\x02", 2); }, +[] { return plist_new_date(1000, 0); }}) {
+    auto prefs = fx::dict({});
+    for (const char* key : keys) plist_dict_set_item(prefs.get(), key, make());
+    writePrefs(prefs);
+    build();
+    EXPECT_FALSE(panel->enableDebugLogging());
+    EXPECT_FALSE(panel->bindRingerAndAVVolumes());
+    EXPECT_TRUE(panel->displayPercentage());
+    EXPECT_EQ(panel->selectedSkin(), "Default iOS");
+    EXPECT_EQ(panel->thumbTintColor(), UIColor::whiteColor());
+    EXPECT_EQ(panel->minimumTrackTintColor(), UIColor::redColor());
+  }
+}
+
+TEST_F(BadInputTest, StrangeEntriesAreUsedAsReadWithoutHarm) {
+  writeList(fx::array({
+      plist_new_string("not a dictionary"),
+      plist_new_uint(3),
+      fx::array({fx::entry("Ringtone", "Nested", true)}).release(),
+      fx::dict({{"categoryName", plist_new_uint(5)}, {"visible", plist_new_string("YES")}})
+          .release(),
+      fx::dict({{"categoryName", plist_new_string("Ringtone")},
+                {"prettyCategoryName", plist_new_data("xy", 2)},
+                {"visible", plist_new_date(5, 0)}})
+          .release(),
+      fx::dict({{"categoryName", plist_new_string("Audio/Video")},
+                {"prettyCategoryName", plist_new_string(std::string(100000, 'x').c_str())},
+                {"visible", plist_new_real(0.5)}})
+          .release(),
+  }));
+  build();
+  EXPECT_EQ(panel->categories().size(), 6u);
+  ASSERT_EQ(panel->subviews().size(), 2u) << "entries 3 and 5 are visible";
+  EXPECT_EQ(text(3), ": unknown") << "no name and no category to ask about";
+  EXPECT_EQ(text(5).size(), 100000u + std::string(" (Speaker): 50%").size());
+  post("Ringtone", 0.3);
+  post("Audio/Video", 0.3);
+  EXPECT_FLOAT_EQ(slider(5)->value(), 30.0f);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Foundation/DeviceRoot.h"
+#include "support/PanelFixture.h"
+#include "support/ProgramRun.h"
+
+namespace {
+
+namespace fx = plist_fixture;
+
+// Writes fail as on a full or read-only disk: a file-size limit of 0 stops every write, and
+// holds even for root, which ignores permission bits.
+class WritesFail {
+ public:
+  WritesFail() {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit none = saved_;
+    none.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &none);
+  }
+  ~WritesFail() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previous_;
+};
+
+class UnwritableDeviceTest : public PanelFixture {};
+
+TEST_F(UnwritableDeviceTest, BlockedPreferencesFolderStillGivesAPanel) {
+  root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
+  for (int opening = 0; opening < 2; ++opening) {
+    build();
+    EXPECT_EQ(panel->subviews().size(), 5u);
+    EXPECT_EQ(text(0), "Ringtone: 50%");
+  }
+  EXPECT_EQ(log.messages(),
+            (std::vector<std::string>{"OB: creating initial category config file...",
+                                      "OB: creating initial category config file..."}))
+      << "the list is not claimed as written: it is created again next time";
+}
+
+TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {
+  root.writeBytes(kList, "broken");
+  {
+    WritesFail readOnly;
+    build();
+  }
+  EXPECT_EQ(panel->subviews().size(), 5u);
+  const bool stillThere = root.readBytes(kList) == "broken" ||
+                          root.readBytes(kList + std::string(".corrupt")) == "broken";
+  EXPECT_TRUE(stillThere) << "the user's bytes survive a failed replacement";
+}
+
+TEST_F(UnwritableDeviceTest, MissingSkinFolderStillGivesAPanel) {
+  std::filesystem::remove_all(DeviceRoot::resolve("/Library/Application Support/Orbelle 2"));
+  writePrefs(fx::dict({{"selectedSkin", plist_new_string("Metal")}}));
+  build();
+  EXPECT_EQ(panel->subviews().size(), 5u);
+  EXPECT_FALSE(slider(0)->thumbImageForState(UIControlStateNormal));
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 50%");
+}
+
+TEST_F(UnwritableDeviceTest, ToolsReportFailedWritesAsFailures) {
+  root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
+  const auto tool =
+      runProgram({ORBELLE_PREFS, "--root", root.path().string(), "set", "selectedSkin", "Metal"});
+  EXPECT_EQ(tool.status, 1);
+  EXPECT_NE(tool.err.find("cannot write the preferences file"), std::string::npos) << tool.err;
+  const auto sim = runProgram({ORBELLE_SIM, "--root", root.path().string()},
+                              "prefs selectedSkin Metal\nhold up\nstate\n");
+  EXPECT_EQ(sim.status, 1);
+  EXPECT_NE(sim.out.find("error: cannot write the preferences file"), std::string::npos);
+  EXPECT_NE(sim.out.find("popupWindow=shown"), std::string::npos) << "the panel still opens";
+}
+
+}  // namespace
