@@ -30,6 +30,26 @@ TEST(UIViewTree, ViewWithTagSearchesSelfThenSubtreesInOrder) {
   EXPECT_EQ(b->viewWithTag(2), nullptr);
 }
 
+TEST(UIViewTree, TagLookupsFollowChangesToTheTree) {
+  const auto root = view(0, 0, 100, 100);
+  const auto a = view(0, 0, 10, 10, 5);
+  const auto b = view(0, 0, 10, 10, 6);
+  root->addSubview(a);
+  root->addSubview(b);
+  EXPECT_EQ(root->viewWithTag(6), b);
+  b->setTag(7);
+  EXPECT_EQ(root->viewWithTag(6), nullptr) << "a re-tagged view is found by its new tag";
+  EXPECT_EQ(root->viewWithTag(7), b);
+  const auto deep = view(0, 0, 1, 1, 7);
+  a->addSubview(deep);
+  EXPECT_EQ(root->viewWithTag(7), deep) << "added deeper but earlier depth first";
+  deep->removeFromSuperview();
+  EXPECT_EQ(root->viewWithTag(7), b);
+  EXPECT_EQ(a->viewWithTag(7), nullptr);
+  b->removeFromSuperview();
+  EXPECT_EQ(root->viewWithTag(7), nullptr);
+}
+
 TEST(UIViewTree, AddingMovesRemovingReleases) {
   const auto first = view(0, 0, 10, 10);
   const auto second = view(0, 0, 10, 10);
