@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "Foundation/PropertyListFile.h"
 #include "hardening/BadFiles.h"
 #include "support/PanelFixture.h"
@@ -102,6 +106,27 @@ TEST_F(BadInputTest, StrangeEntriesAreUsedAsReadWithoutHarm) {
   post("Ringtone", 0.3);
   post("Audio/Video", 0.3);
   EXPECT_FLOAT_EQ(slider(5)->value(), 30.0f);
+}
+
+}  // namespace
+
+namespace {
+
+// Inputs the fuzzers found to crash something once: each still gets its fallback.
+TEST_F(BadInputTest, FuzzerFindingsStayFixed) {
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ORBELLE_REGRESSIONS)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    root.writeBytes(kPrefs, bytes);
+    root.writeBytes(kList, bytes);
+    build();
+    EXPECT_EQ(panel->subviews().size(), 5u);
+    EXPECT_EQ(panel->selectedSkin(), "Default iOS");
+    ++files;
+  }
+  EXPECT_GT(files, 0);
 }
 
 }  // namespace

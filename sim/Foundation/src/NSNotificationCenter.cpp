@@ -56,3 +56,9 @@ std::size_t NSNotificationCenter::observationCount(const void* observer) const {
       std::count_if(registrations_.begin(), registrations_.end(),
                     [observer](const auto& r) { return r->identity == observer && r->live(); }));
 }
+
+std::size_t NSNotificationCenter::observerCountForName(std::string_view name) const {
+  return static_cast<std::size_t>(
+      std::count_if(registrations_.begin(), registrations_.end(),
+                    [name](const auto& r) { return r->name == name && r->live(); }));
+}

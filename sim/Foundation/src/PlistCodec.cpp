@@ -1,5 +1,7 @@
 #include "PlistCodec.h"
 
+#include "Foundation/Overloaded.h"
+
 #include "PlistDepthScan.h"
 
 #include <plist/plist.h>
@@ -108,11 +110,6 @@ std::optional<PlistValue> fromNode(plist_t node, int depth) {
       return fromScalar(node);
   }
 }
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 Node toNode(const PlistValue& value);
 

@@ -1,5 +1,6 @@
 #include "PlistDepthScan.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -95,11 +96,28 @@ struct BinaryPlist {
   std::optional<std::vector<std::uint64_t>> children(std::uint64_t object) const {
     const auto offset = bigEndian(bytes, tableAt + object * offsetSize, offsetSize);
     if (!offset || *offset >= tableAt) return std::nullopt;
-    const std::uint8_t marker = std::uint8_t(bytes[*offset]);
-    const unsigned kind = marker >> 4;
+    const unsigned kind = std::uint8_t(bytes[*offset]) >> 4;
     if (kind != 0xA && kind != 0xC && kind != 0xD) return std::vector<std::uint64_t>();
-    std::uint64_t count = marker & 0x0F;
-    std::size_t at = *offset + 1;
+    const auto contents = payload(*offset);
+    if (!contents) return std::nullopt;
+    const auto [at, count] = *contents;
+    const std::uint64_t refs = kind == 0xD ? count * 2 : count;
+    if (count > bytes.size() || refs > (bytes.size() - at) / refSize) return std::nullopt;
+    std::vector<std::uint64_t> result;
+    result.reserve(refs);
+    for (std::uint64_t i = 0; i < refs; ++i) {
+      const auto ref = bigEndian(bytes, at + i * refSize, refSize);
+      if (!ref || *ref >= objects) return std::nullopt;
+      if (kind == 0xD && i < count && !isKey(*ref)) return std::nullopt;
+      result.push_back(*ref);
+    }
+    return result;
+  }
+
+  // Where an object's payload starts and how many units (items, bytes, characters) it has.
+  std::optional<std::pair<std::size_t, std::uint64_t>> payload(std::size_t at) const {
+    std::uint64_t count = std::uint8_t(bytes[at]) & 0x0F;
+    ++at;
     if (count == 0x0F) {  // the count follows as an integer object
       if (at >= bytes.size() || (std::uint8_t(bytes[at]) >> 4) != 0x1) return std::nullopt;
       const std::size_t size = std::size_t(1) << (std::uint8_t(bytes[at]) & 0x0F);
@@ -108,16 +126,26 @@ struct BinaryPlist {
       count = *longCount;
       at += 1 + size;
     }
-    const std::uint64_t refs = kind == 0xD ? count * 2 : count;
-    if (count > bytes.size() || refs > (bytes.size() - at) / refSize) return std::nullopt;
-    std::vector<std::uint64_t> result;
-    result.reserve(refs);
-    for (std::uint64_t i = 0; i < refs; ++i) {
-      const auto ref = bigEndian(bytes, at + i * refSize, refSize);
-      if (!ref || *ref >= objects) return std::nullopt;
-      result.push_back(*ref);
+    return std::make_pair(at, count);
+  }
+
+  // libplist 2.2 aborts on a dictionary key that is not a string, or that holds a NUL.
+  bool isKey(std::uint64_t object) const {
+    const auto offset = bigEndian(bytes, tableAt + object * offsetSize, offsetSize);
+    if (!offset || *offset >= tableAt) return false;
+    const unsigned kind = std::uint8_t(bytes[*offset]) >> 4;
+    if (kind != 0x5 && kind != 0x6) return false;
+    const auto text = payload(*offset);
+    if (!text) return false;
+    const auto [at, characters] = *text;
+    const std::uint64_t unit = kind == 0x5 ? 1 : 2;
+    if (characters > (tableAt - std::min<std::uint64_t>(at, tableAt)) / unit) return false;
+    for (std::uint64_t i = 0; i < characters; ++i) {
+      const std::size_t first = at + i * unit;
+      const bool nul = unit == 1 ? bytes[first] == 0 : (bytes[first] == 0 && bytes[first + 1] == 0);
+      if (nul) return false;
     }
-    return result;
+    return true;
   }
 };
 

@@ -11,7 +11,8 @@ namespace plist_depth {
 bool xmlWithin(std::string_view xml, int maxDepth);
 
 // The longest chain of container references from the top object of a "bplist00" file. A
-// malformed table or a reference cycle answers false, as libplist would refuse the file too.
+// malformed table, a reference cycle or a dictionary key that is not a string answers false:
+// libplist refuses the first two itself, and aborts the process on the third.
 bool binaryWithin(std::string_view bplist, int maxDepth);
 
 }  // namespace plist_depth

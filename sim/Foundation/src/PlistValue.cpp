@@ -1,16 +1,13 @@
 #include "Foundation/PlistValue.h"
 
+#include "Foundation/Overloaded.h"
+
 #include <cmath>
 #include <limits>
 
 #include "NumericText.h"
 
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 std::int64_t truncateToInteger(double number) {
   if (std::isnan(number)) return 0;

@@ -39,8 +39,10 @@ class NSNotificationCenter {
   void postNotificationName(std::string name, const void* object,
                             PlistValue::Dictionary userInfo = {});
 
-  // Live registrations of `observer`, for diagnostics and tests.
+  // Live registrations of `observer`, and live registrations for `name` (observers that still
+  // exist and were not removed), for diagnostics and tests.
   std::size_t observationCount(const void* observer) const;
+  std::size_t observerCountForName(std::string_view name) const;
 
  private:
   struct Registration;
