@@ -1,5 +1,7 @@
 #include "PreferencesEditor.h"
 
+#include "Foundation/Overloaded.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -8,11 +10,6 @@
 #include "Foundation/PropertyListFile.h"
 
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 std::optional<std::int64_t> wholeNumber(const std::string& text) {
   std::int64_t number = 0;

@@ -1,7 +1,6 @@
 #include "UIKit/UIView.h"
 
 #include <algorithm>
-#include <ranges>
 
 UIView::UIView(CGRect frame) : frame_(frame) {
 }
@@ -76,7 +75,8 @@ bool UIView::pointInside(CGPoint point) const {
 
 std::shared_ptr<UIView> UIView::hitTest(CGPoint point) {
   if (hidden_ || alpha_ <= 0.01 || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
-  for (const auto& subview : subviews_ | std::views::reverse) {
+  for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
+    const auto& subview = *it;
     const CGPoint inSubview{point.x - subview->frame_.origin.x, point.y - subview->frame_.origin.y};
     if (auto hit = subview->hitTest(inSubview)) return hit;
   }
