@@ -1,0 +1,28 @@
+// The category list's bytes into a full popup: counted, read (or replaced), built, filled with
+// the volumes, then closed.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "FuzzDevice.h"
+#include "SpringBoard/SpringBoard.h"
+#include "TweakState.h"
+#include "UIKit/UIApplication.h"
+
+namespace {
+constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz_device::prepare(true);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz_device::writeFile(kList, std::string_view(reinterpret_cast<const char*>(data), size));
+  SpringBoard::shared().holdVolumeUp();
+  if (!TweakState::lookUp().popupShown()) __builtin_trap();
+  UIApplication::sharedApplication().tap(CGPoint{1, 1});
+  if (TweakState::lookUp().popupShown()) __builtin_trap();
+  return 0;
+}

@@ -1,0 +1,87 @@
+// Random command sequences into the simulator's engine. After every command: SpringBoard's
+// HUD question is answered NO exactly while a popup window is shown, at most one popup window
+// is on screen, and no panel but the latest is still observed.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "Celestial/AVSystemController.h"
+#include "CommandEngine.h"
+#include "Foundation/NSNotificationCenter.h"
+#include "FuzzDevice.h"
+#include "SpringBoard/VolumeControl.h"
+#include "TweakState.h"
+#include "UIKit/UIAccessibility.h"
+#include "UIKit/UIApplication.h"
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIWindow.h"
+
+namespace {
+
+constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+
+[[noreturn]] void violated(const char* invariant, const std::string& command) {
+  std::fprintf(stderr, "invariant broken after \"%s\": %s\n", command.c_str(), invariant);
+  std::abort();
+}
+
+void checkInvariants(const TweakState& tweak, const std::string& command) {
+  const bool shown = tweak.popupShown();
+  if (VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory("Ringtone") == shown) {
+    violated("the HUD question is answered NO exactly while the popup is shown", command);
+  }
+  int popupWindows = 0;
+  for (const auto& window : UIScreen::mainScreen().windows()) {
+    popupWindows += window->windowLevel() == 2002.0;
+  }
+  if (popupWindows > 1) violated("at most one popup window is on screen", command);
+  const auto observed = NSNotificationCenter::defaultCenter().observerCountForName(
+      AVSystemController_EffectiveVolumeDidChangeNotification);
+  if (observed != (*tweak.popupView ? 1u : 0u)) {
+    violated("only the latest panel is observed", command);
+  }
+}
+
+// Every input starts from the same device: no popup, no finger, the files and settings reset.
+void resetDevice() {
+  UIApplication::sharedApplication().touchUp(CGPoint{1, 1});
+  UIApplication::sharedApplication().tap(CGPoint{1, 1});
+  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortrait);
+  UIAccessibilitySetReduceTransparencyEnabled(false);
+  VolumeControl::sharedVolumeControl().setMediaPlaying(false);
+  AVSystemController::sharedAVSystemController()->reset();
+  fuzz_device::removeFile(kPrefs);
+  fuzz_device::removeFile(kList);
+}
+
+bool allowed(const std::string& line) {
+  // Files and waiting are outside what is fuzzed here.
+  return line.find("screenshot") == std::string::npos && line.find("wait") == std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz_device::prepare(true);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  resetDevice();
+  const TweakState tweak = TweakState::lookUp();
+  CommandEngine engine;
+  std::string_view script(reinterpret_cast<const char*>(data), size);
+  int commands = 0;
+  while (!script.empty() && commands++ < 64) {
+    const auto end = script.find('\n');
+    const std::string line(script.substr(0, end));
+    script = end == std::string_view::npos ? std::string_view() : script.substr(end + 1);
+    if (!allowed(line)) continue;
+    engine.execute(line);
+    checkInvariants(tweak, line);
+  }
+  return 0;
+}
