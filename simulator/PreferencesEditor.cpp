@@ -8,6 +8,7 @@
 #include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSFileManager.h"
 #include "Foundation/PropertyListFile.h"
+#include "mixer/PreferenceFiles.h"
 
 namespace {
 
@@ -117,5 +118,5 @@ PreferencesEditor::Outcome PreferencesEditor::resetCategories() {
 
 void PreferencesEditor::postChanged() {
   CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
-                                       kChangedNotification, nullptr, nullptr, true);
+                                       kPreferencesChangedNotification, nullptr, nullptr, true);
 }

@@ -10,12 +10,6 @@
 // Darwin notification. A file that exists but cannot be read is never overwritten.
 class PreferencesEditor {
  public:
-  static constexpr char kPreferencesPath[] =
-      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-  static constexpr char kCategoriesPath[] =
-      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
-  static constexpr char kChangedNotification[] = "com.zentrik.orbelle2.preferencesChanged";
-
   // "true"/"false" as booleans, whole numbers as integers, anything else as a string.
   static PlistValue parseValue(const std::string& text);
   // Readable text of a stored value: true, 12, 0.5, "Metal", <array of 3>.

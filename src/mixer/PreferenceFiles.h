@@ -1,6 +1,7 @@
 #pragma once
 
-// The two files the preferences bundle writes, at their device paths.
+// The two files the preferences bundle writes, at their device paths, and the Darwin
+// notification with which it announces a change.
 inline constexpr char kPreferencesPath[] =
     "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
 inline constexpr char kCategoriesPath[] =
@@ -8,3 +9,4 @@ inline constexpr char kCategoriesPath[] =
 // Where an unreadable category list is kept before the initial list replaces it.
 inline constexpr char kUnreadableCategoriesPath[] =
     "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";
+inline constexpr char kPreferencesChangedNotification[] = "com.zentrik.orbelle2.preferencesChanged";

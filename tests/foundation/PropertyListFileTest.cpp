@@ -1,12 +1,11 @@
 #include "Foundation/PropertyListFile.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
 #include "Foundation/DeviceRoot.h"
+#include "support/FileSizeLimit.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
 
@@ -77,26 +76,6 @@ TEST_F(PropertyListFileTest, WriteLeavesNoTemporaryFilesBehind) {
   const auto folder = DeviceRoot::resolve(kFile).parent_path();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
-
-// A file-size limit makes write(2) fail part way, like a full disk, even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previousHandler_;
-};
 
 TEST_F(PropertyListFileTest, FailedWriteKeepsTheOldFileWhole) {
   const PlistValue old(PlistValue::Array{"old"});

@@ -1,38 +1,16 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "Foundation/DeviceRoot.h"
+#include "support/FileSizeLimit.h"
 #include "support/PanelFixture.h"
 #include "support/ProgramRun.h"
 
 namespace {
 
 namespace fx = plist_fixture;
-
-// Writes fail as on a full or read-only disk: a file-size limit of 0 stops every write, and
-// holds even for root, which ignores permission bits.
-class WritesFail {
- public:
-  WritesFail() {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit none = saved_;
-    none.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &none);
-  }
-  ~WritesFail() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previous_;
-};
 
 class UnwritableDeviceTest : public PanelFixture {};
 
@@ -52,7 +30,7 @@ TEST_F(UnwritableDeviceTest, BlockedPreferencesFolderStillGivesAPanel) {
 TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {
   root.writeBytes(kList, "broken");
   {
-    WritesFail readOnly;
+    FileSizeLimit readOnly(0);
     build();
   }
   EXPECT_EQ(panel->subviews().size(), 5u);
