@@ -29,7 +29,7 @@ void OrbelleView::loadCategories() {
   const bool wasRead = read.has_value();
   categories_ = wasRead ? std::move(*read) : PlistValue::Array();
 
-  debugLog("OB: got " + std::to_string(categories_.size()) + " categories");
+  debugLog([&] { return "OB: got " + std::to_string(categories_.size()) + " categories"; });
   if (wasRead) return;
 
   NSLog("OB: creating initial category config file...");

@@ -16,11 +16,11 @@ void OrbelleView::loadFullView() {
   loadCategories();
   if (!avs_) avs_ = SystemVolumeController::sharedAVSystemController();
   widgetWidth_ = static_cast<float>(frame().size.width);
-  if (enableDebugLogging_) {
+  debugLog([this] {
     char width[64];
     std::snprintf(width, sizeof width, "%f", static_cast<double>(widgetWidth_));
-    debugLog(std::string("OB: width=") + width);
-  }
+    return std::string("OB: width=") + width;
+  });
   layOutRows();
   updateValues();
   NSNotificationCenter::defaultCenter().addObserver(

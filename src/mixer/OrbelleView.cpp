@@ -38,7 +38,3 @@ std::shared_ptr<UILabel> OrbelleView::labelFor(NSInteger num) {
 std::shared_ptr<UISlider> OrbelleView::sliderFor(NSInteger num) {
   return std::dynamic_pointer_cast<UISlider>(viewWithTag(kSliderTagBase + num));
 }
-
-void OrbelleView::debugLog(const std::string& message) const {
-  if (enableDebugLogging_) NSLog(message);
-}

@@ -3,7 +3,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 
+#include "Foundation/NSLog.h"
 #include "Foundation/NSNotification.h"
 #include "Foundation/NSObjCRuntime.h"
 #include "Foundation/PlistValue.h"
@@ -76,7 +78,17 @@ class OrbelleView : public UIView {
   std::shared_ptr<UILabel> labelFor(NSInteger num);
   std::shared_ptr<UISlider> sliderFor(NSInteger num);
   void followPartner(const std::string& changed, float volume);
-  void debugLog(const std::string& message) const;
+  // Writes the line only with debug logging on; a callable `line` is only then asked to build
+  // it, so the slider's path formats nothing it will not log.
+  template <class Line>
+  void debugLog(Line&& line) const {
+    if (!enableDebugLogging_) return;
+    if constexpr (std::is_invocable_v<Line>) {
+      NSLog(line());
+    } else {
+      NSLog(line);
+    }
+  }
 
   PlistValue::Array categories_;
   std::shared_ptr<SystemVolumeController> avs_;

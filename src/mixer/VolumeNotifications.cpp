@@ -36,10 +36,14 @@ void OrbelleView::receiveVolumeChangedNotification(const NSNotification& notific
     followPartner(*changed, volume);
   }
   if (!slider) {
-    debugLog("OB: category " + *changed + " not visible, no slider to update for that category");
+    debugLog([&] {
+      return "OB: category " + *changed + " not visible, no slider to update for that category";
+    });
   } else if (slider->isHighlighted()) {
-    debugLog("OB: mixer is initiating volume change event for category " + *changed +
-             ", do not update GUI");
+    debugLog([&] {
+      return "OB: mixer is initiating volume change event for category " + *changed +
+             ", do not update GUI";
+    });
   } else {
     updateSliderAndLabelForCategoryNum(*num, volume);
   }

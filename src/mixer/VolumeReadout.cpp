@@ -65,7 +65,7 @@ void OrbelleView::updateValues() {
     const auto label = labelFor(num);
     const std::string* category = entry.categoryName();
     const std::string name = category ? *category : std::string();
-    debugLog("OB: updating category " + (category ? name : std::string("(null)")));
+    debugLog([&] { return "OB: updating category " + (category ? name : std::string("(null)")); });
 
     float volume = 0;
     const bool known = category && avs_->getVolume(volume, name);
