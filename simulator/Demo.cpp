@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "CommandEngine.h"
@@ -24,14 +25,8 @@ class Narrator {
   bool run(const std::string& command) {
     const auto result = engine_.execute(command);
     std::cout << "   > " << command << "\n";
-    if (!result.output.empty()) {
-      std::string indented = "     " + result.output;
-      for (std::size_t at = indented.find('\n'); at != std::string::npos;
-           at = indented.find('\n', at + 6)) {
-        indented.insert(at + 1, "     ");
-      }
-      std::cout << indented << "\n";
-    }
+    std::istringstream lines(result.output);
+    for (std::string line; std::getline(lines, line);) std::cout << "     " << line << "\n";
     ok_ = ok_ && result.ok;
     return result.ok;
   }
