@@ -1,7 +1,6 @@
 #include "popup/PopupState.h"
 #include "tweak/Tweak.h"
 
-// SpringBoard's own implementation, filled in when the hook is installed.
 bool (*origHUDIsDisplayableForCategory)(id self, SEL selector, const std::string* category);
 
 bool hookedHUDIsDisplayableForCategory(id self, SEL selector, const std::string* category) {

@@ -3,8 +3,6 @@
 #include "Substrate/substrate.h"
 #include "mixer/PreferenceFiles.h"
 
-extern bool (*origHUDIsDisplayableForCategory)(id self, SEL selector, const std::string* category);
-
 __attribute__((constructor)) void tweakInit() {
   MSHookMessageEx(objc_getClass("VolumeControl"), sel_registerName("_HUDIsDisplayableForCategory:"),
                   reinterpret_cast<IMP>(&hookedHUDIsDisplayableForCategory),

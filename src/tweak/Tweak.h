@@ -9,6 +9,9 @@
 // observer, the blur preference.
 void tweakInit();
 
+// SpringBoard's own _HUDIsDisplayableForCategory:, filled in when the hook is installed.
+extern bool (*origHUDIsDisplayableForCategory)(id self, SEL selector, const std::string* category);
+
 // Replaces VolumeControl's _HUDIsDisplayableForCategory: while the popup is shown.
 bool hookedHUDIsDisplayableForCategory(id self, SEL selector, const std::string* category);
 
