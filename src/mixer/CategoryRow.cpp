@@ -23,31 +23,53 @@ UISlider::Image trackImage(const char* file) {
   return image ? image->resizableImageWithCapInsets(kTrackCaps) : nullptr;
 }
 
-void applyCreamSkin(const std::string& skin, UILabel& label, UISlider& slider) {
-  label.setTextColor(kCreamText);
-  const bool round = skin == "Cream Round";
-  slider.setThumbImage(skinImage(round ? "thumb_cream.png" : "thumb_cream_rect.png"),
-                       UIControlStateNormal);
-  slider.setThumbImage(skinImage(round ? "thumb_cream_active.png" : "thumb_cream_rect_active.png"),
-                       UIControlStateHighlighted);
-  slider.setMinimumValueImage(skinImage("speaker_quiet_cream.png"));
-  slider.setMaximumValueImage(skinImage("speaker_loud_cream.png"));
-  slider.setMinimumTrackImage(trackImage("left_track_cream2@2x.png"), UIControlStateNormal);
-  slider.setMaximumTrackImage(trackImage("right_track_cream@2x.png"), UIControlStateNormal);
-  slider.setMaximumTrackImage(trackImage("right_track_cream_highlighted.png"),
-                              UIControlStateHighlighted);
-}
+// The files and label colour of one image skin, applied in the order the skins are defined:
+// label colour, thumbs (normal, highlighted), value images, track images.
+struct ImageSkin {
+  UIColor text;
+  const char* thumb;
+  const char* thumbActive;
+  const char* quietSpeaker;
+  const char* loudSpeaker;
+  const char* minimumTrack;
+  const char* maximumTrack;
+  const char* maximumTrackHighlighted;
+};
 
-void applyMetalSkin(UILabel& label, UISlider& slider) {
-  label.setTextColor(kMetalText);
-  slider.setThumbImage(skinImage("thumb_metal.png"), UIControlStateNormal);
-  slider.setThumbImage(skinImage("thumb_metal_active.png"), UIControlStateHighlighted);
-  slider.setMinimumValueImage(skinImage("speaker_quiet.png"));
-  slider.setMaximumValueImage(skinImage("speaker_loud.png"));
-  slider.setMinimumTrackImage(trackImage("left_track_metal@2x.png"), UIControlStateNormal);
-  slider.setMaximumTrackImage(trackImage("right_track_metal@2x.png"), UIControlStateNormal);
-  slider.setMaximumTrackImage(trackImage("right_track_metal_highlighted.png"),
-                              UIControlStateHighlighted);
+constexpr ImageSkin kCreamRound{kCreamText,
+                                "thumb_cream.png",
+                                "thumb_cream_active.png",
+                                "speaker_quiet_cream.png",
+                                "speaker_loud_cream.png",
+                                "left_track_cream2@2x.png",
+                                "right_track_cream@2x.png",
+                                "right_track_cream_highlighted.png"};
+constexpr ImageSkin kCreamRect{kCreamText,
+                               "thumb_cream_rect.png",
+                               "thumb_cream_rect_active.png",
+                               "speaker_quiet_cream.png",
+                               "speaker_loud_cream.png",
+                               "left_track_cream2@2x.png",
+                               "right_track_cream@2x.png",
+                               "right_track_cream_highlighted.png"};
+constexpr ImageSkin kMetal{kMetalText,
+                           "thumb_metal.png",
+                           "thumb_metal_active.png",
+                           "speaker_quiet.png",
+                           "speaker_loud.png",
+                           "left_track_metal@2x.png",
+                           "right_track_metal@2x.png",
+                           "right_track_metal_highlighted.png"};
+
+void applyImageSkin(const ImageSkin& skin, UILabel& label, UISlider& slider) {
+  label.setTextColor(skin.text);
+  slider.setThumbImage(skinImage(skin.thumb), UIControlStateNormal);
+  slider.setThumbImage(skinImage(skin.thumbActive), UIControlStateHighlighted);
+  slider.setMinimumValueImage(skinImage(skin.quietSpeaker));
+  slider.setMaximumValueImage(skinImage(skin.loudSpeaker));
+  slider.setMinimumTrackImage(trackImage(skin.minimumTrack), UIControlStateNormal);
+  slider.setMaximumTrackImage(trackImage(skin.maximumTrack), UIControlStateNormal);
+  slider.setMaximumTrackImage(trackImage(skin.maximumTrackHighlighted), UIControlStateHighlighted);
 }
 
 }  // namespace
@@ -88,8 +110,8 @@ void OrbelleView::applySkin(UILabel& label, UISlider& slider) const {
     slider.setMinimumTrackTintColor(minimumTrackTintColor_);
     slider.setMaximumTrackTintColor(maximumTrackTintColor_);
   } else if (selectedSkin_.starts_with("Cream")) {
-    applyCreamSkin(selectedSkin_, label, slider);
+    applyImageSkin(selectedSkin_ == "Cream Round" ? kCreamRound : kCreamRect, label, slider);
   } else if (selectedSkin_.starts_with("Metal")) {
-    applyMetalSkin(label, slider);
+    applyImageSkin(kMetal, label, slider);
   }
 }

@@ -15,6 +15,7 @@
 #include "SpringBoard/SpringBoard.h"
 #include "System/DeviceModel.h"
 #include "UIKit/UIScreen.h"
+#include "support/TempDeviceRoot.h"
 
 namespace {
 
@@ -29,12 +30,6 @@ T& tweakVariable(const char* name) {
 }
 
 }  // namespace
-
-void installPackage() {
-  std::filesystem::copy(
-      ORBELLE_PACKAGE_DIR, DeviceRoot::path(),
-      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-}
 
 std::shared_ptr<UIWindow>& popupWindowVariable() {
   return tweakVariable<std::shared_ptr<UIWindow>>("popupWindow");

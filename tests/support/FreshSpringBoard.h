@@ -19,9 +19,6 @@ struct DeviceSetup {
 };
 void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body);
 
-// Copies the built package tree onto the current device root.
-void installPackage();
-
 // The tweak's process-wide popup state, looked up as a debugger would.
 std::shared_ptr<UIWindow>& popupWindowVariable();
 std::shared_ptr<OrbelleView>& popupViewVariable();

@@ -1,26 +1,10 @@
 #include "support/PanelFixture.h"
 
-#include <filesystem>
-
 #include "Foundation/DeviceRoot.h"
 #include "Foundation/NSNotificationCenter.h"
 
-namespace {
-
-void installSkinImages() {
-  const std::filesystem::path from =
-      std::filesystem::path(ORBELLE_PACKAGE_DIR) / "Library/Application Support/Orbelle 2";
-  const auto to = DeviceRoot::resolve("/Library/Application Support/Orbelle 2");
-  std::filesystem::create_directories(to);
-  std::filesystem::copy(
-      from, to,
-      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-}
-
-}  // namespace
-
 void PanelFixture::SetUp() {
-  installSkinImages();
+  installPackage("Library/Application Support/Orbelle 2");
   controller->reset();
   recorder = RecordingVolumeController::install();
 }

@@ -7,14 +7,8 @@ namespace plist_fixture {
 Node string(const char* text) {
   return Node(plist_new_string(text));
 }
-Node boolean(bool flag) {
-  return Node(plist_new_bool(flag));
-}
 Node integer(long long number) {
   return Node(plist_new_uint(static_cast<uint64_t>(number)));
-}
-Node real(double number) {
-  return Node(plist_new_real(number));
 }
 
 Node array(std::initializer_list<plist_t> items) {

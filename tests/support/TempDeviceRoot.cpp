@@ -43,3 +43,12 @@ std::string TempDeviceRoot::readBytes(std::string_view devicePath) const {
 bool TempDeviceRoot::exists(std::string_view devicePath) const {
   return std::filesystem::exists(DeviceRoot::resolve(devicePath));
 }
+
+void installPackage(std::string_view folder) {
+  const auto from = std::filesystem::path(ORBELLE_PACKAGE_DIR) / folder;
+  const auto to = DeviceRoot::path() / folder;
+  std::filesystem::create_directories(to);
+  std::filesystem::copy(
+      from, to,
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}

@@ -24,3 +24,6 @@ class TempDeviceRoot {
   std::filesystem::path root_;
   std::filesystem::path previous_;
 };
+
+// Copies the built package tree (or the one folder of it given) onto the current device root.
+void installPackage(std::string_view folder = "");

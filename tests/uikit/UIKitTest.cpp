@@ -185,18 +185,14 @@ TEST(UIControls, ButtonSendsTouchUpInsideOnlyInside) {
 
 TEST(UIImages, LoadedFromDevicePathsWithScaleAndCaps) {
   TempDeviceRoot root;
-  const std::string folder =
-      std::string(ORBELLE_PACKAGE_DIR) + "/Library/Application Support/Orbelle 2/";
-  const auto copy = [&](const char* name) {
-    std::filesystem::copy_file(folder + name, root.prepare(std::string("/img/") + name));
-  };
-  copy("thumb_default.png");
-  copy("left_track_metal@2x.png");
-  const auto thumb = UIImage::imageWithContentsOfFile("/img/thumb_default.png");
+  installPackage("Library/Application Support/Orbelle 2");
+  const auto thumb =
+      UIImage::imageWithContentsOfFile("/Library/Application Support/Orbelle 2/thumb_default.png");
   ASSERT_TRUE(thumb);
   EXPECT_EQ(thumb->size(), (CGSize{28, 28}));
   EXPECT_EQ(thumb->scale(), 1);
-  const auto track = UIImage::imageWithContentsOfFile("/img/left_track_metal@2x.png");
+  const auto track = UIImage::imageWithContentsOfFile(
+      "/Library/Application Support/Orbelle 2/left_track_metal@2x.png");
   ASSERT_TRUE(track);
   EXPECT_EQ(track->size(), (CGSize{20, 6}));
   const auto stretchy = track->resizableImageWithCapInsets(UIEdgeInsetsMake(0, 9, 0, 9));

@@ -20,7 +20,6 @@ class CFRunLoop {
 
   TimerId addTimer(std::chrono::milliseconds delay, std::function<void()> fire);
   void cancelTimer(TimerId timer);
-  bool hasTimer(TimerId timer) const { return timers_.contains(timer); }
 
   // Waits up to `timeout` for sources and timers and handles them; with `returnAfterOne`
   // it comes back after the first one it handled. Answers how many it handled.

@@ -20,7 +20,6 @@ class SpringBoard {
   // Takes SpringBoard's identity, registers its classes with the runtime, then loads the
   // tweaks whose filters name it. Once per process.
   MobileLoader::Result boot();
-  bool isBooted() const { return booted_; }
 
   // The mode Activator events carry ("springboard", "lockscreen" or "application").
   const std::string& eventMode() const { return eventMode_; }

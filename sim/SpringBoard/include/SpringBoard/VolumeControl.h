@@ -35,7 +35,6 @@ class VolumeControl : public objc_object {
 
   // SpringBoard's own answer (YES unless told otherwise) and how often it was asked.
   void setOwnHUDAnswer(bool displayable) { ownAnswer_ = displayable; }
-  bool ownHUDAnswer() const { return ownAnswer_; }
   int ownHUDQueries() const { return ownQueries_; }
 
   // Media playing: the buttons change "Audio/Video", otherwise "Ringtone".

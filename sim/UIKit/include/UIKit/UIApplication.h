@@ -17,8 +17,6 @@ class UIApplication {
   // Down and up at one point; answers the view that took it (null: none did).
   std::shared_ptr<UIView> tap(CGPoint screenPoint);
 
-  bool isTouching() const { return touched_ != nullptr; }
-
  private:
   CGPoint local(CGPoint screenPoint) const;
 

@@ -9,9 +9,6 @@ class UIColor {
   constexpr UIColor(CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha)
       : red_(red), green_(green), blue_(blue), alpha_(alpha) {}
 
-  static constexpr UIColor colorWithRed(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
-    return UIColor(r, g, b, a);
-  }
   static constexpr UIColor blackColor() { return UIColor(0, 0, 0, 1); }
   static constexpr UIColor whiteColor() { return UIColor(1, 1, 1, 1); }
   static constexpr UIColor grayColor() { return UIColor(0.5, 0.5, 0.5, 1); }
@@ -28,10 +25,6 @@ class UIColor {
   constexpr CGFloat green() const { return green_; }
   constexpr CGFloat blue() const { return blue_; }
   constexpr CGFloat alpha() const { return alpha_; }
-
-  constexpr UIColor colorWithAlphaComponent(CGFloat alpha) const {
-    return UIColor(red_, green_, blue_, alpha);
-  }
 
   constexpr CGColor cgColor() const { return CGColor{red_, green_, blue_, alpha_}; }
 
