@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CommandEngine.h"
+#include "DemoFolder.h"
 
 std::filesystem::path defaultDemoFolder() {
   const char* tmp = std::getenv("TMPDIR");
@@ -47,9 +48,14 @@ class Narrator {
 }  // namespace
 
 int runDemo(DeviceOptions device, const std::filesystem::path& out) {
-  std::error_code error;
-  std::filesystem::remove_all(out, error);
+  std::string refused;
+  const auto folder = DemoFolder::claim(out, refused);
+  if (!folder) {
+    std::cerr << "error: " << refused << "\n";
+    return 1;
+  }
   const auto shots = out / "screenshots";
+  std::error_code error;
   std::filesystem::create_directories(shots, error);
   if (device.root.empty()) device.root = out / "device";
   if (const auto failure = Device::boot(device)) {
@@ -99,5 +105,5 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
   demo.shoot("05-hud-again");
 
   std::cout << "\nScreenshots: " << shots.string() << "\n";
-  return demo.ok() ? 0 : 1;
+  return folder->recordRun() && demo.ok() ? 0 : 1;
 }

@@ -5,9 +5,10 @@
 #include "Device.h"
 
 // The typical use, end to end, narrated on standard output with a screenshot of each step in
-// `out` (made afresh): binding on, hold volume-up, five rows, drag Audio/Video to 37 and the
-// Ringtone row follows on the loudspeaker, tap outside, the HUD shows again on a press.
-// Runs on a fresh device root inside `out` unless `device.root` is given.
+// `out`: binding on, hold volume-up, five rows, drag Audio/Video to 37 and the Ringtone row
+// follows on the loudspeaker, tap outside, the HUD shows again on a press. Runs on a fresh
+// device root inside `out` unless `device.root` is given. `out` is a new or empty folder, or
+// one of an earlier demo run, of which only the files that run wrote are replaced.
 int runDemo(DeviceOptions device, const std::filesystem::path& out);
 
 std::filesystem::path defaultDemoFolder();

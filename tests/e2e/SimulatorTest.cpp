@@ -226,4 +226,25 @@ TEST_F(SimulatorTest, DemoNarratesAndWritesItsScreenshots) {
   }
 }
 
+TEST_F(SimulatorTest, DemoNeverRemovesWhatItDidNotWrite) {
+  const auto out = root.path() / "mine";
+  std::filesystem::create_directories(out);
+  root.writeBytes("/mine/important.txt", "keep me");
+  const auto refused = runProgram({ORBELLE_SIM, "demo", "--out", out.string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(contains(refused.err, "holds files the demo did not write")) << refused.err;
+  EXPECT_EQ(root.readBytes("/mine/important.txt"), "keep me");
+  EXPECT_FALSE(root.exists("/mine/screenshots"));
+
+  const auto demo = root.path() / "demo";
+  ASSERT_EQ(runProgram({ORBELLE_SIM, "demo", "--out", demo.string()}).status, 0);
+  root.writeBytes("/demo/notes.txt", "mine");
+  root.writeBytes("/demo/screenshots/my-own.png", "mine too");
+  const auto again = runProgram({ORBELLE_SIM, "demo", "--out", demo.string()});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(root.readBytes("/demo/notes.txt"), "mine") << "a rerun replaces only its own files";
+  EXPECT_EQ(root.readBytes("/demo/screenshots/my-own.png"), "mine too");
+  EXPECT_EQ(readPng(demo / "screenshots/03-dragging.png").width, 750);
+}
+
 }  // namespace
