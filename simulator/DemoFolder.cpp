@@ -36,8 +36,8 @@ std::optional<DemoFolder> DemoFolder::claim(const fs::path& folder, std::string&
   }
   const bool earlierRun = fs::is_regular_file(folder / kRecord, status);
   if (fs::exists(folder, status) && !earlierRun && !isEmptyFolder(folder)) {
-    error = folder.string() +
-            " holds files the demo did not write; give --out a new or empty folder";
+    error =
+        folder.string() + " holds files the demo did not write; give --out a new or empty folder";
     return std::nullopt;
   }
   fs::create_directories(folder, status);

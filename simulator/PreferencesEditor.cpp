@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "CoreFoundation/CFNotificationCenter.h"
+#include "Foundation/NSFileCoordinator.h"
 #include "Foundation/NSFileManager.h"
 #include "Foundation/PropertyListFile.h"
 #include "mixer/PreferenceFiles.h"
@@ -63,30 +64,41 @@ std::optional<PlistValue::Dictionary> PreferencesEditor::readPreferences(std::st
   return prefs;
 }
 
+PreferencesEditor::Outcome PreferencesEditor::coordinated(const char* path,
+                                                          const std::function<Outcome()>& change) {
+  Outcome outcome = failed(path == kPreferencesPath ? "cannot write the preferences file"
+                                                    : "cannot write the category list");
+  NSFileCoordinator().coordinateWritingItemAtPath(path, [&] { outcome = change(); });
+  if (outcome.ok) postChanged();
+  return outcome;
+}
+
 PreferencesEditor::Outcome PreferencesEditor::setPreference(const std::string& key,
                                                             PlistValue value) {
-  std::string error;
-  auto prefs = readPreferences(error);
-  if (!prefs) return failed(error);
-  const std::string shown = key + "=" + describe(value);
-  (*prefs)[key] = std::move(value);
-  if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
-    return failed("cannot write the preferences file");
-  }
-  postChanged();
-  return {true, shown};
+  return coordinated(kPreferencesPath, [&]() -> Outcome {
+    std::string error;
+    auto prefs = readPreferences(error);
+    if (!prefs) return failed(error);
+    const std::string shown = key + "=" + describe(value);
+    (*prefs)[key] = std::move(value);
+    if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
+      return failed("cannot write the preferences file");
+    }
+    return {true, shown};
+  });
 }
 
 PreferencesEditor::Outcome PreferencesEditor::unsetPreference(const std::string& key) {
-  std::string error;
-  auto prefs = readPreferences(error);
-  if (!prefs) return failed(error);
-  if (prefs->erase(key) == 0) return failed("no key " + key);
-  if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
-    return failed("cannot write the preferences file");
-  }
-  postChanged();
-  return {true, "unset " + key};
+  return coordinated(kPreferencesPath, [&]() -> Outcome {
+    std::string error;
+    auto prefs = readPreferences(error);
+    if (!prefs) return failed(error);
+    if (prefs->erase(key) == 0) return failed("no key " + key);
+    if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
+      return failed("cannot write the preferences file");
+    }
+    return {true, "unset " + key};
+  });
 }
 
 std::optional<PlistValue::Array> PreferencesEditor::readCategories(std::string& error) {
@@ -99,21 +111,30 @@ std::optional<PlistValue::Array> PreferencesEditor::readCategories(std::string& 
   return list;
 }
 
-PreferencesEditor::Outcome PreferencesEditor::writeCategories(const PlistValue::Array& list,
-                                                              std::string done) {
-  if (!PropertyListFile::write(PlistValue(list), kCategoriesPath)) {
-    return failed("cannot write the category list");
-  }
-  postChanged();
-  return {true, std::move(done)};
+PreferencesEditor::Outcome PreferencesEditor::editCategories(
+    const std::function<Outcome(PlistValue::Array&)>& edit) {
+  return coordinated(kCategoriesPath, [&]() -> Outcome {
+    std::string error;
+    auto list = readCategories(error);
+    if (!list) return failed(error);
+    auto outcome = edit(*list);
+    if (!outcome.ok) return outcome;
+    if (!PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath)) {
+      return failed("cannot write the category list");
+    }
+    return outcome;
+  });
 }
 
 PreferencesEditor::Outcome PreferencesEditor::resetCategories() {
-  auto& files = NSFileManager::defaultManager();
-  if (!files.fileExistsAtPath(kCategoriesPath)) return {true, "no category list to remove"};
-  if (!files.removeItemAtPath(kCategoriesPath)) return failed("cannot remove the category list");
-  postChanged();
-  return {true, "category list removed; the panel makes the initial one at its next opening"};
+  return coordinated(kCategoriesPath, []() -> Outcome {
+    auto& files = NSFileManager::defaultManager();
+    if (!files.fileExistsAtPath(kCategoriesPath)) return {true, "no category list to remove"};
+    if (!files.removeItemAtPath(kCategoriesPath)) {
+      return failed("cannot remove the category list");
+    }
+    return {true, "category list removed; the panel makes the initial one at its next opening"};
+  });
 }
 
 void PreferencesEditor::postChanged() {

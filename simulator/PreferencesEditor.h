@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -7,7 +8,9 @@
 
 // Changes the two preference files as the preferences bundle does: each change read, made,
 // written atomically, then announced with the "com.zentrik.orbelle2.preferencesChanged"
-// Darwin notification. A file that exists but cannot be read is never overwritten.
+// Darwin notification. A file that exists but cannot be read is never overwritten. Each change
+// holds the file's write claim from the read to the rename, so that writers in other processes
+// wait for it rather than lose it.
 class PreferencesEditor {
  public:
   // "true"/"false" as booleans, whole numbers as integers, anything else as a string.
@@ -27,8 +30,14 @@ class PreferencesEditor {
 
   // The category list; no result (and why) when missing or unreadable.
   static std::optional<PlistValue::Array> readCategories(std::string& error);
-  static Outcome writeCategories(const PlistValue::Array& list, std::string done);
+  // Reads the list, lets `edit` change it (answering what it did, or why it did nothing) and
+  // writes it back when the edit succeeded.
+  static Outcome editCategories(const std::function<Outcome(PlistValue::Array&)>& edit);
   static Outcome resetCategories();
 
   static void postChanged();
+
+ private:
+  // Runs `change` under the write claim of the file at `path`.
+  static Outcome coordinated(const char* path, const std::function<Outcome()>& change);
 };

@@ -111,35 +111,35 @@ int listCategories() {
 
 // hide N, show N, rename N NAME, move FROM TO: the list is changed in a copy and written
 // whole, or not at all.
-int editCategories(const std::vector<std::string>& args) {
-  std::string error;
-  auto list = PreferencesEditor::readCategories(error);
-  if (!list) return fail(error);
+PreferencesEditor::Outcome editCategory(PlistValue::Array& list,
+                                        const std::vector<std::string>& args) {
+  using Outcome = PreferencesEditor::Outcome;
   const std::string& command = args[0];
-  const auto n = args.size() > 1 ? index(args[1], list->size()) : std::nullopt;
-  if (!n) return fail("no category number " + (args.size() > 1 ? args[1] : std::string()));
-  PlistValue::Array edited = *list;
+  const auto n = index(args[1], list.size());
+  if (!n) return Outcome{false, "no category number " + args[1]};
   if (command == "move") {
-    const auto to = args.size() > 2 ? index(args[2], list->size()) : std::nullopt;
-    if (!to) return fail("no category number " + (args.size() > 2 ? args[2] : std::string()));
-    PlistValue moving = edited[*n];
-    edited.erase(edited.begin() + static_cast<long>(*n));
-    edited.insert(edited.begin() + static_cast<long>(*to), std::move(moving));
-    return report(
-        PreferencesEditor::writeCategories(edited, "moved " + args[1] + " to " + args[2]));
+    const auto to = index(args[2], list.size());
+    if (!to) return Outcome{false, "no category number " + args[2]};
+    PlistValue moving = list[*n];
+    list.erase(list.begin() + static_cast<long>(*n));
+    list.insert(list.begin() + static_cast<long>(*to), std::move(moving));
+    return Outcome{true, "moved " + args[1] + " to " + args[2]};
   }
-  const PlistValue::Dictionary* fields = edited[*n].asDictionary();
-  if (!fields) return fail("category " + args[1] + " is not a dictionary; left as it is");
+  const PlistValue::Dictionary* fields = list[*n].asDictionary();
+  if (!fields) return Outcome{false, "category " + args[1] + " is not a dictionary; left as it is"};
   PlistValue::Dictionary changed = *fields;
-  if (command == "hide" || command == "show") {
-    changed["visible"] = command == "show";
-  } else if (command == "rename" && args.size() == 3) {
+  if (command == "rename") {
     changed["prettyCategoryName"] = args[2];
   } else {
-    return fail("usage: rename N NAME");
+    changed["visible"] = command == "show";
   }
-  edited[*n] = PlistValue(std::move(changed));
-  return report(PreferencesEditor::writeCategories(edited, command + " " + args[1]));
+  list[*n] = PlistValue(std::move(changed));
+  return Outcome{true, command + " " + args[1]};
+}
+
+int editCategories(const std::vector<std::string>& args) {
+  return report(PreferencesEditor::editCategories(
+      [&](PlistValue::Array& list) { return editCategory(list, args); }));
 }
 
 int run(const std::vector<std::string>& args) {

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "Foundation/NSFileCoordinator.h"
 #include "Foundation/NSFileManager.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
@@ -34,7 +35,11 @@ void OrbelleView::loadCategories() {
 
   NSLog("OB: creating initial category config file...");
   categories_ = initialCategoryList(isIpad_ || isIpod_);
-  if (setUnreadableListAside()) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
+  NSFileCoordinator().coordinateWritingItemAtPath(kCategoriesPath, [this] {
+    // The preferences bundle may have written a list since it was read: that one stands.
+    if (PropertyListFile::readArray(kCategoriesPath)) return;
+    if (setUnreadableListAside()) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
+  });
 }
 
 bool OrbelleView::setUnreadableListAside() const {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
@@ -98,6 +100,53 @@ TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
   const auto run = sim.finish();
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("enableBackgroundBlur=NO"), std::string::npos) << run.out;
+}
+
+// Writers in separate processes at once, as the preferences bundle and a shell might be: each
+// change waits for the others and none is lost.
+TEST_F(PrefsToolTest, ConcurrentWritersLoseNothing) {
+  const std::vector<std::vector<std::string>> sets = {{"enableDebugLogging", "true"},
+                                                      {"bindRingerAndAV", "true"},
+                                                      {"displayPercentage", "false"},
+                                                      {"enableBackgroundBlur", "false"},
+                                                      {"selectedSkin", "Metal"},
+                                                      {"thumbTintColor", "1"},
+                                                      {"textColor", "2"},
+                                                      {"minimumTrackTintColor", "4"},
+                                                      {"maximumTrackTintColor", "5"}};
+  const auto startAll = [&](const std::vector<std::vector<std::string>>& commands) {
+    std::vector<std::unique_ptr<RunningProgram>> writers;
+    for (const auto& command : commands) {
+      std::vector<std::string> argv{ORBELLE_PREFS, "--root", root.path().string()};
+      argv.insert(argv.end(), command.begin(), command.end());
+      writers.push_back(std::make_unique<RunningProgram>(argv));
+    }
+    for (auto& writer : writers) EXPECT_EQ(writer->finish().status, 0);
+  };
+  for (int round = 0; round < 3; ++round) {
+    std::filesystem::remove(root.prepare(kPrefs));
+    std::vector<std::vector<std::string>> commands;
+    for (const auto& set : sets) commands.push_back({"set", set[0], set[1]});
+    startAll(commands);
+    const auto stored = PropertyListFile::readDictionary(kPrefs);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->size(), sets.size()) << "round " << round;
+  }
+
+  auto list = fx::array({});
+  std::vector<std::vector<std::string>> renames;
+  for (int i = 0; i < 30; ++i) {
+    plist_array_append_item(list.get(), fx::entry("Ringtone", "Ringtone", true));
+    renames.push_back({"rename", std::to_string(i), "Row " + std::to_string(i)});
+  }
+  root.writeBytes(kList, fx::xml(list));
+  startAll(renames);
+  const auto stored = PropertyListFile::readArray(kList);
+  ASSERT_TRUE(stored);
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_EQ(*stored->at(std::size_t(i)).objectForKey("prettyCategoryName"),
+              PlistValue("Row " + std::to_string(i)));
+  }
 }
 
 }  // namespace

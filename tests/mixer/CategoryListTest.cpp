@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "Foundation/NSFileCoordinator.h"
 #include "Foundation/PropertyListFile.h"
 #include "System/DeviceModel.h"
 #include "mixer/CategoryEntry.h"
@@ -171,6 +174,27 @@ TEST_F(CategoryListTest, ListFollowsOutsideEditsAtTheNextLoad) {
                                             fx::entry("Ringtone", "Ring", true)})));
   EXPECT_EQ(rows(load()->categories()),
             (std::vector<Row>{{"Audio/Video", "Media", true}, {"Ringtone", "Ring", true}}));
+}
+
+TEST_F(CategoryListTest, AListWrittenWhileThePanelWaitedForTheFileStands) {
+  int locked[2];
+  ASSERT_EQ(pipe(locked), 0);
+  const pid_t bundle = fork();
+  ASSERT_GE(bundle, 0);
+  if (bundle == 0) {  // the preferences bundle, writing the list under its claim
+    NSFileCoordinator().coordinateWritingItemAtPath(kList, [&] {
+      [[maybe_unused]] const auto told = write(locked[1], "x", 1);
+      usleep(100000);
+      root.writeBytes(kList, fx::xml(fx::array({fx::entry("Ringtone", "Theirs", true)})));
+    });
+    _exit(0);
+  }
+  char byte;
+  ASSERT_EQ(read(locked[0], &byte, 1), 1);
+  load();
+  waitpid(bundle, nullptr, 0);
+  EXPECT_EQ(fileRows(), (std::vector<Row>{{"Ringtone", "Theirs", true}}));
+  EXPECT_FALSE(root.exists(kKept));
 }
 
 }  // namespace
