@@ -13,9 +13,9 @@
 
 #include "Celestial/AVSystemController.h"
 #include "Device.h"
-#include "Foundation/DeviceRoot.h"
 #include "Foundation/PropertyListFile.h"
-#include "Foundation/SystemLog.h"
+#include "SimDevice/DeviceRoot.h"
+#include "SimDevice/SystemLog.h"
 #include "SpringBoard/SpringBoard.h"
 #include "TweakState.h"
 #include "UIKit/UIApplication.h"

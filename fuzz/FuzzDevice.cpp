@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "Device.h"
-#include "Foundation/DeviceRoot.h"
-#include "Foundation/SystemLog.h"
+#include "SimDevice/DeviceRoot.h"
+#include "SimDevice/SystemLog.h"
 
 namespace fuzz_device {
 namespace {

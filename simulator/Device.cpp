@@ -5,18 +5,10 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceModel.h"
+#include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
-#include "System/DeviceModel.h"
 #include "UIKit/UIScreen.h"
-
-std::filesystem::path Device::defaultRoot() {
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-    return std::filesystem::path(data) / "orbelle2-sim/device";
-  }
-  const char* home = std::getenv("HOME");
-  return std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/orbelle2-sim/device";
-}
 
 std::filesystem::path Device::packageDir() {
   if (const char* configured = std::getenv("ORBELLE2_PACKAGE"); configured && *configured) {
@@ -49,7 +41,7 @@ std::optional<std::string> Device::installPackage() {
 }
 
 std::optional<std::string> Device::boot(const DeviceOptions& options) {
-  const auto root = options.root.empty() ? defaultRoot() : options.root;
+  const auto root = options.root.empty() ? DeviceRoot::defaultPath() : options.root;
   std::error_code error;
   std::filesystem::create_directories(root, error);
   if (!std::filesystem::is_directory(root, error))

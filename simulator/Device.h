@@ -5,18 +5,17 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "SimDevice/DeviceModel.h"
 
 // The simulated device a run uses: its root folder, model and screen.
 struct DeviceOptions {
-  std::filesystem::path root;  // empty: defaultRoot()
-  std::string model = "iPhone10,4";
+  std::filesystem::path root;  // empty: DeviceRoot::defaultPath()
+  std::string model = DeviceModel::defaultIdentifier();
   std::optional<CGSize> screen;  // empty: the model family's screen
 };
 
 class Device {
  public:
-  // "$XDG_DATA_HOME/orbelle2-sim/device", else "~/.local/share/orbelle2-sim/device".
-  static std::filesystem::path defaultRoot();
   // The built package tree: $ORBELLE2_PACKAGE, else "../package" beside this program.
   static std::filesystem::path packageDir();
   // iPhone 375x667, iPad 768x1024, iPod touch 320x568 points.

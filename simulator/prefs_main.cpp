@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "Device.h"
-#include "Foundation/DeviceRoot.h"
 #include "PreferencesEditor.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 
@@ -165,7 +165,7 @@ int run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  std::filesystem::path root = Device::defaultRoot();
+  std::filesystem::path root = DeviceRoot::defaultPath();
   if (args.size() >= 2 && args[0] == "--root") {
     root = args[1];
     args.erase(args.begin(), args.begin() + 2);

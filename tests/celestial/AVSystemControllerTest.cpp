@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Foundation/NSNotificationCenter.h"
-#include "System/DeviceModel.h"
+#include "SimDevice/DeviceModel.h"
 #include "System/sysctl.h"
 
 namespace {

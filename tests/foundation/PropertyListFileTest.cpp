@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 #include "support/FileSizeLimit.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"

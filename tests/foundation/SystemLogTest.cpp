@@ -4,7 +4,7 @@
 #include <regex>
 
 #include "Foundation/NSLog.h"
-#include "Foundation/SystemLog.h"
+#include "SimDevice/SystemLog.h"
 #include "support/LogCapture.h"
 
 namespace {

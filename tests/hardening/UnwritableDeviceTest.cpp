@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 #include "support/FileSizeLimit.h"
 #include "support/PanelFixture.h"
 #include "support/ProgramRun.h"

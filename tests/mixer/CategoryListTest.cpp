@@ -7,7 +7,7 @@
 
 #include "Foundation/NSFileCoordinator.h"
 #include "Foundation/PropertyListFile.h"
-#include "System/DeviceModel.h"
+#include "SimDevice/DeviceModel.h"
 #include "mixer/CategoryEntry.h"
 #include "mixer/OrbelleView.h"
 #include "support/LogCapture.h"

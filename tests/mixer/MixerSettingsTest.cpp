@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "System/DeviceModel.h"
+#include "SimDevice/DeviceModel.h"
 #include "mixer/OrbelleView.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 #include "support/PanelFixture.h"
 
 namespace {

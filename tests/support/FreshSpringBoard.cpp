@@ -10,10 +10,10 @@
 #include <filesystem>
 
 #include "CoreFoundation/CFRunLoop.h"
-#include "Foundation/DeviceRoot.h"
 #include "Foundation/NSBundle.h"
+#include "SimDevice/DeviceModel.h"
+#include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
-#include "System/DeviceModel.h"
 #include "UIKit/UIScreen.h"
 #include "support/TempDeviceRoot.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Foundation/SystemLog.h"
+#include "SimDevice/SystemLog.h"
 
 // Collects every NSLog message (and its full line) while in scope.
 class LogCapture {

@@ -1,7 +1,7 @@
 #include "support/PanelFixture.h"
 
-#include "Foundation/DeviceRoot.h"
 #include "Foundation/NSNotificationCenter.h"
+#include "SimDevice/DeviceRoot.h"
 
 void PanelFixture::SetUp() {
   installPackage("Library/Application Support/Orbelle 2");

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 TempDeviceRoot::TempDeviceRoot() : previous_(DeviceRoot::path()) {
   std::string pattern = (std::filesystem::temp_directory_path() / "orbelle2-test.XXXXXX").string();

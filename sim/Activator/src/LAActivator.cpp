@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "Foundation/DeviceRoot.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/PropertyListFile.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 

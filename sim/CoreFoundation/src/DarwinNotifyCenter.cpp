@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "CoreFoundation/CFRunLoop.h"
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 

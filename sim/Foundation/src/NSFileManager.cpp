@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "AtomicFile.h"
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 NSFileManager& NSFileManager::defaultManager() {
   static NSFileManager manager;

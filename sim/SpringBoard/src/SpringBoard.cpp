@@ -2,7 +2,7 @@
 
 #include "Activator/LAActivator.h"
 #include "Foundation/NSBundle.h"
-#include "Foundation/SystemLog.h"
+#include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeControl.h"
 
 SpringBoard& SpringBoard::shared() {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "Foundation/DeviceRoot.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 

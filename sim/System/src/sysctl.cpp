@@ -1,21 +1,12 @@
 #include "System/sysctl.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "System/DeviceModel.h"
+#include "SimDevice/DeviceModel.h"
 
 namespace {
-
-std::string& model() {
-  static std::string identifier = [] {
-    const char* configured = std::getenv("SIM_DEVICE_MODEL");
-    return std::string(configured && *configured ? configured : "iPhone10,4");
-  }();
-  return identifier;
-}
 
 int fail(int error) {
   errno = error;
@@ -24,20 +15,12 @@ int fail(int error) {
 
 }  // namespace
 
-std::string DeviceModel::identifier() {
-  return model();
-}
-
-void DeviceModel::setIdentifier(std::string identifier) {
-  model() = std::move(identifier);
-}
-
 int sysctlbyname(const char* name, void* oldp, std::size_t* oldlenp, const void* newp,
                  std::size_t /*newlen*/) {
   if (name == nullptr || std::strcmp(name, "hw.machine") != 0) return fail(ENOENT);
   if (newp != nullptr) return fail(EPERM);
   if (oldlenp == nullptr) return fail(EINVAL);
-  const std::string& value = model();
+  const std::string value = DeviceModel::identifier();
   const std::size_t needed = value.size() + 1;
   if (oldp == nullptr) {
     *oldlenp = needed;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <fstream>
 
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Foundation/SystemLog.h"
+#include "SimDevice/SystemLog.h"
 
 #include <sys/time.h>
 #include <unistd.h>
@@ -6,8 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-
-#include "Foundation/NSLog.h"
 
 namespace {
 
@@ -54,8 +52,4 @@ SystemLog::Sink SystemLog::setSink(Sink sink) {
 
 void SystemLog::setProcessName(std::string name) {
   state().processName = std::move(name);
-}
-
-void NSLog(std::string_view message) {
-  SystemLog::write(message);
 }

@@ -1,25 +1,29 @@
-#include "Foundation/DeviceRoot.h"
+#include "SimDevice/DeviceRoot.h"
 
 #include <cstdlib>
-#include <string>
 
 namespace {
 
-std::filesystem::path initialRoot() {
-  if (const char* configured = std::getenv("SIM_DEVICE_ROOT"); configured && *configured) {
-    return configured;
-  }
-  const char* home = std::getenv("HOME");
-  const std::filesystem::path base = home && *home ? home : "/tmp";
-  return base / ".local/share/springboard-sim/device";
-}
-
 std::filesystem::path& currentRoot() {
-  static std::filesystem::path root = initialRoot();
+  static std::filesystem::path root = DeviceRoot::defaultPath();
   return root;
 }
 
+const char* environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value ? value : nullptr;
+}
+
 }  // namespace
+
+std::filesystem::path DeviceRoot::defaultPath() {
+  if (const char* configured = environment("SIM_DEVICE_ROOT")) return configured;
+  if (const char* data = environment("XDG_DATA_HOME")) {
+    return std::filesystem::path(data) / "orbelle2-sim/device";
+  }
+  const char* home = environment("HOME");
+  return std::filesystem::path(home ? home : "/tmp") / ".local/share/orbelle2-sim/device";
+}
 
 const std::filesystem::path& DeviceRoot::path() {
   return currentRoot();

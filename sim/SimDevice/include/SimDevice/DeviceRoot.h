@@ -5,9 +5,13 @@
 
 // The simulated device's file system: a folder of the host that stands for the device's "/".
 // Every absolute device path ("/var/mobile/...", "/Library/...") is resolved beneath it.
-// Its initial value is $SIM_DEVICE_ROOT, else "$HOME/.local/share/springboard-sim/device".
 class DeviceRoot {
  public:
+  // Where a run's device lives unless told otherwise: $SIM_DEVICE_ROOT, else
+  // "$XDG_DATA_HOME/orbelle2-sim/device", else "$HOME/.local/share/orbelle2-sim/device".
+  static std::filesystem::path defaultPath();
+
+  // The current root; defaultPath() until set.
   static const std::filesystem::path& path();
   static void setPath(std::filesystem::path root);
 
