@@ -1,11 +1,15 @@
-// Draws the seventeen slider-skin images into a folder: skin-artwork OUTPUT_DIR
+// Draws every slider-skin image the skins name into their folder of a package tree:
+// skin-artwork PACKAGE_ROOT
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include "mixer/ImageSkin.h"
 
 namespace {
 
@@ -13,9 +17,13 @@ struct Rgb {
   double r, g, b;
 };
 
-constexpr Rgb kCream{214 / 255.0, 192 / 255.0, 159 / 255.0};
+constexpr Rgb rgb(ImageSkin::Rgb8 colour) {
+  return {colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0};
+}
+
+constexpr Rgb kCream = rgb(ImageSkin::kCreamText);
 constexpr Rgb kCreamDark{120 / 255.0, 96 / 255.0, 66 / 255.0};
-constexpr Rgb kMetal{184 / 255.0, 184 / 255.0, 184 / 255.0};
+constexpr Rgb kMetal = rgb(ImageSkin::kMetalText);
 constexpr Rgb kMetalDark{70 / 255.0, 72 / 255.0, 76 / 255.0};
 constexpr Rgb kWhite{1, 1, 1};
 
@@ -107,7 +115,7 @@ Painter track(Rgb fill, Rgb edge) {
 }
 
 struct Artwork {
-  const char* file;
+  std::string_view file;
   int width, height;  // pixels; "@2x" files hold two pixels per point
   Painter paint;
 };
@@ -116,31 +124,41 @@ struct Artwork {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: skin-artwork OUTPUT_DIR\n");
+    std::fprintf(stderr, "usage: skin-artwork PACKAGE_ROOT\n");
     return 2;
   }
-  const std::filesystem::path out = argv[1];
+  const std::filesystem::path out =
+      std::filesystem::path(argv[1]) / std::filesystem::path(skins::kFolder).relative_path();
   std::filesystem::create_directories(out);
   const Rgb lightCream{0.93, 0.87, 0.76};
+  using namespace skins;
   const Artwork artwork[] = {
-      {"thumb_default.png", 28, 28, roundThumb(kWhite, {0.6, 0.6, 0.6}, 0)},
-      {"speaker_quiet.png", 18, 18, speaker({0.85, 0.85, 0.85}, 1)},
-      {"speaker_loud.png", 18, 18, speaker({0.85, 0.85, 0.85}, 3)},
-      {"thumb_cream.png", 28, 28, roundThumb(kCream, kCreamDark, 0)},
-      {"thumb_cream_active.png", 28, 28, roundThumb(kCream, kCreamDark, 0.15)},
-      {"thumb_cream_rect.png", 16, 28, rectThumb(kCream, kCreamDark, 0)},
-      {"thumb_cream_rect_active.png", 16, 28, rectThumb(kCream, kCreamDark, 0.12)},
-      {"speaker_quiet_cream.png", 18, 18, speaker(kCream, 1)},
-      {"speaker_loud_cream.png", 18, 18, speaker(kCream, 3)},
-      {"left_track_cream2@2x.png", 40, 12, track(kCream, kCreamDark)},
-      {"right_track_cream@2x.png", 40, 12, track(kCreamDark, kCreamDark)},
-      {"right_track_cream_highlighted.png", 20, 6, track(lightCream, kCreamDark)},
-      {"thumb_metal.png", 28, 28, roundThumb(kMetal, kMetalDark, 0.1)},
-      {"thumb_metal_active.png", 28, 28, roundThumb(kMetal, kMetalDark, 0.3)},
-      {"left_track_metal@2x.png", 40, 12, track(kMetal, kMetalDark)},
-      {"right_track_metal@2x.png", 40, 12, track(kMetalDark, {0.2, 0.2, 0.2})},
-      {"right_track_metal_highlighted.png", 20, 6, track({0.45, 0.47, 0.5}, {0.2, 0.2, 0.2})},
+      {kThumbDefault, 28, 28, roundThumb(kWhite, {0.6, 0.6, 0.6}, 0)},
+      {kSpeakerQuiet, 18, 18, speaker({0.85, 0.85, 0.85}, 1)},
+      {kSpeakerLoud, 18, 18, speaker({0.85, 0.85, 0.85}, 3)},
+      {kThumbCream, 28, 28, roundThumb(kCream, kCreamDark, 0)},
+      {kThumbCreamActive, 28, 28, roundThumb(kCream, kCreamDark, 0.15)},
+      {kThumbCreamRect, 16, 28, rectThumb(kCream, kCreamDark, 0)},
+      {kThumbCreamRectActive, 16, 28, rectThumb(kCream, kCreamDark, 0.12)},
+      {kSpeakerQuietCream, 18, 18, speaker(kCream, 1)},
+      {kSpeakerLoudCream, 18, 18, speaker(kCream, 3)},
+      {kLeftTrackCream, 40, 12, track(kCream, kCreamDark)},
+      {kRightTrackCream, 40, 12, track(kCreamDark, kCreamDark)},
+      {kRightTrackCreamHighlighted, 20, 6, track(lightCream, kCreamDark)},
+      {kThumbMetal, 28, 28, roundThumb(kMetal, kMetalDark, 0.1)},
+      {kThumbMetalActive, 28, 28, roundThumb(kMetal, kMetalDark, 0.3)},
+      {kLeftTrackMetal, 40, 12, track(kMetal, kMetalDark)},
+      {kRightTrackMetal, 40, 12, track(kMetalDark, {0.2, 0.2, 0.2})},
+      {kRightTrackMetalHighlighted, 20, 6, track({0.45, 0.47, 0.5}, {0.2, 0.2, 0.2})},
   };
+  for (const std::string_view file : kImageFiles) {
+    const bool drawn = std::any_of(std::begin(artwork), std::end(artwork),
+                                   [&](const Artwork& art) { return art.file == file; });
+    if (!drawn) {
+      std::fprintf(stderr, "skin-artwork: no artwork for %.*s\n", int(file.size()), file.data());
+      return 1;
+    }
+  }
   for (const auto& art : artwork) {
     if (!draw(out / art.file, art.width, art.height, art.paint)) {
       std::fprintf(stderr, "skin-artwork: cannot write %s\n", (out / art.file).c_str());

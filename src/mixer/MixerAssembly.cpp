@@ -47,6 +47,7 @@ void OrbelleView::layOutRows() {
 void OrbelleView::removeAll() {
   const auto rows = subviews();
   for (const auto& row : rows) row->removeFromSuperview();
+  rows_.clear();
   debugLog("OB: removing volume observer...");
   NSNotificationCenter::defaultCenter().removeObserver(this);
 }

@@ -22,18 +22,19 @@ std::string machineModel() {
 }  // namespace
 
 void OrbelleView::loadSettings() {
-  namespace prefs = preference_values;
+  using preference_values::read;
+  namespace key = preference_keys;
   const auto stored = PropertyListFile::readDictionary(kPreferencesPath);
   const PlistValue::Dictionary& values = stored ? *stored : PlistValue::Dictionary();
 
-  enableDebugLogging_ = prefs::boolean(values, "enableDebugLogging", false);
-  bindRingerAndAVVolumes_ = prefs::boolean(values, "bindRingerAndAV", false);
-  displayPercentage_ = prefs::boolean(values, "displayPercentage", true);
-  selectedSkin_ = prefs::string(values, "selectedSkin", "Default iOS");
-  thumbTintColor_ = prefs::color(values, "thumbTintColor", UIColor::whiteColor());
-  textColor_ = prefs::color(values, "textColor", UIColor::whiteColor());
-  minimumTrackTintColor_ = prefs::color(values, "minimumTrackTintColor", UIColor::redColor());
-  maximumTrackTintColor_ = prefs::color(values, "maximumTrackTintColor", UIColor::whiteColor());
+  enableDebugLogging_ = read(values, key::kEnableDebugLogging);
+  bindRingerAndAVVolumes_ = read(values, key::kBindRingerAndAV);
+  displayPercentage_ = read(values, key::kDisplayPercentage);
+  selectedSkin_ = read(values, key::kSelectedSkin);
+  thumbTintColor_ = read(values, key::kThumbTintColor);
+  textColor_ = read(values, key::kTextColor);
+  minimumTrackTintColor_ = read(values, key::kMinimumTrackTintColor);
+  maximumTrackTintColor_ = read(values, key::kMaximumTrackTintColor);
   detectDeviceClass();
 }
 

@@ -29,12 +29,18 @@ std::optional<NSInteger> OrbelleView::categoryNumberFor(const std::string& name)
   return std::nullopt;
 }
 
-// Tags of rows collide once a list has more than 1000 entries (label 1000 + n is slider
-// 2000 + m): a view of the wrong kind under a tag counts as none.
-std::shared_ptr<UILabel> OrbelleView::labelFor(NSInteger num) {
-  return std::dynamic_pointer_cast<UILabel>(viewWithTag(kLabelTagBase + num));
+template <class View>
+std::shared_ptr<View> OrbelleView::inPanel(const std::weak_ptr<View>& view) const {
+  auto held = view.lock();
+  return held && isAncestorOf(*held) ? held : nullptr;
 }
 
-std::shared_ptr<UISlider> OrbelleView::sliderFor(NSInteger num) {
-  return std::dynamic_pointer_cast<UISlider>(viewWithTag(kSliderTagBase + num));
+std::shared_ptr<UILabel> OrbelleView::labelFor(NSInteger num) const {
+  const auto row = rows_.find(num);
+  return row == rows_.end() ? nullptr : inPanel(row->second.label);
+}
+
+std::shared_ptr<UISlider> OrbelleView::sliderFor(NSInteger num) const {
+  const auto row = rows_.find(num);
+  return row == rows_.end() ? nullptr : inPanel(row->second.slider);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <unordered_map>
 
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNotification.h"
@@ -19,11 +20,17 @@ class UISlider;
 
 // The mixer panel: one row (a name label over a volume slider) per visible audio category.
 // Rows are addressed by category number, the entry's position in the whole list: the label of
-// number n has tag 1000 + n, its slider 2000 + n.
+// number n has tag 1000 + n, its slider 2000 + n. The panel also keeps its rows' controls by
+// category number, so that finding one costs no walk of the tree and lists longer than a
+// thousand entries, whose tags collide, work all the same.
 class OrbelleView : public UIView {
  public:
-  static constexpr NSInteger kLabelTagBase = 1000;
-  static constexpr NSInteger kSliderTagBase = 2000;
+  static constexpr NSInteger labelTag(NSInteger num) { return kLabelTagBase + num; }
+  static constexpr NSInteger sliderTag(NSInteger num) { return kSliderTagBase + num; }
+  // The category number a row slider's tag stands for.
+  static constexpr NSInteger categoryNumberForSliderTag(NSInteger tag) {
+    return tag - kSliderTagBase;
+  }
 
   // A bare panel; initWithFrame is the way to get a built one.
   explicit OrbelleView(CGRect frame);
@@ -59,7 +66,21 @@ class OrbelleView : public UIView {
   bool enableDebugLogging() const { return enableDebugLogging_; }
   float widgetWidth() const { return widgetWidth_; }
 
+  // The label and the slider of category `num` while they are in this panel; null otherwise.
+  std::shared_ptr<UILabel> labelFor(NSInteger num) const;
+  std::shared_ptr<UISlider> sliderFor(NSInteger num) const;
+
  private:
+  static constexpr NSInteger kLabelTagBase = 1000;
+  static constexpr NSInteger kSliderTagBase = 2000;
+  struct RowControls {
+    std::weak_ptr<UILabel> label;
+    std::weak_ptr<UISlider> slider;
+  };
+  // The view if it is still part of this panel.
+  template <class View>
+  std::shared_ptr<View> inPanel(const std::weak_ptr<View>& view) const;
+
   void detectDeviceClass();
   // Before the initial list replaces an unreadable file, the file is moved beside it (to
   // "<name>.corrupt", replacing an older one); false when that could not be done, and the
@@ -75,8 +96,6 @@ class OrbelleView : public UIView {
   // The pretty name, with the current route in parentheses for the route categories.
   std::string rowTitle(const CategoryEntry& entry) const;
   std::string labelText(const std::string& title, double percent) const;
-  std::shared_ptr<UILabel> labelFor(NSInteger num);
-  std::shared_ptr<UISlider> sliderFor(NSInteger num);
   void followPartner(const std::string& changed, float volume);
   // Writes the line only with debug logging on; a callable `line` is only then asked to build
   // it, so the slider's path formats nothing it will not log.
@@ -103,4 +122,6 @@ class OrbelleView : public UIView {
   bool isIpod_ = false;
   bool enableDebugLogging_ = false;
   float widgetWidth_ = 0;
+  // Owned by the view tree, as the rows are: a row taken out of the panel is gone from here.
+  std::unordered_map<NSInteger, RowControls> rows_;
 };

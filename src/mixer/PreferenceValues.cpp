@@ -12,22 +12,21 @@ const PlistValue* find(const PlistValue::Dictionary& prefs, std::string_view key
 
 }  // namespace
 
-bool boolean(const PlistValue::Dictionary& prefs, std::string_view key, bool fallback) {
-  const PlistValue* value = find(prefs, key);
-  return value ? value->boolValue().value_or(fallback) : fallback;
+bool read(const PlistValue::Dictionary& prefs, const BooleanPreference& key) {
+  const PlistValue* value = find(prefs, key.name);
+  return value ? value->boolValue().value_or(key.fallback) : key.fallback;
 }
 
-std::string string(const PlistValue::Dictionary& prefs, std::string_view key,
-                   std::string_view fallback) {
-  const PlistValue* value = find(prefs, key);
+std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key) {
+  const PlistValue* value = find(prefs, key.name);
   const std::string* text = value ? value->asString() : nullptr;
-  return text ? *text : std::string(fallback);
+  return text ? *text : std::string(key.fallback);
 }
 
-UIColor color(const PlistValue::Dictionary& prefs, std::string_view key, UIColor fallback) {
-  const PlistValue* value = find(prefs, key);
+UIColor read(const PlistValue::Dictionary& prefs, const ColourPreference& key) {
+  const PlistValue* value = find(prefs, key.name);
   const auto index = value ? value->integerValue() : std::nullopt;
-  return index ? colorForIndex(*index) : fallback;
+  return colorForIndex(index.value_or(key.fallback));
 }
 
 }  // namespace preference_values

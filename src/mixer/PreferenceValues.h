@@ -1,18 +1,18 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "Foundation/PlistValue.h"
 #include "UIKit/UIColor.h"
+#include "mixer/PreferenceKeys.h"
 
 // Reading one key of the preferences dictionary. A missing key, or a value of a type that does
-// not convert (an array under a boolean key, a number under a string key), gives `fallback`.
+// not convert (an array under a boolean key, a number under a text key), gives the key's
+// fallback.
 namespace preference_values {
 
-bool boolean(const PlistValue::Dictionary& prefs, std::string_view key, bool fallback);
-std::string string(const PlistValue::Dictionary& prefs, std::string_view key,
-                   std::string_view fallback);
-UIColor color(const PlistValue::Dictionary& prefs, std::string_view key, UIColor fallback);
+bool read(const PlistValue::Dictionary& prefs, const BooleanPreference& key);
+std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key);
+UIColor read(const PlistValue::Dictionary& prefs, const ColourPreference& key);
 
 }  // namespace preference_values

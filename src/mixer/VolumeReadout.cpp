@@ -32,7 +32,7 @@ std::string OrbelleView::labelText(const std::string& title, double percent) con
 }
 
 void OrbelleView::sliderValueChanged(UISlider& sender) {
-  const NSInteger num = sender.tag() - kSliderTagBase;
+  const NSInteger num = categoryNumberForSliderTag(sender.tag());
   const PlistValue* item = entryAt(num);
   if (item == nullptr) return;  // not one of this panel's rows
   const CategoryEntry entry(*item);

@@ -6,8 +6,8 @@
 
 void loadBlurPreference() {
   const auto prefs = PropertyListFile::readDictionary(kPreferencesPath);
-  enableBackgroundBlur =
-      prefs ? preference_values::boolean(*prefs, "enableBackgroundBlur", true) : true;
+  enableBackgroundBlur = preference_values::read(prefs.value_or(PlistValue::Dictionary()),
+                                                 preference_keys::kEnableBackgroundBlur);
 }
 
 void preferencesChangedCallback(CFNotificationCenterRef, void*, CFStringRef, const void*,

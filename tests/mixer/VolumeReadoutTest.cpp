@@ -123,23 +123,23 @@ TEST_F(VolumeReadoutTest, HiddenRowUpdateStillFormsTheTitle) {
   EXPECT_EQ(recorder->calls, std::vector<std::string>{"route Audio/Video"});
 }
 
-TEST_F(VolumeReadoutTest, MoreThanAThousandRowsCollideWithoutHarm) {
+TEST_F(VolumeReadoutTest, RowsBeyondAThousandWorkLikeTheFirst) {
   // Label 1000 + 1000 carries the tag of the first row's slider (2000 + 0).
   auto list = fx::array({});
-  for (int i = 0; i <= 1000; ++i) {
-    plist_array_append_item(list.get(),
-                            fx::entry(i == 0 ? "Ringtone" : "Audio/Video", "Row", true));
+  for (int i = 0; i <= 1001; ++i) {
+    plist_array_append_item(list.get(), i == 1000 ? fx::entry("Audio/Video", "Media", true)
+                                                  : fx::entry("Ringtone", "Row", true));
   }
   writeList(list);
-  build(300, 50 * 1001 + 40);
-  ASSERT_EQ(panel->subviews().size(), 1001u);
-  EXPECT_EQ(slider(0)->value(), 50.0f);
-  const auto lastRow = panel->subviews().back();
-  const auto lastLabel = std::dynamic_pointer_cast<UILabel>(lastRow->subviews()[0]);
-  EXPECT_EQ(lastLabel->tag(), 2000);
-  EXPECT_EQ(lastLabel->text(), "Row") << "its lookup finds the slider and leaves both alone";
-  post("Ringtone", 0.2);
-  EXPECT_EQ(slider(0)->value(), 20.0f);
+  build(300, 50 * 1002 + 40);
+  EXPECT_EQ(text(1000), "Media (Speaker): 50%");
+  EXPECT_EQ(text(0), "Row: 50%");
+  post("Audio/Video", 0.2);
+  EXPECT_EQ(text(1000), "Media (Speaker): 20%");
+  EXPECT_EQ(slider(1000)->value(), 20.0f);
+  drag(1000, 70);
+  EXPECT_NEAR(volume("Audio/Video"), 0.7f, 1e-3);
+  EXPECT_EQ(text(0), "Row: 50%");
 }
 
 }  // namespace

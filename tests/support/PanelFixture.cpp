@@ -29,11 +29,11 @@ std::shared_ptr<OrbelleView> PanelFixture::build(CGFloat width, CGFloat height) 
 }
 
 std::shared_ptr<UILabel> PanelFixture::label(NSInteger num) const {
-  return std::dynamic_pointer_cast<UILabel>(panel->viewWithTag(1000 + num));
+  return panel->labelFor(num);
 }
 
 std::shared_ptr<UISlider> PanelFixture::slider(NSInteger num) const {
-  return std::dynamic_pointer_cast<UISlider>(panel->viewWithTag(2000 + num));
+  return panel->sliderFor(num);
 }
 
 std::string PanelFixture::text(NSInteger num) const {

@@ -14,26 +14,11 @@ void UIView::setFrame(CGRect frame) {
   for (const auto& subview : subviews_) subview->resizeWithOldSuperviewSize(oldSize);
 }
 
-void UIView::setTag(NSInteger tag) {
-  if (tag == tag_) return;
-  tag_ = tag;
-  treeChanged();
-}
-
-void UIView::treeChanged() {
-  std::shared_ptr<UIView> parent;
-  for (UIView* node = this; node != nullptr; node = parent.get()) {
-    node->tagIndex_.reset();
-    parent = node->superview_.lock();
-  }
-}
-
 void UIView::addSubview(const std::shared_ptr<UIView>& view) {
   if (!view || view->isAncestorOf(*this)) return;  // a view cannot contain its own ancestor
   view->removeFromSuperview();
   view->superview_ = weak_from_this();
   subviews_.push_back(view);
-  treeChanged();
 }
 
 void UIView::removeFromSuperview() {
@@ -43,7 +28,6 @@ void UIView::removeFromSuperview() {
   // Held until the end of this call: the parent's list may own the last reference.
   const auto self = shared_from_this();
   std::erase(parent->subviews_, self);
-  parent->treeChanged();
 }
 
 bool UIView::isAncestorOf(const UIView& view) const {
@@ -55,18 +39,12 @@ bool UIView::isAncestorOf(const UIView& view) const {
   return false;
 }
 
-void UIView::indexTags(std::unordered_map<NSInteger, UIView*>& index) {
-  index.try_emplace(tag_, this);  // the first one depth first stays
-  for (const auto& subview : subviews_) subview->indexTags(index);
-}
-
 std::shared_ptr<UIView> UIView::viewWithTag(NSInteger tag) {
-  if (!tagIndex_) {
-    tagIndex_ = std::make_unique<std::unordered_map<NSInteger, UIView*>>();
-    indexTags(*tagIndex_);
+  if (tag_ == tag) return weak_from_this().lock();
+  for (const auto& subview : subviews_) {
+    if (auto found = subview->viewWithTag(tag)) return found;
   }
-  const auto found = tagIndex_->find(tag);
-  return found == tagIndex_->end() ? nullptr : found->second->weak_from_this().lock();
+  return nullptr;
 }
 
 bool UIView::pointInside(CGPoint point) const {

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
@@ -29,7 +28,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   CGRect bounds() const { return CGRect{{0, 0}, frame_.size}; }
 
   NSInteger tag() const { return tag_; }
-  void setTag(NSInteger tag);
+  void setTag(NSInteger tag) { tag_ = tag; }
 
   const std::optional<UIColor>& backgroundColor() const { return backgroundColor_; }
   void setBackgroundColor(std::optional<UIColor> color) { backgroundColor_ = color; }
@@ -57,8 +56,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   void removeFromSuperview();
 
   // Depth first: this view, then each subview's tree in order. Null when none has the tag.
-  // The answers come from an index of the tree, made at the first lookup and dropped when a
-  // view is added, removed or re-tagged below this one: repeated lookups cost no walk.
+  // Each lookup walks the tree, as the framework's does.
   std::shared_ptr<UIView> viewWithTag(NSInteger tag);
 
   // True for the view itself and for every view above it in the tree.
@@ -81,9 +79,6 @@ class UIView : public std::enable_shared_from_this<UIView> {
  private:
   CGPoint originInRoot() const;
   void resizeWithOldSuperviewSize(CGSize oldSize);
-  // This view's tag index and those of all views above it no longer hold.
-  void treeChanged();
-  void indexTags(std::unordered_map<NSInteger, UIView*>& index);
 
   CGRect frame_;
   NSInteger tag_ = 0;
@@ -95,6 +90,4 @@ class UIView : public std::enable_shared_from_this<UIView> {
   CALayer layer_;
   std::weak_ptr<UIView> superview_;
   std::vector<std::shared_ptr<UIView>> subviews_;
-  // The first view, depth first, with each tag in this tree; empty until a lookup needs it.
-  std::unique_ptr<std::unordered_map<NSInteger, UIView*>> tagIndex_;
 };

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "mixer/ColorTable.h"
+#include "mixer/Skins.h"
+
+// The keys of the preferences file, with the type the preferences bundle stores under each, the
+// value an absent key stands for, and what reads it. The panel's settings, the tweak's blur
+// preference and the tools that write the file all take them from here.
+struct BooleanPreference {
+  std::string_view name;
+  bool fallback;
+  std::string_view readBy;
+};
+struct TextPreference {
+  std::string_view name;
+  std::string_view fallback;
+  std::string_view readBy;
+};
+struct ColourPreference {
+  std::string_view name;
+  std::int64_t fallback;  // an index of the colour table
+  std::string_view readBy;
+};
+using PreferenceKey = std::variant<BooleanPreference, TextPreference, ColourPreference>;
+
+namespace preference_keys {
+
+inline constexpr BooleanPreference kEnableDebugLogging{"enableDebugLogging", false,
+                                                       "the panel's \"OB: \" log lines"};
+inline constexpr BooleanPreference kBindRingerAndAV{
+    "bindRingerAndAV", false, "ringtone and audio/video rows follow each other"};
+inline constexpr BooleanPreference kDisplayPercentage{"displayPercentage", true,
+                                                      "labels show the volume in percent"};
+inline constexpr TextPreference kSelectedSkin{"selectedSkin", skins::kDefaultIos,
+                                              "the sliders' skin"};
+inline constexpr ColourPreference kThumbTintColor{"thumbTintColor", colour_index::kWhite,
+                                                  "thumb tint, \"Default iOS\" only"};
+inline constexpr ColourPreference kTextColor{"textColor", colour_index::kWhite,
+                                             "label colour, \"Default iOS\" only"};
+inline constexpr ColourPreference kMinimumTrackTintColor{
+    "minimumTrackTintColor", colour_index::kRed, "track left of the thumb, \"Default iOS\" only"};
+inline constexpr ColourPreference kMaximumTrackTintColor{
+    "maximumTrackTintColor", colour_index::kWhite,
+    "track right of the thumb, \"Default iOS\" only"};
+inline constexpr BooleanPreference kEnableBackgroundBlur{
+    "enableBackgroundBlur", true, "the popup's blurred background (read by the tweak)"};
+
+// Every key: the panel's in the order it reads them, then the one the tweak reads apart.
+inline constexpr std::array<PreferenceKey, 9> kAll{
+    kEnableDebugLogging,    kBindRingerAndAV,       kDisplayPercentage,
+    kSelectedSkin,          kThumbTintColor,        kTextColor,
+    kMinimumTrackTintColor, kMaximumTrackTintColor, kEnableBackgroundBlur,
+};
+
+}  // namespace preference_keys
