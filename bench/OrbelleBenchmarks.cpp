@@ -20,23 +20,24 @@
 #include "TweakState.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UISlider.h"
+#include "mixer/CategoryList.h"
+#include "mixer/CategoryNames.h"
+#include "mixer/ImageSkin.h"
+#include "mixer/PreferenceFiles.h"
+#include "mixer/PreferenceKeys.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
-constexpr char kSkinFolder[] = "/Library/Application Support/Orbelle 2/";
-const char* const kSkins[] = {"Default iOS", "Metal"};
+constexpr std::string_view kSkins[] = {skins::kDefaultIos, skins::kMetalPrefix};
 // The images one row loads, by skin.
 const std::vector<std::vector<const char*>> kSkinImages = {
-    {"thumb_default.png", "speaker_quiet.png", "speaker_loud.png"},
-    {"thumb_metal.png", "thumb_metal_active.png", "speaker_quiet.png", "speaker_loud.png",
-     "left_track_metal@2x.png", "right_track_metal@2x.png", "right_track_metal_highlighted.png"},
+    {skins::kThumbDefault, skins::kSpeakerQuiet, skins::kSpeakerLoud},
+    {skins::kMetalSkin.thumb, skins::kMetalSkin.thumbHighlighted, skins::kMetalSkin.minimumValue,
+     skins::kMetalSkin.maximumValue, skins::kMetalSkin.minimumTrack, skins::kMetalSkin.maximumTrack,
+     skins::kMetalSkin.maximumTrackHighlighted},
 };
-const char* const kCategories[] = {"Ringtone", "Audio/Video", "HeadsetBT", "HeadphonesBT",
-                                   "PhoneCall"};
 
 TweakState& tweak() {
   static TweakState state = [] {
@@ -45,8 +46,8 @@ TweakState& tweak() {
     SystemLog::setSink([](const SystemLog::Entry&) {});  // the creation line, once
     DeviceOptions device;
     device.root = pattern;
-    if (const auto failure = Device::boot(device)) {
-      std::fprintf(stderr, "bench: %s\n", failure->c_str());
+    if (const auto booted = Device::boot(device); !booted) {
+      std::fprintf(stderr, "bench: %s\n", booted.error().c_str());
       std::abort();
     }
     return TweakState::lookUp();
@@ -56,19 +57,14 @@ TweakState& tweak() {
 
 void configure(int rows, int skin, bool bind = false) {
   tweak();
+  const auto initial = CategoryList::initial(false);
   PlistValue::Array list;
-  for (int i = 0; i < rows; ++i) {
-    PlistValue::Dictionary entry;
-    entry.emplace("categoryName", PlistValue(kCategories[i % 5]));
-    entry.emplace("prettyCategoryName", PlistValue(kCategories[i % 5]));
-    entry.emplace("visible", PlistValue(true));
-    list.emplace_back(std::move(entry));
-  }
-  PropertyListFile::write(PlistValue(std::move(list)), kList);
+  for (int i = 0; i < rows; ++i) list.push_back(initial[std::size_t(i) % initial.size()]);
+  PropertyListFile::write(PlistValue(std::move(list)), kCategoriesPath);
   PlistValue::Dictionary prefs;
-  prefs.emplace("selectedSkin", PlistValue(kSkins[skin]));
-  prefs.emplace("bindRingerAndAV", PlistValue(bind));
-  PropertyListFile::write(PlistValue(std::move(prefs)), kPrefs);
+  prefs.emplace(preference_keys::kSelectedSkin.name, std::string(kSkins[skin]));
+  prefs.emplace(preference_keys::kBindRingerAndAV.name, bind);
+  PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath);
 }
 
 void openPopup() {
@@ -82,13 +78,13 @@ void closePopup() {
 // twice (counted for sizing, read by the panel), and each image a row loads opened and its
 // header read.
 void floorWork(int rows, int skin) {
-  benchmark::DoNotOptimize(PropertyListFile::readArray(kList));
-  benchmark::DoNotOptimize(PropertyListFile::readDictionary(kPrefs));
-  benchmark::DoNotOptimize(PropertyListFile::readArray(kList));
+  benchmark::DoNotOptimize(PropertyListFile::readArray(kCategoriesPath));
+  benchmark::DoNotOptimize(PropertyListFile::readDictionary(kPreferencesPath));
+  benchmark::DoNotOptimize(PropertyListFile::readArray(kCategoriesPath));
   char header[24];
   for (int row = 0; row < rows; ++row) {
     for (const char* image : kSkinImages[std::size_t(skin)]) {
-      const auto path = DeviceRoot::resolve(std::string(kSkinFolder) + image);
+      const auto path = DeviceRoot::resolve(std::string(skins::kFolder) + image);
       const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
       if (fd < 0) continue;
       benchmark::DoNotOptimize(read(fd, header, sizeof header));
@@ -120,7 +116,7 @@ void BM_PopupOpen(benchmark::State& state) {
   }
   state.counters["ratio"] = open / floor;
   state.counters["floor_us"] = benchmark::Counter(floor * 1e6 / double(state.iterations()));
-  state.SetLabel(kSkins[skin]);
+  state.SetLabel(std::string(kSkins[skin]));
 }
 BENCHMARK(BM_PopupOpen)
     ->ArgNames({"rows", "skin"})
@@ -145,7 +141,7 @@ void BM_DragStep(benchmark::State& state) {
   configure(5, 0);
   openPopup();
   auto& app = UIApplication::sharedApplication();
-  const auto slider = std::dynamic_pointer_cast<UISlider>((*tweak().popupView)->viewWithTag(2001));
+  const auto slider = (*tweak().panel)->sliderFor(1);
   const auto screen = [&](float percent) {
     const CGPoint local = slider->pointForValue(percent);
     return slider->convertPointToView(local, nullptr);
@@ -168,7 +164,7 @@ void BM_ExternalVolumeChange(benchmark::State& state) {
   const auto controller = AVSystemController::sharedAVSystemController();
   bool up = false;
   for (auto _ : state) {
-    controller->setVolumeTo(up ? 0.7f : 0.3f, "Audio/Video");
+    controller->setVolumeTo(up ? 0.7f : 0.3f, category_names::kAudioVideo);
     up = !up;
   }
   closePopup();

@@ -34,8 +34,8 @@ void prepare(bool bootSpringBoard) {
   }
   DeviceOptions device;
   device.root = root;
-  if (const auto failure = Device::boot(device)) {
-    std::fprintf(stderr, "fuzz: %s\n", failure->c_str());
+  if (const auto booted = Device::boot(device); !booted) {
+    std::fprintf(stderr, "fuzz: %s\n", booted.error().c_str());
     std::abort();
   }
 }

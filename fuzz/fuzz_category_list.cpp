@@ -8,10 +8,7 @@
 #include "SpringBoard/SpringBoard.h"
 #include "TweakState.h"
 #include "UIKit/UIApplication.h"
-
-namespace {
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
-}
+#include "mixer/PreferenceFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz_device::prepare(true);
@@ -19,7 +16,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz_device::writeFile(kList, std::string_view(reinterpret_cast<const char*>(data), size));
+  fuzz_device::writeFile(kCategoriesPath,
+                         std::string_view(reinterpret_cast<const char*>(data), size));
   SpringBoard::shared().holdVolumeUp();
   if (!TweakState::lookUp().popupShown()) __builtin_trap();
   UIApplication::sharedApplication().tap(CGPoint{1, 1});

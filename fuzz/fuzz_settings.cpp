@@ -6,6 +6,7 @@
 
 #include "FuzzDevice.h"
 #include "mixer/OrbelleView.h"
+#include "mixer/PreferenceFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz_device::prepare(false);
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz_device::writeFile("/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist",
+  fuzz_device::writeFile(kPreferencesPath,
                          std::string_view(reinterpret_cast<const char*>(data), size));
   const auto view = std::make_shared<OrbelleView>(CGRectMake(0, 0, 300, 290));
   view->loadSettings();

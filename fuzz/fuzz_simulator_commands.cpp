@@ -17,11 +17,10 @@
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
+#include "mixer/CategoryNames.h"
+#include "mixer/PreferenceFiles.h"
 
 namespace {
-
-constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
 
 [[noreturn]] void violated(const char* invariant, const std::string& command) {
   std::fprintf(stderr, "invariant broken after \"%s\": %s\n", command.c_str(), invariant);
@@ -30,17 +29,19 @@ constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.c
 
 void checkInvariants(const TweakState& tweak, const std::string& command) {
   const bool shown = tweak.popupShown();
-  if (VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory("Ringtone") == shown) {
+  if (VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory(category_names::kRingtone) ==
+      shown) {
     violated("the HUD question is answered NO exactly while the popup is shown", command);
   }
+  const auto popupLevel = *tweak.window ? (*tweak.window)->windowLevel() : -1;
   int popupWindows = 0;
   for (const auto& window : UIScreen::mainScreen().windows()) {
-    popupWindows += window->windowLevel() == 2002.0;
+    popupWindows += window->windowLevel() == popupLevel;
   }
   if (popupWindows > 1) violated("at most one popup window is on screen", command);
   const auto observed = NSNotificationCenter::defaultCenter().observerCountForName(
       AVSystemController_EffectiveVolumeDidChangeNotification);
-  if (observed != (*tweak.popupView ? 1u : 0u)) {
+  if (observed != (*tweak.panel ? 1u : 0u)) {
     violated("only the latest panel is observed", command);
   }
 }
@@ -53,8 +54,8 @@ void resetDevice() {
   UIAccessibilitySetReduceTransparencyEnabled(false);
   VolumeControl::sharedVolumeControl().setMediaPlaying(false);
   AVSystemController::sharedAVSystemController()->reset();
-  fuzz_device::removeFile(kPrefs);
-  fuzz_device::removeFile(kList);
+  fuzz_device::removeFile(kPreferencesPath);
+  fuzz_device::removeFile(kCategoriesPath);
 }
 
 bool allowed(const std::string& line) {
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string line(script.substr(0, end));
     script = end == std::string_view::npos ? std::string_view() : script.substr(end + 1);
     if (!allowed(line)) continue;
-    engine.execute(line);
+    [[maybe_unused]] const auto result = engine.execute(line);  // failed commands are fine
     checkInvariants(tweak, line);
   }
   return 0;

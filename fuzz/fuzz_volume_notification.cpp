@@ -9,14 +9,19 @@
 #include "Foundation/NSNotificationCenter.h"
 #include "Foundation/PropertyListFile.h"
 #include "FuzzDevice.h"
+#include "mixer/CategoryEntry.h"
+#include "mixer/CategoryNames.h"
 #include "mixer/OrbelleView.h"
+#include "mixer/PreferenceFiles.h"
+#include "mixer/PreferenceKeys.h"
 
 namespace {
 
 std::shared_ptr<OrbelleView> panel;
 
-const char* const kCategories[] = {"Ringtone",  "Audio/Video", "HeadsetBT",
-                                   "PhoneCall", "Alarm",       ""};
+namespace name = category_names;
+const char* const kCategories[] = {name::kRingtone,  name::kAudioVideo, name::kHeadsetBT,
+                                   name::kPhoneCall, "Alarm",           ""};
 
 PlistValue randomValue(FuzzedDataProvider& input) {
   switch (input.ConsumeIntegralInRange(0, 7)) {
@@ -43,21 +48,17 @@ PlistValue randomValue(FuzzedDataProvider& input) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz_device::prepare(false);
-  PlistValue::Array list;
-  for (const char* name : {"Ringtone", "Audio/Video", "PhoneCall", "Ringtone"}) {
-    PlistValue::Dictionary entry;
-    entry.emplace("categoryName", PlistValue(name));
-    entry.emplace("prettyCategoryName", PlistValue(name));
-    entry.emplace("visible", PlistValue(name[0] != 'P'));
-    list.emplace_back(std::move(entry));
-  }
-  PropertyListFile::write(PlistValue(std::move(list)),
-                          "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist");
+  PlistValue::Array list{
+      CategoryEntry::make(name::kRingtone, "Ring", true),
+      CategoryEntry::make(name::kAudioVideo, "Media", true),
+      CategoryEntry::make(name::kPhoneCall, "Call", false),
+      CategoryEntry::make(name::kRingtone, "Ring again", true),
+  };
+  PropertyListFile::write(PlistValue(std::move(list)), kCategoriesPath);
   PlistValue::Dictionary prefs;
-  prefs.emplace("bindRingerAndAV", PlistValue(true));
-  prefs.emplace("enableDebugLogging", PlistValue(true));
-  PropertyListFile::write(PlistValue(std::move(prefs)),
-                          "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist");
+  prefs.emplace(preference_keys::kBindRingerAndAV.name, true);
+  prefs.emplace(preference_keys::kEnableDebugLogging.name, true);
+  PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath);
   panel = OrbelleView::initWithFrame(CGRectMake(0, 0, 300, 240));
   return 0;
 }
@@ -65,7 +66,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const auto controller = AVSystemController::sharedAVSystemController();
-  controller->setRoute("Audio/Video", input.ConsumeBool() ? "Speaker" : "Headphones");
+  controller->setRoute(name::kAudioVideo, input.ConsumeBool() ? std::string(name::kLoudspeakerRoute)
+                                                              : std::string("Headphones"));
   PlistValue::Dictionary userInfo;
   const int entries = input.ConsumeIntegralInRange(0, 4);
   for (int i = 0; i < entries; ++i) {

@@ -1,8 +1,7 @@
 #include "CommandEngine.h"
 
-#include <charconv>
+#include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include "Activator/LAActivator.h"
 #include "Celestial/AVSystemController.h"
@@ -14,100 +13,39 @@
 #include "SpringBoard/VolumeControl.h"
 #include "TextScreen.h"
 #include "UIKit/UIAccessibility.h"
-#include "UIKit/UIApplication.h"
-#include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
-#include "UIKit/UISlider.h"
 #include "ViewDump.h"
 
 struct CommandEngine::Command {
   const char* name;
   const char* usage;
   const char* summary;
-  Result (CommandEngine::*run)(const Args&);
+  Result<std::string> (CommandEngine::*run)(const Args&);
   std::size_t minArgs;
   std::size_t maxArgs;
 };
 
 namespace {
 
-using Result = CommandEngine::Result;
+using arguments::number;
 
-Result fail(const std::string& why) {
-  return {false, "error: " + why};
-}
-Result done(std::string output) {
-  return {true, std::move(output)};
-}
+constexpr double kLongestWait = 60;
 
-// Words separated by blanks; "double quotes" keep blanks, with \" and \\ inside; an unquoted
-// "#" starts a comment.
-std::optional<std::vector<std::string>> split(const std::string& line) {
-  std::vector<std::string> words;
-  std::string word;
-  bool inWord = false, quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted) {
-      if (c == '\\' && i + 1 < line.size()) {
-        word += line[++i];
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        word += c;
-      }
-    } else if (c == '"') {
-      quoted = inWord = true;
-    } else if (c == '#' && !inWord) {
-      break;
-    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-      if (inWord) words.push_back(std::move(word));
-      word.clear();
-      inWord = false;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  if (quoted) return std::nullopt;
-  if (inWord) words.push_back(std::move(word));
-  return words;
+Result<NSInteger> category(const std::string& text) {
+  const auto n = number<NSInteger>(text);
+  if (!n || *n < 0) return fail("a category number is a whole number from 0");
+  return *n;
 }
 
-template <class Number>
-std::optional<Number> parseNumber(const std::string& text) {
-  Number value{};
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  if constexpr (std::is_floating_point_v<Number>) {
-    if (!std::isfinite(value)) return std::nullopt;
-  }
-  return value;
-}
-
-std::optional<bool> onOff(const std::string& word) {
-  if (word == "on") return true;
-  if (word == "off") return false;
-  return std::nullopt;
-}
-
-// Where a point of `view` is on the screen: through its window, wherever that stands.
-CGPoint screenPoint(const UIView& view, CGPoint local) {
-  CGPoint point = view.convertPointToView(local, nullptr);
-  std::shared_ptr<const UIView> top = view.superview();
-  while (top && top->superview()) top = top->superview();
-  if (top) point = CGPoint{point.x + top->frame().origin.x, point.y + top->frame().origin.y};
-  return point;
-}
-
-std::string describeView(const UIView* view) {
-  return view ? std::string(view->className()) + " tag=" + std::to_string(view->tag()) : "nothing";
+Result<float> percent(const std::string& text, const char* command) {
+  const auto value = number<float>(text);
+  if (!value) return fail(std::string(command) + " takes a percentage");
+  return *value;
 }
 
 }  // namespace
 
-CommandEngine::CommandEngine() : tweak_(TweakState::lookUp()) {
+CommandEngine::CommandEngine() : tweak_(TweakState::lookUp()), finger_(tweak_) {
 }
 
 const std::vector<CommandEngine::Command>& CommandEngine::commands() {
@@ -157,183 +95,126 @@ std::string CommandEngine::help() {
   return out;
 }
 
-Result CommandEngine::execute(const std::string& line) {
-  const auto words = split(line);
-  if (!words) return fail("unclosed quote");
-  if (words->empty()) return done("");
+Result<std::string> CommandEngine::execute(const std::string& line) {
+  const auto words = arguments::split(line);
+  if (!words) return words.failure();
+  if (words->empty()) return std::string();
   const auto& name = words->front();
   const Args args(words->begin() + 1, words->end());
-  for (const auto& command : commands()) {
-    if (name != command.name) continue;
-    if (args.size() < command.minArgs || args.size() > command.maxArgs) {
-      return fail(std::string("usage: ") + command.usage);
-    }
-    auto result = (this->*command.run)(args);
-    CFRunLoop::main().runUntilIdle();
-    return result;
+  const auto& table = commands();
+  const auto command = std::find_if(table.begin(), table.end(),
+                                    [&](const Command& known) { return name == known.name; });
+  if (command == table.end()) return fail("unknown command \"" + name + "\" (try help)");
+  if (args.size() < command->minArgs || args.size() > command->maxArgs) {
+    return fail(std::string("usage: ") + command->usage);
   }
-  return fail("unknown command \"" + name + "\" (try help)");
+  auto result = (this->*command->run)(args);
+  CFRunLoop::main().runUntilIdle();
+  return result;
 }
 
-Result CommandEngine::event(const Args& args) {
+Result<std::string> CommandEngine::event(const Args& args) {
   const std::string mode = args.size() > 1 ? args[1] : std::string(LAEventModeSpringBoard);
   const auto& modes = LAActivator::availableEventModes();
   if (std::find(modes.begin(), modes.end(), mode) == modes.end()) {
     return fail("unknown mode \"" + mode + "\" (springboard, lockscreen, application)");
   }
   const auto fired = LAEvent::eventWithName(args[0], mode);
-  return done(LASharedActivator->sendEventToListener(*fired) ? "handled" : "unhandled");
+  return std::string(LASharedActivator->sendEventToListener(*fired) ? "handled" : "unhandled");
 }
 
-Result CommandEngine::hold(const Args& args) {
+Result<std::string> CommandEngine::hold(const Args& args) {
   if (args[0] != "up") return fail("only volume-up has a hold event");
-  return done(SpringBoard::shared().holdVolumeUp() ? "handled" : "unhandled");
+  return std::string(SpringBoard::shared().holdVolumeUp() ? "handled" : "unhandled");
 }
 
-Result CommandEngine::press(const Args& args) {
+Result<std::string> CommandEngine::press(const Args& args) {
   if (args[0] != "up" && args[0] != "down") return fail("usage: press up|down");
   const auto pressed = VolumeControl::sharedVolumeControl().pressButton(
       args[0] == "up" ? VolumeButton::Up : VolumeButton::Down);
-  return done(pressed.category + " " + shortest(pressed.volume) +
-              (pressed.hudShown ? " hud=shown" : " hud=hidden"));
+  return pressed.category + " " + shortest(pressed.volume) +
+         (pressed.hudShown ? " hud=shown" : " hud=hidden");
 }
 
-Result CommandEngine::tap(const Args& args) {
-  const auto x = parseNumber<double>(args[0]);
-  const auto y = parseNumber<double>(args[1]);
+Result<std::string> CommandEngine::tap(const Args& args) {
+  const auto x = number<double>(args[0]);
+  const auto y = number<double>(args[1]);
   if (!x || !y) return fail("tap takes two numbers");
-  if (touched_)
-    return fail("a finger is already on slider " + std::to_string(touched_->tag() - 2000));
-  return done(describeView(UIApplication::sharedApplication().tap(CGPoint{*x, *y}).get()));
+  return finger_.tap(CGPoint{*x, *y});
 }
 
-std::shared_ptr<UISlider> CommandEngine::slider(const std::string& number,
-                                                std::string& error) const {
-  const auto n = parseNumber<NSInteger>(number);
-  if (!n || *n < 0) {
-    error = "a category number is a whole number from 0";
-    return nullptr;
-  }
-  if (!tweak_.popupShown()) {
-    error = "no popup is open";
-    return nullptr;
-  }
-  const auto& panel = *tweak_.popupView;
-  auto found = panel ? std::dynamic_pointer_cast<UISlider>(panel->viewWithTag(2000 + *n)) : nullptr;
-  if (!found) error = "no slider for category " + number;
-  return found;
+Result<std::string> CommandEngine::touch(const Args& args) {
+  const auto n = category(args[0]);
+  if (!n) return n.failure();
+  return finger_.touch(*n);
 }
 
-std::string CommandEngine::describeSlider(const UISlider& s) const {
-  std::string text = describeView(&s) + " value=" + shortest(s.value());
-  const auto& panel = *tweak_.popupView;
-  if (auto label = panel ? std::dynamic_pointer_cast<UILabel>(panel->viewWithTag(s.tag() - 1000))
-                         : nullptr) {
-    text += " label=\"" + label->text().value_or("") + "\"";
-  }
-  return text;
+Result<std::string> CommandEngine::move(const Args& args) {
+  const auto n = category(args[0]);
+  if (!n) return n.failure();
+  const auto to = percent(args[1], "move");
+  if (!to) return to.failure();
+  return finger_.move(*n, *to);
 }
 
-Result CommandEngine::touch(const Args& args) {
-  if (touched_)
-    return fail("a finger is already on slider " + std::to_string(touched_->tag() - 2000));
-  std::string error;
-  const auto target = slider(args[0], error);
-  if (!target) return fail(error);
-  finger_ = screenPoint(*target, target->pointForValue(target->value()));
-  const auto landed = UIApplication::sharedApplication().touchDown(finger_);
-  if (landed != target) {
-    UIApplication::sharedApplication().touchUp(finger_);
-    return fail("the finger landed on " + describeView(landed.get()) + ", not on slider " +
-                args[0]);
-  }
-  touched_ = target;
-  return done(describeSlider(*target));
+Result<std::string> CommandEngine::release(const Args& args) {
+  const auto n = category(args[0]);
+  if (!n) return n.failure();
+  return finger_.release(*n);
 }
 
-Result CommandEngine::moveFingerTo(UISlider& target, float percent) {
-  finger_ = screenPoint(target, target.pointForValue(percent));
-  UIApplication::sharedApplication().touchMoved(finger_);
-  CFRunLoop::main().runUntilIdle();
-  return done(describeSlider(target));
+Result<std::string> CommandEngine::drag(const Args& args) {
+  const auto n = category(args[0]);
+  if (!n) return n.failure();
+  const auto to = percent(args[1], "drag");
+  if (!to) return to.failure();
+  return finger_.drag(*n, *to);
 }
 
-Result CommandEngine::move(const Args& args) {
-  std::string error;
-  const auto target = slider(args[0], error);
-  if (!target) return fail(error);
-  if (target != touched_) return fail("no finger is on slider " + args[0] + " (touch it first)");
-  const auto percent = parseNumber<float>(args[1]);
-  if (!percent) return fail("move takes a percentage");
-  return moveFingerTo(*target, *percent);
-}
-
-Result CommandEngine::release(const Args& args) {
-  if (!touched_ || std::to_string(touched_->tag() - 2000) != args[0]) {
-    return fail("no finger is on slider " + args[0]);
-  }
-  UIApplication::sharedApplication().touchUp(finger_);
-  const auto lifted = std::move(touched_);
-  touched_.reset();
-  return done(describeSlider(*lifted));
-}
-
-Result CommandEngine::drag(const Args& args) {
-  const auto percent = parseNumber<float>(args[1]);
-  if (!percent) return fail("drag takes a percentage");
-  if (auto touched = touch({args[0]}); !touched.ok) return touched;
-  const float start = touched_->value();
-  constexpr int kSteps = 5;
-  for (int step = 1; step <= kSteps; ++step) {
-    moveFingerTo(*touched_, start + (*percent - start) * static_cast<float>(step) / kSteps);
-  }
-  return release({args[0]});
-}
-
-Result CommandEngine::set(const Args& args) {
-  const auto volume = parseNumber<float>(args[1]);
+Result<std::string> CommandEngine::set(const Args& args) {
+  const auto volume = number<float>(args[1]);
   if (!volume) return fail("a volume is a number from 0.0 to 1.0");
   const auto controller = AVSystemController::sharedAVSystemController();
   if (!controller->setVolumeTo(*volume, args[0])) return fail("unknown category " + args[0]);
   float now = 0;
   controller->getVolume(now, args[0]);
-  return done(args[0] + " " + shortest(now));
+  return args[0] + " " + shortest(now);
 }
 
-Result CommandEngine::route(const Args& args) {
+Result<std::string> CommandEngine::route(const Args& args) {
   if (!AVSystemController::sharedAVSystemController()->setRoute(args[0], args[1])) {
     return fail("unknown category " + args[0]);
   }
-  return done(args[0] + " " + args[1]);
+  return args[0] + " " + args[1];
 }
 
-Result CommandEngine::play(const Args& args) {
-  const auto playing = onOff(args[0]);
+Result<std::string> CommandEngine::play(const Args& args) {
+  const auto playing = arguments::onOff(args[0]);
   if (!playing) return fail("usage: play on|off");
   auto& volume = VolumeControl::sharedVolumeControl();
   volume.setMediaPlaying(*playing);
-  return done("buttons change " + volume.activeCategory());
+  return "buttons change " + volume.activeCategory();
 }
 
-Result CommandEngine::hud(const Args& args) {
-  return done(VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory(args[0]) ? "yes"
-                                                                                        : "no");
+Result<std::string> CommandEngine::hud(const Args& args) {
+  const bool shown = VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory(args[0]);
+  return std::string(shown ? "yes" : "no");
 }
 
-Result CommandEngine::prefs(const Args& args) {
-  const auto outcome =
-      PreferencesEditor::setPreference(args[0], PreferencesEditor::parseValue(args[1]));
-  return outcome.ok ? done(outcome.message) : fail(outcome.message);
+Result<std::string> CommandEngine::prefs(const Args& args) {
+  auto value = PreferencesEditor::valueForKey(args[0], args[1]);
+  if (!value) return value.failure();
+  return PreferencesEditor::setPreference(args[0], std::move(*value));
 }
 
-Result CommandEngine::reduceTransparency(const Args& args) {
-  const auto enabled = onOff(args[0]);
+Result<std::string> CommandEngine::reduceTransparency(const Args& args) {
+  const auto enabled = arguments::onOff(args[0]);
   if (!enabled) return fail("usage: reduce-transparency on|off");
   UIAccessibilitySetReduceTransparencyEnabled(*enabled);
-  return done(std::string("reduce transparency ") + (*enabled ? "on" : "off"));
+  return std::string("reduce transparency ") + (*enabled ? "on" : "off");
 }
 
-Result CommandEngine::rotate(const Args& args) {
+Result<std::string> CommandEngine::rotate(const Args& args) {
   static const std::pair<const char*, UIInterfaceOrientation> kOrientations[] = {
       {"portrait", UIInterfaceOrientationPortrait},
       {"landscape", UIInterfaceOrientationLandscapeLeft},
@@ -344,56 +225,56 @@ Result CommandEngine::rotate(const Args& args) {
     if (args[0] != name) continue;
     UIScreen::mainScreen().setOrientation(orientation);
     const CGRect bounds = UIScreen::mainScreen().bounds();
-    return done(args[0] + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height));
+    return args[0] + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height);
   }
   return fail("usage: rotate portrait|landscape|landscape-right|upside-down");
 }
 
-Result CommandEngine::volumes(const Args&) {
+Result<std::string> CommandEngine::volumes(const Args&) {
   const auto controller = AVSystemController::sharedAVSystemController();
   std::string out;
-  for (const auto& category : controller->knownCategories()) {
+  for (const auto& name : controller->knownCategories()) {
     float volume = 0;
-    controller->getVolume(volume, category);
-    out += category + " " + shortest(volume) + " " +
-           controller->routeForCategory(category).value_or("-") + "\n";
+    controller->getVolume(volume, name);
+    out += name + " " + shortest(volume) + " " + controller->routeForCategory(name).value_or("-") +
+           "\n";
   }
   if (!out.empty()) out.pop_back();
-  return done(out);
+  return out;
 }
 
-Result CommandEngine::state(const Args&) {
+Result<std::string> CommandEngine::state(const Args&) {
   if (!tweak_.loaded()) return fail("the tweak is not loaded");
-  return done(tweak_.describe());
+  return tweak_.describe();
 }
 
-Result CommandEngine::dump(const Args&) {
+Result<std::string> CommandEngine::dump(const Args&) {
   std::string out = dumpScreen();
   if (!out.empty()) out.pop_back();
-  return done(out.empty() ? "(no window on screen)" : out);
+  return out.empty() ? std::string("(no window on screen)") : out;
 }
 
-Result CommandEngine::show(const Args&) {
-  const UIView* panel = tweak_.loaded() && *tweak_.popupView ? tweak_.popupView->get() : nullptr;
-  std::string out = drawScreenAsText(panel);
+Result<std::string> CommandEngine::show(const Args&) {
+  std::string out = drawScreenAsText(tweak_.loaded() ? tweak_.panel->get() : nullptr);
   out.pop_back();
-  return done(out);
+  return out;
 }
 
-Result CommandEngine::screenshot(const Args& args) {
-  if (const auto failure = renderScreenshot(args[0])) return fail(*failure);
-  return done("wrote " + args[0]);
+Result<std::string> CommandEngine::screenshot(const Args& args) {
+  if (auto written = renderScreenshot(args[0]); !written) return written.failure();
+  return "wrote " + args[0];
 }
 
-Result CommandEngine::wait(const Args& args) {
-  const auto seconds = parseNumber<double>(args[0]);
-  if (!seconds || *seconds < 0 || *seconds > 60) return fail("wait takes 0 to 60 seconds");
+Result<std::string> CommandEngine::wait(const Args& args) {
+  const auto seconds = number<double>(args[0]);
+  if (!seconds || *seconds < 0 || *seconds > kLongestWait)
+    return fail("wait takes 0 to 60 seconds");
   CFRunLoop::main().runFor(std::chrono::milliseconds(static_cast<long>(*seconds * 1000)));
-  return done("");
+  return std::string();
 }
 
-Result CommandEngine::helpCommand(const Args&) {
+Result<std::string> CommandEngine::helpCommand(const Args&) {
   std::string out = help();
   out.pop_back();
-  return done(out);
+  return out;
 }

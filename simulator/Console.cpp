@@ -17,8 +17,12 @@ bool isQuit(const std::string& line) {
 
 bool runLine(CommandEngine& engine, const std::string& line) {
   const auto result = engine.execute(line);
-  if (!result.output.empty()) std::cout << result.output << std::endl;
-  return result.ok;
+  if (!result) {
+    std::cout << "error: " << result.error() << std::endl;
+  } else if (!result->empty()) {
+    std::cout << *result << std::endl;
+  }
+  return result.ok();
 }
 
 }  // namespace

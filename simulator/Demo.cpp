@@ -26,10 +26,10 @@ class Narrator {
   bool run(const std::string& command) {
     const auto result = engine_.execute(command);
     std::cout << "   > " << command << "\n";
-    std::istringstream lines(result.output);
+    std::istringstream lines(result ? *result : "error: " + result.error());
     for (std::string line; std::getline(lines, line);) std::cout << "     " << line << "\n";
-    ok_ = ok_ && result.ok;
-    return result.ok;
+    ok_ = ok_ && result.ok();
+    return result.ok();
   }
 
   void shoot(const std::string& name) {
@@ -48,18 +48,17 @@ class Narrator {
 }  // namespace
 
 int runDemo(DeviceOptions device, const std::filesystem::path& out) {
-  std::string refused;
-  const auto folder = DemoFolder::claim(out, refused);
+  const auto folder = DemoFolder::claim(out);
   if (!folder) {
-    std::cerr << "error: " << refused << "\n";
+    std::cerr << "error: " << folder.error() << "\n";
     return 1;
   }
   const auto shots = out / "screenshots";
   std::error_code error;
   std::filesystem::create_directories(shots, error);
   if (device.root.empty()) device.root = out / "device";
-  if (const auto failure = Device::boot(device)) {
-    std::cerr << "error: " << *failure << "\n";
+  if (const auto booted = Device::boot(device); !booted) {
+    std::cerr << "error: " << booted.error() << "\n";
     return 1;
   }
   std::cout << "Orbelle 2 demo on a simulated " << device.model << " (device root "

@@ -28,22 +28,19 @@ bool isEmptyFolder(const fs::path& folder) {
 DemoFolder::DemoFolder(fs::path folder) : folder_(std::move(folder)) {
 }
 
-std::optional<DemoFolder> DemoFolder::claim(const fs::path& folder, std::string& error) {
+Result<DemoFolder> DemoFolder::claim(const fs::path& folder) {
   std::error_code status;
   if (fs::exists(fs::symlink_status(folder, status)) && !fs::is_directory(folder, status)) {
-    error = folder.string() + " is not a folder";
-    return std::nullopt;
+    return fail(folder.string() + " is not a folder");
   }
   const bool earlierRun = fs::is_regular_file(folder / kRecord, status);
   if (fs::exists(folder, status) && !earlierRun && !isEmptyFolder(folder)) {
-    error =
-        folder.string() + " holds files the demo did not write; give --out a new or empty folder";
-    return std::nullopt;
+    return fail(folder.string() +
+                " holds files the demo did not write; give --out a new or empty folder");
   }
   fs::create_directories(folder, status);
   if (!fs::is_directory(folder, status)) {
-    error = "cannot create " + folder.string();
-    return std::nullopt;
+    return fail("cannot create " + folder.string());
   }
   DemoFolder claimed(folder);
   for (const auto& file : claimed.recorded()) fs::remove(folder / file, status);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <set>
-#include <string>
+
+#include "Result.h"
 
 // The folder the demo writes into, and what it wrote there. The demo takes only a new or empty
 // folder, or one holding the record of an earlier run ("DIR/.orbelle2-demo", the files that run
@@ -11,8 +11,8 @@
 class DemoFolder {
  public:
   // The folder, ready for a run: created if missing, the earlier run's files removed. Refused
-  // (with the reason in `error`) when it holds anything the demo did not write.
-  static std::optional<DemoFolder> claim(const std::filesystem::path& folder, std::string& error);
+  // when it holds anything the demo did not write.
+  static Result<DemoFolder> claim(const std::filesystem::path& folder);
 
   // Records every file that is there now and was not before the run, for the next run to replace.
   bool recordRun() const;

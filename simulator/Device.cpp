@@ -25,33 +25,34 @@ CGSize Device::screenForModel(const std::string& model) {
   return {375, 667};
 }
 
-std::optional<std::string> Device::installPackage() {
+Result<> Device::installPackage() {
   const auto package = packageDir();
   std::error_code error;
   if (!std::filesystem::is_regular_file(
           package / "Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib", error)) {
-    return "no tweak package at " + package.string() + " (build it first)";
+    return fail("no tweak package at " + package.string() + " (build it first)");
   }
   std::filesystem::copy(
       package, DeviceRoot::path(),
       std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
       error);
-  if (error) return "cannot install the package: " + error.message();
-  return std::nullopt;
+  if (error) return fail("cannot install the package: " + error.message());
+  return Ok{};
 }
 
-std::optional<std::string> Device::boot(const DeviceOptions& options) {
+Result<> Device::boot(const DeviceOptions& options) {
   const auto root = options.root.empty() ? DeviceRoot::defaultPath() : options.root;
   std::error_code error;
   std::filesystem::create_directories(root, error);
-  if (!std::filesystem::is_directory(root, error))
-    return "cannot use " + root.string() + " as root";
+  if (!std::filesystem::is_directory(root, error)) {
+    return fail("cannot use " + root.string() + " as root");
+  }
   DeviceRoot::setPath(std::filesystem::absolute(root, error));
-  if (auto failure = installPackage()) return failure;
+  if (auto installed = installPackage(); !installed) return installed;
   DeviceModel::setIdentifier(options.model);
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(screenForModel(options.model)));
   const auto loaded = SpringBoard::shared().boot();
-  if (!loaded.failed.empty()) return "the tweak did not load: " + loaded.failed.front();
-  if (loaded.loaded.empty()) return "the loader found no tweak for SpringBoard";
-  return std::nullopt;
+  if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());
+  if (loaded.loaded.empty()) return fail("the loader found no tweak for SpringBoard");
+  return Ok{};
 }

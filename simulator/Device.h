@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "Result.h"
 #include "SimDevice/DeviceModel.h"
 
 // The simulated device a run uses: its root folder, model and screen.
@@ -23,8 +24,8 @@ class Device {
 
   // Creates the root if missing, installs the package over older copies (the preferences
   // files stay as they are), sets model and screen, and boots SpringBoard, which loads the
-  // tweak. Answers an error message, or nothing when the device is up.
-  static std::optional<std::string> boot(const DeviceOptions& options);
+  // tweak.
+  static Result<> boot(const DeviceOptions& options);
   // Copies the package tree onto the current device root.
-  static std::optional<std::string> installPackage();
+  static Result<> installPackage();
 };

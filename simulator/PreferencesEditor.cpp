@@ -1,37 +1,87 @@
 #include "PreferencesEditor.h"
 
-#include "Foundation/Overloaded.h"
-
-#include <charconv>
 #include <cstdio>
 
+#include "Arguments.h"
 #include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSFileCoordinator.h"
 #include "Foundation/NSFileManager.h"
+#include "Foundation/Overloaded.h"
 #include "Foundation/PropertyListFile.h"
 #include "mixer/PreferenceFiles.h"
+#include "mixer/PreferenceKeys.h"
 
 namespace {
 
-std::optional<std::int64_t> wholeNumber(const std::string& text) {
-  std::int64_t number = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, number);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  return number;
+constexpr char kUnwritablePreferences[] = "cannot write the preferences file";
+constexpr char kUnwritableList[] = "cannot write the category list";
+
+const PreferenceKey* findKey(std::string_view name) {
+  for (const auto& key : preference_keys::kAll) {
+    if (std::visit([](const auto& known) { return known.name; }, key) == name) return &key;
+  }
+  return nullptr;
 }
 
-PreferencesEditor::Outcome failed(std::string why) {
-  return {false, std::move(why)};
+Result<PlistValue> typed(const BooleanPreference& key, const std::string& text) {
+  if (text == "true" || text == "false") return PlistValue(text == "true");
+  return fail(std::string(key.name) + " takes true or false");
+}
+
+Result<PlistValue> typed(const ColourPreference& key, const std::string& text) {
+  const auto index = arguments::number<std::int64_t>(text);
+  if (index && *index >= 0 && *index < colour_index::kCount) return PlistValue(*index);
+  return fail(std::string(key.name) + " takes a colour number from 0 to 9");
+}
+
+Result<PlistValue> typed(const TextPreference&, const std::string& text) {
+  return PlistValue(text);
+}
+
+std::string valuesHelp(const BooleanPreference& key) {
+  return std::string("true|false   default ") + (key.fallback ? "true" : "false");
+}
+
+std::string valuesHelp(const ColourPreference& key) {
+  return "0 to 9       default " + std::to_string(key.fallback) + " (" +
+         std::string(colorNameForIndex(key.fallback)) + ")";
+}
+
+std::string valuesHelp(const TextPreference& key) {
+  return "text         default \"" + std::string(key.fallback) + "\"";
+}
+
+void postChanged() {
+  CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
+                                       kPreferencesChangedNotification, nullptr, nullptr, true);
+}
+
+bool writePreferences(PlistValue::Dictionary prefs) {
+  return PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath);
 }
 
 }  // namespace
 
-PlistValue PreferencesEditor::parseValue(const std::string& text) {
-  if (text == "true") return PlistValue(true);
-  if (text == "false") return PlistValue(false);
-  if (const auto number = wholeNumber(text)) return PlistValue(*number);
-  return PlistValue(text);
+Result<PlistValue> PreferencesEditor::valueForKey(const std::string& key, const std::string& text) {
+  const PreferenceKey* known = findKey(key);
+  if (!known) return fail("unknown key " + key);
+  return std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known);
+}
+
+std::string PreferencesEditor::keysHelp() {
+  std::string help;
+  for (const auto& key : preference_keys::kAll) {
+    std::visit(
+        [&](const auto& known) {
+          std::string name(known.name);
+          name.resize(std::max<std::size_t>(name.size() + 2, 23), ' ');
+          std::string values = valuesHelp(known);
+          values.resize(std::max<std::size_t>(values.size() + 2, 36), ' ');
+          help += "  " + name + values + std::string(known.readBy) + "\n";
+        },
+        key);
+  }
+  return help;
 }
 
 std::string PreferencesEditor::describe(const PlistValue& value) {
@@ -55,89 +105,74 @@ std::string PreferencesEditor::describe(const PlistValue& value) {
   });
 }
 
-std::optional<PlistValue::Dictionary> PreferencesEditor::readPreferences(std::string& error) {
+Result<PlistValue::Dictionary> PreferencesEditor::readPreferences() {
   if (!NSFileManager::defaultManager().fileExistsAtPath(kPreferencesPath)) {
     return PlistValue::Dictionary();
   }
   auto prefs = PropertyListFile::readDictionary(kPreferencesPath);
-  if (!prefs) error = "the preferences file cannot be read as a dictionary; left as it is";
-  return prefs;
+  if (!prefs) return fail("the preferences file cannot be read as a dictionary; left as it is");
+  return std::move(*prefs);
 }
 
-PreferencesEditor::Outcome PreferencesEditor::coordinated(const char* path,
-                                                          const std::function<Outcome()>& change) {
-  Outcome outcome = failed(path == kPreferencesPath ? "cannot write the preferences file"
-                                                    : "cannot write the category list");
+Result<std::string> PreferencesEditor::coordinated(
+    const char* path, const std::string& unwritable,
+    const std::function<Result<std::string>()>& change) {
+  Result<std::string> outcome = fail(unwritable);
   NSFileCoordinator().coordinateWritingItemAtPath(path, [&] { outcome = change(); });
-  if (outcome.ok) postChanged();
+  if (outcome) postChanged();
   return outcome;
 }
 
-PreferencesEditor::Outcome PreferencesEditor::setPreference(const std::string& key,
-                                                            PlistValue value) {
-  return coordinated(kPreferencesPath, [&]() -> Outcome {
-    std::string error;
-    auto prefs = readPreferences(error);
-    if (!prefs) return failed(error);
+Result<std::string> PreferencesEditor::setPreference(const std::string& key, PlistValue value) {
+  return coordinated(kPreferencesPath, kUnwritablePreferences, [&]() -> Result<std::string> {
+    auto prefs = readPreferences();
+    if (!prefs) return prefs.failure();
     const std::string shown = key + "=" + describe(value);
     (*prefs)[key] = std::move(value);
-    if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
-      return failed("cannot write the preferences file");
-    }
-    return {true, shown};
+    if (!writePreferences(std::move(*prefs))) return fail(kUnwritablePreferences);
+    return shown;
   });
 }
 
-PreferencesEditor::Outcome PreferencesEditor::unsetPreference(const std::string& key) {
-  return coordinated(kPreferencesPath, [&]() -> Outcome {
-    std::string error;
-    auto prefs = readPreferences(error);
-    if (!prefs) return failed(error);
-    if (prefs->erase(key) == 0) return failed("no key " + key);
-    if (!PropertyListFile::write(PlistValue(std::move(*prefs)), kPreferencesPath)) {
-      return failed("cannot write the preferences file");
-    }
-    return {true, "unset " + key};
+Result<std::string> PreferencesEditor::unsetPreference(const std::string& key) {
+  return coordinated(kPreferencesPath, kUnwritablePreferences, [&]() -> Result<std::string> {
+    auto prefs = readPreferences();
+    if (!prefs) return prefs.failure();
+    if (prefs->erase(key) == 0) return fail("no key " + key);
+    if (!writePreferences(std::move(*prefs))) return fail(kUnwritablePreferences);
+    return "unset " + key;
   });
 }
 
-std::optional<PlistValue::Array> PreferencesEditor::readCategories(std::string& error) {
+Result<PlistValue::Array> PreferencesEditor::readCategories() {
   if (!NSFileManager::defaultManager().fileExistsAtPath(kCategoriesPath)) {
-    error = "there is no category list yet (the panel creates it when it first opens)";
-    return std::nullopt;
+    return fail("there is no category list yet (the panel creates it when it first opens)");
   }
   auto list = PropertyListFile::readArray(kCategoriesPath);
-  if (!list) error = "the category list cannot be read as an array; left as it is";
-  return list;
+  if (!list) return fail("the category list cannot be read as an array; left as it is");
+  return std::move(*list);
 }
 
-PreferencesEditor::Outcome PreferencesEditor::editCategories(
-    const std::function<Outcome(PlistValue::Array&)>& edit) {
-  return coordinated(kCategoriesPath, [&]() -> Outcome {
-    std::string error;
-    auto list = readCategories(error);
-    if (!list) return failed(error);
-    auto outcome = edit(*list);
-    if (!outcome.ok) return outcome;
+Result<std::string> PreferencesEditor::editCategories(
+    const std::function<Result<std::string>(PlistValue::Array&)>& edit) {
+  return coordinated(kCategoriesPath, kUnwritableList, [&]() -> Result<std::string> {
+    auto list = readCategories();
+    if (!list) return list.failure();
+    auto done = edit(*list);
+    if (!done) return done;
     if (!PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath)) {
-      return failed("cannot write the category list");
+      return fail(kUnwritableList);
     }
-    return outcome;
+    return done;
   });
 }
 
-PreferencesEditor::Outcome PreferencesEditor::resetCategories() {
-  return coordinated(kCategoriesPath, []() -> Outcome {
+Result<std::string> PreferencesEditor::resetCategories() {
+  return coordinated(kCategoriesPath, kUnwritableList, []() -> Result<std::string> {
     auto& files = NSFileManager::defaultManager();
-    if (!files.fileExistsAtPath(kCategoriesPath)) return {true, "no category list to remove"};
-    if (!files.removeItemAtPath(kCategoriesPath)) {
-      return failed("cannot remove the category list");
-    }
-    return {true, "category list removed; the panel makes the initial one at its next opening"};
+    if (!files.fileExistsAtPath(kCategoriesPath)) return std::string("no category list to remove");
+    if (!files.removeItemAtPath(kCategoriesPath)) return fail("cannot remove the category list");
+    return std::string(
+        "category list removed; the panel makes the initial one at its next opening");
   });
-}
-
-void PreferencesEditor::postChanged() {
-  CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
-                                       kPreferencesChangedNotification, nullptr, nullptr, true);
 }

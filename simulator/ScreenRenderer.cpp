@@ -8,11 +8,13 @@
 #include <memory>
 #include <vector>
 
+#include "Foundation/Overloaded.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
+#include "ViewVisitor.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ struct ContextDeleter {
 };
 using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
-class Renderer {
+class Renderer : public ViewVisitor {
  public:
   explicit Renderer(CGSize screen)
       : size_(screen),
@@ -37,19 +39,21 @@ class Renderer {
     cairo_scale(cr_.get(), kScale, kScale);
   }
 
-  std::optional<std::string> write(const std::filesystem::path& file) {
+  Result<> write(const std::filesystem::path& file) {
     cairo_surface_flush(surface_.get());
     if (cairo_surface_write_to_png(surface_.get(), file.c_str()) != CAIRO_STATUS_SUCCESS) {
-      return "cannot write " + file.string();
+      return fail("cannot write " + file.string());
     }
-    return std::nullopt;
+    return Ok{};
   }
 
   void drawHomeScreen();
-  void drawWindow(const UIWindow& window);
+
+  // Each view in its superview's place, faded by its own alpha and every one above it.
+  bool enter(const UIView& view, const ViewKind& kind, int depth) override;
+  void leave(const UIView& view, const ViewKind& kind, int depth) override;
 
  private:
-  void drawView(const UIView& view, double alpha);
   void drawBackground(const UIView& view, double alpha);
   void drawBorder(const UIView& view, double alpha);
   void drawLabel(const UILabel& label, double alpha);
@@ -66,6 +70,7 @@ class Renderer {
   Surface surface_;
   Context cr_;
   std::map<std::string, Surface> images_;  // decoded once per screenshot
+  std::vector<double> alphas_;             // of the views entered and not yet left
 };
 
 void Renderer::roundedRect(CGRect r, double radius) {
@@ -121,31 +126,28 @@ void Renderer::drawHomeScreen() {
   }
 }
 
-void Renderer::drawWindow(const UIWindow& window) {
-  cairo_save(cr_.get());
-  cairo_translate(cr_.get(), window.frame().origin.x, window.frame().origin.y);
-  if (window.backgroundColor()) {
-    setColor(*window.backgroundColor(), window.alpha());
-    roundedRect(window.bounds(), 0);
-    cairo_fill(cr_.get());
-  }
-  for (const auto& view : window.subviews()) drawView(*view, window.alpha());
-  cairo_restore(cr_.get());
-}
-
-void Renderer::drawView(const UIView& view, double inherited) {
-  if (view.isHidden()) return;
-  const double alpha = inherited * view.alpha();
-  if (alpha <= 0) return;
+bool Renderer::enter(const UIView& view, const ViewKind& kind, int) {
+  if (view.isHidden()) return false;
+  const double alpha = (alphas_.empty() ? 1.0 : alphas_.back()) * view.alpha();
+  if (alpha <= 0) return false;
+  alphas_.push_back(alpha);
   cairo_save(cr_.get());
   cairo_translate(cr_.get(), view.frame().origin.x, view.frame().origin.y);
-  if (dynamic_cast<const UIVisualEffectView*>(&view)) drawBlur(view, alpha);
+  if (std::holds_alternative<const UIVisualEffectView*>(kind)) drawBlur(view, alpha);
   drawBackground(view, alpha);
-  if (const auto* label = dynamic_cast<const UILabel*>(&view)) drawLabel(*label, alpha);
-  if (const auto* slider = dynamic_cast<const UISlider*>(&view)) drawSlider(*slider, alpha);
-  for (const auto& child : view.subviews()) drawView(*child, alpha);
-  drawBorder(view, alpha);
+  std::visit(Overloaded{
+                 [&](const UILabel* label) { drawLabel(*label, alpha); },
+                 [&](const UISlider* slider) { drawSlider(*slider, alpha); },
+                 [](const auto*) {},
+             },
+             kind);
+  return true;
+}
+
+void Renderer::leave(const UIView& view, const ViewKind&, int) {
+  drawBorder(view, alphas_.back());
   cairo_restore(cr_.get());
+  alphas_.pop_back();
 }
 
 void Renderer::drawBackground(const UIView& view, double alpha) {
@@ -328,9 +330,9 @@ void Renderer::drawBlur(const UIView& view, double alpha) {
 
 }  // namespace
 
-std::optional<std::string> renderScreenshot(const std::filesystem::path& file) {
+Result<> renderScreenshot(const std::filesystem::path& file) {
   Renderer renderer(UIScreen::mainScreen().bounds().size);
   renderer.drawHomeScreen();
-  for (const auto& window : UIScreen::mainScreen().windows()) renderer.drawWindow(*window);
+  renderer.walkScreen();
   return renderer.write(file);
 }

@@ -2,15 +2,19 @@
 
 #include <cmath>
 
+#include "Foundation/Overloaded.h"
 #include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
+#include "ViewVisitor.h"
+#include "mixer/OrbelleView.h"
 
 namespace {
 
 constexpr int kBarWidth = 30;
+constexpr char kHUDClass[] = "SBVolumeHUDView";
 
 std::string bar(const UISlider& slider) {
   const float span = slider.maximumValue() - slider.minimumValue();
@@ -22,17 +26,43 @@ std::string bar(const UISlider& slider) {
          (slider.isHighlighted() ? " (touched)" : "");
 }
 
-std::string row(const UIView& rowView) {
-  std::string out;
-  for (const auto& child : rowView.subviews()) {
-    if (const auto* label = dynamic_cast<const UILabel*>(child.get())) {
-      out += "  | " + label->text().value_or("") + "\n";
-    } else if (const auto* slider = dynamic_cast<const UISlider*>(child.get())) {
-      out += "  | " + bar(*slider) + "  #" + std::to_string(slider->tag() - 2000) + "\n";
-    }
+// Each row of the panel: its label's text, then its slider as a bar with its category number.
+class Rows : public ViewVisitor {
+ public:
+  bool enter(const UIView&, const ViewKind& kind, int) override {
+    std::visit(Overloaded{
+                   [&](const UILabel* label) { out += "  | " + label->text().value_or("") + "\n"; },
+                   [&](const UISlider* slider) {
+                     out += "  | " + bar(*slider) + "  #" +
+                            std::to_string(OrbelleView::categoryNumberForSliderTag(slider->tag())) +
+                            "\n";
+                   },
+                   [](const auto*) {},
+               },
+               kind);
+    return true;
   }
-  return out;
-}
+  std::string out;
+};
+
+// The title of the volume HUD wherever it shows.
+class HUDTitles : public ViewVisitor {
+ public:
+  bool enter(const UIView& view, const ViewKind& kind, int) override {
+    if (const auto* title = std::get_if<const UILabel*>(&kind); title && insideHUD_) {
+      out += "  volume HUD: " + (*title)->text().value_or("") + "\n";
+    }
+    if (view.className() == std::string_view(kHUDClass)) insideHUD_ = true;
+    return true;
+  }
+  void leave(const UIView& view, const ViewKind&, int) override {
+    if (view.className() == std::string_view(kHUDClass)) insideHUD_ = false;
+  }
+  std::string out;
+
+ private:
+  bool insideHUD_ = false;
+};
 
 bool shown(const UIView& view) {
   for (const auto& window : UIScreen::mainScreen().windows()) {
@@ -43,7 +73,7 @@ bool shown(const UIView& view) {
 
 }  // namespace
 
-std::string drawScreenAsText(const UIView* panel) {
+std::string drawScreenAsText(const OrbelleView* panel) {
   const CGRect screen = UIScreen::mainScreen().bounds();
   std::string out =
       "screen " + shortest(screen.size.width) + "x" + shortest(screen.size.height) + "\n";
@@ -51,21 +81,13 @@ std::string drawScreenAsText(const UIView* panel) {
     const CGRect f = panel->frame();
     out += "  +-- mixer " + shortest(f.size.width) + "x" + shortest(f.size.height) + " at (" +
            shortest(f.origin.x) + "," + shortest(f.origin.y) + ") " + std::string(10, '-') + "\n";
-    for (const auto& rowView : panel->subviews()) out += row(*rowView);
-    if (panel->subviews().empty()) out += "  | (no categories shown)\n";
+    Rows rows;
+    rows.walk(*panel);
+    out += rows.out.empty() ? "  | (no categories shown)\n" : rows.out;
     out += "  +" + std::string(40, '-') + "\n";
     return out;
   }
-  out += "  home screen\n";
-  for (const auto& window : UIScreen::mainScreen().windows()) {
-    if (window->subviews().empty()) continue;
-    const auto& hud = window->subviews().front();
-    if (std::string(hud->className()) != "SBVolumeHUDView") continue;
-    for (const auto& child : hud->subviews()) {
-      if (const auto* title = dynamic_cast<const UILabel*>(child.get())) {
-        out += "  volume HUD: " + title->text().value_or("") + "\n";
-      }
-    }
-  }
-  return out;
+  HUDTitles hud;
+  hud.walkScreen();
+  return out + "  home screen\n" + hud.out;
 }

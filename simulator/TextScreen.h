@@ -2,8 +2,8 @@
 
 #include <string>
 
-class UIView;
+class OrbelleView;
 
 // The screen as a terminal shows it: the popup's rows as labels over bars, or the home
 // screen with the volume HUD when it is up.
-std::string drawScreenAsText(const UIView* panel);
+std::string drawScreenAsText(const OrbelleView* panel);

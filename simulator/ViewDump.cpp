@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <optional>
 
+#include "Foundation/Overloaded.h"
 #include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
+#include "ViewVisitor.h"
 
 namespace {
 
@@ -71,43 +73,64 @@ std::string sliderDetails(const UISlider& s) {
          tint("maxTrackTint", s.maximumTrackTintColor());
 }
 
-std::string details(const UIView& view) {
+std::string frame(const UIView& view) {
+  const CGRect f = view.frame();
+  return "frame=(" + shortest(f.origin.x) + "," + shortest(f.origin.y) + "," +
+         shortest(f.size.width) + "," + shortest(f.size.height) + ")";
+}
+
+std::string layerDetails(const UIView& view) {
   std::string out;
-  if (const auto* window = dynamic_cast<const UIWindow*>(&view)) {
-    return " level=" + shortest(window->windowLevel()) + " alpha=" + shortest(window->alpha()) +
-           " hidden=" + (window->isHidden() ? "1" : "0");
-  }
-  if (const auto* label = dynamic_cast<const UILabel*>(&view)) {
-    out += " text=" + (label->text() ? jsonString(*label->text()) : std::string("null")) +
-           " color=" + color(label->textColor());
-  } else if (const auto* slider = dynamic_cast<const UISlider*>(&view)) {
-    out += sliderDetails(*slider);
-  } else if (const auto* blur = dynamic_cast<const UIVisualEffectView*>(&view)) {
-    if (blur->effect()) out += " blurStyle=" + std::to_string(blur->effect()->style());
-  }
   if (const auto& layer = view.layer(); layer.borderWidth() > 0 && layer.borderColor()) {
     const auto& c = *layer.borderColor();
     out += " border=" + shortest(layer.borderWidth()) + color(c.red, c.green, c.blue, c.alpha);
   }
-  if (view.layer().cornerRadius() > 0)
+  if (view.layer().cornerRadius() > 0) {
     out += " cornerRadius=" + shortest(view.layer().cornerRadius());
+  }
   if (view.alpha() != 1.0) out += " alpha=" + shortest(view.alpha());
   if (view.isHidden()) out += " hidden=1";
   return out;
 }
 
-void dumpView(const UIView& view, int depth, std::string& out) {
-  const CGRect f = view.frame();
-  out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + view.className() + " frame=(" +
-         shortest(f.origin.x) + "," + shortest(f.origin.y) + "," + shortest(f.size.width) + "," +
-         shortest(f.size.height) + ") tag=" + std::to_string(view.tag()) + details(view) + "\n";
-  for (const auto& subview : view.subviews()) dumpView(*subview, depth + 1, out);
+// What a view's line adds after its class, frame and tag.
+std::string details(const UIView& view, const ViewKind& kind) {
+  return std::visit(
+      Overloaded{
+          [](const UIWindow* window) {
+            return " level=" + shortest(window->windowLevel()) +
+                   " alpha=" + shortest(window->alpha()) +
+                   " hidden=" + (window->isHidden() ? "1" : "0");
+          },
+          [&](const UILabel* label) {
+            return " text=" + (label->text() ? jsonString(*label->text()) : std::string("null")) +
+                   " color=" + color(label->textColor()) + layerDetails(view);
+          },
+          [&](const UISlider* slider) { return sliderDetails(*slider) + layerDetails(view); },
+          [&](const UIVisualEffectView* blur) {
+            return (blur->effect() ? " blurStyle=" + std::to_string(blur->effect()->style())
+                                   : std::string()) +
+                   layerDetails(view);
+          },
+          [&](const UIView*) { return layerDetails(view); },
+      },
+      kind);
 }
+
+class Dump : public ViewVisitor {
+ public:
+  bool enter(const UIView& view, const ViewKind& kind, int depth) override {
+    out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + view.className() + " " +
+           frame(view) + " tag=" + std::to_string(view.tag()) + details(view, kind) + "\n";
+    return true;
+  }
+  std::string out;
+};
 
 }  // namespace
 
 std::string dumpScreen() {
-  std::string out;
-  for (const auto& window : UIScreen::mainScreen().windows()) dumpView(*window, 0, out);
-  return out;
+  Dump dump;
+  dump.walkScreen();
+  return dump.out;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Arguments.h"
 #include "CommandEngine.h"
 #include "Console.h"
 #include "Demo.h"
@@ -28,24 +29,6 @@ struct Options {
   std::filesystem::path out = defaultDemoFolder();
 };
 
-std::optional<CGSize> parseScreen(std::string_view text) {
-  const auto x = text.find('x');
-  if (x == std::string_view::npos) return std::nullopt;
-  try {
-    std::size_t used = 0;
-    const double width = std::stod(std::string(text.substr(0, x)), &used);
-    if (used != x) return std::nullopt;
-    const std::string rest(text.substr(x + 1));
-    const double height = std::stod(rest, &used);
-    if (used != rest.size() || width < 1 || height < 1 || width > 10000 || height > 10000) {
-      return std::nullopt;
-    }
-    return CGSize{width, height};
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
 std::optional<Options> parse(const std::vector<std::string_view>& args) {
   Options options;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -57,7 +40,7 @@ std::optional<Options> parse(const std::vector<std::string_view>& args) {
     } else if (args[i] == "--device" && hasValue) {
       options.device.model = args[++i];
     } else if (args[i] == "--screen" && hasValue) {
-      options.device.screen = parseScreen(args[++i]);
+      options.device.screen = arguments::screenSize(args[++i]);
       if (!options.device.screen) return std::nullopt;
     } else if (args[i] == "--script" && hasValue) {
       options.script = std::string(args[++i]);
@@ -71,8 +54,8 @@ std::optional<Options> parse(const std::vector<std::string_view>& args) {
 }
 
 int runCommands(const Options& options) {
-  if (const auto failure = Device::boot(options.device)) {
-    std::cerr << "error: " << *failure << "\n";
+  if (const auto booted = Device::boot(options.device); !booted) {
+    std::cerr << "error: " << booted.error() << "\n";
     return 1;
   }
   CommandEngine engine;

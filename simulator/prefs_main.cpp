@@ -1,15 +1,13 @@
 // orbelle2-prefs: what the preferences bundle does, from a shell, on a device root.
-#include <charconv>
 #include <filesystem>
 #include <iostream>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "Device.h"
+#include "Arguments.h"
 #include "PreferencesEditor.h"
 #include "SimDevice/DeviceRoot.h"
+#include "mixer/CategoryEntry.h"
 
 namespace {
 
@@ -17,165 +15,115 @@ constexpr char kUsage[] =
     "usage: orbelle2-prefs [--root DIR] COMMAND\n"
     "  get KEY | set KEY VALUE | unset KEY      the preferences file\n"
     "  categories                               the category list, numbered\n"
-    "  hide N | show N | rename N NAME | move FROM TO | reset\n";
+    "  hide N | show N | rename N NAME | move FROM TO | reset\n"
+    "Keys:\n";
 
-enum class KeyType { Boolean, Colour, Text };
+using Words = arguments::Words;
 
-// The keys the preferences bundle writes, with the type it writes them as.
-const std::map<std::string, KeyType>& knownKeys() {
-  static const std::map<std::string, KeyType> keys{
-      {"enableDebugLogging", KeyType::Boolean},
-      {"bindRingerAndAV", KeyType::Boolean},
-      {"displayPercentage", KeyType::Boolean},
-      {"enableBackgroundBlur", KeyType::Boolean},
-      {"selectedSkin", KeyType::Text},
-      {"thumbTintColor", KeyType::Colour},
-      {"textColor", KeyType::Colour},
-      {"minimumTrackTintColor", KeyType::Colour},
-      {"maximumTrackTintColor", KeyType::Colour},
-  };
-  return keys;
+int usage() {
+  std::cerr << kUsage << PreferencesEditor::keysHelp();
+  return 2;
 }
 
-int fail(const std::string& why) {
-  std::cerr << "orbelle2-prefs: " << why << "\n";
-  return 1;
-}
-
-int report(const PreferencesEditor::Outcome& outcome) {
-  if (!outcome.ok) return fail(outcome.message);
-  std::cout << outcome.message << "\n";
+int report(const Result<std::string>& outcome) {
+  if (!outcome) {
+    std::cerr << "orbelle2-prefs: " << outcome.error() << "\n";
+    return 1;
+  }
+  if (!outcome->empty()) std::cout << *outcome << "\n";
   return 0;
 }
 
-std::optional<std::size_t> index(const std::string& text, std::size_t count) {
-  std::size_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value >= count) {
-    return std::nullopt;
-  }
-  return value;
+Result<std::size_t> categoryNumber(const std::string& text, std::size_t count) {
+  const auto number = arguments::number<std::size_t>(text);
+  if (!number || *number >= count) return fail("no category number " + text);
+  return *number;
 }
 
-std::optional<PlistValue> typedValue(const std::string& key, const std::string& text,
-                                     std::string& error) {
-  const auto known = knownKeys().find(key);
-  if (known == knownKeys().end()) {
-    error = "unknown key " + key;
-    return std::nullopt;
-  }
-  const PlistValue value = PreferencesEditor::parseValue(text);
-  switch (known->second) {
-    case KeyType::Boolean:
-      if (value.isBoolean()) return value;
-      error = key + " takes true or false";
-      return std::nullopt;
-    case KeyType::Colour:
-      if (value.isInteger() && *value.integerValue() >= 0 && *value.integerValue() <= 9) {
-        return value;
-      }
-      error = key + " takes a colour number from 0 to 9";
-      return std::nullopt;
-    case KeyType::Text:
-      return PlistValue(text);
-  }
-  return std::nullopt;
-}
-
-int get(const std::string& key) {
-  std::string error;
-  const auto prefs = PreferencesEditor::readPreferences(error);
-  if (!prefs) return fail(error);
+Result<std::string> get(const std::string& key) {
+  const auto prefs = PreferencesEditor::readPreferences();
+  if (!prefs) return prefs.failure();
   const auto found = prefs->find(key);
   if (found == prefs->end()) return fail(key + " is not set");
-  std::cout << PreferencesEditor::describe(found->second) << "\n";
-  return 0;
+  return PreferencesEditor::describe(found->second);
 }
 
-int listCategories() {
-  std::string error;
-  const auto list = PreferencesEditor::readCategories(error);
-  if (!list) return fail(error);
+Result<std::string> set(const std::string& key, const std::string& text) {
+  auto value = PreferencesEditor::valueForKey(key, text);
+  if (!value) return value.failure();
+  return PreferencesEditor::setPreference(key, std::move(*value));
+}
+
+Result<std::string> listCategories() {
+  const auto list = PreferencesEditor::readCategories();
+  if (!list) return list.failure();
+  std::string out;
   for (std::size_t i = 0; i < list->size(); ++i) {
-    const PlistValue& entry = (*list)[i];
-    const auto text = [&](const char* key) {
-      const PlistValue* value = entry.objectForKey(key);
-      return value && value->asString() ? *value->asString() : std::string("?");
-    };
-    const PlistValue* visible = entry.objectForKey("visible");
-    std::cout << i << "  " << text("categoryName") << "  \"" << text("prettyCategoryName") << "\"  "
-              << (visible && visible->boolValue().value_or(false) ? "shown" : "hidden") << "\n";
+    const CategoryEntry entry((*list)[i]);
+    const auto text = [](const std::string* value) { return value ? *value : std::string("?"); };
+    out += std::to_string(i) + "  " + text(entry.categoryName()) + "  \"" +
+           text(entry.prettyCategoryName()) + "\"  " + (entry.visible() ? "shown" : "hidden") +
+           "\n";
   }
-  return 0;
+  if (!out.empty()) out.pop_back();
+  return out;
 }
 
-// hide N, show N, rename N NAME, move FROM TO: the list is changed in a copy and written
-// whole, or not at all.
-PreferencesEditor::Outcome editCategory(PlistValue::Array& list,
-                                        const std::vector<std::string>& args) {
-  using Outcome = PreferencesEditor::Outcome;
+// hide N, show N, rename N NAME, move FROM TO, made on the list as read.
+Result<std::string> editCategory(PlistValue::Array& list, const Words& args) {
   const std::string& command = args[0];
-  const auto n = index(args[1], list.size());
-  if (!n) return Outcome{false, "no category number " + args[1]};
+  const auto n = categoryNumber(args[1], list.size());
+  if (!n) return n.failure();
   if (command == "move") {
-    const auto to = index(args[2], list.size());
-    if (!to) return Outcome{false, "no category number " + args[2]};
-    PlistValue moving = list[*n];
+    const auto to = categoryNumber(args[2], list.size());
+    if (!to) return to.failure();
+    PlistValue moving = std::move(list[*n]);
     list.erase(list.begin() + static_cast<long>(*n));
     list.insert(list.begin() + static_cast<long>(*to), std::move(moving));
-    return Outcome{true, "moved " + args[1] + " to " + args[2]};
+    return "moved " + args[1] + " to " + args[2];
   }
   const PlistValue::Dictionary* fields = list[*n].asDictionary();
-  if (!fields) return Outcome{false, "category " + args[1] + " is not a dictionary; left as it is"};
+  if (!fields) return fail("category " + args[1] + " is not a dictionary; left as it is");
   PlistValue::Dictionary changed = *fields;
   if (command == "rename") {
-    changed["prettyCategoryName"] = args[2];
+    changed[CategoryEntry::kPrettyCategoryNameKey] = args[2];
   } else {
-    changed["visible"] = command == "show";
+    changed[CategoryEntry::kVisibleKey] = command == "show";
   }
   list[*n] = PlistValue(std::move(changed));
-  return Outcome{true, command + " " + args[1]};
+  return command + " " + args[1];
 }
 
-int editCategories(const std::vector<std::string>& args) {
-  return report(PreferencesEditor::editCategories(
-      [&](PlistValue::Array& list) { return editCategory(list, args); }));
-}
-
-int run(const std::vector<std::string>& args) {
+int run(const Words& args) {
   const std::string& command = args[0];
   const std::size_t count = args.size() - 1;
-  if (command == "get" && count == 1) return get(args[1]);
-  if (command == "set" && count == 2) {
-    std::string error;
-    auto value = typedValue(args[1], args[2], error);
-    if (!value) return fail(error);
-    return report(PreferencesEditor::setPreference(args[1], std::move(*value)));
-  }
+  if (command == "get" && count == 1) return report(get(args[1]));
+  if (command == "set" && count == 2) return report(set(args[1], args[2]));
   if (command == "unset" && count == 1) return report(PreferencesEditor::unsetPreference(args[1]));
-  if (command == "categories" && count == 0) return listCategories();
-  if ((command == "hide" || command == "show") && count == 1) return editCategories(args);
-  if ((command == "rename" || command == "move") && count == 2) return editCategories(args);
+  if (command == "categories" && count == 0) return report(listCategories());
+  if (((command == "hide" || command == "show") && count == 1) ||
+      ((command == "rename" || command == "move") && count == 2)) {
+    return report(PreferencesEditor::editCategories(
+        [&](PlistValue::Array& list) { return editCategory(list, args); }));
+  }
   if (command == "reset" && count == 0) return report(PreferencesEditor::resetCategories());
-  std::cerr << kUsage;
-  return 2;
+  return usage();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  Words args(argv + 1, argv + argc);
   std::filesystem::path root = DeviceRoot::defaultPath();
   if (args.size() >= 2 && args[0] == "--root") {
     root = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
-  if (args.empty()) {
-    std::cerr << kUsage;
-    return 2;
-  }
+  if (args.empty()) return usage();
   std::error_code error;
-  if (!std::filesystem::is_directory(root, error)) return fail("no device at " + root.string());
+  if (!std::filesystem::is_directory(root, error)) {
+    return report(fail("no device at " + root.string()));
+  }
   DeviceRoot::setPath(std::filesystem::absolute(root, error));
   return run(args);
 }

@@ -1,3 +1,6 @@
+#include "mixer/CategoryList.h"
+
+#include <algorithm>
 #include <string>
 
 #include "Foundation/NSFileCoordinator.h"
@@ -5,28 +8,35 @@
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
 #include "mixer/CategoryEntry.h"
+#include "mixer/CategoryNames.h"
 #include "mixer/OrbelleView.h"
 #include "mixer/PreferenceFiles.h"
 
-namespace {
+std::optional<PlistValue::Array> CategoryList::read() {
+  return PropertyListFile::readArray(kCategoriesPath);
+}
 
-// The list a device starts with; the last row depends on whether it can make phone calls.
-PlistValue::Array initialCategoryList(bool isIpadOrIpod) {
+PlistValue::Array CategoryList::initial(bool isIpadOrIpod) {
+  namespace name = category_names;
   PlistValue::Array list{
-      CategoryEntry::make("Ringtone", "Ringtone", true),
-      CategoryEntry::make("Audio/Video", "Audio/Video", true),
-      CategoryEntry::make("HeadsetBT", "BT Headset", true),
-      CategoryEntry::make("HeadphonesBT", "BT Headphones", true),
+      CategoryEntry::make(name::kRingtone, "Ringtone", true),
+      CategoryEntry::make(name::kAudioVideo, "Audio/Video", true),
+      CategoryEntry::make(name::kHeadsetBT, "BT Headset", true),
+      CategoryEntry::make(name::kHeadphonesBT, "BT Headphones", true),
   };
-  list.push_back(isIpadOrIpod ? CategoryEntry::make("VideoConference", "Video Conference", true)
-                              : CategoryEntry::make("PhoneCall", "Phone Call", true));
+  list.push_back(isIpadOrIpod
+                     ? CategoryEntry::make(name::kVideoConference, "Video Conference", true)
+                     : CategoryEntry::make(name::kPhoneCall, "Phone Call", true));
   return list;
 }
 
-}  // namespace
+NSInteger CategoryList::visibleCount(const PlistValue::Array& list) {
+  return std::count_if(list.begin(), list.end(),
+                       [](const PlistValue& entry) { return CategoryEntry(entry).visible(); });
+}
 
 void OrbelleView::loadCategories() {
-  auto read = PropertyListFile::readArray(kCategoriesPath);
+  auto read = CategoryList::read();
   const bool wasRead = read.has_value();
   categories_ = wasRead ? std::move(*read) : PlistValue::Array();
 
@@ -34,10 +44,10 @@ void OrbelleView::loadCategories() {
   if (wasRead) return;
 
   NSLog("OB: creating initial category config file...");
-  categories_ = initialCategoryList(isIpad_ || isIpod_);
+  categories_ = CategoryList::initial(isIpad_ || isIpod_);
   NSFileCoordinator().coordinateWritingItemAtPath(kCategoriesPath, [this] {
     // The preferences bundle may have written a list since it was read: that one stands.
-    if (PropertyListFile::readArray(kCategoriesPath)) return;
+    if (CategoryList::read()) return;
     if (setUnreadableListAside()) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
   });
 }

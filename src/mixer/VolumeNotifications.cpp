@@ -3,6 +3,7 @@
 
 #include "Foundation/NSLog.h"
 #include "UIKit/UISlider.h"
+#include "mixer/CategoryNames.h"
 #include "mixer/OrbelleView.h"
 
 namespace {
@@ -32,7 +33,8 @@ void OrbelleView::receiveVolumeChangedNotification(const NSNotification& notific
     return;
   }
   const auto slider = sliderFor(*num);
-  if (bindRingerAndAVVolumes_ && (*changed == "Audio/Video" || *changed == "Ringtone")) {
+  if (bindRingerAndAVVolumes_ &&
+      (*changed == category_names::kAudioVideo || *changed == category_names::kRingtone)) {
     followPartner(*changed, volume);
   }
   if (!slider) {
@@ -50,16 +52,17 @@ void OrbelleView::receiveVolumeChangedNotification(const NSNotification& notific
 }
 
 void OrbelleView::followPartner(const std::string& changed, float volume) {
-  const bool mediaChanged = changed == "Audio/Video";
-  const auto route = avs_->routeForCategory("Audio/Video");
-  if (!route || !route->starts_with("Speaker")) {
+  namespace name = category_names;
+  const bool mediaChanged = changed == name::kAudioVideo;
+  const auto route = avs_->routeForCategory(name::kAudioVideo);
+  if (!route || !route->starts_with(name::kLoudspeakerRoute)) {
     debugLog(mediaChanged ? "OB: A/V route is not Speaker, not updating ringtone slider"
                           : "OB: A/V route is not Speaker, not updating A/V slider");
     return;
   }
   debugLog(mediaChanged ? "OB: A/V route is Speaker, updating ringtone slider as well"
                         : "OB: A/V route is Speaker, updating A/V slider as well");
-  if (const auto partner = categoryNumberFor(mediaChanged ? "Ringtone" : "Audio/Video")) {
+  if (const auto partner = categoryNumberFor(mediaChanged ? name::kRingtone : name::kAudioVideo)) {
     updateSliderAndLabelForCategoryNum(*partner, volume);
   }
 }

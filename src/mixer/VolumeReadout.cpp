@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <string>
 
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
 #include "mixer/CategoryEntry.h"
+#include "mixer/CategoryNames.h"
 #include "mixer/LabelText.h"
 #include "mixer/OrbelleView.h"
 
@@ -11,7 +13,8 @@ namespace {
 constexpr float kPercentPerUnit = 100.0f;
 
 bool isRouteCategory(const std::string& name) {
-  return name == "Audio/Video" || name == "PhoneCall" || name == "VideoConference";
+  const auto& routed = category_names::kRouteCategories;
+  return std::find(routed.begin(), routed.end(), name) != routed.end();
 }
 
 }  // namespace

@@ -1,23 +1,20 @@
 #include "popup/OrbelleActivatorPopup.h"
 
 #include "Activator/LAActivator.h"
-#include "Foundation/PropertyListFile.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIVisualEffectView.h"
-#include "mixer/CategoryEntry.h"
-#include "mixer/PreferenceFiles.h"
+#include "mixer/CategoryList.h"
 #include "popup/OB2RootViewController.h"
 #include "popup/PopupState.h"
 
 namespace {
 
 constexpr unsigned kFlexibleSize =
-    UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight;  // 18
+    UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight;
 constexpr unsigned kFlexibleMargins =
     UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleRightMargin |
-    UIViewAutoresizingFlexibleTopMargin | UIViewAutoresizingFlexibleBottomMargin;  // 45
-constexpr NSInteger kInitialListLength = 5;
+    UIViewAutoresizingFlexibleTopMargin | UIViewAutoresizingFlexibleBottomMargin;
 
 // At most 350 points wide, leaving at least 25 on each side; 50 a row plus 40; centred.
 // Computed in single precision.
@@ -83,13 +80,9 @@ void OrbelleActivatorPopup::addPanel(UIWindow& window, NSInteger rows) {
 }
 
 NSInteger OrbelleActivatorPopup::visibleCategoriesCount() {
-  const auto list = PropertyListFile::readArray(kCategoriesPath);
-  if (!list) return kInitialListLength;
-  NSInteger visible = 0;
-  for (const auto& entry : *list) {
-    if (CategoryEntry(entry).visible()) ++visible;
-  }
-  return visible;
+  // Without a list the panel writes the initial one as it builds, all of whose rows show.
+  const auto list = CategoryList::read();
+  return CategoryList::visibleCount(list ? *list : CategoryList::initial(false));
 }
 
 void OrbelleActivatorPopup::close() {

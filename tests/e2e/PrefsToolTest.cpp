@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
+#include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
@@ -12,8 +13,8 @@
 namespace {
 
 namespace fx = plist_fixture;
-constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+using device_paths::kList;
+using device_paths::kPrefs;
 
 class PrefsToolTest : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
+#include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
@@ -12,7 +13,7 @@
 namespace {
 
 namespace fx = plist_fixture;
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+using device_paths::kList;
 
 class SimulatorTest : public ::testing::Test {
  protected:
@@ -137,8 +138,7 @@ TEST_F(SimulatorTest, PrefsCommandIsAnnouncedToTheTweak) {
   EXPECT_TRUE(contains(run.out, "enableBackgroundBlur=false\n"));
   EXPECT_TRUE(contains(run.out, "enableBackgroundBlur=NO")) << run.out;
   EXPECT_FALSE(contains(run.out, "UIVisualEffectView"));
-  const auto prefs = PropertyListFile::readDictionary(
-      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist");
+  const auto prefs = PropertyListFile::readDictionary(device_paths::kPrefs);
   ASSERT_TRUE(prefs);
   EXPECT_EQ(prefs->at("enableBackgroundBlur"), PlistValue(false));
 }

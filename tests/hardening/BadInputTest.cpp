@@ -11,8 +11,7 @@
 namespace {
 
 namespace fx = plist_fixture;
-constexpr char kKept[] =
-    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";
+constexpr auto& kKept = device_paths::kKeptList;
 
 class BadInputTest : public PanelFixture {};
 

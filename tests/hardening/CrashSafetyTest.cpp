@@ -9,12 +9,13 @@
 
 #include "Foundation/PropertyListFile.h"
 #include "hardening/BadFiles.h"
+#include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+using device_paths::kList;
 
 // A process killed at any moment while it rewrites the category list leaves the old file or
 // the new one, whole: never a part of either.

@@ -14,6 +14,7 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIVisualEffectView.h"
+#include "support/DevicePaths.h"
 #include "support/FreshSpringBoard.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
@@ -21,10 +22,9 @@
 // A device root shared by the fresh processes of one test, and files written onto it.
 class HostFixture : public ::testing::Test {
  protected:
-  static constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-  static constexpr char kList[] =
-      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
-  static constexpr char kActivatorSettings[] = "/var/mobile/Library/Caches/libactivator.plist";
+  static constexpr auto& kPrefs = device_paths::kPrefs;
+  static constexpr auto& kList = device_paths::kList;
+  static constexpr auto& kActivatorSettings = device_paths::kActivatorSettings;
 
   DeviceSetup device(CGSize screen = {375, 667}) const {
     DeviceSetup setup;

@@ -10,6 +10,7 @@
 #include "SimDevice/DeviceModel.h"
 #include "mixer/CategoryEntry.h"
 #include "mixer/OrbelleView.h"
+#include "support/DevicePaths.h"
 #include "support/LogCapture.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
@@ -17,10 +18,9 @@
 namespace {
 
 namespace fx = plist_fixture;
-constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-constexpr char kList[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
-constexpr char kKept[] =
-    "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist.corrupt";
+using device_paths::kList;
+using device_paths::kPrefs;
+constexpr auto& kKept = device_paths::kKeptList;
 constexpr char kCreating[] = "OB: creating initial category config file...";
 
 struct Row {

@@ -4,13 +4,14 @@
 
 #include "SimDevice/DeviceModel.h"
 #include "mixer/OrbelleView.h"
+#include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
 namespace fx = plist_fixture;
-constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
+using device_paths::kPrefs;
 
 class MixerSettingsTest : public ::testing::Test {
  protected:

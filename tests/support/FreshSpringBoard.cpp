@@ -1,6 +1,5 @@
 #include "support/FreshSpringBoard.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,31 +13,34 @@
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
+#include "TweakState.h"
 #include "UIKit/UIScreen.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
-template <class T>
-T& tweakVariable(const char* name) {
-  void* address = dlsym(RTLD_DEFAULT, name);
-  if (address == nullptr) {
-    ADD_FAILURE() << "the tweak is not loaded: no symbol " << name;
-    std::exit(1);
-  }
-  return *static_cast<T*>(address);
+const TweakState& tweak() {
+  static const TweakState state = [] {
+    const auto found = TweakState::lookUp();
+    if (!found.loaded()) {
+      ADD_FAILURE() << "the tweak is not loaded";
+      std::exit(1);
+    }
+    return found;
+  }();
+  return state;
 }
 
 }  // namespace
 
 std::shared_ptr<UIWindow>& popupWindowVariable() {
-  return tweakVariable<std::shared_ptr<UIWindow>>("popupWindow");
+  return *tweak().window;
 }
 std::shared_ptr<OrbelleView>& popupViewVariable() {
-  return tweakVariable<std::shared_ptr<OrbelleView>>("popupView");
+  return *tweak().panel;
 }
 bool& enableBackgroundBlurVariable() {
-  return tweakVariable<bool>("enableBackgroundBlur");
+  return *tweak().blur;
 }
 
 void drainRunLoop() {

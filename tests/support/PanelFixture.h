@@ -9,6 +9,7 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
 #include "mixer/OrbelleView.h"
+#include "support/DevicePaths.h"
 #include "support/Finger.h"
 #include "support/LogCapture.h"
 #include "support/PlistFixture.h"
@@ -19,9 +20,8 @@
 // it and the log captured; helpers to write the two files and to look at a built panel.
 class PanelFixture : public ::testing::Test {
  protected:
-  static constexpr char kPrefs[] = "/var/mobile/Library/Preferences/com.zentrik.orbelle2.plist";
-  static constexpr char kList[] =
-      "/var/mobile/Library/Preferences/com.zentrik.orbelle2.categories.plist";
+  static constexpr auto& kPrefs = device_paths::kPrefs;
+  static constexpr auto& kList = device_paths::kList;
 
   void SetUp() override;
   void TearDown() override;

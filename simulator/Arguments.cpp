@@ -1,0 +1,55 @@
+#include "Arguments.h"
+
+namespace arguments {
+
+Result<Words> split(const std::string& line) {
+  Words words;
+  std::string word;
+  bool inWord = false, quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '\\' && i + 1 < line.size()) {
+        word += line[++i];
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        word += c;
+      }
+    } else if (c == '"') {
+      quoted = inWord = true;
+    } else if (c == '#' && !inWord) {
+      break;
+    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (quoted) return fail("unclosed quote");
+  if (inWord) words.push_back(std::move(word));
+  return words;
+}
+
+std::optional<bool> onOff(std::string_view word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
+
+std::optional<CGSize> screenSize(std::string_view text) {
+  constexpr double kLargest = 10000;
+  const auto x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto width = number<double>(text.substr(0, x));
+  const auto height = number<double>(text.substr(x + 1));
+  if (!width || !height || *width < 1 || *height < 1 || *width > kLargest || *height > kLargest) {
+    return std::nullopt;
+  }
+  return CGSize{*width, *height};
+}
+
+}  // namespace arguments

@@ -1,0 +1,109 @@
+#include "FingerSession.h"
+
+#include "CoreFoundation/CFRunLoop.h"
+#include "Shortest.h"
+#include "UIKit/UIApplication.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UISlider.h"
+
+namespace {
+
+constexpr int kDragSteps = 5;
+
+// Where a point of `view` is on the screen: through its window, wherever that stands.
+CGPoint screenPoint(const UIView& view, CGPoint local) {
+  CGPoint point = view.convertPointToView(local, nullptr);
+  std::shared_ptr<const UIView> top = view.superview();
+  while (top && top->superview()) top = top->superview();
+  if (top) point = CGPoint{point.x + top->frame().origin.x, point.y + top->frame().origin.y};
+  return point;
+}
+
+}  // namespace
+
+std::string FingerSession::describe(const UIView* view) {
+  return view ? std::string(view->className()) + " tag=" + std::to_string(view->tag()) : "nothing";
+}
+
+Result<Ok> FingerSession::free() const {
+  if (touched_) return fail("a finger is already on slider " + std::to_string(touchedCategory_));
+  return Ok{};
+}
+
+Result<std::shared_ptr<UISlider>> FingerSession::slider(NSInteger category) const {
+  if (category < 0) return fail("a category number is a whole number from 0");
+  if (!tweak_.popupShown()) return fail("no popup is open");
+  const auto& panel = *tweak_.panel;
+  auto found = panel ? panel->sliderFor(category) : nullptr;
+  if (!found) return fail("no slider for category " + std::to_string(category));
+  return found;
+}
+
+Result<std::shared_ptr<UISlider>> FingerSession::touchedSlider(NSInteger category) const {
+  auto target = slider(category);
+  if (target && *target != touched_) {
+    return fail("no finger is on slider " + std::to_string(category) + " (touch it first)");
+  }
+  return target;
+}
+
+std::string FingerSession::describeSlider(const UISlider& s) const {
+  std::string text = describe(&s) + " value=" + shortest(s.value());
+  const auto& panel = *tweak_.panel;
+  const auto label =
+      panel ? panel->labelFor(OrbelleView::categoryNumberForSliderTag(s.tag())) : nullptr;
+  if (label) text += " label=\"" + label->text().value_or("") + "\"";
+  return text;
+}
+
+Result<std::string> FingerSession::tap(CGPoint point) {
+  if (auto ready = free(); !ready) return ready.failure();
+  return describe(UIApplication::sharedApplication().tap(point).get());
+}
+
+Result<std::string> FingerSession::touch(NSInteger category) {
+  if (auto ready = free(); !ready) return ready.failure();
+  const auto target = slider(category);
+  if (!target) return target.failure();
+  point_ = screenPoint(**target, (*target)->pointForValue((*target)->value()));
+  const auto landed = UIApplication::sharedApplication().touchDown(point_);
+  if (landed != *target) {
+    UIApplication::sharedApplication().touchUp(point_);
+    return fail("the finger landed on " + describe(landed.get()) + ", not on slider " +
+                std::to_string(category));
+  }
+  touched_ = *target;
+  touchedCategory_ = category;
+  return describeSlider(*touched_);
+}
+
+void FingerSession::moveTo(float percent) {
+  point_ = screenPoint(*touched_, touched_->pointForValue(percent));
+  UIApplication::sharedApplication().touchMoved(point_);
+  CFRunLoop::main().runUntilIdle();
+}
+
+Result<std::string> FingerSession::move(NSInteger category, float percent) {
+  if (auto target = touchedSlider(category); !target) return target.failure();
+  moveTo(percent);
+  return describeSlider(*touched_);
+}
+
+Result<std::string> FingerSession::release(NSInteger category) {
+  if (!touched_ || touchedCategory_ != category) {
+    return fail("no finger is on slider " + std::to_string(category));
+  }
+  UIApplication::sharedApplication().touchUp(point_);
+  const auto lifted = std::move(touched_);
+  touched_.reset();
+  return describeSlider(*lifted);
+}
+
+Result<std::string> FingerSession::drag(NSInteger category, float percent) {
+  if (auto touched = touch(category); !touched) return touched;
+  const float start = touched_->value();
+  for (int step = 1; step <= kDragSteps; ++step) {
+    moveTo(start + (percent - start) * static_cast<float>(step) / kDragSteps);
+  }
+  return release(category);
+}

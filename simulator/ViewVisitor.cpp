@@ -1,0 +1,29 @@
+#include "ViewVisitor.h"
+
+#include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
+#include "UIKit/UISlider.h"
+#include "UIKit/UIVisualEffectView.h"
+#include "UIKit/UIWindow.h"
+
+ViewKind kindOf(const UIView& view) {
+  if (const auto* window = dynamic_cast<const UIWindow*>(&view)) return window;
+  if (const auto* label = dynamic_cast<const UILabel*>(&view)) return label;
+  if (const auto* slider = dynamic_cast<const UISlider*>(&view)) return slider;
+  if (const auto* blur = dynamic_cast<const UIVisualEffectView*>(&view)) return blur;
+  return &view;
+}
+
+void ViewVisitor::leave(const UIView&, const ViewKind&, int) {
+}
+
+void ViewVisitor::walk(const UIView& root, int depth) {
+  const ViewKind kind = kindOf(root);
+  if (!enter(root, kind, depth)) return;
+  for (const auto& subview : root.subviews()) walk(*subview, depth + 1);
+  leave(root, kind, depth);
+}
+
+void ViewVisitor::walkScreen() {
+  for (const auto& window : UIScreen::mainScreen().windows()) walk(*window);
+}
