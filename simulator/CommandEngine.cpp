@@ -269,7 +269,8 @@ Result<std::string> CommandEngine::wait(const Args& args) {
   const auto seconds = number<double>(args[0]);
   if (!seconds || *seconds < 0 || *seconds > kLongestWait)
     return fail("wait takes 0 to 60 seconds");
-  CFRunLoop::main().runFor(std::chrono::milliseconds(static_cast<long>(*seconds * 1000)));
+  CFRunLoop::main().runFor(std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::duration<double>(*seconds)));
   return std::string();
 }
 

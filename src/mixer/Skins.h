@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-// The skins a row's slider can wear, by the names stored under "selectedSkin", and the
+// The skins a row's slider can wear, by the names the skin preference stores, and the
 // seventeen image files they are made of, installed in one folder beside the tweak. The row
 // code dresses sliders from these; the artwork generator draws every file named here.
 namespace skins {

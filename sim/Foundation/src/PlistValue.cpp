@@ -11,9 +11,10 @@ namespace {
 
 std::int64_t truncateToInteger(double number) {
   if (std::isnan(number)) return 0;
-  constexpr double kLimit = 9223372036854775808.0;  // 2^63
-  if (number >= kLimit) return std::numeric_limits<std::int64_t>::max();
-  if (number < -kLimit) return std::numeric_limits<std::int64_t>::min();
+  // The first double beyond the integers: the largest one, rounded up to a power of two.
+  constexpr double kBeyond = -static_cast<double>(std::numeric_limits<std::int64_t>::min());
+  if (number >= kBeyond) return std::numeric_limits<std::int64_t>::max();
+  if (number < -kBeyond) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(number);
 }
 
