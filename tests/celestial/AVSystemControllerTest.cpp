@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "Foundation/NSNotificationCenter.h"
-#include "SimDevice/DeviceModel.h"
-#include "System/sysctl.h"
 
 namespace {
 
@@ -30,24 +27,6 @@ class AVSystemControllerTest : public ::testing::Test {
   std::shared_ptr<int> token = std::make_shared<int>(0);
   std::vector<NSNotification> posted;
 };
-
-TEST_F(AVSystemControllerTest, OneInstancePerProcess) {
-  EXPECT_EQ(AVSystemController::sharedAVSystemController(), controller);
-}
-
-TEST_F(AVSystemControllerTest, KnowsTheListsCategoriesAndMore) {
-  for (const char* category : {"Ringtone", "Audio/Video", "HeadsetBT", "HeadphonesBT", "PhoneCall",
-                               "VideoConference", "Alarm"}) {
-    float volume = -1;
-    EXPECT_TRUE(controller->getVolume(volume, category)) << category;
-    EXPECT_GE(volume, 0.0f);
-    EXPECT_LE(volume, 1.0f);
-  }
-  float untouched = -1;
-  EXPECT_FALSE(controller->getVolume(untouched, "Siren"));
-  EXPECT_EQ(untouched, -1) << "an unknown category leaves the out value alone";
-  EXPECT_FALSE(controller->routeForCategory("Siren"));
-}
 
 TEST_F(AVSystemControllerTest, SetVolumePostsCategoryAndVolume) {
   ASSERT_TRUE(controller->setVolumeTo(0.37f, "Audio/Video"));
@@ -83,45 +62,6 @@ TEST_F(AVSystemControllerTest, VolumesAreClampedAndNanRefused) {
   controller->getVolume(ringtone, "Ringtone");
   EXPECT_EQ(ringtone, 1.0f);
   EXPECT_EQ(posted.size(), 2u) << "refused changes post nothing";
-}
-
-TEST_F(AVSystemControllerTest, RoutesArePerCategoryAndSettable) {
-  EXPECT_EQ(controller->routeForCategory("Audio/Video"), "Speaker");
-  EXPECT_TRUE(controller->setRoute("Audio/Video", "Headphones"));
-  EXPECT_EQ(controller->routeForCategory("Audio/Video"), "Headphones");
-  EXPECT_NE(controller->routeForCategory("PhoneCall"), "Headphones");
-  EXPECT_TRUE(controller->setRoute("PhoneCall", std::nullopt));
-  EXPECT_EQ(controller->routeForCategory("PhoneCall"), std::nullopt);
-  EXPECT_FALSE(controller->setRoute("Siren", "Speaker"));
-}
-
-class MachineModelTest : public ::testing::Test {
- protected:
-  void TearDown() override { DeviceModel::setIdentifier(saved); }
-  std::string saved = DeviceModel::identifier();
-};
-
-TEST_F(MachineModelTest, LengthThenBufferProtocol) {
-  DeviceModel::setIdentifier("iPad7,5");
-  std::size_t length = 0;
-  ASSERT_EQ(sysctlbyname("hw.machine", nullptr, &length, nullptr, 0), 0);
-  EXPECT_EQ(length, 8u) << "the length counts the terminating NUL";
-  std::vector<char> buffer(length, 'x');
-  ASSERT_EQ(sysctlbyname("hw.machine", buffer.data(), &length, nullptr, 0), 0);
-  EXPECT_STREQ(buffer.data(), "iPad7,5");
-}
-
-TEST_F(MachineModelTest, ShortBuffersUnknownNamesAndWritesFail) {
-  DeviceModel::setIdentifier("iPod9,1");
-  char small[4];
-  std::size_t length = sizeof small;
-  errno = 0;
-  EXPECT_EQ(sysctlbyname("hw.machine", small, &length, nullptr, 0), -1);
-  EXPECT_EQ(errno, ENOMEM);
-  EXPECT_EQ(sysctlbyname("hw.model", nullptr, &length, nullptr, 0), -1);
-  EXPECT_EQ(errno, ENOENT);
-  EXPECT_EQ(sysctlbyname("hw.machine", nullptr, &length, "x", 1), -1);
-  EXPECT_EQ(errno, EPERM);
 }
 
 }  // namespace

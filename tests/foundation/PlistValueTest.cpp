@@ -18,22 +18,6 @@ TEST(PlistValueTruth, StringsFollowFoundationsTextRules) {
   }
 }
 
-TEST(PlistValueTruth, NumbersAreTrueWhenNotZero) {
-  EXPECT_EQ(PlistValue(true).boolValue(), true);
-  EXPECT_EQ(PlistValue(false).boolValue(), false);
-  EXPECT_EQ(PlistValue(0).boolValue(), false);
-  EXPECT_EQ(PlistValue(-3).boolValue(), true);
-  EXPECT_EQ(PlistValue(0.0).boolValue(), false);
-  EXPECT_EQ(PlistValue(0.25).boolValue(), true);
-}
-
-TEST(PlistValueTruth, ContainersDataAndDatesDoNotConvert) {
-  EXPECT_FALSE(PlistValue(PlistValue::Array{}).boolValue());
-  EXPECT_FALSE(PlistValue(PlistValue::Dictionary{}).integerValue());
-  EXPECT_FALSE(PlistValue(PlistValue::Data{1, 2}).floatValue());
-  EXPECT_FALSE(PlistValue(PlistValue::Date{5}).boolValue());
-}
-
 TEST(PlistValueInteger, StringsGiveTheirLeadingDecimalNumber) {
   EXPECT_EQ(PlistValue("42").integerValue(), 42);
   EXPECT_EQ(PlistValue("  -7 apples").integerValue(), -7);
@@ -56,13 +40,6 @@ TEST(PlistValueInteger, SaturatesInsteadOfOverflowing) {
   EXPECT_EQ(PlistValue(std::nan("")).integerValue(), 0);
 }
 
-TEST(PlistValueInteger, NumbersTruncateTowardsZero) {
-  EXPECT_EQ(PlistValue(7.9).integerValue(), 7);
-  EXPECT_EQ(PlistValue(-7.9).integerValue(), -7);
-  EXPECT_EQ(PlistValue(true).integerValue(), 1);
-  EXPECT_EQ(PlistValue(-12).integerValue(), -12);
-}
-
 TEST(PlistValueFloat, StringsAndNumbers) {
   EXPECT_FLOAT_EQ(*PlistValue("0.37").floatValue(), 0.37f);
   EXPECT_FLOAT_EQ(*PlistValue("  -1.5e1xyz").floatValue(), -15.0f);
@@ -74,14 +51,6 @@ TEST(PlistValueFloat, StringsAndNumbers) {
   EXPECT_EQ(*PlistValue("1e-999").floatValue(), 0.0f);
   EXPECT_EQ(*PlistValue(1e300).floatValue(), HUGE_VALF);
   EXPECT_EQ(*PlistValue(3).floatValue(), 3.0f);
-}
-
-TEST(PlistValueAccess, ObjectForKeyOnlyOnDictionaries) {
-  const PlistValue dict(PlistValue::Dictionary{{"a", 1}});
-  ASSERT_NE(dict.objectForKey("a"), nullptr);
-  EXPECT_EQ(dict.objectForKey("a")->integerValue(), 1);
-  EXPECT_EQ(dict.objectForKey("b"), nullptr);
-  EXPECT_EQ(PlistValue("a").objectForKey("a"), nullptr);
 }
 
 }  // namespace

@@ -92,19 +92,6 @@ TEST_F(PropertyListFileTest, FailedWriteKeepsTheOldFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
-TEST_F(PropertyListFileTest, WriteIntoAPathBlockedByAFileFails) {
-  root.writeBytes("/var/mobile/Library/Preferences", "a file where a folder belongs");
-  EXPECT_FALSE(PropertyListFile::write(PlistValue(PlistValue::Array{}), kFile));
-}
-
-TEST_F(PropertyListFileTest, DeepNestingIsRefusedNotRecursedWithoutEnd) {
-  std::string deep;
-  for (int i = 0; i < 300; ++i) deep += "<array>";
-  for (int i = 0; i < 300; ++i) deep += "</array>";
-  root.writeBytes(kFile, "<?xml version=\"1.0\"?><plist version=\"1.0\">" + deep + "</plist>");
-  EXPECT_FALSE(PropertyListFile::readArray(kFile));
-}
-
 TEST(DeviceRootTest, DevicePathsNeverLeaveTheRoot) {
   TempDeviceRoot root;
   EXPECT_EQ(DeviceRoot::resolve("/var/mobile/a.plist"), root.path() / "var/mobile/a.plist");

@@ -27,15 +27,4 @@ TEST(SystemLogTest, MessagesAreNeverFormats) {
   EXPECT_EQ(capture.messages(), std::vector<std::string>{"OB: %@ %n %s %%"});
 }
 
-TEST(SystemLogTest, SinksNestAndRestore) {
-  LogCapture outer;
-  {
-    LogCapture inner;
-    NSLog("inner");
-    EXPECT_EQ(inner.messages().size(), 1u);
-  }
-  NSLog("outer");
-  EXPECT_EQ(outer.messages(), std::vector<std::string>{"outer"});
-}
-
 }  // namespace

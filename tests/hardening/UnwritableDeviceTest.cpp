@@ -39,15 +39,6 @@ TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {
   EXPECT_TRUE(stillThere) << "the user's bytes survive a failed replacement";
 }
 
-TEST_F(UnwritableDeviceTest, MissingSkinFolderStillGivesAPanel) {
-  std::filesystem::remove_all(DeviceRoot::resolve("/Library/Application Support/Orbelle 2"));
-  writePrefs(fx::dict({{"selectedSkin", plist_new_string("Metal")}}));
-  build();
-  EXPECT_EQ(panel->subviews().size(), 5u);
-  EXPECT_FALSE(slider(0)->thumbImageForState(UIControlStateNormal));
-  EXPECT_EQ(text(1), "Audio/Video (Speaker): 50%");
-}
-
 TEST_F(UnwritableDeviceTest, ToolsReportFailedWritesAsFailures) {
   root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
   const auto tool =

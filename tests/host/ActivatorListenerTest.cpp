@@ -85,15 +85,4 @@ TEST_F(ActivatorListenerTest, EventsOpenThePopupInEveryModeAndFromTheHUD) {
   });
 }
 
-TEST_F(ActivatorListenerTest, HUDHidesAfterItsTime) {
-  inFreshProcess(device(), [] {
-    auto& volume = VolumeControl::sharedVolumeControl();
-    volume.setHUDDuration(std::chrono::milliseconds(10));
-    volume.pressButton(VolumeButton::Up);
-    EXPECT_TRUE(volume.isHUDVisible());
-    CFRunLoop::main().runFor(std::chrono::milliseconds(50));
-    EXPECT_FALSE(volume.isHUDVisible());
-  });
-}
-
 }  // namespace

@@ -6,18 +6,6 @@ namespace fx = plist_fixture;
 
 class HUDSuppressionTest : public HostFixture {};
 
-TEST_F(HUDSuppressionTest, HookIsInstalledAtLoad) {
-  inFreshProcess(device(), [] {
-    auto& volume = VolumeControl::sharedVolumeControl();
-    const IMP current = class_getMethodImplementation(
-        objc_getClass("VolumeControl"), sel_registerName("_HUDIsDisplayableForCategory:"));
-    EXPECT_NE(current, nullptr);
-    const int before = volume.ownHUDQueries();
-    EXPECT_TRUE(volume.isHUDDisplayableForCategory("Ringtone"));
-    EXPECT_EQ(volume.ownHUDQueries(), before + 1) << "through the hook to SpringBoard's own";
-  });
-}
-
 TEST_F(HUDSuppressionTest, HUDIsRefusedExactlyWhileThePopupIsShown) {
   inFreshProcess(device(), [] {
     auto& volume = VolumeControl::sharedVolumeControl();

@@ -6,46 +6,19 @@ namespace fx = plist_fixture;
 
 class PopupWindowTest : public HostFixture {};
 
-TEST_F(PopupWindowTest, EventBuildsTheWindowTreeInOrder) {
+TEST_F(PopupWindowTest, EventBuildsTheTreeBackToFrontAndShowsItOnTop) {
   inFreshProcess(device(), [] {
     ASSERT_FALSE(window());
     ASSERT_TRUE(openPopup()) << "the event is marked handled";
-    ASSERT_TRUE(window());
-    const auto& w = *window();
-    EXPECT_EQ(w.windowLevel(), 2002.0);
-    EXPECT_EQ(w.alpha(), 0.9);
-    EXPECT_EQ(w.backgroundColor(), UIColor::clearColor());
-    EXPECT_FALSE(w.isHidden());
-    EXPECT_EQ(w.frame(), CGRectMake(0, 0, 375, 667));
-    EXPECT_EQ(UIScreen::mainScreen().windows().back(), window()) << "frontmost";
-
-    ASSERT_EQ(w.subviews().size(), 1u);
-    const auto rootView = w.subviews()[0];
-    EXPECT_EQ(rootView, w.rootViewController()->view());
-    EXPECT_EQ(rootView->autoresizingMask(), 18u);
-    EXPECT_EQ(rootView->frame(), w.bounds());
+    EXPECT_EQ(UIScreen::mainScreen().windows().back(), window());
+    const auto rootView = window()->rootViewController()->view();
+    ASSERT_EQ(window()->subviews(), std::vector<std::shared_ptr<UIView>>{rootView});
     ASSERT_EQ(rootView->subviews().size(), 3u) << "blur, close button, panel";
-
-    const auto blur = std::dynamic_pointer_cast<UIVisualEffectView>(rootView->subviews()[0]);
-    ASSERT_TRUE(blur);
-    EXPECT_EQ(blur->effect()->style(), UIBlurEffectStyleDark);
-    EXPECT_EQ(blur->autoresizingMask(), 18u);
-    EXPECT_EQ(rootView->backgroundColor(), UIColor::clearColor());
-
+    EXPECT_TRUE(std::dynamic_pointer_cast<UIVisualEffectView>(rootView->subviews()[0]));
     const auto button = std::dynamic_pointer_cast<UIButton>(rootView->subviews()[1]);
     ASSERT_TRUE(button);
-    EXPECT_EQ(button->buttonType(), UIButtonTypeCustom);
-    EXPECT_EQ(button->frame(), w.bounds());
-    EXPECT_EQ(button->backgroundColor(), UIColor::blackColor());
-    EXPECT_EQ(button->alpha(), 0.1);
-    EXPECT_EQ(button->autoresizingMask(), 18u);
     EXPECT_EQ(button->actionCount(UIControlEventTouchUpInside), 1u);
-
     EXPECT_EQ(rootView->subviews()[2], panel());
-    EXPECT_EQ(panel()->autoresizingMask(), 45u);
-    EXPECT_EQ(panel()->layer().borderColor(), (CGColor{1, 1, 1, 0.5}));
-    EXPECT_EQ(panel()->layer().borderWidth(), 2.0);
-    EXPECT_EQ(panel()->layer().cornerRadius(), 8.0);
     EXPECT_EQ(panel()->subviews().size(), 5u);
   });
 }
@@ -79,16 +52,6 @@ TEST_F(PopupWindowTest, PanelHeightFollowsTheVisibleRows) {
       EXPECT_FALSE(window()->isHidden()) << "shown even without rows";
     });
   }
-}
-
-TEST_F(PopupWindowTest, WithoutAListTheFirstPopupIsSizedForFive) {
-  root.writeBytes(kList, "garbage");
-  inFreshProcess(device(), [] {
-    openPopup();
-    EXPECT_EQ(panel()->frame().size.height, 290);
-    EXPECT_EQ(panel()->frame().origin.y, 188.5);
-    EXPECT_EQ(panel()->subviews().size(), 5u);
-  });
 }
 
 TEST_F(PopupWindowTest, BlurNeedsThePreferenceAndNoReducedTransparency) {
@@ -159,22 +122,13 @@ TEST_F(PopupWindowTest, RotationKeepsThePanelCentred) {
     EXPECT_EQ(frame.size.width, 325) << "the panel keeps its size";
     EXPECT_EQ(frame.origin.x + frame.size.width / 2, 667 / 2.0);
     EXPECT_EQ(frame.origin.y + frame.size.height / 2, 375 / 2.0);
-    const auto rootView = window()->rootViewController()->view();
-    EXPECT_EQ(rootView->subviews()[1]->frame(), CGRectMake(0, 0, 667, 375)) << "the button";
+    for (const auto& layer : window()->rootViewController()->view()->subviews()) {
+      if (layer != panel()) {
+        EXPECT_EQ(layer->frame(), CGRectMake(0, 0, 667, 375)) << "blur and button stretch";
+      }
+    }
     UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortraitUpsideDown);
     EXPECT_EQ(window()->frame(), CGRectMake(0, 0, 375, 667)) << "upside down is allowed too";
-  });
-}
-
-TEST_F(PopupWindowTest, EachPopupRereadsTheFiles) {
-  inFreshProcess(device(), [this] {
-    openPopup();
-    EXPECT_EQ(panel()->selectedSkin(), "Default iOS");
-    writePrefs(fx::dict({{"selectedSkin", plist_new_string("Metal")}}));
-    writeListOf(2);
-    openPopup();
-    EXPECT_EQ(panel()->selectedSkin(), "Metal");
-    EXPECT_EQ(panel()->subviews().size(), 2u);
   });
 }
 

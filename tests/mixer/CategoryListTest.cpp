@@ -124,21 +124,6 @@ TEST_F(CategoryListTest, EmptyArrayIsKeptAsIs) {
   EXPECT_TRUE(log.messages().empty());
 }
 
-TEST_F(CategoryListTest, EntriesAreNotValidated) {
-  root.writeBytes(
-      kList,
-      fx::xml(fx::array(
-          {fx::entry("Ringtone", "Ring", true), fx::entry("Ringtone", "Ring again", true),
-           plist_new_string("not an entry"),
-           fx::dict({{"categoryName", plist_new_uint(7)}, {"visible", plist_new_string("yes")}})
-               .release()})));
-  const auto view = load();
-  EXPECT_EQ(rows(view->categories()), (std::vector<Row>{{"Ringtone", "Ring", true},
-                                                        {"Ringtone", "Ring again", true},
-                                                        {"<none>", "<none>", false},
-                                                        {"<none>", "<none>", true}}));
-}
-
 TEST_F(CategoryListTest, DictionaryRootOrGarbageIsReplacedAndKeptAside) {
   const std::string dictionaryRoot = fx::xml(fx::dict({{"Ringtone", plist_new_bool(1)}}));
   const std::string garbage("<plist><array><dict>\xff\x00 half", 26);
@@ -159,21 +144,6 @@ TEST_F(CategoryListTest, AListThatCannotBeReadAtAllIsNotReplaced) {
   EXPECT_EQ(rows(view->categories()), initialList("PhoneCall", "Phone Call"));
   EXPECT_TRUE(std::filesystem::is_directory(root.prepare(kList)));
   EXPECT_FALSE(root.exists(kKept));
-}
-
-TEST_F(CategoryListTest, FailedWriteStillGivesTheListAndRetriesNextTime) {
-  root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
-  EXPECT_EQ(rows(load()->categories()), initialList("PhoneCall", "Phone Call"));
-  EXPECT_EQ(rows(load()->categories()), initialList("PhoneCall", "Phone Call"));
-  EXPECT_EQ(log.messages(), (std::vector<std::string>{kCreating, kCreating}));
-}
-
-TEST_F(CategoryListTest, ListFollowsOutsideEditsAtTheNextLoad) {
-  load();
-  root.writeBytes(kList, fx::xml(fx::array({fx::entry("Audio/Video", "Media", true),
-                                            fx::entry("Ringtone", "Ring", true)})));
-  EXPECT_EQ(rows(load()->categories()),
-            (std::vector<Row>{{"Audio/Video", "Media", true}, {"Ringtone", "Ring", true}}));
 }
 
 TEST_F(CategoryListTest, AListWrittenWhileThePanelWaitedForTheFileStands) {

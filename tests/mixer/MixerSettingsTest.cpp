@@ -42,14 +42,6 @@ void expectDefaults(const OrbelleView& view) {
   EXPECT_EQ(view.maximumTrackTintColor(), UIColor::whiteColor());
 }
 
-TEST_F(MixerSettingsTest, NoFileEmptyDictionaryOrOtherRootGiveTheDefaults) {
-  expectDefaults(*load());
-  expectDefaults(*loadWith(fx::dict({})));
-  expectDefaults(*loadWith(fx::array({plist_new_bool(1)})));
-  root.writeBytes(kPrefs, "\x00\x01garbage");
-  expectDefaults(*load());
-}
-
 TEST_F(MixerSettingsTest, StoredValuesAreReadXmlOrBinary) {
   for (const bool binary : {false, true}) {
     const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_bool(1)},
@@ -107,15 +99,6 @@ TEST_F(MixerSettingsTest, StringAndNumberFormsConvertAsFoundationDoes) {
   EXPECT_EQ(view->thumbTintColor(), UIColor::blackColor()) << "1.9 truncates to 1";
   EXPECT_EQ(view->maximumTrackTintColor(), UIColor::blackColor()) << "YES counts as 1";
   EXPECT_EQ(view->minimumTrackTintColor(), UIColor::redColor()) << "no number in it: index 0";
-}
-
-TEST_F(MixerSettingsTest, ValuesOfTheWrongTypeFallBackToTheKeysDefault) {
-  const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_array()},
-                                       {"displayPercentage", plist_new_dict()},
-                                       {"selectedSkin", plist_new_uint(3)},
-                                       {"textColor", plist_new_data("\x01", 1)},
-                                       {"minimumTrackTintColor", plist_new_array()}}));
-  expectDefaults(*view);
 }
 
 TEST_F(MixerSettingsTest, SkinNameIsKeptExactlyAsStored) {

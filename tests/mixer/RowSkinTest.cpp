@@ -13,6 +13,19 @@ std::string fileOf(const UISlider::Image& image) {
   return image ? image->fileName() : "none";
 }
 
+// The slider's images in the order a skin sets them: thumb (normal, highlighted), minimum and
+// maximum value, minimum track (normal, highlighted), maximum track (normal, highlighted).
+std::vector<std::string> images(const UISlider& s) {
+  return {fileOf(s.thumbImageForState(UIControlStateNormal)),
+          fileOf(s.thumbImageForState(UIControlStateHighlighted)),
+          fileOf(s.minimumValueImage()),
+          fileOf(s.maximumValueImage()),
+          fileOf(s.minimumTrackImageForState(UIControlStateNormal)),
+          fileOf(s.minimumTrackImageForState(UIControlStateHighlighted)),
+          fileOf(s.maximumTrackImageForState(UIControlStateNormal)),
+          fileOf(s.maximumTrackImageForState(UIControlStateHighlighted))};
+}
+
 class RowSkinTest : public PanelFixture {
  protected:
   void buildWithSkin(const char* skin,
@@ -61,15 +74,12 @@ TEST_F(RowSkinTest, DefaultIosUsesTheColoursAndNoTrackImages) {
                                 {"thumbTintColor", plist_new_uint(6)}});
   const auto s = slider(0);
   EXPECT_EQ(label(0)->textColor(), UIColor::blackColor());
-  EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), "thumb_default.png");
-  EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), "none");
-  EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet.png");
-  EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud.png");
+  EXPECT_EQ(images(*s), (std::vector<std::string>{"thumb_default.png", "none",
+                                                   "speaker_quiet.png", "speaker_loud.png", "none",
+                                                   "none", "none", "none"}));
   EXPECT_EQ(s->thumbTintColor(), UIColor::yellowColor());
   EXPECT_EQ(s->minimumTrackTintColor(), UIColor::blueColor());
   EXPECT_EQ(s->maximumTrackTintColor(), UIColor::whiteColor());
-  EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)), "none");
-  EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)), "none");
 }
 
 TEST_F(RowSkinTest, CreamSkinsPickRoundOrRectangularThumbs) {
@@ -83,17 +93,12 @@ TEST_F(RowSkinTest, CreamSkinsPickRoundOrRectangularThumbs) {
                        Case{"CreamRound", "thumb_cream_rect.png", "thumb_cream_rect_active.png"}}) {
     buildWithSkin(c.skin, {{"thumbTintColor", plist_new_uint(5)}});
     const auto s = slider(1);
-    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), c.normal) << c.skin;
-    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), c.active) << c.skin;
-    EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet_cream.png");
-    EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud_cream.png");
-    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)),
-              "left_track_cream2@2x.png");
-    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateHighlighted)), "none");
-    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)),
-              "right_track_cream@2x.png");
-    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateHighlighted)),
-              "right_track_cream_highlighted.png");
+    EXPECT_EQ(images(*s),
+              (std::vector<std::string>{c.normal, c.active, "speaker_quiet_cream.png",
+                                        "speaker_loud_cream.png", "left_track_cream2@2x.png",
+                                        "none", "right_track_cream@2x.png",
+                                        "right_track_cream_highlighted.png"}))
+        << c.skin;
     EXPECT_EQ(s->maximumTrackImageForState(UIControlStateNormal)->capInsets(),
               UIEdgeInsetsMake(0, 9, 0, 9));
     EXPECT_FALSE(s->thumbTintColor()) << "image skins set no tints";
@@ -105,16 +110,13 @@ TEST_F(RowSkinTest, MetalIsAPrefixAndIgnoresTheColourSettings) {
   for (const char* skin : {"Metal", "Metal Brushed"}) {
     buildWithSkin(skin, {{"thumbTintColor", plist_new_uint(0)}, {"textColor", plist_new_uint(4)}});
     const auto s = slider(0);
-    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateNormal)), "thumb_metal.png") << skin;
-    EXPECT_EQ(fileOf(s->thumbImageForState(UIControlStateHighlighted)), "thumb_metal_active.png");
-    EXPECT_EQ(fileOf(s->minimumValueImage()), "speaker_quiet.png");
-    EXPECT_EQ(fileOf(s->maximumValueImage()), "speaker_loud.png");
-    EXPECT_EQ(fileOf(s->minimumTrackImageForState(UIControlStateNormal)),
-              "left_track_metal@2x.png");
-    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateNormal)),
-              "right_track_metal@2x.png");
-    EXPECT_EQ(fileOf(s->maximumTrackImageForState(UIControlStateHighlighted)),
-              "right_track_metal_highlighted.png");
+    EXPECT_EQ(images(*s),
+              (std::vector<std::string>{"thumb_metal.png", "thumb_metal_active.png",
+                                        "speaker_quiet.png", "speaker_loud.png",
+                                        "left_track_metal@2x.png", "none",
+                                        "right_track_metal@2x.png",
+                                        "right_track_metal_highlighted.png"}))
+        << skin;
     EXPECT_EQ(s->minimumTrackImageForState(UIControlStateNormal)->capInsets(),
               UIEdgeInsetsMake(0, 9, 0, 9));
     EXPECT_FALSE(s->thumbTintColor());
@@ -135,9 +137,9 @@ TEST_F(RowSkinTest, UnknownSkinsGetThePlainRow) {
 }
 
 TEST_F(RowSkinTest, MissingOrBrokenImagesLeaveTheStandardLook) {
-  const auto folder = DeviceRoot::resolve("/Library/Application Support/Orbelle 2");
+  const auto folder = DeviceRoot::resolve(device_paths::kSkins);
   std::filesystem::remove(folder / "thumb_metal.png");
-  root.writeBytes("/Library/Application Support/Orbelle 2/right_track_metal@2x.png", "not a png");
+  root.writeBytes(std::string(device_paths::kSkins) + "right_track_metal@2x.png", "not a png");
   buildWithSkin("Metal");
   EXPECT_FALSE(slider(0)->thumbImageForState(UIControlStateNormal));
   EXPECT_FALSE(slider(0)->maximumTrackImageForState(UIControlStateNormal));

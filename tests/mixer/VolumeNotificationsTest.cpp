@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Foundation/NSNotificationCenter.h"
+#include "UIKit/UIApplication.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -83,11 +84,10 @@ TEST_F(VolumeNotificationsTest, SpeakerIsACaseSensitivePrefixAndNoRouteIsNotSpea
 
 TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) {
   buildBound(true, true);
-  const auto target = slider(1);
-  Finger finger(panel);
-  finger.down(finger.inRoot(*target, target->pointForValue(50)));
+  auto& app = UIApplication::sharedApplication();
+  app.touchDown(thumbAt(1, 50));
   for (const float percent : {45.0f, 41.0f, 37.0f}) {
-    finger.moveTo(finger.inRoot(*target, target->pointForValue(percent)));
+    app.touchMoved(thumbAt(1, percent));
     EXPECT_EQ(text(0), "Ringtone: " + std::to_string(int(percent)) + "%");
     EXPECT_EQ(text(1), "Audio/Video (Speaker): " + std::to_string(int(percent)) + "%");
   }
@@ -98,7 +98,7 @@ TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) 
   controller->setVolumeTo(0.9f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 37%");
   EXPECT_EQ(text(0), "Ringtone: 90%");
-  finger.up();
+  app.touchUp(thumbAt(1, 37));
   controller->setVolumeTo(0.8f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 80%") << "followed again once the finger is up";
 }

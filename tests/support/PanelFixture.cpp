@@ -1,7 +1,7 @@
 #include "support/PanelFixture.h"
 
 #include "Foundation/NSNotificationCenter.h"
-#include "SimDevice/DeviceRoot.h"
+#include "UIKit/UIApplication.h"
 
 void PanelFixture::SetUp() {
   installPackage("Library/Application Support/Orbelle 2");
@@ -10,6 +10,7 @@ void PanelFixture::SetUp() {
 }
 
 void PanelFixture::TearDown() {
+  window.reset();
   panel.reset();
   recorder->uninstall();
   controller->reset();
@@ -25,6 +26,9 @@ void PanelFixture::writeList(const plist_fixture::Node& array) {
 
 std::shared_ptr<OrbelleView> PanelFixture::build(CGFloat width, CGFloat height) {
   panel = OrbelleView::initWithFrame(CGRectMake(25, 188.5, width, height));
+  window = std::make_shared<UIWindow>();
+  window->addSubview(panel);
+  window->makeKeyAndVisible();
   return panel;
 }
 
@@ -55,15 +59,19 @@ void PanelFixture::post(const char* category, double value) const {
        {AVSystemController_EffectiveVolumeNotificationParameter_Volume, value}});
 }
 
+CGPoint PanelFixture::thumbAt(NSInteger num, float percent) const {
+  const auto target = slider(num);
+  return target ? target->convertPointToView(target->pointForValue(percent), nullptr) : CGPoint{};
+}
+
 void PanelFixture::drag(NSInteger num, float percent, int steps) {
   const auto target = slider(num);
   ASSERT_TRUE(target) << "no slider for category " << num;
-  Finger finger(panel);
+  auto& app = UIApplication::sharedApplication();
   const float start = target->value();
-  ASSERT_EQ(finger.down(finger.inRoot(*target, target->pointForValue(start))), target);
+  ASSERT_EQ(app.touchDown(thumbAt(num, start)), target);
   for (int step = 1; step <= steps; ++step) {
-    const float along = start + (percent - start) * static_cast<float>(step) / steps;
-    finger.moveTo(finger.inRoot(*target, target->pointForValue(along)));
+    app.touchMoved(thumbAt(num, start + (percent - start) * static_cast<float>(step) / steps));
   }
-  finger.up();
+  app.touchUp(thumbAt(num, percent));
 }

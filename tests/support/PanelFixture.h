@@ -8,16 +8,17 @@
 #include "Celestial/AVSystemController.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UIWindow.h"
 #include "mixer/OrbelleView.h"
 #include "support/DevicePaths.h"
-#include "support/Finger.h"
 #include "support/LogCapture.h"
 #include "support/PlistFixture.h"
 #include "support/RecordingVolumeController.h"
 #include "support/TempDeviceRoot.h"
 
 // A device root with the skin images installed, a clean controller, a recorder in front of
-// it and the log captured; helpers to write the two files and to look at a built panel.
+// it and the log captured; helpers to write the two files and to build a panel in a window on
+// the screen, look at it and touch it.
 class PanelFixture : public ::testing::Test {
  protected:
   static constexpr auto& kPrefs = device_paths::kPrefs;
@@ -36,6 +37,8 @@ class PanelFixture : public ::testing::Test {
   float volume(const char* category) const;
   void post(const char* category, double volume) const;  // as the controller would
 
+  // Where slider `num` shows `percent`, on the screen.
+  CGPoint thumbAt(NSInteger num, float percent) const;
   // A finger on slider `num`: down on its thumb, moved to `percent` in `steps`, lifted.
   void drag(NSInteger num, float percent, int steps = 4);
 
@@ -44,4 +47,5 @@ class PanelFixture : public ::testing::Test {
   std::shared_ptr<AVSystemController> controller = AVSystemController::sharedAVSystemController();
   std::shared_ptr<RecordingVolumeController> recorder;
   std::shared_ptr<OrbelleView> panel;
+  std::shared_ptr<UIWindow> window;
 };

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
-#include "support/Finger.h"
+#include "UIKit/UIWindow.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
@@ -28,44 +29,6 @@ TEST(UIViewTree, ViewWithTagSearchesSelfThenSubtreesInOrder) {
   EXPECT_EQ(root->viewWithTag(1), root);
   EXPECT_EQ(root->viewWithTag(3), aChild) << "depth first: a's tree before b";
   EXPECT_EQ(b->viewWithTag(2), nullptr);
-}
-
-TEST(UIViewTree, TagLookupsFollowChangesToTheTree) {
-  const auto root = view(0, 0, 100, 100);
-  const auto a = view(0, 0, 10, 10, 5);
-  const auto b = view(0, 0, 10, 10, 6);
-  root->addSubview(a);
-  root->addSubview(b);
-  EXPECT_EQ(root->viewWithTag(6), b);
-  b->setTag(7);
-  EXPECT_EQ(root->viewWithTag(6), nullptr) << "a re-tagged view is found by its new tag";
-  EXPECT_EQ(root->viewWithTag(7), b);
-  const auto deep = view(0, 0, 1, 1, 7);
-  a->addSubview(deep);
-  EXPECT_EQ(root->viewWithTag(7), deep) << "added deeper but earlier depth first";
-  deep->removeFromSuperview();
-  EXPECT_EQ(root->viewWithTag(7), b);
-  EXPECT_EQ(a->viewWithTag(7), nullptr);
-  b->removeFromSuperview();
-  EXPECT_EQ(root->viewWithTag(7), nullptr);
-}
-
-TEST(UIViewTree, AddingMovesRemovingReleases) {
-  const auto first = view(0, 0, 10, 10);
-  const auto second = view(0, 0, 10, 10);
-  auto child = view(0, 0, 1, 1);
-  const std::weak_ptr<UIView> watch = child;
-  first->addSubview(child);
-  second->addSubview(child);
-  EXPECT_TRUE(first->subviews().empty());
-  EXPECT_EQ(child->superview(), second);
-  child.reset();
-  ASSERT_FALSE(watch.expired()) << "the superview owns it";
-  watch.lock()->removeFromSuperview();
-  EXPECT_TRUE(watch.expired());
-  second->addSubview(first);
-  first->addSubview(second);
-  EXPECT_TRUE(first->subviews().empty()) << "no cycles: a view cannot take its ancestor";
 }
 
 TEST(UIViewTree, HitTestPrefersFrontmostDeepestVisibleInteractiveView) {
@@ -90,33 +53,6 @@ TEST(UIViewTree, HitTestPrefersFrontmostDeepestVisibleInteractiveView) {
   EXPECT_EQ(root->hitTest({20, 20}), front) << "labels let touches through";
 }
 
-TEST(UIViewTree, AutoresizingFollowsTheMask) {
-  const auto parent = view(0, 0, 400, 600);
-  const auto fill = view(0, 0, 400, 600);
-  fill->setAutoresizingMask(UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
-  const auto centred = view(25, 155, 350, 290);
-  centred->setAutoresizingMask(45);
-  const auto fixed = view(10, 10, 20, 20);
-  parent->addSubview(fill);
-  parent->addSubview(centred);
-  parent->addSubview(fixed);
-  parent->setFrame(CGRectMake(0, 0, 600, 400));
-  EXPECT_EQ(fill->frame(), CGRectMake(0, 0, 600, 400));
-  EXPECT_EQ(centred->frame(), CGRectMake(125, 55, 350, 290)) << "stays centred";
-  EXPECT_EQ(fixed->frame(), CGRectMake(10, 10, 20, 20));
-}
-
-TEST(UIViewTree, PointsConvertBetweenViews) {
-  const auto root = view(0, 0, 100, 100);
-  const auto a = view(10, 20, 50, 50);
-  const auto b = view(5, 5, 10, 10);
-  root->addSubview(a);
-  a->addSubview(b);
-  EXPECT_EQ(b->convertPointToView({1, 2}, root.get()), (CGPoint{16, 27}));
-  EXPECT_EQ(b->convertPointToView({1, 2}, a.get()), (CGPoint{6, 7}));
-  EXPECT_EQ(root->convertPointToView({16, 27}, b.get()), (CGPoint{1, 2}));
-}
-
 struct Counter {
   int count = 0;
   void hit() { ++count; }
@@ -124,31 +60,41 @@ struct Counter {
   std::vector<float> values;
 };
 
+// A window on the screen holding `content`, so that touches reach it as they reach any view.
+std::shared_ptr<UIWindow> onScreen(const std::shared_ptr<UIView>& content) {
+  auto window = std::make_shared<UIWindow>();
+  window->addSubview(content);
+  window->makeKeyAndVisible();
+  return window;
+}
+
 TEST(UIControls, SliderTracksTheFingerAndSendsWhileContinuous) {
-  const auto root = view(0, 0, 300, 100);
   const auto slider = std::make_shared<UISlider>(CGRectMake(20, 20, 260, 30));
   slider->setMaximumValue(100);
-  root->addSubview(slider);
+  const auto window = onScreen(slider);
   const auto counter = std::make_shared<Counter>();
   slider->addTarget(counter, &Counter::slid, UIControlEventValueChanged);
+  const auto at = [&](float value) {
+    return slider->convertPointToView(slider->pointForValue(value), nullptr);
+  };
 
-  Finger finger(root);
-  ASSERT_EQ(finger.down(finger.inRoot(*slider, slider->pointForValue(0))), slider);
+  auto& app = UIApplication::sharedApplication();
+  ASSERT_EQ(app.touchDown(at(0)), slider);
   EXPECT_TRUE(slider->isHighlighted());
   EXPECT_TRUE(counter->values.empty()) << "touching down moves nothing";
-  finger.moveTo(finger.inRoot(*slider, slider->pointForValue(25)));
-  finger.moveTo({1000, 35});
+  app.touchMoved(at(25));
+  app.touchMoved({1000, 35});
   EXPECT_NEAR(counter->values.at(0), 25.0f, 1e-3);
   EXPECT_EQ(counter->values.at(1), 100.0f) << "clamped at the track's end";
-  finger.up();
+  app.touchUp({1000, 35});
   EXPECT_FALSE(slider->isHighlighted());
   EXPECT_EQ(counter->values.size(), 2u);
 
   slider->setContinuous(false);
-  finger.down(finger.inRoot(*slider, slider->pointForValue(100)));
-  finger.moveTo(finger.inRoot(*slider, slider->pointForValue(60)));
+  app.touchDown(at(100));
+  app.touchMoved(at(60));
   EXPECT_EQ(counter->values.size(), 2u);
-  finger.up();
+  app.touchUp(at(60));
   ASSERT_EQ(counter->values.size(), 3u);
   EXPECT_NEAR(counter->values.back(), 60.0f, 1e-3);
 }
@@ -166,21 +112,20 @@ TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
 }
 
 TEST(UIControls, ButtonSendsTouchUpInsideOnlyInside) {
-  const auto root = view(0, 0, 100, 100);
   const auto button = UIButton::buttonWithType(UIButtonTypeCustom);
   button->setFrame(CGRectMake(0, 0, 50, 50));
-  root->addSubview(button);
+  const auto window = onScreen(button);
   auto counter = std::make_shared<Counter>();
   button->addTarget(counter, &Counter::hit, UIControlEventTouchUpInside);
-  Finger finger(root);
-  finger.tap({10, 10});
+  auto& app = UIApplication::sharedApplication();
+  app.tap({10, 10});
   EXPECT_EQ(counter->count, 1);
-  finger.down({10, 10});
-  finger.moveTo({80, 80});
-  finger.up();
+  app.touchDown({10, 10});
+  app.touchMoved({80, 80});
+  app.touchUp({80, 80});
   EXPECT_EQ(counter->count, 1) << "lifted outside";
   counter.reset();
-  finger.tap({10, 10});  // a target that is gone gets nothing, and nothing breaks
+  app.tap({10, 10});  // a target that is gone gets nothing, and nothing breaks
 }
 
 TEST(UIImages, LoadedFromDevicePathsWithScaleAndCaps) {
