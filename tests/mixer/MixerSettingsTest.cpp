@@ -86,7 +86,7 @@ TEST_F(MixerSettingsTest, ColourTableAndItsAsymmetry) {
 
 TEST_F(MixerSettingsTest, StringAndNumberFormsConvertAsFoundationDoes) {
   const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_string("YES")},
-                                       {"bindRingerAndAV", plist_new_uint(2)},
+                                       {"bindRingerAndAV", plist_new_uint(uint64_t(-2))},
                                        {"displayPercentage", plist_new_string("0")},
                                        {"textColor", plist_new_string(" 5 ")},
                                        {"thumbTintColor", plist_new_real(1.9)},
