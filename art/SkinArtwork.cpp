@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "RoundedRectangle.h"
 #include "mixer/ImageSkin.h"
 
 namespace {
@@ -39,15 +40,6 @@ bool draw(const std::filesystem::path& file, int width, int height, const Painte
   return written;
 }
 
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - radius, y + radius, radius, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, M_PI / 2);
-  cairo_arc(cr, x + radius, y + h - radius, radius, M_PI / 2, M_PI);
-  cairo_arc(cr, x + radius, y + radius, radius, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 Painter roundThumb(Rgb face, Rgb rim, double glow) {
   return [=](cairo_t* cr, double w, double h) {
     const double radius = std::min(w, h) / 2 - 2;
@@ -68,7 +60,7 @@ Painter roundThumb(Rgb face, Rgb rim, double glow) {
 
 Painter rectThumb(Rgb face, Rgb rim, double glow) {
   return [=](cairo_t* cr, double w, double h) {
-    roundedRect(cr, 2, 2, w - 4, h - 4, 3);
+    roundedRectangle(cr, 2, 2, w - 4, h - 4, 3);
     cairo_set_source_rgb(cr, std::min(1.0, face.r + glow), std::min(1.0, face.g + glow),
                          std::min(1.0, face.b + glow));
     cairo_fill_preserve(cr);
@@ -105,7 +97,7 @@ Painter speaker(Rgb colour, int waves) {
 
 Painter track(Rgb fill, Rgb edge) {
   return [=](cairo_t* cr, double w, double h) {
-    roundedRect(cr, 0.5, 0.5, w - 1, h - 1, (h - 1) / 2);
+    roundedRectangle(cr, 0.5, 0.5, w - 1, h - 1, (h - 1) / 2);
     cairo_set_source_rgb(cr, fill.r, fill.g, fill.b);
     cairo_fill_preserve(cr);
     cairo_set_source_rgb(cr, edge.r, edge.g, edge.b);

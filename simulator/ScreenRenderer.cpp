@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Foundation/Overloaded.h"
+#include "RoundedRectangle.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
@@ -74,19 +75,7 @@ class Renderer : public ViewVisitor {
 };
 
 void Renderer::roundedRect(CGRect r, double radius) {
-  cairo_t* cr = cr_.get();
-  radius = std::min({radius, r.size.width / 2, r.size.height / 2});
-  if (radius <= 0) {
-    cairo_rectangle(cr, r.origin.x, r.origin.y, r.size.width, r.size.height);
-    return;
-  }
-  const double x = r.origin.x, y = r.origin.y, w = r.size.width, h = r.size.height;
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - radius, y + radius, radius, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, M_PI / 2);
-  cairo_arc(cr, x + radius, y + h - radius, radius, M_PI / 2, M_PI);
-  cairo_arc(cr, x + radius, y + radius, radius, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
+  roundedRectangle(cr_.get(), r.origin.x, r.origin.y, r.size.width, r.size.height, radius);
 }
 
 void Renderer::drawHomeScreen() {

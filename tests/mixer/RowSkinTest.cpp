@@ -74,9 +74,9 @@ TEST_F(RowSkinTest, DefaultIosUsesTheColoursAndNoTrackImages) {
                                 {"thumbTintColor", plist_new_uint(6)}});
   const auto s = slider(0);
   EXPECT_EQ(label(0)->textColor(), UIColor::blackColor());
-  EXPECT_EQ(images(*s), (std::vector<std::string>{"thumb_default.png", "none",
-                                                   "speaker_quiet.png", "speaker_loud.png", "none",
-                                                   "none", "none", "none"}));
+  EXPECT_EQ(images(*s),
+            (std::vector<std::string>{"thumb_default.png", "none", "speaker_quiet.png",
+                                      "speaker_loud.png", "none", "none", "none", "none"}));
   EXPECT_EQ(s->thumbTintColor(), UIColor::yellowColor());
   EXPECT_EQ(s->minimumTrackTintColor(), UIColor::blueColor());
   EXPECT_EQ(s->maximumTrackTintColor(), UIColor::whiteColor());
@@ -93,11 +93,10 @@ TEST_F(RowSkinTest, CreamSkinsPickRoundOrRectangularThumbs) {
                        Case{"CreamRound", "thumb_cream_rect.png", "thumb_cream_rect_active.png"}}) {
     buildWithSkin(c.skin, {{"thumbTintColor", plist_new_uint(5)}});
     const auto s = slider(1);
-    EXPECT_EQ(images(*s),
-              (std::vector<std::string>{c.normal, c.active, "speaker_quiet_cream.png",
-                                        "speaker_loud_cream.png", "left_track_cream2@2x.png",
-                                        "none", "right_track_cream@2x.png",
-                                        "right_track_cream_highlighted.png"}))
+    EXPECT_EQ(images(*s), (std::vector<std::string>{
+                              c.normal, c.active, "speaker_quiet_cream.png",
+                              "speaker_loud_cream.png", "left_track_cream2@2x.png", "none",
+                              "right_track_cream@2x.png", "right_track_cream_highlighted.png"}))
         << c.skin;
     EXPECT_EQ(s->maximumTrackImageForState(UIControlStateNormal)->capInsets(),
               UIEdgeInsetsMake(0, 9, 0, 9));
@@ -110,12 +109,10 @@ TEST_F(RowSkinTest, MetalIsAPrefixAndIgnoresTheColourSettings) {
   for (const char* skin : {"Metal", "Metal Brushed"}) {
     buildWithSkin(skin, {{"thumbTintColor", plist_new_uint(0)}, {"textColor", plist_new_uint(4)}});
     const auto s = slider(0);
-    EXPECT_EQ(images(*s),
-              (std::vector<std::string>{"thumb_metal.png", "thumb_metal_active.png",
-                                        "speaker_quiet.png", "speaker_loud.png",
-                                        "left_track_metal@2x.png", "none",
-                                        "right_track_metal@2x.png",
-                                        "right_track_metal_highlighted.png"}))
+    EXPECT_EQ(images(*s), (std::vector<std::string>{
+                              "thumb_metal.png", "thumb_metal_active.png", "speaker_quiet.png",
+                              "speaker_loud.png", "left_track_metal@2x.png", "none",
+                              "right_track_metal@2x.png", "right_track_metal_highlighted.png"}))
         << skin;
     EXPECT_EQ(s->minimumTrackImageForState(UIControlStateNormal)->capInsets(),
               UIEdgeInsetsMake(0, 9, 0, 9));
