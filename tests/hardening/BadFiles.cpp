@@ -63,10 +63,10 @@ std::string xmlWithNestedArrays(int depth) {
   return xml + "</plist>";
 }
 
-std::string categoryListOf(int entries) {
+std::string categoryListOf(int entries, int visible) {
   auto list = fx::array({});
   for (int i = 0; i < entries; ++i) {
-    plist_array_append_item(list.get(), fx::entry("Ringtone", "Ringtone", true));
+    plist_array_append_item(list.get(), fx::entry("Ringtone", "Ringtone", i < visible));
   }
   return fx::xml(list);
 }
@@ -85,6 +85,9 @@ std::vector<BadFile> makeCatalogue() {
       "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">"
       "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
       "]><plist><array><string>&c;&c;&c;</string></array></plist>";
+  std::string overSizeLimit = "<?xml version=\"1.0\"?><plist><array>";
+  overSizeLimit.append(std::size_t(32) << 20, ' ');
+  overSizeLimit += "</array></plist>";
   std::string withNul = validList;
   withNul.insert(withNul.find("Ring"), std::string("\0\0", 2));
 
@@ -102,7 +105,10 @@ std::vector<BadFile> makeCatalogue() {
       {"XML nested 300 arrays deep", xmlWithNestedArrays(300), Reads::Nothing},
       {"XML nested a million arrays deep", xmlWithNestedArrays(1000000), Reads::Nothing},
       {"XML whose comments hide closing tags", fooledByComments, Reads::Nothing},
-      {"a 100,000-entry category list", categoryListOf(100000), Reads::Nothing},
+      {"a valid list of 2 MB, one entry shown", categoryListOf(20000, 1), Reads::Array},
+      {"a list over 32 MiB", overSizeLimit, Reads::Nothing},
+      {"UTF-16 with a lone surrogate", std::string("\xFF\xFE<\0?\0x\0\x00\xD8<\0", 12),
+       Reads::Nothing},
       {"entity expansion (billion laughs)", laughs, Reads::Nothing},
       {"XML root that is a string", fx::xml(fx::string("just text")), Reads::Scalar},
       {"XML root that is a number", fx::xml(fx::integer(42)), Reads::Scalar},

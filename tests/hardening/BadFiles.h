@@ -18,4 +18,5 @@ const std::vector<BadFile>& badFileCatalogue();
 // Builders the catalogue uses, also handy on their own.
 std::string bplistWithNestedArrays(int depth);
 std::string xmlWithNestedArrays(int depth);
-std::string categoryListOf(int entries);
+// `entries` ringtone entries, the first `visible` of them shown.
+std::string categoryListOf(int entries, int visible);

@@ -21,8 +21,8 @@ using device_paths::kList;
 // the new one, whole: never a part of either.
 TEST(CrashSafetyTest, KilledWritersLeaveAWholeFile) {
   TempDeviceRoot root;
-  const auto versionA = PropertyListFile::parse(categoryListOf(3000));
-  const auto versionB = PropertyListFile::parse(categoryListOf(2000));
+  const auto versionA = PropertyListFile::parse(categoryListOf(3000, 3000));
+  const auto versionB = PropertyListFile::parse(categoryListOf(2000, 2000));
   ASSERT_TRUE(versionA && versionB);
   ASSERT_TRUE(PropertyListFile::write(*versionA, kList));
   std::mt19937 random(42);

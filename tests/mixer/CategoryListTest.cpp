@@ -100,18 +100,20 @@ TEST_F(CategoryListTest, DebugLoggingCountsZeroBeforeCreating) {
 
 TEST_F(CategoryListTest, ExistingListIsUsedAsReadAndLeftAlone) {
   const auto node =
-      fx::array({fx::entry("PhoneCall", "Calls", true), fx::entry("Ringtone", "Ring", false),
+      fx::array({fx::entry("PhoneCall", "Appels \u260E", true), fx::entry("Ringtone", "Ring", false),
                  fx::entry("Audio/Video", "Media", true)});
-  for (const std::string& bytes : {fx::xml(node), fx::binary(node)}) {
+  for (const auto& [encoding, bytes] : fx::everyEncoding(node)) {
+    SCOPED_TRACE(encoding);
     root.writeBytes(kList, bytes);
     enableDebugLogging();
     log.clear();
     const auto view = load();
-    EXPECT_EQ(rows(view->categories()), (std::vector<Row>{{"PhoneCall", "Calls", true},
+    EXPECT_EQ(rows(view->categories()), (std::vector<Row>{{"PhoneCall", "Appels \u260E", true},
                                                           {"Ringtone", "Ring", false},
                                                           {"Audio/Video", "Media", true}}));
     EXPECT_EQ(root.readBytes(kList), bytes) << "the program never rewrites a readable list";
     EXPECT_EQ(log.messages(), std::vector<std::string>{"OB: got 3 categories"});
+    EXPECT_FALSE(root.exists(kKept));
   }
 }
 

@@ -22,8 +22,8 @@ class MixerSettingsTest : public ::testing::Test {
     view->loadSettings();
     return view;
   }
-  std::shared_ptr<OrbelleView> loadWith(const fx::Node& prefs, bool binary = false) {
-    root.writeBytes(kPrefs, binary ? fx::binary(prefs) : fx::xml(prefs));
+  std::shared_ptr<OrbelleView> loadWith(const fx::Node& prefs) {
+    root.writeBytes(kPrefs, fx::xml(prefs));
     return load();
   }
 
@@ -42,18 +42,20 @@ void expectDefaults(const OrbelleView& view) {
   EXPECT_EQ(view.maximumTrackTintColor(), UIColor::whiteColor());
 }
 
-TEST_F(MixerSettingsTest, StoredValuesAreReadXmlOrBinary) {
-  for (const bool binary : {false, true}) {
-    const auto view = loadWith(fx::dict({{"enableDebugLogging", plist_new_bool(1)},
-                                         {"bindRingerAndAV", plist_new_bool(1)},
-                                         {"displayPercentage", plist_new_bool(0)},
-                                         {"selectedSkin", plist_new_string("Metal")},
-                                         {"thumbTintColor", plist_new_uint(5)},
-                                         {"textColor", plist_new_uint(1)},
-                                         {"minimumTrackTintColor", plist_new_uint(4)},
-                                         {"maximumTrackTintColor", plist_new_uint(9)},
-                                         {"unrelatedKey", plist_new_string("ignored")}}),
-                               binary);
+TEST_F(MixerSettingsTest, StoredValuesAreReadInEveryEncoding) {
+  const auto prefs = fx::dict({{"enableDebugLogging", plist_new_bool(1)},
+                               {"bindRingerAndAV", plist_new_bool(1)},
+                               {"displayPercentage", plist_new_bool(0)},
+                               {"selectedSkin", plist_new_string("Metal")},
+                               {"thumbTintColor", plist_new_uint(5)},
+                               {"textColor", plist_new_uint(1)},
+                               {"minimumTrackTintColor", plist_new_uint(4)},
+                               {"maximumTrackTintColor", plist_new_uint(9)},
+                               {"unrelatedKey", plist_new_string("ignored")}});
+  for (const auto& [encoding, bytes] : fx::everyEncoding(prefs)) {
+    SCOPED_TRACE(encoding);
+    root.writeBytes(kPrefs, bytes);
+    const auto view = load();
     EXPECT_TRUE(view->enableDebugLogging());
     EXPECT_TRUE(view->bindRingerAndAVVolumes());
     EXPECT_FALSE(view->displayPercentage()) << "an explicit false is kept";

@@ -1,6 +1,9 @@
 #include "support/PlistFixture.h"
 
+#include <iconv.h>
+
 #include <cstdlib>
+#include <string_view>
 
 namespace plist_fixture {
 
@@ -37,6 +40,34 @@ std::string xml(const Node& root) {
   std::string result(text, length);
   std::free(text);
   return result;
+}
+
+namespace {
+
+std::string utf16(std::string utf8, const char* byteOrder, std::string_view mark) {
+  const auto declared = utf8.find("UTF-8");
+  if (declared != std::string::npos) utf8.replace(declared, 5, "UTF-16");
+  iconv_t converter = iconv_open(byteOrder, "UTF-8");
+  std::string out(utf8.size() * 2 + 2, '\0');
+  char* in = utf8.data();
+  std::size_t inLeft = utf8.size();
+  char* at = out.data();
+  std::size_t outLeft = out.size();
+  iconv(converter, &in, &inLeft, &at, &outLeft);
+  iconv_close(converter);
+  out.resize(out.size() - outLeft);
+  return std::string(mark) + out;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> everyEncoding(const Node& root) {
+  const std::string utf8 = xml(root);
+  return {{"XML", utf8},
+          {"XML with a byte-order mark", "\xEF\xBB\xBF" + utf8},
+          {"UTF-16 little-endian XML", utf16(utf8, "UTF-16LE", "\xFF\xFE")},
+          {"UTF-16 big-endian XML", utf16(utf8, "UTF-16BE", "\xFE\xFF")},
+          {"binary", binary(root)}};
 }
 
 std::string binary(const Node& root) {

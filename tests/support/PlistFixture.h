@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 // Property lists built with libplist itself, as a preferences bundle or a user would write
 // them: the system under test never writes its own fixtures.
@@ -25,5 +26,8 @@ plist_t entry(const char* name, const char* pretty, bool visible);
 
 std::string xml(const Node& root);
 std::string binary(const Node& root);
+// Every form Foundation reads, by name: XML in UTF-8 without and with a byte-order mark, in
+// UTF-16 with one in either byte order, and binary.
+std::vector<std::pair<std::string, std::string>> everyEncoding(const Node& root);
 
 }  // namespace plist_fixture

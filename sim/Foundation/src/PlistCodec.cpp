@@ -3,6 +3,7 @@
 #include "Foundation/Overloaded.h"
 
 #include "PlistDepthScan.h"
+#include "PlistText.h"
 
 #include <plist/plist.h>
 
@@ -159,12 +160,15 @@ Node toNode(const PlistValue& value) {
 std::optional<PlistValue> parse(std::string_view bytes) {
   if (bytes.empty() || bytes.size() > kMaxBytes) return std::nullopt;
   const bool binary = bytes.starts_with("bplist00");
-  if (binary ? !plist_depth::binaryWithin(bytes, kMaxDepth)
-             : !plist_depth::xmlWithin(bytes, kMaxDepth)) {
+  const auto text = binary ? std::optional<std::string>() : plist_text::asUtf8(bytes);
+  if (!binary && !text) return std::nullopt;
+  const std::string_view plist = binary ? bytes : std::string_view(*text);
+  if (binary ? !plist_depth::binaryWithin(plist, kMaxDepth)
+             : !plist_depth::xmlWithin(plist, kMaxDepth)) {
     return std::nullopt;
   }
   plist_t raw = nullptr;
-  plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &raw);
+  plist_from_memory(plist.data(), static_cast<uint32_t>(plist.size()), &raw);
   const Node root(raw);
   return fromNode(root.get(), 0);
 }

@@ -10,8 +10,9 @@
 // writeToFile:atomically: treat them. Paths are device paths (resolved under the DeviceRoot).
 class PropertyListFile {
  public:
-  // XML or binary. A missing file, a parse error, another root type, or a file over 1 MiB or
-  // nested over 256 levels (no preference file is): no result.
+  // Binary, or XML in UTF-8 (with or without a byte-order mark) or UTF-16 (with one). A
+  // missing file, a parse error, another root type, or a file over 32 MiB or nested over 256
+  // levels (no preference file is): no result.
   static std::optional<PlistValue::Dictionary> readDictionary(std::string_view path);
   static std::optional<PlistValue::Array> readArray(std::string_view path);
 

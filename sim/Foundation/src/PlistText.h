@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What Foundation's reader accepts as the text of an XML property list, made into what libplist
+// takes: UTF-8 without a byte-order mark. UTF-8 with a mark loses the mark; UTF-16 with a mark,
+// in either byte order, is converted (by iconv). Anything else is passed on as it is.
+namespace plist_text {
+
+// No result for UTF-16 that does not convert (a lone surrogate, an odd length).
+std::optional<std::string> asUtf8(std::string_view bytes);
+
+}  // namespace plist_text
