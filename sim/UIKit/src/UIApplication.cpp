@@ -1,11 +1,21 @@
 #include "UIKit/UIApplication.h"
 
+#include "UIKit/UIControl.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UIWindow.h"
 
 UIApplication& UIApplication::sharedApplication() {
   static UIApplication application;
   return application;
+}
+
+std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit) {
+  if (!hit || dynamic_cast<UIControl*>(hit.get())) return hit;
+  for (auto view = hit; view; view = view->superview()) {
+    if (dynamic_cast<UIScrollView*>(view.get())) return view;
+  }
+  return hit;
 }
 
 CGPoint UIApplication::local(CGPoint screenPoint) const {
@@ -19,8 +29,8 @@ std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
   const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
   if (!window) return nullptr;
   windowOrigin_ = window->frame().origin;
-  touched_ =
-      window->hitTest(CGPoint{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y});
+  touched_ = takerOfTouch(
+      window->hitTest(CGPoint{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y}));
   if (touched_) touched_->touchesBegan(local(screenPoint));
   return touched_;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "SimDevice/DeviceRoot.h"
+#include "UIKit/UIScreen.h"
 
 namespace {
 
@@ -35,11 +36,19 @@ UIImage::UIImage(std::string path, std::filesystem::path filePath, CGSize pixels
 }
 
 std::shared_ptr<const UIImage> UIImage::imageWithContentsOfFile(std::string_view path) {
+  constexpr char kRetina[] = "@2x";
   auto file = DeviceRoot::resolve(path);
+  const bool retinaByName = file.stem().string().ends_with(kRetina);
+  if (!retinaByName && UIScreen::mainScreen().scale() >= 2) {
+    auto retina = file.parent_path() / (file.stem().string() + kRetina + file.extension().string());
+    if (const auto pixels = pngPixelSize(retina)) {
+      return std::make_shared<UIImage>(std::string(path), std::move(retina), *pixels, 2);
+    }
+  }
   const auto pixels = pngPixelSize(file);
   if (!pixels) return nullptr;
-  const CGFloat scale = file.stem().string().ends_with("@2x") ? 2 : 1;
-  return std::make_shared<UIImage>(std::string(path), std::move(file), *pixels, scale);
+  return std::make_shared<UIImage>(std::string(path), std::move(file), *pixels,
+                                   retinaByName ? 2 : 1);
 }
 
 std::shared_ptr<const UIImage> UIImage::resizableImageWithCapInsets(UIEdgeInsets insets) const {
@@ -49,7 +58,7 @@ std::shared_ptr<const UIImage> UIImage::resizableImageWithCapInsets(UIEdgeInsets
 }
 
 std::string UIImage::fileName() const {
-  return filePath_.filename().string();
+  return std::filesystem::path(path_).filename().string();
 }
 
 CGSize UIImage::size() const {

@@ -12,6 +12,10 @@ void UIView::setFrame(CGRect frame) {
   frame_ = frame;
   if (oldSize == frame.size) return;
   for (const auto& subview : subviews_) subview->resizeWithOldSuperviewSize(oldSize);
+  layoutSubviews();
+}
+
+void UIView::layoutSubviews() {
 }
 
 void UIView::addSubview(const std::shared_ptr<UIView>& view) {
@@ -55,7 +59,9 @@ std::shared_ptr<UIView> UIView::hitTest(CGPoint point) {
   if (hidden_ || alpha_ <= 0.01 || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
   for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
     const auto& subview = *it;
-    const CGPoint inSubview{point.x - subview->frame_.origin.x, point.y - subview->frame_.origin.y};
+    const CGPoint seen = subview->boundsOrigin();
+    const CGPoint inSubview{point.x - subview->frame_.origin.x + seen.x,
+                            point.y - subview->frame_.origin.y + seen.y};
     if (auto hit = subview->hitTest(inSubview)) return hit;
   }
   return weak_from_this().lock();
@@ -67,8 +73,9 @@ CGPoint UIView::originInRoot() const {
   for (const UIView* node = this; node != nullptr; node = parent.get()) {
     parent = node->superview_.lock();
     if (!parent) break;  // the root's own frame places the tree, it is not inside it
-    origin.x += node->frame_.origin.x;
-    origin.y += node->frame_.origin.y;
+    const CGPoint seen = node->boundsOrigin();
+    origin.x += node->frame_.origin.x - seen.x;
+    origin.y += node->frame_.origin.y - seen.y;
   }
   return origin;
 }

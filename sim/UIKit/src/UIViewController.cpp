@@ -9,6 +9,9 @@ const std::shared_ptr<UIView>& UIViewController::view() {
   return view_;
 }
 
+void UIViewController::viewDidLayoutSubviews() {
+}
+
 NSUInteger UIViewController::supportedInterfaceOrientations() const {
   return UIInterfaceOrientationMaskAllButUpsideDown;
 }

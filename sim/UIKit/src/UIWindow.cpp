@@ -13,6 +13,10 @@ void UIWindow::setRootViewController(std::shared_ptr<UIViewController> controlle
   if (view->superview().get() != this) addSubview(view);
 }
 
+void UIWindow::layoutSubviews() {
+  if (root_) root_->viewDidLayoutSubviews();
+}
+
 void UIWindow::makeKeyAndVisible() {
   setHidden(false);
 }

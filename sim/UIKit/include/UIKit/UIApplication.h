@@ -6,7 +6,8 @@
 #include "UIKit/UIView.h"
 
 // Delivers touches at screen points: a touch goes to the view that hit-testing picks in the
-// frontmost visible window containing the point, and stays with it until lifted.
+// frontmost visible window containing the point, and stays with it until lifted. A control
+// takes its own touches; any other view's go to the scroll view it lies in, if any, to scroll.
 class UIApplication {
  public:
   static UIApplication& sharedApplication();
@@ -18,6 +19,7 @@ class UIApplication {
   std::shared_ptr<UIView> tap(CGPoint screenPoint);
 
  private:
+  static std::shared_ptr<UIView> takerOfTouch(std::shared_ptr<UIView> hit);
   CGPoint local(CGPoint screenPoint) const;
 
   std::shared_ptr<UIView> touched_;

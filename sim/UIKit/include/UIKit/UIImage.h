@@ -14,15 +14,17 @@
 // image is a new image of the same file.
 class UIImage {
  public:
-  // `path` is a device path. A missing or unreadable file, or one that is not a PNG: null.
+  // `path` is a device path. On a screen of two pixels a point, "name.png" is taken from
+  // "name@2x.png" beside it when that is a PNG, with scale 2; a file named "...@2x.png" has
+  // scale 2 in any case. A missing or unreadable file, or one that is not a PNG: null.
   static std::shared_ptr<const UIImage> imageWithContentsOfFile(std::string_view path);
 
   // The same image, stretched between the caps when drawn larger than it is.
   std::shared_ptr<const UIImage> resizableImageWithCapInsets(UIEdgeInsets insets) const;
 
-  const std::string& path() const { return path_; }  // the device path it was loaded from
-  const std::filesystem::path& filePath() const { return filePath_; }  // where it is on the host
-  std::string fileName() const;
+  const std::string& path() const { return path_; }  // the device path it was asked for
+  const std::filesystem::path& filePath() const { return filePath_; }  // the file read, on the host
+  std::string fileName() const;                                        // of the path asked for
   CGSize size() const;                      // in points: pixels divided by the scale
   CGFloat scale() const { return scale_; }  // 2 for an "@2x" file, else 1
   const std::optional<UIEdgeInsets>& capInsets() const { return capInsets_; }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "UIKit/UIFont.h"
 #include "UIKit/UIView.h"
@@ -9,6 +11,9 @@
 // A line of text. Labels take no touches: a tap on one goes to the view behind it.
 class UILabel : public UIView {
  public:
+  // How wide a text is when drawn in a font: the measure of whoever draws the label.
+  using TextWidth = std::function<CGFloat(std::string_view text, const UIFont& font)>;
+
   explicit UILabel(CGRect frame = {});
   const char* className() const override { return "UILabel"; }
 
@@ -20,6 +25,11 @@ class UILabel : public UIView {
 
   const UIFont& font() const { return font_; }
   void setFont(UIFont font) { font_ = std::move(font); }
+
+  // The line the label shows, with the framework's default line break, truncating the tail:
+  // the whole text when it fits the label's width, else the longest start of it (in whole
+  // characters) that fits with "…" after it. The text itself stays whole.
+  std::string displayedText(const TextWidth& widthOf) const;
 
  private:
   std::optional<std::string> text_;

@@ -24,6 +24,10 @@ class UIScreen {
   CGRect bounds() const;
   void setPortraitSize(CGSize size);  // the screen held upright, in points
 
+  // Pixels per point: 2 on every device the simulator models.
+  CGFloat scale() const { return scale_; }
+  void setScale(CGFloat scale) { scale_ = scale; }
+
   UIInterfaceOrientation orientation() const { return orientation_; }
   // Turns the device: each window whose root view controller agrees takes the new bounds, so
   // autoresizing lays its views out again.
@@ -43,6 +47,7 @@ class UIScreen {
     unsigned long order;
   };
   CGSize portraitSize_{375, 667};
+  CGFloat scale_ = 2;
   UIInterfaceOrientation orientation_ = UIInterfaceOrientationPortrait;
   std::vector<Entry> entries_;
   unsigned long nextOrder_ = 0;

@@ -23,9 +23,14 @@ class UIView : public std::enable_shared_from_this<UIView> {
   virtual const char* className() const { return "UIView"; }
 
   CGRect frame() const { return frame_; }
-  // A change of size resizes the subviews by their autoresizing masks.
+  // A change of size resizes the subviews by their autoresizing masks, then lays the view out.
   void setFrame(CGRect frame);
-  CGRect bounds() const { return CGRect{{0, 0}, frame_.size}; }
+  // The view's own coordinates: its size, from the origin its content is seen at (a scroll
+  // view's content offset; zero for other views).
+  CGRect bounds() const { return CGRect{boundsOrigin(), frame_.size}; }
+  virtual CGPoint boundsOrigin() const { return CGPoint{0, 0}; }
+  // Whether subviews are cut off at the view's bounds when drawn.
+  virtual bool clipsToBounds() const { return false; }
 
   NSInteger tag() const { return tag_; }
   void setTag(NSInteger tag) { tag_ = tag; }
@@ -70,6 +75,9 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // `point` in this view's coordinates, in those of `view` (null: the root of the tree).
   CGPoint convertPointToView(CGPoint point, const UIView* view) const;
+
+  // Called after a change of size has resized the subviews.
+  virtual void layoutSubviews();
 
   // Touches delivered to the view that hitTest chose, in its coordinates.
   virtual void touchesBegan(CGPoint point);

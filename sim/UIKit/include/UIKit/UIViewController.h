@@ -30,6 +30,9 @@ class UIViewController {
   virtual bool shouldAutorotate() const;
   virtual bool shouldAutorotateToInterfaceOrientation(NSInteger orientation) const;
 
+  // After its window's views were laid out anew (its size changed, as when the device turns).
+  virtual void viewDidLayoutSubviews();
+
   // Whether the controller lets its window turn to `orientation`.
   bool allowsRotationTo(NSInteger orientation) const;
 

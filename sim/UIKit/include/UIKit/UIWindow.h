@@ -25,6 +25,8 @@ class UIWindow : public UIView {
 
   void makeKeyAndVisible();
   void setHidden(bool hidden) override;
+  // Tells the root view controller its views were laid out.
+  void layoutSubviews() override;
 
  private:
   UIWindowLevel level_ = UIWindowLevelNormal;
