@@ -1,5 +1,8 @@
 #include "popup/OB2RootViewController.h"
 
+#include "popup/PanelPlacement.h"
+#include "popup/PopupState.h"
+
 NSUInteger OB2RootViewController::supportedInterfaceOrientations() const {
   return UIInterfaceOrientationMaskAll;
 }
@@ -10,4 +13,11 @@ bool OB2RootViewController::shouldAutorotate() const {
 
 bool OB2RootViewController::shouldAutorotateToInterfaceOrientation(NSInteger) const {
   return true;
+}
+
+void OB2RootViewController::viewDidLayoutSubviews() {
+  const auto& root = view();
+  if (popupView && root->isAncestorOf(*popupView)) {
+    PanelPlacement::fit(*root, popupView, root->bounds().size);
+  }
 }

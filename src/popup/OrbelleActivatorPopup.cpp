@@ -6,6 +6,7 @@
 #include "UIKit/UIVisualEffectView.h"
 #include "mixer/CategoryList.h"
 #include "popup/OB2RootViewController.h"
+#include "popup/PanelPlacement.h"
 #include "popup/PopupState.h"
 
 namespace {
@@ -76,7 +77,9 @@ void OrbelleActivatorPopup::addPanel(UIWindow& window, NSInteger rows) {
   popupView->layer().setBorderColor(UIColor(1.0, 1.0, 1.0, 0.5).cgColor());
   popupView->layer().setBorderWidth(2.0);
   popupView->layer().setCornerRadius(8.0);
-  window.rootViewController()->view()->addSubview(popupView);
+  const auto& rootView = window.rootViewController()->view();
+  rootView->addSubview(popupView);
+  PanelPlacement::fit(*rootView, popupView, window.bounds().size);
 }
 
 NSInteger OrbelleActivatorPopup::visibleCategoriesCount() {
