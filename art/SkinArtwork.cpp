@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "RoundedRectangle.h"
@@ -30,9 +31,13 @@ constexpr Rgb kWhite{1, 1, 1};
 
 using Painter = std::function<void(cairo_t*, double w, double h)>;
 
-bool draw(const std::filesystem::path& file, int width, int height, const Painter& paint) {
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+// Draws `paint` over `width` x `height` units at `scale` pixels each.
+bool draw(const std::filesystem::path& file, int width, int height, int scale,
+          const Painter& paint) {
+  cairo_surface_t* surface =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale);
   cairo_t* cr = cairo_create(surface);
+  cairo_scale(cr, scale, scale);
   paint(cr, width, height);
   cairo_destroy(cr);
   const bool written = cairo_surface_write_to_png(surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
@@ -108,9 +113,19 @@ Painter track(Rgb fill, Rgb edge) {
 
 struct Artwork {
   std::string_view file;
-  int width, height;  // pixels; "@2x" files hold two pixels per point
+  int width, height;  // pixels of the named file; "@2x" files hold two pixels per point
   Painter paint;
 };
+
+constexpr std::string_view kRetina = "@2x";
+
+// "name@2x.png" for "name.png": the same artwork at two pixels per point, which a screen of
+// that density loads in its place. None for a name that is "@2x" already.
+std::optional<std::filesystem::path> retinaFile(const std::filesystem::path& file) {
+  if (file.stem().string().ends_with(kRetina)) return std::nullopt;
+  return file.parent_path() /
+         (file.stem().string() + std::string(kRetina) + file.extension().string());
+}
 
 }  // namespace
 
@@ -122,7 +137,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path out =
       std::filesystem::path(argv[1]) / std::filesystem::path(skins::kFolder).relative_path();
   std::filesystem::create_directories(out);
-  const Rgb lightCream{0.93, 0.87, 0.76};
+  // Pressed, the remainder of the track lightens a little but stays darker than the fill.
+  const Rgb pressedCreamRemainder{150 / 255.0, 124 / 255.0, 92 / 255.0};
   using namespace skins;
   const Artwork artwork[] = {
       {kThumbDefault, 28, 28, roundThumb(kWhite, {0.6, 0.6, 0.6}, 0)},
@@ -136,7 +152,7 @@ int main(int argc, char** argv) {
       {kSpeakerLoudCream, 18, 18, speaker(kCream, 3)},
       {kLeftTrackCream, 40, 12, track(kCream, kCreamDark)},
       {kRightTrackCream, 40, 12, track(kCreamDark, kCreamDark)},
-      {kRightTrackCreamHighlighted, 20, 6, track(lightCream, kCreamDark)},
+      {kRightTrackCreamHighlighted, 20, 6, track(pressedCreamRemainder, kCreamDark)},
       {kThumbMetal, 28, 28, roundThumb(kMetal, kMetalDark, 0.1)},
       {kThumbMetalActive, 28, 28, roundThumb(kMetal, kMetalDark, 0.3)},
       {kLeftTrackMetal, 40, 12, track(kMetal, kMetalDark)},
@@ -152,8 +168,11 @@ int main(int argc, char** argv) {
     }
   }
   for (const auto& art : artwork) {
-    if (!draw(out / art.file, art.width, art.height, art.paint)) {
-      std::fprintf(stderr, "skin-artwork: cannot write %s\n", (out / art.file).c_str());
+    const auto file = out / art.file;
+    const auto retina = retinaFile(file);
+    if (!draw(file, art.width, art.height, 1, art.paint) ||
+        (retina && !draw(*retina, art.width, art.height, 2, art.paint))) {
+      std::fprintf(stderr, "skin-artwork: cannot write %s\n", file.c_str());
       return 1;
     }
   }

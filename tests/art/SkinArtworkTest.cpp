@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/DevicePaths.h"
+#include "support/Png.h"
+
+namespace {
+
+const std::filesystem::path kFolder = std::filesystem::path(ORBELLE_PACKAGE_DIR) /
+                                      std::filesystem::path(device_paths::kSkins).relative_path();
+
+Png art(const std::string& file) {
+  return readPng(kFolder / file);
+}
+
+TEST(SkinArtworkTest, EveryPlainImageHasOneOfTwiceTheDensityBeside) {
+  int plain = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
+    const std::string stem = entry.path().stem().string();
+    if (stem.ends_with("@2x")) continue;
+    ++plain;
+    const Png single = art(stem + ".png");
+    const Png twice = art(stem + "@2x.png");
+    EXPECT_EQ(twice.width, 2 * single.width) << stem;
+    EXPECT_EQ(twice.height, 2 * single.height) << stem;
+  }
+  EXPECT_EQ(plain, 13) << "the plain names among the seventeen files";
+}
+
+TEST(SkinArtworkTest, PressedTracksStillReadWithTheRemainderDarkerThanTheFill) {
+  for (const auto& [fill, remainder, pressed] :
+       {std::tuple{"left_track_cream2@2x.png", "right_track_cream@2x.png",
+                   "right_track_cream_highlighted.png"},
+        std::tuple{"left_track_metal@2x.png", "right_track_metal@2x.png",
+                   "right_track_metal_highlighted.png"}}) {
+    const double filled = art(fill).meanOpaqueBrightness();
+    EXPECT_LT(art(remainder).meanOpaqueBrightness(), filled) << remainder;
+    EXPECT_LT(art(pressed).meanOpaqueBrightness(), filled) << pressed;
+  }
+}
+
+}  // namespace
