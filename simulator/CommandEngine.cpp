@@ -7,7 +7,6 @@
 #include "Celestial/AVSystemController.h"
 #include "CoreFoundation/CFRunLoop.h"
 #include "PreferencesEditor.h"
-#include "ScreenRenderer.h"
 #include "Shortest.h"
 #include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeControl.h"
@@ -15,6 +14,7 @@
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIScreen.h"
 #include "ViewDump.h"
+#include "screen/ScreenRenderer.h"
 
 struct CommandEngine::Command {
   const char* name;
@@ -55,6 +55,8 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"hold", "hold up", "a short hold of volume-up", &CommandEngine::hold, 1, 1},
       {"press", "press up|down", "a short press of a volume button", &CommandEngine::press, 1, 1},
       {"tap", "tap X Y", "a tap at a screen point", &CommandEngine::tap, 2, 2},
+      {"swipe", "swipe X1 Y1 X2 Y2", "a finger drawn from one point to another",
+       &CommandEngine::swipe, 4, 4},
       {"touch", "touch N", "a finger down on the slider of category N", &CommandEngine::touch, 1,
        1},
       {"move", "move N PERCENT", "the finger on slider N moves to PERCENT", &CommandEngine::move, 2,
@@ -141,6 +143,16 @@ Result<std::string> CommandEngine::tap(const Args& args) {
   const auto y = number<double>(args[1]);
   if (!x || !y) return fail("tap takes two numbers");
   return finger_.tap(CGPoint{*x, *y});
+}
+
+Result<std::string> CommandEngine::swipe(const Args& args) {
+  double at[4];
+  for (std::size_t i = 0; i < 4; ++i) {
+    const auto coordinate = number<double>(args[i]);
+    if (!coordinate) return fail("swipe takes four numbers");
+    at[i] = *coordinate;
+  }
+  return finger_.swipe(CGPoint{at[0], at[1]}, CGPoint{at[2], at[3]});
 }
 
 Result<std::string> CommandEngine::touch(const Args& args) {

@@ -29,6 +29,7 @@ class CommandEngine {
   Result<std::string> hold(const Args& args);
   Result<std::string> press(const Args& args);
   Result<std::string> tap(const Args& args);
+  Result<std::string> swipe(const Args& args);
   Result<std::string> touch(const Args& args);
   Result<std::string> move(const Args& args);
   Result<std::string> release(const Args& args);

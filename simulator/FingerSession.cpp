@@ -1,6 +1,10 @@
 #include "FingerSession.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "CoreFoundation/CFRunLoop.h"
+#include "ScreenPoint.h"
 #include "Shortest.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UILabel.h"
@@ -9,15 +13,7 @@
 namespace {
 
 constexpr int kDragSteps = 5;
-
-// Where a point of `view` is on the screen: through its window, wherever that stands.
-CGPoint screenPoint(const UIView& view, CGPoint local) {
-  CGPoint point = view.convertPointToView(local, nullptr);
-  std::shared_ptr<const UIView> top = view.superview();
-  while (top && top->superview()) top = top->superview();
-  if (top) point = CGPoint{point.x + top->frame().origin.x, point.y + top->frame().origin.y};
-  return point;
-}
+constexpr CGFloat kLongestSwipeStep = 10;
 
 }  // namespace
 
@@ -61,11 +57,29 @@ Result<std::string> FingerSession::tap(CGPoint point) {
   return describe(UIApplication::sharedApplication().tap(point).get());
 }
 
+Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
+  if (auto ready = free(); !ready) return ready.failure();
+  auto& app = UIApplication::sharedApplication();
+  const auto taken = app.touchDown(from);
+  const CGFloat distance = std::hypot(to.x - from.x, to.y - from.y);
+  const int steps = std::max(1, static_cast<int>(std::ceil(distance / kLongestSwipeStep)));
+  for (int step = 1; step <= steps; ++step) {
+    const CGFloat along = static_cast<CGFloat>(step) / steps;
+    app.touchMoved(CGPoint{from.x + (to.x - from.x) * along, from.y + (to.y - from.y) * along});
+  }
+  app.touchUp(to);
+  return describe(taken.get());
+}
+
 Result<std::string> FingerSession::touch(NSInteger category) {
   if (auto ready = free(); !ready) return ready.failure();
   const auto target = slider(category);
   if (!target) return target.failure();
-  point_ = screenPoint(**target, (*target)->pointForValue((*target)->value()));
+  const CGPoint thumb = (*target)->pointForValue((*target)->value());
+  if (!screen_point::visible(**target, thumb)) {
+    return fail("slider " + std::to_string(category) + " is not on screen");
+  }
+  point_ = screen_point::of(**target, thumb);
   const auto landed = UIApplication::sharedApplication().touchDown(point_);
   if (landed != *target) {
     UIApplication::sharedApplication().touchUp(point_);
@@ -78,7 +92,7 @@ Result<std::string> FingerSession::touch(NSInteger category) {
 }
 
 void FingerSession::moveTo(float percent) {
-  point_ = screenPoint(*touched_, touched_->pointForValue(percent));
+  point_ = screen_point::of(*touched_, touched_->pointForValue(percent));
   UIApplication::sharedApplication().touchMoved(point_);
   CFRunLoop::main().runUntilIdle();
 }

@@ -12,13 +12,15 @@ class UISlider;
 class UIView;
 
 // The one finger the commands put on the screen, through UIKit's hit-testing and touch
-// delivery: a tap at a point, or a touch on the slider of a category of the open panel that
-// then moves and is lifted. Each answers what the finger touched.
+// delivery: a tap or a swipe between points, or a touch on the slider of a category of the open
+// panel, where it can be seen, that then moves and is lifted. Each answers what it touched.
 class FingerSession {
  public:
   explicit FingerSession(TweakState tweak) : tweak_(tweak) {}
 
   Result<std::string> tap(CGPoint point);
+  // Down at `from`, moved in steps of at most 10 points to `to`, lifted.
+  Result<std::string> swipe(CGPoint from, CGPoint to);
   Result<std::string> touch(NSInteger category);
   Result<std::string> move(NSInteger category, float percent);
   Result<std::string> release(NSInteger category);

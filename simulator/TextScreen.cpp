@@ -3,13 +3,16 @@
 #include <cmath>
 
 #include "Foundation/Overloaded.h"
+#include "ScreenPoint.h"
 #include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
 #include "ViewVisitor.h"
 #include "mixer/OrbelleView.h"
+#include "screen/FontMetrics.h"
 
 namespace {
 
@@ -26,12 +29,21 @@ std::string bar(const UISlider& slider) {
          (slider.isHighlighted() ? " (touched)" : "");
 }
 
-// Each row of the panel: its label's text, then its slider as a bar with its category number.
+bool seen(const UIView& view) {
+  const CGSize size = view.bounds().size;
+  return screen_point::visible(view, CGPoint{size.width / 2, size.height / 2});
+}
+
+// Each row of the panel that can be seen: its label's line as the label shows it, then its
+// slider as a bar with its category number.
 class Rows : public ViewVisitor {
  public:
-  bool enter(const UIView&, const ViewKind& kind, int) override {
+  bool enter(const UIView& view, const ViewKind& kind, int) override {
+    if (std::holds_alternative<const UIView*>(kind) || !seen(view)) return true;
     std::visit(Overloaded{
-                   [&](const UILabel* label) { out += "  | " + label->text().value_or("") + "\n"; },
+                   [&](const UILabel* label) {
+                     out += "  | " + label->displayedText(FontMetrics::measure()) + "\n";
+                   },
                    [&](const UISlider* slider) {
                      out += "  | " + bar(*slider) + "  #" +
                             std::to_string(OrbelleView::categoryNumberForSliderTag(slider->tag())) +
@@ -78,9 +90,14 @@ std::string drawScreenAsText(const OrbelleView* panel) {
   std::string out =
       "screen " + shortest(screen.size.width) + "x" + shortest(screen.size.height) + "\n";
   if (panel && shown(*panel)) {
-    const CGRect f = panel->frame();
+    // The panel as it is seen: itself, or the scroll view its rows scroll in.
+    const auto scroller = std::dynamic_pointer_cast<const UIScrollView>(panel->superview());
+    const CGRect f = scroller ? scroller->frame() : panel->frame();
     out += "  +-- mixer " + shortest(f.size.width) + "x" + shortest(f.size.height) + " at (" +
-           shortest(f.origin.x) + "," + shortest(f.origin.y) + ") " + std::string(10, '-') + "\n";
+           shortest(f.origin.x) + "," + shortest(f.origin.y) + ") ";
+    out += scroller ? "scrolled " + shortest(scroller->contentOffset().y) + " of " +
+                          shortest(scroller->maximumContentOffset().y) + " ---\n"
+                    : std::string(10, '-') + "\n";
     Rows rows;
     rows.walk(*panel);
     out += rows.out.empty() ? "  | (no categories shown)\n" : rows.out;

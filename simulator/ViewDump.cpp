@@ -7,6 +7,7 @@
 #include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
@@ -107,6 +108,13 @@ std::string details(const UIView& view, const ViewKind& kind) {
                    " color=" + color(label->textColor()) + layerDetails(view);
           },
           [&](const UISlider* slider) { return sliderDetails(*slider) + layerDetails(view); },
+          [&](const UIScrollView* scroller) {
+            const CGSize size = scroller->contentSize();
+            const CGPoint offset = scroller->contentOffset();
+            return " contentSize=(" + shortest(size.width) + "," + shortest(size.height) +
+                   ") contentOffset=(" + shortest(offset.x) + "," + shortest(offset.y) + ")" +
+                   layerDetails(view);
+          },
           [&](const UIVisualEffectView* blur) {
             return (blur->effect() ? " blurStyle=" + std::to_string(blur->effect()->style())
                                    : std::string()) +

@@ -6,10 +6,11 @@ class UIView;
 class UIWindow;
 class UILabel;
 class UISlider;
+class UIScrollView;
 class UIVisualEffectView;
 
 // The kinds of view the simulator draws and describes each in its own way, told apart once.
-using ViewKind = std::variant<const UIWindow*, const UILabel*, const UISlider*,
+using ViewKind = std::variant<const UIWindow*, const UILabel*, const UISlider*, const UIScrollView*,
                               const UIVisualEffectView*, const UIView*>;
 ViewKind kindOf(const UIView& view);
 

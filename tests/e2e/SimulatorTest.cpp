@@ -1,4 +1,3 @@
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +6,7 @@
 #include "Foundation/PropertyListFile.h"
 #include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
+#include "support/Png.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
@@ -149,33 +149,6 @@ TEST_F(SimulatorTest, RotationAndReduceTransparency) {
   EXPECT_TRUE(contains(run.out, "UIWindow frame=(0,0,667,375)"));
   EXPECT_TRUE(contains(run.out, "OrbelleView frame=(171,42.5,325,290)")) << run.out;
   EXPECT_FALSE(contains(run.out, "UIVisualEffectView"));
-}
-
-struct Png {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + x]; }
-  static int brightness(std::uint32_t argb) {
-    return int((argb >> 16) & 0xff) + int((argb >> 8) & 0xff) + int(argb & 0xff);
-  }
-};
-
-Png readPng(const std::filesystem::path& file) {
-  Png png;
-  cairo_surface_t* surface = cairo_image_surface_create_from_png(file.c_str());
-  if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-    png.width = cairo_image_surface_get_width(surface);
-    png.height = cairo_image_surface_get_height(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < png.height; ++y) {
-      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-      png.pixels.insert(png.pixels.end(), row, row + png.width);
-    }
-  }
-  cairo_surface_destroy(surface);
-  return png;
 }
 
 TEST_F(SimulatorTest, ScreenshotsShowThePanelWhereItIs) {

@@ -136,6 +136,7 @@ TEST_F(RowSkinTest, UnknownSkinsGetThePlainRow) {
 TEST_F(RowSkinTest, MissingOrBrokenImagesLeaveTheStandardLook) {
   const auto folder = DeviceRoot::resolve(device_paths::kSkins);
   std::filesystem::remove(folder / "thumb_metal.png");
+  std::filesystem::remove(folder / "thumb_metal@2x.png");
   root.writeBytes(std::string(device_paths::kSkins) + "right_track_metal@2x.png", "not a png");
   buildWithSkin("Metal");
   EXPECT_FALSE(slider(0)->thumbImageForState(UIControlStateNormal));

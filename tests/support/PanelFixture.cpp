@@ -4,7 +4,7 @@
 #include "UIKit/UIApplication.h"
 
 void PanelFixture::SetUp() {
-  installPackage("Library/Application Support/Orbelle 2");
+  installPackage(device_paths::kSkins);
   controller->reset();
   recorder = RecordingVolumeController::install();
 }

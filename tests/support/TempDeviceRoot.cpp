@@ -45,8 +45,9 @@ bool TempDeviceRoot::exists(std::string_view devicePath) const {
 }
 
 void installPackage(std::string_view folder) {
-  const auto from = std::filesystem::path(ORBELLE_PACKAGE_DIR) / folder;
-  const auto to = DeviceRoot::path() / folder;
+  const auto inside = std::filesystem::path(folder).relative_path();
+  const auto from = std::filesystem::path(ORBELLE_PACKAGE_DIR) / inside;
+  const auto to = DeviceRoot::path() / inside;
   std::filesystem::create_directories(to);
   std::filesystem::copy(
       from, to,

@@ -25,5 +25,6 @@ class TempDeviceRoot {
   std::filesystem::path previous_;
 };
 
-// Copies the built package tree (or the one folder of it given) onto the current device root.
+// Copies the built package tree (or the one folder of it given, as a device path) onto the
+// current device root.
 void installPackage(std::string_view folder = "");

@@ -6,8 +6,10 @@
 #include "UIKit/UIButton.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
+#include "support/DevicePaths.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
@@ -128,22 +130,31 @@ TEST(UIControls, ButtonSendsTouchUpInsideOnlyInside) {
   app.tap({10, 10});  // a target that is gone gets nothing, and nothing breaks
 }
 
-TEST(UIImages, LoadedFromDevicePathsWithScaleAndCaps) {
+TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {
   TempDeviceRoot root;
-  installPackage("Library/Application Support/Orbelle 2");
-  const auto thumb =
-      UIImage::imageWithContentsOfFile("/Library/Application Support/Orbelle 2/thumb_default.png");
+  installPackage(device_paths::kSkins);
+  const std::string folder = device_paths::kSkins;
+  const auto thumb = UIImage::imageWithContentsOfFile(folder + "thumb_default.png");
   ASSERT_TRUE(thumb);
+  EXPECT_EQ(thumb->filePath().filename(), "thumb_default@2x.png") << "a screen of scale 2";
+  EXPECT_EQ(thumb->fileName(), "thumb_default.png") << "the name asked for";
+  EXPECT_EQ(thumb->scale(), 2);
   EXPECT_EQ(thumb->size(), (CGSize{28, 28}));
-  EXPECT_EQ(thumb->scale(), 1);
-  const auto track = UIImage::imageWithContentsOfFile(
-      "/Library/Application Support/Orbelle 2/left_track_metal@2x.png");
+  root.writeBytes(folder + "speaker_loud@2x.png", "not a png");
+  EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "speaker_loud.png")->scale(), 1)
+      << "a broken @2x file leaves the plain one";
+
+  const auto track = UIImage::imageWithContentsOfFile(folder + "left_track_metal@2x.png");
   ASSERT_TRUE(track);
+  EXPECT_EQ(track->scale(), 2) << "named @2x";
   EXPECT_EQ(track->size(), (CGSize{20, 6}));
   const auto stretchy = track->resizableImageWithCapInsets(UIEdgeInsetsMake(0, 9, 0, 9));
   EXPECT_EQ(stretchy->capInsets(), UIEdgeInsetsMake(0, 9, 0, 9));
   EXPECT_FALSE(track->capInsets()) << "the original is unchanged";
 
+  UIScreen::mainScreen().setScale(1);
+  EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "thumb_default.png")->scale(), 1);
+  UIScreen::mainScreen().setScale(2);
   EXPECT_FALSE(UIImage::imageWithContentsOfFile("/img/missing.png"));
   root.writeBytes("/img/fake.png", "\x89PNG but not really");
   EXPECT_FALSE(UIImage::imageWithContentsOfFile("/img/fake.png"));

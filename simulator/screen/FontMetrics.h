@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <string_view>
+
+#include "UIKit/UILabel.h"
+
+// Text as the screen draws it: Cairo's sans-serif face at the label font's point size, with
+// advances that do not depend on the pixels of the surface. Screenshots draw with it and every
+// label's line is measured with it, so truncation is the same in a screenshot and in `show`.
+class FontMetrics {
+ public:
+  // Selects the face and size on `cr` for drawing.
+  static void select(cairo_t* cr, const UIFont& font);
+  static CGFloat width(std::string_view text, const UIFont& font);
+  // `width` in the form a label asks for it.
+  static UILabel::TextWidth measure() { return &FontMetrics::width; }
+};

@@ -1,0 +1,222 @@
+#include "screen/FramePainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "Foundation/Overloaded.h"
+#include "RoundedRectangle.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
+#include "UIKit/UISlider.h"
+#include "UIKit/UIVisualEffectView.h"
+#include "UIKit/UIWindow.h"
+#include "screen/FontMetrics.h"
+#include "screen/ScreenRenderer.h"
+
+namespace {
+
+constexpr UIColor kStandardMinimumTrack(0, 0.48, 1, 1);
+constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
+constexpr double kStandardTrackHeight = 3;
+constexpr double kStandardThumbRadius = 13.5;
+constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
+
+// The visible windows under `window`, back to front.
+std::vector<const UIWindow*> windowsBelow(const UIWindow* window) {
+  std::vector<const UIWindow*> below;
+  for (const auto& shown : UIScreen::mainScreen().windows()) {
+    if (shown.get() == window) break;
+    below.push_back(shown.get());
+  }
+  return below;
+}
+
+}  // namespace
+
+bool FramePainter::paintedAsGroup(const UIView& view) {
+  return view.alpha() < 1 && !view.subviews().empty();
+}
+
+double FramePainter::ownAlpha(const UIView& view) {
+  return paintedAsGroup(view) ? 1.0 : view.alpha();
+}
+
+void FramePainter::roundedRect(CGRect r, double radius) {
+  roundedRectangle(cr_, r.origin.x, r.origin.y, r.size.width, r.size.height, radius);
+}
+
+void FramePainter::setColor(const UIColor& c, double alpha) {
+  cairo_set_source_rgba(cr_, c.red(), c.green(), c.blue(), c.alpha() * alpha);
+}
+
+bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
+  if (view.isHidden() || view.alpha() <= 0) return false;
+  if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) window_ = *window;
+  cairo_save(cr_);
+  cairo_translate(cr_, view.frame().origin.x, view.frame().origin.y);
+  if (paintedAsGroup(view)) cairo_push_group(cr_);
+  const double alpha = ownAlpha(view);
+  if (std::holds_alternative<const UIVisualEffectView*>(kind)) drawBlur(view, alpha);
+  drawBackground(view, alpha);
+  std::visit(Overloaded{
+                 [&](const UILabel* label) { drawLabel(*label, alpha); },
+                 [&](const UISlider* slider) { drawSlider(*slider, alpha); },
+                 [](const auto*) {},
+             },
+             kind);
+  cairo_save(cr_);
+  const CGSize size = view.frame().size;
+  if (view.clipsToBounds()) {
+    roundedRect(CGRectMake(0, 0, size.width, size.height), view.layer().cornerRadius());
+    cairo_clip(cr_);
+  }
+  cairo_translate(cr_, -view.boundsOrigin().x, -view.boundsOrigin().y);
+  return true;
+}
+
+void FramePainter::leave(const UIView& view, const ViewKind&, int) {
+  cairo_restore(cr_);
+  drawBorder(view, ownAlpha(view));
+  if (paintedAsGroup(view)) {
+    cairo_pop_group_to_source(cr_);
+    cairo_paint_with_alpha(cr_, view.alpha());
+  }
+  cairo_restore(cr_);
+}
+
+void FramePainter::drawBackground(const UIView& view, double alpha) {
+  if (!view.backgroundColor()) return;
+  setColor(*view.backgroundColor(), alpha);
+  const CGSize size = view.frame().size;
+  roundedRect(CGRectMake(0, 0, size.width, size.height), view.layer().cornerRadius());
+  cairo_fill(cr_);
+}
+
+void FramePainter::drawBorder(const UIView& view, double alpha) {
+  const auto& layer = view.layer();
+  if (layer.borderWidth() <= 0 || !layer.borderColor()) return;
+  const auto& c = *layer.borderColor();
+  cairo_set_source_rgba(cr_, c.red, c.green, c.blue, c.alpha * alpha);
+  const double inset = layer.borderWidth() / 2;  // the layer strokes inside its bounds
+  const CGSize size = view.frame().size;
+  roundedRect(CGRectMake(inset, inset, size.width - 2 * inset, size.height - 2 * inset),
+              std::max(0.0, layer.cornerRadius() - inset));
+  cairo_set_line_width(cr_, layer.borderWidth());
+  cairo_stroke(cr_);
+}
+
+void FramePainter::drawLabel(const UILabel& label, double alpha) {
+  const std::string line = label.displayedText(FontMetrics::measure());
+  if (line.empty()) return;
+  const CGSize size = label.frame().size;
+  cairo_save(cr_);
+  cairo_rectangle(cr_, 0, 0, size.width, size.height);
+  cairo_clip(cr_);
+  FontMetrics::select(cr_, label.font());
+  cairo_font_extents_t font;
+  cairo_font_extents(cr_, &font);
+  setColor(label.textColor(), alpha);
+  cairo_move_to(cr_, 0, (size.height - font.height) / 2 + font.ascent);
+  cairo_show_text(cr_, line.c_str());
+  cairo_restore(cr_);
+}
+
+// A resizable image keeps its left and right caps and stretches the middle; any other image is
+// scaled whole. Pixels are laid at the image's own density.
+void FramePainter::drawImage(const UIImage& image, CGRect into, double alpha) {
+  cairo_surface_t* pixels = renderer_.decoded(image);
+  if (!pixels || into.size.width <= 0 || into.size.height <= 0) return;
+  const CGSize size = image.size();
+  const auto& caps = image.capInsets();
+  const double left = caps ? std::min(caps->left, into.size.width / 2) : 0;
+  const double right = caps ? std::min(caps->right, into.size.width / 2) : 0;
+  struct Part {
+    double srcX, srcW, dstX, dstW;
+  };
+  const std::vector<Part> parts =
+      caps ? std::vector<Part>{{0, left, 0, left},
+                               {left, size.width - left - right, left,
+                                into.size.width - left - right},
+                               {size.width - right, right, into.size.width - right, right}}
+           : std::vector<Part>{{0, size.width, 0, into.size.width}};
+  for (const auto& part : parts) {
+    if (part.srcW <= 0 || part.dstW <= 0) continue;
+    cairo_save(cr_);
+    cairo_rectangle(cr_, into.origin.x + part.dstX, into.origin.y, part.dstW, into.size.height);
+    cairo_clip(cr_);
+    cairo_translate(cr_, into.origin.x + part.dstX, into.origin.y);
+    cairo_scale(cr_, part.dstW / part.srcW / image.scale(),
+                into.size.height / size.height / image.scale());
+    cairo_set_source_surface(cr_, pixels, -part.srcX * image.scale(), 0);
+    cairo_paint_with_alpha(cr_, alpha);
+    cairo_restore(cr_);
+  }
+}
+
+void FramePainter::drawTrack(const UISlider::Image& image, const std::optional<UIColor>& tint,
+                             UIColor standard, double from, double to, double midY, double alpha) {
+  if (to <= from) return;
+  const double height = image ? image->size().height : kStandardTrackHeight;
+  const CGRect part = CGRectMake(from, midY - height / 2, to - from, height);
+  if (image) return drawImage(*image, part, alpha);
+  setColor(tint.value_or(standard), alpha);
+  roundedRect(part, kStandardTrackHeight / 2);
+  cairo_fill(cr_);
+}
+
+void FramePainter::drawSlider(const UISlider& slider, double alpha) {
+  const CGSize box = slider.frame().size;
+  const double midY = box.height / 2;
+  const auto besideTrack = [&](const UISlider::Image& image, double x) {
+    const CGSize size = image->size();
+    drawImage(*image, CGRectMake(x, midY - size.height / 2, size.width, size.height), alpha);
+  };
+  if (const auto& image = slider.minimumValueImage()) besideTrack(image, 0);
+  if (const auto& image = slider.maximumValueImage()) {
+    besideTrack(image, box.width - image->size().width);
+  }
+  const CGRect track = slider.trackRect();
+  const double thumbX = slider.pointForValue(slider.value()).x;
+  drawTrack(slider.currentMinimumTrackImage(), slider.minimumTrackTintColor(),
+            kStandardMinimumTrack, track.origin.x, thumbX, midY, alpha);
+  drawTrack(slider.currentMaximumTrackImage(), slider.maximumTrackTintColor(),
+            kStandardMaximumTrack, thumbX, track.origin.x + track.size.width, midY, alpha);
+  if (const auto thumb = slider.currentThumbImage()) {
+    const CGSize size = thumb->size();
+    drawImage(*thumb,
+              CGRectMake(thumbX - size.width / 2, midY - size.height / 2, size.width, size.height),
+              alpha);
+    return;
+  }
+  cairo_set_source_rgba(cr_, 0, 0, 0, 0.25 * alpha);
+  cairo_arc(cr_, thumbX, midY + 1, kStandardThumbRadius + 0.5, 0, 2 * M_PI);
+  cairo_fill(cr_);
+  setColor(slider.thumbTintColor().value_or(UIColor::whiteColor()), alpha);
+  cairo_arc(cr_, thumbX, midY, kStandardThumbRadius, 0, 2 * M_PI);
+  cairo_fill(cr_);
+}
+
+// What lies behind the view, blurred (the same for every frame while it stays the same), then
+// the dark style's tint over it.
+void FramePainter::drawBlur(const UIView& view, double alpha) {
+  const CGSize size = view.frame().size;
+  double x = 0, y = 0, w = size.width, h = size.height;
+  cairo_user_to_device(cr_, &x, &y);
+  cairo_user_to_device_distance(cr_, &w, &h);
+  const int width = cairo_image_surface_get_width(screen_);
+  const int height = cairo_image_surface_get_height(screen_);
+  const int x0 = std::clamp(int(x), 0, width), y0 = std::clamp(int(y), 0, height);
+  const int x1 = std::clamp(int(x + w), 0, width), y1 = std::clamp(int(y + h), 0, height);
+  if (x1 <= x0 || y1 <= y0) return;
+  cairo_surface_t* blurred = renderer_.blurredBackdrop(
+      view, screen_, cairo_rectangle_int_t{x0, y0, x1 - x0, y1 - y0}, windowsBelow(window_));
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_set_source_surface(cr_, blurred, x0, y0);
+  cairo_paint_with_alpha(cr_, alpha);
+  cairo_restore(cr_);
+  setColor(kDarkBlurTint, alpha);
+  cairo_rectangle(cr_, 0, 0, size.width, size.height);
+  cairo_fill(cr_);
+}
