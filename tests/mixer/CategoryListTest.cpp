@@ -100,8 +100,8 @@ TEST_F(CategoryListTest, DebugLoggingCountsZeroBeforeCreating) {
 
 TEST_F(CategoryListTest, ExistingListIsUsedAsReadAndLeftAlone) {
   const auto node =
-      fx::array({fx::entry("PhoneCall", "Appels \u260E", true), fx::entry("Ringtone", "Ring", false),
-                 fx::entry("Audio/Video", "Media", true)});
+      fx::array({fx::entry("PhoneCall", "Appels \u260E", true),
+                 fx::entry("Ringtone", "Ring", false), fx::entry("Audio/Video", "Media", true)});
   for (const auto& [encoding, bytes] : fx::everyEncoding(node)) {
     SCOPED_TRACE(encoding);
     root.writeBytes(kList, bytes);
