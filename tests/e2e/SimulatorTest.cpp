@@ -169,6 +169,53 @@ TEST_F(SimulatorTest, ScreenshotsShowThePanelWhereItIs) {
   EXPECT_GT(Png::brightness(withPanel.at(51, 800)), Png::brightness(withPanel.at(60, 800)) + 60);
 }
 
+TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
+  auto list = fx::array({});
+  for (int i = 0; i < 20; ++i) {
+    plist_array_append_item(list.get(), fx::entry(i == 19 ? "PhoneCall" : "Ringtone", "Row", true));
+  }
+  root.writeBytes(kList, fx::xml(list));
+  // Swipes go down off the sliders, left of them, where the finger meets the panel itself.
+  const auto run =
+      sim("hold up\ndump\ndrag 19 30\nswipe 35 600 35 100\ndrag 19 30\nvolumes\n"
+          "swipe 35 100 35 600\ndrag 0 40\n");
+  EXPECT_TRUE(contains(run.out,
+                       "    UIScrollView frame=(25,20,325,627) tag=0 contentSize=(325,1040) "
+                       "contentOffset=(0,0) border=2(1,1,1,0.5) cornerRadius=8\n"
+                       "      OrbelleView frame=(0,0,325,1040) tag=0\n"))
+      << run.out;
+  EXPECT_TRUE(contains(run.out, "error: slider 19 is not on screen\nUIScrollView tag=0\n"));
+  EXPECT_TRUE(contains(run.out, "PhoneCall 0.3 Receiver\n"));
+  EXPECT_TRUE(contains(run.out, "UISlider tag=2000 value=40 label=\"Row: 40%\""));
+}
+
+TEST_F(SimulatorTest, ARotatedPanelIsPlacedAgainAndLongNamesAreCutAtTheTail) {
+  auto list = fx::array({});
+  for (int i = 0; i < 6; ++i)
+    plist_array_append_item(list.get(), fx::entry("HeadsetBT", "BT", true));
+  plist_array_append_item(
+      list.get(),
+      fx::entry("Ringtone", "A name far too long to fit on the panel's one line", true));
+  root.writeBytes(kList, fx::xml(list));
+  const auto run =
+      sim("hold up\nrotate landscape\nshow\nswipe 155 250 155 100\ndrag 6 20\n"
+          "rotate portrait\nshow\ndump\n",
+          {"--device", "iPod9,1"});
+  EXPECT_TRUE(contains(run.out, "  +-- mixer 270x280 at (149,20) scrolled 0 of 110 ---\n"))
+      << run.out;
+  EXPECT_TRUE(contains(run.out, "UISlider tag=2006 value=20")) << "reached by scrolling";
+  EXPECT_TRUE(contains(run.out, "  +-- mixer 270x390 at (25,89) ----------\n  | BT: 50%\n"))
+      << "fits again: unscrolled, from the first row";
+  const std::string name = "A name far too long to fit on the panel's one line";
+  const auto line = run.out.find("  | A name");
+  ASSERT_NE(line, std::string::npos);
+  const std::string shown = run.out.substr(line + 4, run.out.find('\n', line) - line - 4);
+  EXPECT_TRUE(shown.ends_with("\u2026") && name.starts_with(shown.substr(0, shown.size() - 3)))
+      << "cut at the tail: " << shown;
+  EXPECT_TRUE(
+      contains(run.out, "text=\"A name far too long to fit on the panel's one line: 20%\""));
+}
+
 TEST_F(SimulatorTest, ShowDrawsRowsAsText) {
   const auto run = sim("show\nhold up\nshow\n");
   EXPECT_TRUE(contains(run.out, "  home screen\n"));

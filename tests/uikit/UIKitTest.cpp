@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "UIKit/UIApplication.h"
@@ -128,6 +129,21 @@ TEST(UIControls, ButtonSendsTouchUpInsideOnlyInside) {
   EXPECT_EQ(counter->count, 1) << "lifted outside";
   counter.reset();
   app.tap({10, 10});  // a target that is gone gets nothing, and nothing breaks
+}
+
+TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {
+  UILabel label(CGRectMake(0, 0, 55, 15));
+  const auto tenPointsACharacter = [](std::string_view text, const UIFont&) {
+    return 10.0 * static_cast<double>(std::count_if(text.begin(), text.end(),
+                                                    [](char c) { return (c & 0xC0) != 0x80; }));
+  };
+  label.setText("abcde");
+  EXPECT_EQ(label.displayedText(tenPointsACharacter), "abcde") << "fits";
+  label.setText("abcdefgh");
+  EXPECT_EQ(label.displayedText(tenPointsACharacter), "abcd\u2026");
+  EXPECT_EQ(label.text(), "abcdefgh");
+  label.setText("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9");
+  EXPECT_EQ(label.displayedText(tenPointsACharacter), "\u00e9\u00e9\u00e9\u00e9\u2026");
 }
 
 TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {

@@ -1,0 +1,62 @@
+#include "screen/ScreenRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
+#include "UIKit/UIWindow.h"
+#include "screen/CairoHandles.h"
+
+namespace {
+
+class ScreenRendererTest : public ::testing::Test {
+ protected:
+  // The pixel at a point of the screen as it stands, one pixel a point.
+  std::uint32_t pixelAt(int x, int y) {
+    const CGSize size = UIScreen::mainScreen().bounds().size;
+    const CairoSurface frame(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width), int(size.height)));
+    renderer.draw(frame.get());
+    const auto* row =
+        cairo_image_surface_get_data(frame.get()) + y * cairo_image_surface_get_stride(frame.get());
+    return reinterpret_cast<const std::uint32_t*>(row)[x];
+  }
+  static int channel(std::uint32_t pixel, int shift) { return int((pixel >> shift) & 0xff); }
+
+  static std::shared_ptr<UIView> filled(CGRect frame, UIColor colour) {
+    auto view = std::make_shared<UIView>(frame);
+    view->setBackgroundColor(colour);
+    return view;
+  }
+
+  ScreenRenderer renderer{1};
+};
+
+TEST_F(ScreenRendererTest, AWindowsAlphaFadesItWholeNotEachViewInIt) {
+  const auto behind = pixelAt(50, 50);
+  const auto window = std::make_shared<UIWindow>();
+  window->setAlpha(0.5);
+  window->addSubview(filled(CGRectMake(0, 0, 100, 100), UIColor::redColor()));
+  window->addSubview(filled(CGRectMake(25, 25, 50, 50), UIColor::whiteColor()));
+  window->makeKeyAndVisible();
+  const auto seen = pixelAt(50, 50);
+  for (const int shift : {16, 8, 0}) {
+    EXPECT_NEAR(channel(seen, shift), (255 + channel(behind, shift)) / 2.0, 1.5)
+        << "white over what lies behind the window, no red from under the white";
+  }
+}
+
+TEST_F(ScreenRendererTest, AScrollViewShowsItsContentFromItsOffsetWithinItsBounds) {
+  const auto behind = pixelAt(50, 150);
+  const auto window = std::make_shared<UIWindow>();
+  const auto scroller = std::make_shared<UIScrollView>(CGRectMake(0, 0, 100, 100));
+  scroller->addSubview(filled(CGRectMake(0, 0, 100, 300), UIColor::blackColor()));
+  scroller->addSubview(filled(CGRectMake(0, 150, 100, 10), UIColor::whiteColor()));
+  scroller->setContentOffset(CGPoint{0, 100});
+  window->addSubview(scroller);
+  window->makeKeyAndVisible();
+  EXPECT_EQ(pixelAt(50, 55) & 0xffffff, 0xffffffu) << "content at 150, seen from 100";
+  EXPECT_EQ(pixelAt(50, 150), behind) << "cut off below the bounds";
+}
+
+}  // namespace
