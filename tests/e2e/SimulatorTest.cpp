@@ -177,7 +177,7 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
   root.writeBytes(kList, fx::xml(list));
   // Swipes go down off the sliders, left of them, where the finger meets the panel itself.
   const auto run =
-      sim("hold up\ndump\ndrag 19 30\nswipe 35 600 35 100\ndrag 19 30\nvolumes\n"
+      sim("hold up\ndump\ndrag 19 30\nswipe 35 600 35 100\nshow\ndrag 19 30\nvolumes\n"
           "swipe 35 100 35 600\ndrag 0 40\n");
   EXPECT_TRUE(contains(run.out,
                        "    UIScrollView frame=(25,20,325,627) tag=0 contentSize=(325,1040) "
@@ -185,6 +185,8 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
                        "      OrbelleView frame=(0,0,325,1040) tag=0\n"))
       << run.out;
   EXPECT_TRUE(contains(run.out, "error: slider 19 is not on screen\nUIScrollView tag=0\n"));
+  EXPECT_TRUE(contains(run.out, "+-- mixer 325x627 at (25,20) scrolled 413 of 413 ---\n"))
+      << "a swipe longer than the content stops at its end";
   EXPECT_TRUE(contains(run.out, "PhoneCall 0.3 Receiver\n"));
   EXPECT_TRUE(contains(run.out, "UISlider tag=2000 value=40 label=\"Row: 40%\""));
 }

@@ -18,14 +18,3 @@ Png readPng(const std::filesystem::path& file) {
   cairo_surface_destroy(surface);
   return png;
 }
-
-double Png::meanOpaqueBrightness() const {
-  double sum = 0;
-  int counted = 0;
-  for (const auto pixel : pixels) {
-    if ((pixel >> 24) <= 0x80) continue;
-    sum += brightness(pixel);
-    ++counted;
-  }
-  return counted ? sum / counted : 0;
-}

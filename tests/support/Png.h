@@ -17,8 +17,7 @@ struct Png {
   static int brightness(std::uint32_t argb) {
     return int((argb >> 16) & 0xff) + int((argb >> 8) & 0xff) + int(argb & 0xff);
   }
-  // The mean brightness of the pixels that are more than half opaque.
-  double meanOpaqueBrightness() const;
+  int centreBrightness() const { return brightness(at(width / 2, height / 2)); }
 };
 
 // An empty Png (width 0) when the file is not one.
