@@ -185,8 +185,10 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
                        "      OrbelleView frame=(0,0,325,1040) tag=0\n"))
       << run.out;
   EXPECT_TRUE(contains(run.out, "error: slider 19 is not on screen\nUIScrollView tag=0\n"));
-  EXPECT_TRUE(contains(run.out, "+-- mixer 325x627 at (25,20) scrolled 413 of 413 ---\n"))
-      << "a swipe longer than the content stops at its end";
+  EXPECT_TRUE(contains(run.out,
+                       "+-- mixer 325x627 at (25,20) scrolled 413 of 413 ---\n  | Row: 50%\n"
+                       "  | [###############---------------] 50  #8\n"))
+      << "a swipe longer than the content stops at its end, and only rows in view show";
   EXPECT_TRUE(contains(run.out, "PhoneCall 0.3 Receiver\n"));
   EXPECT_TRUE(contains(run.out, "UISlider tag=2000 value=40 label=\"Row: 40%\""));
 }
