@@ -9,6 +9,7 @@
 #include "PreferencesEditor.h"
 #include "Shortest.h"
 #include "SpringBoard/SpringBoard.h"
+#include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "TextScreen.h"
 #include "UIKit/UIAccessibility.h"
@@ -132,10 +133,13 @@ Result<std::string> CommandEngine::hold(const Args& args) {
 
 Result<std::string> CommandEngine::press(const Args& args) {
   if (args[0] != "up" && args[0] != "down") return fail("usage: press up|down");
-  const auto pressed = VolumeControl::sharedVolumeControl().pressButton(
-      args[0] == "up" ? VolumeButton::Up : VolumeButton::Down);
-  return pressed.category + " " + shortest(pressed.volume) +
-         (pressed.hudShown ? " hud=shown" : " hud=hidden");
+  const auto button = args[0] == "up" ? VolumeButton::Up : VolumeButton::Down;
+  auto& buttons = VolumeButtons::shared();
+  if (buttons.isDown(button)) return fail("the " + args[0] + " button is held down");
+  buttons.down(button);
+  const auto pressed = buttons.up(button);
+  return pressed->category + " " + shortest(pressed->volume) +
+         (pressed->hudShown ? " hud=shown" : " hud=hidden");
 }
 
 Result<std::string> CommandEngine::tap(const Args& args) {

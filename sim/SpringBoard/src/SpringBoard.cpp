@@ -3,6 +3,7 @@
 #include "Activator/LAActivator.h"
 #include "Foundation/NSBundle.h"
 #include "SimDevice/SystemLog.h"
+#include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 
 SpringBoard& SpringBoard::shared() {
@@ -17,6 +18,14 @@ MobileLoader::Result SpringBoard::boot() {
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
   return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
+}
+
+bool SpringBoard::holdVolumeUp() {
+  auto& buttons = VolumeButtons::shared();
+  buttons.down(VolumeButton::Up);
+  const bool handled = buttons.held(VolumeButton::Up).value_or(false);
+  [[maybe_unused]] const auto unhandledIsAPress = buttons.up(VolumeButton::Up);
+  return handled;
 }
 
 bool SpringBoard::sendActivatorEvent(const std::string& name) {

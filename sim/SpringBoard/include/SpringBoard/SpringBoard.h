@@ -7,6 +7,7 @@
 #include "Substrate/MobileLoader.h"
 
 inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
+inline constexpr char kVolumeDownHoldShortEvent[] = "libactivator.volume.down.hold.short";
 inline constexpr char kVolumeDisplayTapEvent[] = "libactivator.volume.display-tap";
 
 // The home-screen process: its identity, the tweaks it loads at launch, and the hardware
@@ -27,8 +28,9 @@ class SpringBoard {
 
   // Fires an Activator event in the current mode; answers whether a listener handled it.
   bool sendActivatorEvent(const std::string& name);
-  // A short hold of volume-up.
-  bool holdVolumeUp() { return sendActivatorEvent(kVolumeUpHoldShortEvent); }
+  // Volume-up goes down, is held for the short hold without waiting for it, and comes up:
+  // answers whether a listener handled its hold.
+  bool holdVolumeUp();
 
  private:
   bool booted_ = false;
