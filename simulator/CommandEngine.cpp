@@ -84,6 +84,8 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
        1},
       {"help", "help", "this list", &CommandEngine::helpCommand, 0, 0},
+      {"quit", "quit", "end the session, closing the window", &CommandEngine::quit, 0, 0},
+      {"exit", "exit", "the same as quit", &CommandEngine::quit, 0, 0},
   };
   return table;
 }
@@ -287,6 +289,11 @@ Result<std::string> CommandEngine::wait(const Args& args) {
     return fail("wait takes 0 to 60 seconds");
   CFRunLoop::main().runFor(std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::duration<double>(*seconds)));
+  return std::string();
+}
+
+Result<std::string> CommandEngine::quit(const Args&) {
+  quit_ = true;
   return std::string();
 }
 

@@ -19,6 +19,8 @@ class CommandEngine {
   // would between two touches.
   Result<std::string> execute(const std::string& line);
   static std::string help();
+  // After `quit` (or `exit`): the session is to end.
+  bool quitRequested() const { return quit_; }
 
  private:
   using Args = arguments::Words;
@@ -48,7 +50,9 @@ class CommandEngine {
   Result<std::string> screenshot(const Args& args);
   Result<std::string> wait(const Args& args);
   Result<std::string> helpCommand(const Args& args);
+  Result<std::string> quit(const Args& args);
 
   TweakState tweak_;
   FingerSession finger_;
+  bool quit_ = false;
 };

@@ -9,12 +9,6 @@
 
 #include "CommandEngine.h"
 
-namespace {
-
-bool isQuit(const std::string& line) {
-  return line == "quit" || line == "exit";
-}
-
 bool runLine(CommandEngine& engine, const std::string& line) {
   const auto result = engine.execute(line);
   if (!result) {
@@ -25,13 +19,10 @@ bool runLine(CommandEngine& engine, const std::string& line) {
   return result.ok();
 }
 
-}  // namespace
-
 bool runScript(CommandEngine& engine, std::istream& input) {
   bool allOk = true;
   std::string line;
-  while (std::getline(input, line)) {
-    if (isQuit(line)) break;
+  while (!engine.quitRequested() && std::getline(input, line)) {
     allOk = runLine(engine, line) && allOk;
   }
   return allOk;
@@ -40,11 +31,10 @@ bool runScript(CommandEngine& engine, std::istream& input) {
 bool runInteractive(CommandEngine& engine) {
   std::cout << "Orbelle 2 simulator. Type help for the commands, quit to leave.\n";
   bool allOk = true;
-  for (;;) {
+  while (!engine.quitRequested()) {
     const std::unique_ptr<char, decltype(&std::free)> raw(readline("springboard> "), &std::free);
     if (!raw) break;
     const std::string line = raw.get();
-    if (isQuit(line)) break;
     if (line.find_first_not_of(" \t") != std::string::npos) add_history(raw.get());
     allOk = runLine(engine, line) && allOk;
   }

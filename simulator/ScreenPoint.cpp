@@ -8,11 +8,11 @@
 namespace screen_point {
 
 CGPoint of(const UIView& view, CGPoint local) {
-  CGPoint point = view.convertPointToView(local, nullptr);
-  std::shared_ptr<const UIView> top = view.superview();
-  while (top && top->superview()) top = top->superview();
-  if (top) point = CGPoint{point.x + top->frame().origin.x, point.y + top->frame().origin.y};
-  return point;
+  const CGPoint point = view.convertPointToView(local, nullptr);
+  std::shared_ptr<const UIView> top;
+  for (auto above = view.superview(); above; above = above->superview()) top = above;
+  const CGPoint window = top ? top->frame().origin : view.frame().origin;
+  return CGPoint{point.x + window.x, point.y + window.y};
 }
 
 bool visible(const UIView& view, CGPoint local) {

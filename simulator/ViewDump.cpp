@@ -128,14 +128,18 @@ std::string details(const UIView& view, const ViewKind& kind) {
 class Dump : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int depth) override {
-    out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + view.className() + " " +
-           frame(view) + " tag=" + std::to_string(view.tag()) + details(view, kind) + "\n";
+    out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + describeView(view, kind) + "\n";
     return true;
   }
   std::string out;
 };
 
 }  // namespace
+
+std::string describeView(const UIView& view, const ViewKind& kind) {
+  return std::string(view.className()) + " " + frame(view) + " tag=" + std::to_string(view.tag()) +
+         details(view, kind);
+}
 
 std::string dumpScreen() {
   Dump dump;

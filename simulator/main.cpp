@@ -1,6 +1,7 @@
 // orbelle2-sim: a simulated SpringBoard with the Orbelle 2 tweak loaded, driven by commands.
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -13,19 +14,32 @@
 #include "Console.h"
 #include "Demo.h"
 #include "Device.h"
+#include "LineInput.h"
+#include "SimDevice/DeviceRoot.h"
+#include "window/DeviceWindow.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: orbelle2-sim [--root DIR] [--device MODEL] [--screen WxH] [--script FILE|-]\n"
+    "       orbelle2-sim --window [--scale S] [--root DIR] [--device MODEL] [--screen WxH]\n"
     "       orbelle2-sim demo [--out DIR] [--device MODEL] [--screen WxH]\n"
-    "Without --script: a prompt on a terminal, else commands from standard input.\n"
+    "Without --script: a prompt on a terminal, else commands from standard input; with\n"
+    "--window, the device in a window (S window pixels a point, 1 by default) and commands\n"
+    "beside it. In the window: the mouse is a finger, Up and Down the volume buttons,\n"
+    "R turns the device, T Reduce Transparency, P media playing, S a screenshot, Q quits.\n"
     "Commands:\n";
+constexpr double kLargestScale = 4;
+// How long the window waits for its events before it looks at standard input and the
+// Darwin notifications again.
+constexpr std::chrono::milliseconds kWindowPoll{50};
 
 struct Options {
   DeviceOptions device;
   std::optional<std::string> script;
   bool demo = false;
+  bool window = false;
+  double scale = 1;
   std::filesystem::path out = defaultDemoFolder();
 };
 
@@ -46,11 +60,36 @@ std::optional<Options> parse(const std::vector<std::string_view>& args) {
       options.script = std::string(args[++i]);
     } else if (args[i] == "--out" && hasValue) {
       options.out = args[++i];
+    } else if (args[i] == "--window") {
+      options.window = true;
+    } else if (args[i] == "--scale" && hasValue) {
+      const auto scale = arguments::number<double>(args[++i]);
+      if (!scale || *scale <= 0 || *scale > kLargestScale) return std::nullopt;
+      options.scale = *scale;
     } else {
       return std::nullopt;
     }
   }
   return options;
+}
+
+// The device in a window, with commands from standard input beside it.
+int runWindow(const Options& options, CommandEngine& engine) {
+  const std::string title =
+      "Orbelle 2 \u2014 " + options.device.model + " \u2014 " + DeviceRoot::path().string();
+  const auto window = DeviceWindow::open(options.scale, title);
+  if (!window) {
+    std::cerr << "error: " << window.error() << "\n";
+    return 1;
+  }
+  std::cout << (*window)->describe() << std::endl;
+  const LineInput input([&](const std::string& line) {
+    runLine(engine, line);
+    if (engine.quitRequested()) (*window)->close();
+  });
+  while ((*window)->step(kWindowPoll)) {
+  }
+  return 0;
 }
 
 int runCommands(const Options& options) {
@@ -59,6 +98,7 @@ int runCommands(const Options& options) {
     return 1;
   }
   CommandEngine engine;
+  if (options.window) return runWindow(options, engine);
   bool ok = true;
   if (options.script && *options.script != "-") {
     std::ifstream file(*options.script);

@@ -23,11 +23,11 @@ constexpr double kStandardThumbRadius = 13.5;
 constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
 
 // The visible windows under `window`, back to front.
-std::vector<const UIWindow*> windowsBelow(const UIWindow* window) {
-  std::vector<const UIWindow*> below;
-  for (const auto& shown : UIScreen::mainScreen().windows()) {
+std::vector<std::shared_ptr<UIWindow>> windowsBelow(const UIWindow* window) {
+  std::vector<std::shared_ptr<UIWindow>> below;
+  for (auto& shown : UIScreen::mainScreen().windows()) {
     if (shown.get() == window) break;
-    below.push_back(shown.get());
+    below.push_back(std::move(shown));
   }
   return below;
 }
@@ -197,26 +197,24 @@ void FramePainter::drawSlider(const UISlider& slider, double alpha) {
   cairo_fill(cr_);
 }
 
-// What lies behind the view, blurred (the same for every frame while it stays the same), then
-// the dark style's tint over it.
+// What lies behind the view, blurred and tinted in the dark style: the same for every frame
+// while it stays the same.
 void FramePainter::drawBlur(const UIView& view, double alpha) {
   const CGSize size = view.frame().size;
+  const CGSize screen = UIScreen::mainScreen().bounds().size;
+  const double scale = renderer_.scale();
   double x = 0, y = 0, w = size.width, h = size.height;
   cairo_user_to_device(cr_, &x, &y);
   cairo_user_to_device_distance(cr_, &w, &h);
-  const int width = cairo_image_surface_get_width(screen_);
-  const int height = cairo_image_surface_get_height(screen_);
+  const int width = int(screen.width * scale), height = int(screen.height * scale);
   const int x0 = std::clamp(int(x), 0, width), y0 = std::clamp(int(y), 0, height);
   const int x1 = std::clamp(int(x + w), 0, width), y1 = std::clamp(int(y + h), 0, height);
   if (x1 <= x0 || y1 <= y0) return;
   cairo_surface_t* blurred = renderer_.blurredBackdrop(
-      view, screen_, cairo_rectangle_int_t{x0, y0, x1 - x0, y1 - y0}, windowsBelow(window_));
+      view, cairo_rectangle_int_t{x0, y0, x1 - x0, y1 - y0}, windowsBelow(window_), kDarkBlurTint);
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_source_surface(cr_, blurred, x0, y0);
   cairo_paint_with_alpha(cr_, alpha);
   cairo_restore(cr_);
-  setColor(kDarkBlurTint, alpha);
-  cairo_rectangle(cr_, 0, 0, size.width, size.height);
-  cairo_fill(cr_);
 }

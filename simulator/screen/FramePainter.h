@@ -17,8 +17,7 @@ class UIWindow;
 // painted whole and then laid down once at that alpha, as a layer group is.
 class FramePainter : public ViewVisitor {
  public:
-  FramePainter(ScreenRenderer& renderer, cairo_t* cr, cairo_surface_t* screen)
-      : renderer_(renderer), cr_(cr), screen_(screen) {}
+  FramePainter(ScreenRenderer& renderer, cairo_t* cr) : renderer_(renderer), cr_(cr) {}
 
   bool enter(const UIView& view, const ViewKind& kind, int depth) override;
   void leave(const UIView& view, const ViewKind& kind, int depth) override;
@@ -41,6 +40,5 @@ class FramePainter : public ViewVisitor {
 
   ScreenRenderer& renderer_;
   cairo_t* cr_;
-  cairo_surface_t* screen_;  // what is drawn so far under every group, which blur views see
   const UIWindow* window_ = nullptr;
 };

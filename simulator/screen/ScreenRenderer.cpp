@@ -34,16 +34,28 @@ cairo_surface_t* ScreenRenderer::homeScreen(CGSize size) {
   return home_.get();
 }
 
-void ScreenRenderer::draw(cairo_surface_t* target) {
+void ScreenRenderer::paint(cairo_surface_t* target,
+                           const std::vector<std::shared_ptr<UIWindow>>& windows,
+                           const std::vector<CGRect>& areas) {
   const CairoContext cr(cairo_create(target));
+  cairo_scale(cr.get(), scale_, scale_);
+  for (const auto& area : areas) {
+    cairo_rectangle(cr.get(), area.origin.x, area.origin.y, area.size.width, area.size.height);
+  }
+  if (!areas.empty()) cairo_clip(cr.get());
+  cairo_save(cr.get());
+  cairo_identity_matrix(cr.get());
   cairo_set_source_surface(cr.get(), homeScreen(UIScreen::mainScreen().bounds().size), 0, 0);
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
   cairo_paint(cr.get());
-  cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
-  cairo_scale(cr.get(), scale_, scale_);
-  FramePainter painter(*this, cr.get(), target);
-  painter.walkScreen();
+  cairo_restore(cr.get());
+  FramePainter painter(*this, cr.get());
+  for (const auto& window : windows) painter.walk(*window);
   cairo_surface_flush(target);
+}
+
+void ScreenRenderer::draw(cairo_surface_t* target, const std::vector<CGRect>& areas) {
+  paint(target, UIScreen::mainScreen().windows(), areas);
 }
 
 Result<> ScreenRenderer::writePng(const std::filesystem::path& file) {
@@ -62,20 +74,38 @@ cairo_surface_t* ScreenRenderer::decoded(const UIImage& image) {
   return cairo_surface_status(slot.get()) == CAIRO_STATUS_SUCCESS ? slot.get() : nullptr;
 }
 
-cairo_surface_t* ScreenRenderer::blurredBackdrop(const UIView& blurView, cairo_surface_t* screen,
-                                                 cairo_rectangle_int_t region,
-                                                 const std::vector<const UIWindow*>& windowsBelow) {
-  if (backdrop_.pixels && backdrop_.blurView.lock().get() == &blurView &&
-      sameRegion(backdrop_.region, region) && backdrop_.windowsBelow == windowsBelow) {
-    return backdrop_.pixels.get();
+bool ScreenRenderer::holds(const Backdrop& backdrop, const UIView& blurView,
+                           cairo_rectangle_int_t region,
+                           const std::vector<std::shared_ptr<UIWindow>>& windowsBelow) const {
+  if (!backdrop.pixels || backdrop.blurView.lock().get() != &blurView ||
+      !sameRegion(backdrop.region, region) || backdrop.windowsBelow.size() != windowsBelow.size()) {
+    return false;
   }
+  for (std::size_t i = 0; i < windowsBelow.size(); ++i) {
+    if (backdrop.windowsBelow[i].lock() != windowsBelow[i]) return false;
+  }
+  return true;
+}
+
+cairo_surface_t* ScreenRenderer::blurredBackdrop(
+    const UIView& blurView, cairo_rectangle_int_t region,
+    const std::vector<std::shared_ptr<UIWindow>>& windowsBelow, const UIColor& tint) {
+  if (holds(backdrop_, blurView, region, windowsBelow)) return backdrop_.pixels.get();
+  const CGSize size = UIScreen::mainScreen().bounds().size;
+  const auto behind = imageSurface(int(size.width * scale_), int(size.height * scale_));
+  paint(behind.get(), windowsBelow, {});
   auto pixels = imageSurface(region.width, region.height);
-  const CairoContext copy(cairo_create(pixels.get()));
-  cairo_set_source_surface(copy.get(), screen, -region.x, -region.y);
-  cairo_set_operator(copy.get(), CAIRO_OPERATOR_SOURCE);
-  cairo_paint(copy.get());
+  const CairoContext cr(cairo_create(pixels.get()));
+  cairo_set_source_surface(cr.get(), behind.get(), -region.x, -region.y);
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr.get());
   boxBlur(pixels.get(), int(kBlurRadius * scale_));
-  backdrop_ = Backdrop{blurView.weak_from_this(), region, windowsBelow, std::move(pixels)};
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
+  cairo_set_source_rgba(cr.get(), tint.red(), tint.green(), tint.blue(), tint.alpha());
+  cairo_paint(cr.get());
+  Backdrop made{blurView.weak_from_this(), region, {}, std::move(pixels)};
+  for (const auto& window : windowsBelow) made.windowsBelow.push_back(window);
+  backdrop_ = std::move(made);
   return backdrop_.pixels.get();
 }
 

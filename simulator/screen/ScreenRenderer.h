@@ -10,6 +10,7 @@
 
 #include "CoreGraphics/CGGeometry.h"
 #include "Result.h"
+#include "UIKit/UIColor.h"
 #include "screen/CairoHandles.h"
 
 class UIImage;
@@ -26,26 +27,33 @@ class ScreenRenderer {
 
   double scale() const { return scale_; }
   // The screen as it stands, into `target`: an image surface the screen's size in pixels.
-  void draw(cairo_surface_t* target);
+  // With `areas` (in points) only those are drawn anew and the rest of `target` is kept.
+  void draw(cairo_surface_t* target, const std::vector<CGRect>& areas = {});
   Result<> writePng(const std::filesystem::path& file);
 
   // For the painter of a frame.
   cairo_surface_t* decoded(const UIImage& image);
-  // `region` of `screen` (in its pixels) blurred, as it stands behind `blurView` over
-  // `windowsBelow`; computed once while those stay the same.
-  cairo_surface_t* blurredBackdrop(const UIView& blurView, cairo_surface_t* screen,
-                                   cairo_rectangle_int_t region,
-                                   const std::vector<const UIWindow*>& windowsBelow);
+  // What lies behind `blurView` in `region` (pixels of the screen): the home screen and the
+  // windows below the blur view's, blurred and tinted with `tint`. Made once while the view, the
+  // region and those windows stay the same, for every frame of an opening of the popup.
+  cairo_surface_t* blurredBackdrop(const UIView& blurView, cairo_rectangle_int_t region,
+                                   const std::vector<std::shared_ptr<UIWindow>>& windowsBelow,
+                                   const UIColor& tint);
 
  private:
   cairo_surface_t* homeScreen(CGSize size);
+  // The home screen and `windows` into `target`, within `areas` when there are any.
+  void paint(cairo_surface_t* target, const std::vector<std::shared_ptr<UIWindow>>& windows,
+             const std::vector<CGRect>& areas);
 
   struct Backdrop {
     std::weak_ptr<const UIView> blurView;
     cairo_rectangle_int_t region{};
-    std::vector<const UIWindow*> windowsBelow;
+    std::vector<std::weak_ptr<UIWindow>> windowsBelow;
     CairoSurface pixels;
   };
+  bool holds(const Backdrop& backdrop, const UIView& blurView, cairo_rectangle_int_t region,
+             const std::vector<std::shared_ptr<UIWindow>>& windowsBelow) const;
 
   double scale_;
   CGSize homeSize_{};

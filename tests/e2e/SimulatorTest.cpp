@@ -228,6 +228,16 @@ TEST_F(SimulatorTest, ShowDrawsRowsAsText) {
   EXPECT_TRUE(contains(run.out, "  | [#######################-------] 75  #4\n"));
 }
 
+TEST_F(SimulatorTest, AWindowWithoutADisplayFailsClearlyAndQuitEndsAScript) {
+  const auto windowless = runProgram({ORBELLE_SIM, "--window", "--root", root.path().string()}, "",
+                                     {{"SDL_VIDEODRIVER", "x11"}, {"DISPLAY", ":4711"}});
+  EXPECT_EQ(windowless.status, 1);
+  EXPECT_TRUE(contains(windowless.err, "error: cannot open a window")) << windowless.err;
+  const auto run = sim("state\nquit\nstate\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n");
+}
+
 TEST_F(SimulatorTest, MissingPackageIsReported) {
   const auto run = runProgram({ORBELLE_SIM, "--root", root.path().string()}, "state\n",
                               {{"ORBELLE2_PACKAGE", (root.path() / "nothing").string()}});

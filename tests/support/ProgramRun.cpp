@@ -87,9 +87,14 @@ ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& i
   return run;
 }
 
-RunningProgram::RunningProgram(const std::vector<std::string>& argv)
+RunningProgram::RunningProgram(const std::vector<std::string>& argv,
+                               const std::map<std::string, std::string>& environment)
     : outFile_(temporaryFile("running-out")), errFile_(temporaryFile("running-err")) {
-  std::tie(pid_, input_) = start(argv, outFile_, errFile_, {});
+  std::tie(pid_, input_) = start(argv, outFile_, errFile_, environment);
+}
+
+std::string RunningProgram::output() const {
+  return slurp(outFile_);
 }
 
 RunningProgram::~RunningProgram() {

@@ -17,7 +17,8 @@ ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& i
 // A program left running with its standard input open: lines go in while it runs.
 class RunningProgram {
  public:
-  explicit RunningProgram(const std::vector<std::string>& argv);
+  explicit RunningProgram(const std::vector<std::string>& argv,
+                          const std::map<std::string, std::string>& environment = {});
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
   ~RunningProgram();
@@ -25,7 +26,10 @@ class RunningProgram {
   void send(const std::string& line);
   // Waits (up to a few seconds) until its standard output holds `text`.
   bool waitForOutput(const std::string& text);
+  // What it has written to standard output so far.
+  std::string output() const;
   ProgramRun finish();  // closes its input and waits for it
+  int pid() const { return pid_; }
 
  private:
   int pid_ = -1;

@@ -29,6 +29,14 @@ void CFRunLoop::cancelTimer(TimerId timer) {
   timers_.erase(timer);
 }
 
+std::optional<CFRunLoop::Clock::time_point> CFRunLoop::nextTimerDue() const {
+  std::optional<Clock::time_point> first;
+  for (const auto& [id, timer] : timers_) {
+    if (!first || timer.due < *first) first = timer.due;
+  }
+  return first;
+}
+
 int CFRunLoop::fireDueTimers() {
   int fired = 0;
   const auto now = Clock::now();

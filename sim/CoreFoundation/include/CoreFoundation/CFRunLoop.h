@@ -3,6 +3,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 // The main thread's run loop: file descriptors to watch and timers to fire. Everything it
@@ -20,6 +21,8 @@ class CFRunLoop {
 
   TimerId addTimer(std::chrono::milliseconds delay, std::function<void()> fire);
   void cancelTimer(TimerId timer);
+  // When the first timer is due; nothing when none is set.
+  std::optional<Clock::time_point> nextTimerDue() const;
 
   // Waits up to `timeout` for sources and timers and handles them; with `returnAfterOne`
   // it comes back after the first one it handled. Answers how many it handled.

@@ -1,0 +1,140 @@
+#include "window/DeviceWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "SpringBoard/VolumeButtons.h"
+#include "SpringBoard/VolumeControl.h"
+#include "TweakState.h"
+#include "UIKit/UISlider.h"
+#include "support/FreshSpringBoard.h"
+#include "support/Png.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// The window on SDL's offscreen driver, with events put into SDL's queue as a person's would.
+class Hand {
+ public:
+  Hand() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    auto opened = DeviceWindow::open(1, "test");
+    if (!opened) ADD_FAILURE() << opened.error();
+    window = std::move(*opened);
+  }
+  void key(SDL_Keycode code, bool down) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.keysym.sym = code;
+    push(event);
+  }
+  void mouse(Uint32 type, CGPoint screenPoint) {
+    const CGPoint origin = window->outline().screenOrigin();
+    SDL_Event event{};
+    event.type = type;
+    const int x = int(origin.x + screenPoint.x), y = int(origin.y + screenPoint.y);
+    if (type == SDL_MOUSEMOTION) {
+      event.motion = SDL_MouseMotionEvent{type, 0, 0, 0, SDL_BUTTON_LMASK, x, y, 0, 0};
+    } else {
+      event.button.type = type;
+      event.button.button = SDL_BUTTON_LEFT;
+      event.button.x = x;
+      event.button.y = y;
+    }
+    push(event);
+  }
+  // Time passes with the window running.
+  void wait(milliseconds time) {
+    const auto until = std::chrono::steady_clock::now() + time;
+    do {
+      window->step(milliseconds(5));
+    } while (std::chrono::steady_clock::now() < until);
+  }
+  // The window's pixel at a point of the screen.
+  std::uint32_t pixel(CGPoint screenPoint) const {
+    const SDL_Surface* surface = window->surface();
+    const CGPoint origin = window->outline().screenOrigin();
+    const auto* row = static_cast<const unsigned char*>(surface->pixels) +
+                      int(origin.y + screenPoint.y) * surface->pitch;
+    return reinterpret_cast<const std::uint32_t*>(row)[int(origin.x + screenPoint.x)];
+  }
+  int brightness(CGPoint screenPoint) const { return Png::brightness(pixel(screenPoint)); }
+
+  std::unique_ptr<DeviceWindow> window;
+
+ private:
+  void push(SDL_Event event) {
+    SDL_PushEvent(&event);
+    window->step(milliseconds(0));
+  }
+};
+
+class DeviceWindowTest : public ::testing::Test {
+ protected:
+  DeviceSetup device() const {
+    DeviceSetup setup;
+    setup.root = root.path().string();
+    return setup;
+  }
+  TempDeviceRoot root;
+};
+
+constexpr CGPoint kInsideThePanel{40, 200};  // away from its labels and sliders
+
+TEST_F(DeviceWindowTest, AHeldUpOpensThePanelAndADragMovesTheFill) {
+  inFreshProcess(device(), [] {
+    Hand hand;
+    ASSERT_TRUE(hand.window);
+    hand.wait(milliseconds(20));
+    const int wallpaper = hand.brightness(kInsideThePanel);
+    hand.key(SDLK_UP, true);
+    hand.wait(VolumeButtons::kShortHold / 2);
+    EXPECT_FALSE(TweakState::lookUp().popupShown()) << "not held long enough yet";
+    hand.wait(VolumeButtons::kShortHold);
+    hand.key(SDLK_UP, false);
+    ASSERT_TRUE(TweakState::lookUp().popupShown());
+    EXPECT_LT(hand.brightness(kInsideThePanel), wallpaper / 2) << "the dark panel shows";
+
+    const auto slider = (*TweakState::lookUp().panel)->sliderFor(0);
+    const auto at = [&](float percent) {
+      return slider->convertPointToView(slider->pointForValue(percent), nullptr);
+    };
+    const CGPoint onTrack = at(35);
+    const auto red = [](std::uint32_t pixel) {
+      return int((pixel >> 16) & 0xff) - int((pixel >> 8) & 0xff);
+    };
+    EXPECT_GT(red(hand.pixel(onTrack)), 100) << "filled up to 50: the red minimum track";
+    hand.mouse(SDL_MOUSEBUTTONDOWN, at(50));
+    for (const float percent : {40.0f, 30.0f, 20.0f}) hand.mouse(SDL_MOUSEMOTION, at(percent));
+    hand.mouse(SDL_MOUSEBUTTONUP, at(20));
+    EXPECT_NEAR(slider->value(), 20, 1);
+    EXPECT_LT(red(hand.pixel(onTrack)), 20) << "now past the fill: the white maximum track";
+
+    hand.mouse(SDL_MOUSEBUTTONDOWN, CGPoint{-20, -20});  // on the body, off the screen
+    hand.mouse(SDL_MOUSEBUTTONUP, CGPoint{-20, -20});
+    EXPECT_TRUE(TweakState::lookUp().popupShown()) << "only the screen takes touches";
+  });
+}
+
+TEST_F(DeviceWindowTest, APressShowsTheHUDUntilItsTimeIsUp) {
+  inFreshProcess(device(), [] {
+    VolumeControl::sharedVolumeControl().setHUDDuration(milliseconds(150));
+    Hand hand;
+    ASSERT_TRUE(hand.window);
+    hand.wait(milliseconds(20));
+    const CGPoint middle{187, 320};  // inside the HUD, on its dark face
+    const int wallpaper = hand.brightness(middle);
+    hand.key(SDLK_DOWN, true);
+    hand.key(SDLK_DOWN, false);
+    EXPECT_TRUE(VolumeControl::sharedVolumeControl().isHUDVisible());
+    EXPECT_LT(hand.brightness(middle), wallpaper / 2);
+    hand.wait(milliseconds(300));
+    EXPECT_EQ(hand.brightness(middle), wallpaper) << "faded, drawn again without it";
+  });
+}
+
+}  // namespace
