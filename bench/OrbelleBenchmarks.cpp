@@ -19,12 +19,15 @@
 #include "SpringBoard/SpringBoard.h"
 #include "TweakState.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "mixer/CategoryList.h"
 #include "mixer/CategoryNames.h"
 #include "mixer/ImageSkin.h"
 #include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceKeys.h"
+#include "screen/SceneSnapshot.h"
+#include "screen/ScreenRenderer.h"
 
 namespace {
 
@@ -170,6 +173,68 @@ void BM_ExternalVolumeChange(benchmark::State& state) {
   closePopup();
 }
 BENCHMARK(BM_ExternalVolumeChange)->Unit(benchmark::kMicrosecond);
+
+// The window's frames: the screen drawn by the renderer the window keeps (the home screen and
+// the blurred backdrop made once an opening), with the popup open on five rows.
+void openWithBlur(bool blur) {
+  configure(5, 0);
+  *tweak().blur = blur;
+  openPopup();
+}
+
+CairoSurface screenSurface(double scale) {
+  const CGSize size = UIScreen::mainScreen().bounds().size;
+  return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width * scale),
+                                                 int(size.height * scale)));
+}
+
+// Everything drawn anew, as when the window is exposed or the device turns.
+void BM_FullFrame(benchmark::State& state) {
+  const double scale = double(state.range(0));
+  openWithBlur(state.range(1) != 0);
+  ScreenRenderer renderer(scale);
+  const auto target = screenSurface(scale);
+  renderer.draw(target.get());
+  for (auto _ : state) renderer.draw(target.get());
+  closePopup();
+  *tweak().blur = true;
+}
+BENCHMARK(BM_FullFrame)
+    ->ArgNames({"scale", "blur"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// A finger on the Audio/Video slider moves one step and the window draws what changed: the
+// scene compared with the last frame's, then only those areas drawn.
+void BM_DragFrame(benchmark::State& state) {
+  const double scale = double(state.range(0));
+  openWithBlur(state.range(1) != 0);
+  ScreenRenderer renderer(scale);
+  const auto target = screenSurface(scale);
+  renderer.draw(target.get());
+  auto& app = UIApplication::sharedApplication();
+  const auto slider = (*tweak().panel)->sliderFor(1);
+  const auto at = [&](float percent) {
+    return slider->convertPointToView(slider->pointForValue(percent), nullptr);
+  };
+  app.touchDown(at(50));
+  SceneSnapshot shown = SceneSnapshot::take();
+  bool up = false;
+  for (auto _ : state) {
+    app.touchMoved(at(up ? 52.0f : 48.0f));
+    up = !up;
+    SceneSnapshot now = SceneSnapshot::take();
+    renderer.draw(target.get(), SceneSnapshot::changes(shown, now));
+    shown = std::move(now);
+  }
+  app.touchUp(at(50));
+  closePopup();
+  *tweak().blur = true;
+}
+BENCHMARK(BM_DragFrame)
+    ->ArgNames({"scale", "blur"})
+    ->ArgsProduct({{2}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 long residentKiB() {
   long pages = 0, resident = 0;

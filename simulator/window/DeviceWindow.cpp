@@ -76,12 +76,15 @@ bool DeviceWindow::step(std::chrono::milliseconds longest) {
     wait = std::clamp(untilDue, std::chrono::milliseconds(0), longest);
   }
   SDL_Event event;
-  if (SDL_WaitEventTimeout(&event, static_cast<int>(wait.count()))) {
+  bool happened = SDL_WaitEventTimeout(&event, static_cast<int>(wait.count())) != 0;
+  if (happened) {
     handle(event);
     while (open_ && SDL_PollEvent(&event)) handle(event);
   }
-  CFRunLoop::main().runUntilIdle();
-  if (open_) {
+  happened = CFRunLoop::main().runUntilIdle() > 0 || happened;
+  // Only events, timers, notifications and commands change the screen: a window left alone
+  // looks at nothing.
+  if (open_ && (happened || stale_)) {
     followTheScreen();
     redraw(stale_);
   }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/CairoHandles.h"
+#include "screen/SceneSnapshot.h"
 
 namespace {
 
@@ -57,6 +60,35 @@ TEST_F(ScreenRendererTest, AScrollViewShowsItsContentFromItsOffsetWithinItsBound
   window->makeKeyAndVisible();
   EXPECT_EQ(pixelAt(50, 55) & 0xffffff, 0xffffffu) << "content at 150, seen from 100";
   EXPECT_EQ(pixelAt(50, 150), behind) << "cut off below the bounds";
+}
+
+TEST_F(ScreenRendererTest, DrawingWhatChangedGivesTheWholeFramesPixels) {
+  ScreenRenderer sharp(2);
+  const CGSize size = UIScreen::mainScreen().bounds().size;
+  const auto frame = [&] {
+    return CairoSurface(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width * 2), int(size.height * 2)));
+  };
+  const auto window = std::make_shared<UIWindow>();
+  window->setAlpha(0.9);
+  const auto changing = filled(CGRectMake(10.25, 20.5, 100.5, 30.75), UIColor::redColor());
+  window->addSubview(filled(CGRectMake(0, 0, 200, 200), UIColor::blackColor()));
+  window->addSubview(changing);
+  window->makeKeyAndVisible();
+  const auto kept = frame();
+  sharp.draw(kept.get());
+  const SceneSnapshot before = SceneSnapshot::take();
+  changing->setBackgroundColor(UIColor::greenColor());
+  changing->setFrame(CGRectMake(40.5, 60.25, 90, 20.5));
+  const auto areas = SceneSnapshot::changes(before, SceneSnapshot::take());
+  ASSERT_FALSE(areas.empty());
+  sharp.draw(kept.get(), areas);
+  const auto whole = frame();
+  sharp.draw(whole.get());
+  const auto bytes = std::size_t(cairo_image_surface_get_stride(whole.get())) * size.height * 2;
+  EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(kept.get()),
+                        cairo_image_surface_get_data(whole.get()), bytes),
+            0);
 }
 
 }  // namespace
