@@ -94,7 +94,8 @@ cairo_surface_t* ScreenRenderer::blurredBackdrop(
   const CGSize size = UIScreen::mainScreen().bounds().size;
   const auto behind = imageSurface(int(size.width * scale_), int(size.height * scale_));
   paint(behind.get(), windowsBelow, {});
-  auto pixels = imageSurface(region.width, region.height);
+  // Opaque, as the home screen under it is: laid on a frame, it is copied rather than blended.
+  CairoSurface pixels(cairo_image_surface_create(CAIRO_FORMAT_RGB24, region.width, region.height));
   const CairoContext cr(cairo_create(pixels.get()));
   cairo_set_source_surface(cr.get(), behind.get(), -region.x, -region.y);
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
