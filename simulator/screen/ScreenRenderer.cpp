@@ -1,5 +1,7 @@
 #include "screen/ScreenRenderer.h"
 
+#include <cmath>
+
 #include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
@@ -38,17 +40,20 @@ void ScreenRenderer::paint(cairo_surface_t* target,
                            const std::vector<std::shared_ptr<UIWindow>>& windows,
                            const std::vector<CGRect>& areas) {
   const CairoContext cr(cairo_create(target));
-  cairo_scale(cr.get(), scale_, scale_);
+  // Whole pixels: a clip through a pixel would lay what is drawn over what was there before.
   for (const auto& area : areas) {
-    cairo_rectangle(cr.get(), area.origin.x, area.origin.y, area.size.width, area.size.height);
+    const double left = std::floor(area.origin.x * scale_);
+    const double top = std::floor(area.origin.y * scale_);
+    cairo_rectangle(cr.get(), left, top,
+                    std::ceil((area.origin.x + area.size.width) * scale_) - left,
+                    std::ceil((area.origin.y + area.size.height) * scale_) - top);
   }
   if (!areas.empty()) cairo_clip(cr.get());
-  cairo_save(cr.get());
-  cairo_identity_matrix(cr.get());
   cairo_set_source_surface(cr.get(), homeScreen(UIScreen::mainScreen().bounds().size), 0, 0);
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
   cairo_paint(cr.get());
-  cairo_restore(cr.get());
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
+  cairo_scale(cr.get(), scale_, scale_);
   FramePainter painter(*this, cr.get());
   for (const auto& window : windows) painter.walk(*window);
   cairo_surface_flush(target);
