@@ -1,6 +1,7 @@
 #include "support/ProgramRun.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,10 +53,19 @@ std::pair<int, int> start(const std::vector<std::string>& argv, const std::strin
   return {pid, pipeEnds[1]};
 }
 
+// Its exit status; -1 when it did not exit normally, or had to be killed after a minute.
 int waitFor(int pid) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
   int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 void writeAll(int fd, const std::string& text) {
