@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
+#include "mixer/CategoryEntry.h"
 #include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
 #include "support/ProgramRun.h"
@@ -106,34 +107,30 @@ TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
 // Writers in separate processes at once, as the preferences bundle and a shell might be: each
 // change waits for the others and none is lost.
 TEST_F(PrefsToolTest, ConcurrentWritersLoseNothing) {
-  const std::vector<std::vector<std::string>> sets = {{"enableDebugLogging", "true"},
-                                                      {"bindRingerAndAV", "true"},
-                                                      {"displayPercentage", "false"},
-                                                      {"enableBackgroundBlur", "false"},
-                                                      {"selectedSkin", "Metal"},
-                                                      {"thumbTintColor", "1"},
-                                                      {"textColor", "2"},
-                                                      {"minimumTrackTintColor", "4"},
-                                                      {"maximumTrackTintColor", "5"}};
-  const auto startAll = [&](const std::vector<std::vector<std::string>>& commands) {
+  const auto allAtOnce = [&](const std::vector<std::vector<std::string>>& commands) {
     std::vector<std::unique_ptr<RunningProgram>> writers;
-    for (const auto& command : commands) {
-      std::vector<std::string> argv{ORBELLE_PREFS, "--root", root.path().string()};
-      argv.insert(argv.end(), command.begin(), command.end());
+    for (auto argv : commands) {
+      argv.insert(argv.begin(), {ORBELLE_PREFS, "--root", root.path().string()});
       writers.push_back(std::make_unique<RunningProgram>(argv));
     }
     for (auto& writer : writers) EXPECT_EQ(writer->finish().status, 0);
   };
+  const std::vector<std::vector<std::string>> nineKeys = {{"set", "enableDebugLogging", "true"},
+                                                          {"set", "bindRingerAndAV", "true"},
+                                                          {"set", "displayPercentage", "false"},
+                                                          {"set", "enableBackgroundBlur", "false"},
+                                                          {"set", "selectedSkin", "Metal"},
+                                                          {"set", "thumbTintColor", "1"},
+                                                          {"set", "textColor", "2"},
+                                                          {"set", "minimumTrackTintColor", "4"},
+                                                          {"set", "maximumTrackTintColor", "5"}};
   for (int round = 0; round < 3; ++round) {
     std::filesystem::remove(root.prepare(kPrefs));
-    std::vector<std::vector<std::string>> commands;
-    for (const auto& set : sets) commands.push_back({"set", set[0], set[1]});
-    startAll(commands);
-    const auto stored = PropertyListFile::readDictionary(kPrefs);
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->size(), sets.size()) << "round " << round;
+    allAtOnce(nineKeys);
+    EXPECT_EQ(PropertyListFile::readDictionary(kPrefs).value_or(PlistValue::Dictionary()).size(),
+              9u)
+        << round;
   }
-
   auto list = fx::array({});
   std::vector<std::vector<std::string>> renames;
   for (int i = 0; i < 30; ++i) {
@@ -141,12 +138,11 @@ TEST_F(PrefsToolTest, ConcurrentWritersLoseNothing) {
     renames.push_back({"rename", std::to_string(i), "Row " + std::to_string(i)});
   }
   root.writeBytes(kList, fx::xml(list));
-  startAll(renames);
-  const auto stored = PropertyListFile::readArray(kList);
-  ASSERT_TRUE(stored);
-  for (int i = 0; i < 30; ++i) {
-    EXPECT_EQ(*stored->at(std::size_t(i)).objectForKey("prettyCategoryName"),
-              PlistValue("Row " + std::to_string(i)));
+  allAtOnce(renames);
+  const auto stored = PropertyListFile::readArray(kList).value_or(PlistValue::Array());
+  for (std::size_t i = 0; i < 30; ++i) {
+    const std::string* name = CategoryEntry(stored.at(i)).prettyCategoryName();
+    EXPECT_EQ(name ? *name : "", "Row " + std::to_string(i));
   }
 }
 

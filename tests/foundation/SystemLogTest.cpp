@@ -21,10 +21,4 @@ TEST(SystemLogTest, LinesHaveFoundationsForm) {
   EXPECT_EQ(match[3], "OB: width=300.000000");
 }
 
-TEST(SystemLogTest, MessagesAreNeverFormats) {
-  LogCapture capture;
-  NSLog("OB: %@ %n %s %%");
-  EXPECT_EQ(capture.messages(), std::vector<std::string>{"OB: %@ %n %s %%"});
-}
-
 }  // namespace

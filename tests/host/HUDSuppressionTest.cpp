@@ -30,7 +30,7 @@ TEST_F(HUDSuppressionTest, HUDIsRefusedExactlyWhileThePopupIsShown) {
     EXPECT_FALSE(volume.isHUDVisible());
     EXPECT_EQ(press.category, "Ringtone");
     EXPECT_EQ(press.volume, 0.5625f);
-    EXPECT_EQ(popupViewVariable()->viewWithTag(1000)->className(), std::string("UILabel"));
+    EXPECT_EQ(panel()->viewWithTag(1000)->className(), std::string("UILabel"));
 
     UIApplication::sharedApplication().tap({3, 3});
     ASSERT_FALSE(window());
@@ -63,16 +63,16 @@ TEST_F(HUDSuppressionTest, ButtonsChangeTheActiveCategoryAndThePanelFollows) {
 TEST_F(HUDSuppressionTest, BlurPreferenceFollowsTheDarwinNotification) {
   writePrefs(fx::dict({{"enableBackgroundBlur", plist_new_bool(0)}}));
   inFreshProcess(device(), [this] {
-    EXPECT_FALSE(enableBackgroundBlurVariable());
+    EXPECT_FALSE(blur());
     openPopup();
     writePrefs(fx::dict({{"enableBackgroundBlur", plist_new_bool(1)}}));
     drainRunLoop();
-    EXPECT_FALSE(enableBackgroundBlurVariable()) << "nothing changes before the notification";
+    EXPECT_FALSE(blur()) << "nothing changes before the notification";
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
                                          "com.zentrik.orbelle2.preferencesChanged", nullptr,
                                          nullptr, true);
     drainRunLoop();
-    EXPECT_TRUE(enableBackgroundBlurVariable());
+    EXPECT_TRUE(blur());
     const auto rootView = window()->rootViewController()->view();
     EXPECT_EQ(rootView->subviews().size(), 2u) << "the open popup is not changed";
     openPopup();
@@ -81,11 +81,11 @@ TEST_F(HUDSuppressionTest, BlurPreferenceFollowsTheDarwinNotification) {
 }
 
 TEST_F(HUDSuppressionTest, BlurIsOnWithoutFileOrKey) {
-  inFreshProcess(device(), [] { EXPECT_TRUE(enableBackgroundBlurVariable()); });
+  inFreshProcess(device(), [] { EXPECT_TRUE(blur()); });
   writePrefs(fx::dict({{"selectedSkin", plist_new_string("Metal")}}));
-  inFreshProcess(device(), [] { EXPECT_TRUE(enableBackgroundBlurVariable()); });
+  inFreshProcess(device(), [] { EXPECT_TRUE(blur()); });
   writePrefs(fx::dict({{"enableBackgroundBlur", plist_new_string("NO")}}));
-  inFreshProcess(device(), [] { EXPECT_FALSE(enableBackgroundBlurVariable()); });
+  inFreshProcess(device(), [] { EXPECT_FALSE(blur()); });
 }
 
 }  // namespace

@@ -49,8 +49,9 @@ class HostFixture : public ::testing::Test {
   }
 
   static bool openPopup() { return SpringBoard::shared().holdVolumeUp(); }
-  static std::shared_ptr<UIWindow>& window() { return popupWindowVariable(); }
-  static std::shared_ptr<OrbelleView>& panel() { return popupViewVariable(); }
+  static std::shared_ptr<UIWindow>& window() { return *loadedTweak().window; }
+  static std::shared_ptr<OrbelleView>& panel() { return *loadedTweak().panel; }
+  static bool& blur() { return *loadedTweak().blur; }
   static int windowsAtLevel(CGFloat level) {
     int count = 0;
     for (const auto& w : UIScreen::mainScreen().windows()) count += w->windowLevel() == level;

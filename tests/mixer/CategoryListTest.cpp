@@ -7,19 +7,12 @@
 
 #include "Foundation/NSFileCoordinator.h"
 #include "Foundation/PropertyListFile.h"
-#include "SimDevice/DeviceModel.h"
 #include "mixer/CategoryEntry.h"
-#include "mixer/OrbelleView.h"
-#include "support/DevicePaths.h"
-#include "support/LogCapture.h"
-#include "support/PlistFixture.h"
-#include "support/TempDeviceRoot.h"
+#include "support/PanelFixture.h"
 
 namespace {
 
 namespace fx = plist_fixture;
-using device_paths::kList;
-using device_paths::kPrefs;
 constexpr auto& kKept = device_paths::kKeptList;
 constexpr char kCreating[] = "OB: creating initial category config file...";
 
@@ -49,27 +42,14 @@ std::vector<Row> initialList(const char* last, const char* lastPretty) {
           {last, lastPretty, true}};
 }
 
-class CategoryListTest : public ::testing::Test {
+class CategoryListTest : public PanelFixture {
  protected:
-  void TearDown() override { DeviceModel::setIdentifier(savedModel); }
-
-  std::shared_ptr<OrbelleView> load() {
-    auto view = std::make_shared<OrbelleView>(CGRectMake(0, 0, 300, 290));
-    view->loadSettings();
-    view->loadCategories();
-    return view;
-  }
+  std::shared_ptr<OrbelleView> load() const { return loaded(true); }
   std::vector<Row> fileRows() const {
     const auto list = PropertyListFile::readArray(kList);
     return list ? rows(*list) : std::vector<Row>{};
   }
-  void enableDebugLogging() {
-    root.writeBytes(kPrefs, fx::xml(fx::dict({{"enableDebugLogging", plist_new_bool(1)}})));
-  }
-
-  TempDeviceRoot root;
-  LogCapture log;
-  std::string savedModel = DeviceModel::identifier();
+  void enableDebugLogging() { writePrefs(fx::dict({{"enableDebugLogging", plist_new_bool(1)}})); }
 };
 
 TEST_F(CategoryListTest, NoFileOnAPhoneCreatesTheInitialListWithPhoneCall) {
@@ -80,16 +60,6 @@ TEST_F(CategoryListTest, NoFileOnAPhoneCreatesTheInitialListWithPhoneCall) {
   EXPECT_TRUE(root.readBytes(kList).starts_with("<?xml")) << "written as an XML plist";
   EXPECT_EQ(log.messages(), std::vector<std::string>{kCreating}) << "logged without debug on";
   EXPECT_FALSE(root.exists(kKept)) << "nothing to keep aside when there was no file";
-}
-
-TEST_F(CategoryListTest, NoFileOnAnIpadOrIpodEndsWithVideoConference) {
-  for (const char* model : {"iPad7,5", "iPod9,1"}) {
-    std::filesystem::remove(root.prepare(kList));
-    DeviceModel::setIdentifier(model);
-    EXPECT_EQ(rows(load()->categories()), initialList("VideoConference", "Video Conference"))
-        << model;
-    EXPECT_EQ(fileRows(), initialList("VideoConference", "Video Conference")) << model;
-  }
 }
 
 TEST_F(CategoryListTest, DebugLoggingCountsZeroBeforeCreating) {
@@ -124,20 +94,6 @@ TEST_F(CategoryListTest, EmptyArrayIsKeptAsIs) {
   EXPECT_TRUE(view->categories().empty());
   EXPECT_EQ(root.readBytes(kList), bytes);
   EXPECT_TRUE(log.messages().empty());
-}
-
-TEST_F(CategoryListTest, DictionaryRootOrGarbageIsReplacedAndKeptAside) {
-  const std::string dictionaryRoot = fx::xml(fx::dict({{"Ringtone", plist_new_bool(1)}}));
-  const std::string garbage("<plist><array><dict>\xff\x00 half", 26);
-  for (const std::string& bytes : {dictionaryRoot, garbage}) {
-    root.writeBytes(kList, bytes);
-    log.clear();
-    const auto view = load();
-    EXPECT_EQ(rows(view->categories()), initialList("PhoneCall", "Phone Call"));
-    EXPECT_EQ(fileRows(), initialList("PhoneCall", "Phone Call"));
-    EXPECT_EQ(root.readBytes(kKept), bytes) << "the unreadable bytes are kept, exactly";
-    EXPECT_EQ(log.messages(), std::vector<std::string>{kCreating});
-  }
 }
 
 TEST_F(CategoryListTest, AListThatCannotBeReadAtAllIsNotReplaced) {

@@ -152,21 +152,20 @@ TEST_F(VolumeNotificationsTest, MissingPartnerUpdatesTheOwnRowOnly) {
 
 TEST_F(VolumeNotificationsTest, MalformedPayloadsFallBack) {
   buildBound(false);
-  NSNotificationCenter::defaultCenter().postNotificationName(
-      AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
-      {{AVSystemController_EffectiveVolumeNotificationParameter_Category, "Ringtone"}});
+  const auto tell = [](PlistValue::Dictionary userInfo) {
+    NSNotificationCenter::defaultCenter().postNotificationName(
+        AVSystemController_EffectiveVolumeDidChangeNotification, nullptr, std::move(userInfo));
+  };
+  constexpr auto kCategory = AVSystemController_EffectiveVolumeNotificationParameter_Category;
+  tell({{kCategory, "Ringtone"}});
   EXPECT_EQ(text(0), "Ringtone: 0%") << "a missing volume reads as 0";
   for (const PlistValue& bad : {PlistValue("loud"), PlistValue(std::nan("")), PlistValue(1e300)}) {
     post("Ringtone", 0.5);
-    NSNotificationCenter::defaultCenter().postNotificationName(
-        AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
-        {{AVSystemController_EffectiveVolumeNotificationParameter_Category, "Ringtone"},
-         {AVSystemController_EffectiveVolumeNotificationParameter_Volume, bad}});
+    tell({{kCategory, "Ringtone"},
+          {AVSystemController_EffectiveVolumeNotificationParameter_Volume, bad}});
     EXPECT_EQ(text(0), "Ringtone: 0%");
   }
-  NSNotificationCenter::defaultCenter().postNotificationName(
-      AVSystemController_EffectiveVolumeDidChangeNotification, nullptr,
-      {{AVSystemController_EffectiveVolumeNotificationParameter_Category, 42}});
+  tell({{kCategory, 42}});
   EXPECT_EQ(log.messages().back(),
             "OB: unable to match category (null) to OB categories list, GUI not updated!");
 }

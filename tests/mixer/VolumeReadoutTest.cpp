@@ -8,12 +8,7 @@ namespace {
 
 namespace fx = plist_fixture;
 
-class VolumeReadoutTest : public PanelFixture {
- protected:
-  bool called(const std::string& call) const {
-    return std::find(recorder->calls.begin(), recorder->calls.end(), call) != recorder->calls.end();
-  }
-};
+class VolumeReadoutTest : public PanelFixture {};
 
 TEST_F(VolumeReadoutTest, LabelsCarryTitleRouteAndRoundedPercentage) {
   controller->setVolumeTo(0.25f, "Audio/Video");

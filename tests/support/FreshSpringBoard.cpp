@@ -17,9 +17,7 @@
 #include "UIKit/UIScreen.h"
 #include "support/TempDeviceRoot.h"
 
-namespace {
-
-const TweakState& tweak() {
+const TweakState& loadedTweak() {
   static const TweakState state = [] {
     const auto found = TweakState::lookUp();
     if (!found.loaded()) {
@@ -29,18 +27,6 @@ const TweakState& tweak() {
     return found;
   }();
   return state;
-}
-
-}  // namespace
-
-std::shared_ptr<UIWindow>& popupWindowVariable() {
-  return *tweak().window;
-}
-std::shared_ptr<OrbelleView>& popupViewVariable() {
-  return *tweak().panel;
-}
-bool& enableBackgroundBlurVariable() {
-  return *tweak().blur;
 }
 
 void drainRunLoop() {

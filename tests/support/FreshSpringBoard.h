@@ -5,8 +5,8 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "TweakState.h"
 #include "UIKit/UIWindow.h"
-#include "mixer/OrbelleView.h"
 
 // Runs `body` in a new process, as a fresh launch of SpringBoard would be: the package
 // (tweak, filter, skin images) installed on `root`, the screen sized, SpringBoard booted
@@ -19,10 +19,9 @@ struct DeviceSetup {
 };
 void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body);
 
-// The tweak's process-wide popup state, looked up as a debugger would.
-std::shared_ptr<UIWindow>& popupWindowVariable();
-std::shared_ptr<OrbelleView>& popupViewVariable();
-bool& enableBackgroundBlurVariable();
+// The tweak's process-wide popup state, looked up as a debugger would; the process ends with a
+// failure when the tweak is not loaded.
+const TweakState& loadedTweak();
 
 // Handles what the run loop has ready (Darwin notifications, timers).
 void drainRunLoop();

@@ -10,6 +10,7 @@ void PanelFixture::SetUp() {
 }
 
 void PanelFixture::TearDown() {
+  DeviceModel::setIdentifier(savedModel);
   window.reset();
   panel.reset();
   recorder->uninstall();
@@ -57,6 +58,13 @@ void PanelFixture::post(const char* category, double value) const {
       AVSystemController_EffectiveVolumeDidChangeNotification, controller.get(),
       {{AVSystemController_EffectiveVolumeNotificationParameter_Category, category},
        {AVSystemController_EffectiveVolumeNotificationParameter_Volume, value}});
+}
+
+std::shared_ptr<OrbelleView> PanelFixture::loaded(bool list) const {
+  auto view = std::make_shared<OrbelleView>(CGRectMake(0, 0, 300, 290));
+  view->loadSettings();
+  if (list) view->loadCategories();
+  return view;
 }
 
 CGPoint PanelFixture::thumbAt(NSInteger num, float percent) const {

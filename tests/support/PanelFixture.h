@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Celestial/AVSystemController.h"
+#include "SimDevice/DeviceModel.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
@@ -30,6 +31,8 @@ class PanelFixture : public ::testing::Test {
   void writePrefs(const plist_fixture::Node& dict);
   void writeList(const plist_fixture::Node& array);
   std::shared_ptr<OrbelleView> build(CGFloat width = 300, CGFloat height = 290);
+  // A panel that has only read its settings, and with `list` its category list too.
+  std::shared_ptr<OrbelleView> loaded(bool list = false) const;
 
   std::shared_ptr<UILabel> label(NSInteger num) const;
   std::shared_ptr<UISlider> slider(NSInteger num) const;
@@ -48,4 +51,5 @@ class PanelFixture : public ::testing::Test {
   std::shared_ptr<RecordingVolumeController> recorder;
   std::shared_ptr<OrbelleView> panel;
   std::shared_ptr<UIWindow> window;
+  std::string savedModel = DeviceModel::identifier();
 };

@@ -7,13 +7,6 @@
 
 namespace plist_fixture {
 
-Node string(const char* text) {
-  return Node(plist_new_string(text));
-}
-Node integer(long long number) {
-  return Node(plist_new_uint(static_cast<uint64_t>(number)));
-}
-
 Node array(std::initializer_list<plist_t> items) {
   Node node(plist_new_array());
   for (plist_t item : items) plist_array_append_item(node.get(), item);

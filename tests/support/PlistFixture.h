@@ -17,8 +17,6 @@ struct Free {
 };
 using Node = std::unique_ptr<void, Free>;
 
-Node string(const char* text);
-Node integer(long long number);  // stored as libplist stores integers: 64 raw bits
 Node array(std::initializer_list<plist_t> items);  // takes ownership of the items
 Node dict(std::initializer_list<std::pair<const char*, plist_t>> entries);  // likewise
 // A category list entry with the three keys.

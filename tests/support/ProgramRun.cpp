@@ -81,20 +81,9 @@ void writeAll(int fd, const std::string& text) {
 
 ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& input,
                       const std::map<std::string, std::string>& environment) {
-  const std::string outFile = temporaryFile("run-out");
-  const std::string errFile = temporaryFile("run-err");
-  const auto [pid, in] = start(argv, outFile, errFile, environment);
-  ProgramRun run;
-  if (pid > 0) {
-    writeAll(in, input);
-    close(in);
-    run.status = waitFor(pid);
-  }
-  run.out = slurp(outFile);
-  run.err = slurp(errFile);
-  std::filesystem::remove(outFile);
-  std::filesystem::remove(errFile);
-  return run;
+  RunningProgram program(argv, environment);
+  program.write(input);
+  return program.finish();
 }
 
 RunningProgram::RunningProgram(const std::vector<std::string>& argv,
@@ -113,8 +102,8 @@ RunningProgram::~RunningProgram() {
   std::filesystem::remove(errFile_);
 }
 
-void RunningProgram::send(const std::string& line) {
-  writeAll(input_, line + "\n");
+void RunningProgram::write(const std::string& text) {
+  writeAll(input_, text);
 }
 
 bool RunningProgram::waitForOutput(const std::string& text) {

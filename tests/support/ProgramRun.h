@@ -23,7 +23,8 @@ class RunningProgram {
   RunningProgram& operator=(const RunningProgram&) = delete;
   ~RunningProgram();
 
-  void send(const std::string& line);
+  void write(const std::string& text);
+  void send(const std::string& line) { write(line + "\n"); }
   // Waits (up to a few seconds) until its standard output holds `text`.
   bool waitForOutput(const std::string& text);
   // What it has written to standard output so far.

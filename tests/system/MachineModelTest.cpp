@@ -25,17 +25,4 @@ TEST_F(MachineModelTest, LengthThenBufferProtocol) {
   EXPECT_STREQ(buffer.data(), "iPad7,5");
 }
 
-TEST_F(MachineModelTest, ShortBuffersUnknownNamesAndWritesFail) {
-  DeviceModel::setIdentifier("iPod9,1");
-  char small[4];
-  std::size_t length = sizeof small;
-  errno = 0;
-  EXPECT_EQ(sysctlbyname("hw.machine", small, &length, nullptr, 0), -1);
-  EXPECT_EQ(errno, ENOMEM);
-  EXPECT_EQ(sysctlbyname("hw.model", nullptr, &length, nullptr, 0), -1);
-  EXPECT_EQ(errno, ENOENT);
-  EXPECT_EQ(sysctlbyname("hw.machine", nullptr, &length, "x", 1), -1);
-  EXPECT_EQ(errno, EPERM);
-}
-
 }  // namespace

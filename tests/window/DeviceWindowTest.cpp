@@ -34,16 +34,12 @@ class Hand {
   }
   void mouse(Uint32 type, CGPoint screenPoint) {
     const CGPoint origin = window->outline().screenOrigin();
-    SDL_Event event{};
-    event.type = type;
     const int x = int(origin.x + screenPoint.x), y = int(origin.y + screenPoint.y);
+    SDL_Event event{};
     if (type == SDL_MOUSEMOTION) {
       event.motion = SDL_MouseMotionEvent{type, 0, 0, 0, SDL_BUTTON_LMASK, x, y, 0, 0};
     } else {
-      event.button.type = type;
-      event.button.button = SDL_BUTTON_LEFT;
-      event.button.x = x;
-      event.button.y = y;
+      event.button = SDL_MouseButtonEvent{type, 0, 0, 0, SDL_BUTTON_LEFT, 0, 1, 0, x, y};
     }
     push(event);
   }
