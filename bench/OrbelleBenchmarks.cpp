@@ -175,29 +175,33 @@ void BM_ExternalVolumeChange(benchmark::State& state) {
 BENCHMARK(BM_ExternalVolumeChange)->Unit(benchmark::kMicrosecond);
 
 // The window's frames: the screen drawn by the renderer the window keeps (the home screen and
-// the blurred backdrop made once an opening), with the popup open on five rows.
-void openWithBlur(bool blur) {
-  configure(5, 0);
-  *tweak().blur = blur;
-  openPopup();
-}
-
-CairoSurface screenSurface(double scale) {
-  const CGSize size = UIScreen::mainScreen().bounds().size;
-  return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width * scale),
-                                                 int(size.height * scale)));
-}
+// the blurred backdrop made once an opening), with the popup open on five rows, with or without
+// blur, at the asked scale, after a first full frame.
+struct OpenFrame {
+  explicit OpenFrame(const benchmark::State& state)
+      : renderer(double(state.range(0))), target(screenSurface(double(state.range(0)))) {
+    configure(5, 0);
+    *tweak().blur = state.range(1) != 0;
+    openPopup();
+    renderer.draw(target.get());
+  }
+  ~OpenFrame() {
+    closePopup();
+    *tweak().blur = true;
+  }
+  static CairoSurface screenSurface(double scale) {
+    const CGSize size = UIScreen::mainScreen().bounds().size;
+    return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width * scale),
+                                                   int(size.height * scale)));
+  }
+  ScreenRenderer renderer;
+  CairoSurface target;
+};
 
 // Everything drawn anew, as when the window is exposed or the device turns.
 void BM_FullFrame(benchmark::State& state) {
-  const double scale = double(state.range(0));
-  openWithBlur(state.range(1) != 0);
-  ScreenRenderer renderer(scale);
-  const auto target = screenSurface(scale);
-  renderer.draw(target.get());
-  for (auto _ : state) renderer.draw(target.get());
-  closePopup();
-  *tweak().blur = true;
+  OpenFrame frame(state);
+  for (auto _ : state) frame.renderer.draw(frame.target.get());
 }
 BENCHMARK(BM_FullFrame)
     ->ArgNames({"scale", "blur"})
@@ -207,11 +211,7 @@ BENCHMARK(BM_FullFrame)
 // A finger on the Audio/Video slider moves one step and the window draws what changed: the
 // scene compared with the last frame's, then only those areas drawn.
 void BM_DragFrame(benchmark::State& state) {
-  const double scale = double(state.range(0));
-  openWithBlur(state.range(1) != 0);
-  ScreenRenderer renderer(scale);
-  const auto target = screenSurface(scale);
-  renderer.draw(target.get());
+  OpenFrame frame(state);
   auto& app = UIApplication::sharedApplication();
   const auto slider = (*tweak().panel)->sliderFor(1);
   const auto at = [&](float percent) {
@@ -224,12 +224,10 @@ void BM_DragFrame(benchmark::State& state) {
     app.touchMoved(at(up ? 52.0f : 48.0f));
     up = !up;
     SceneSnapshot now = SceneSnapshot::take();
-    renderer.draw(target.get(), SceneSnapshot::changes(shown, now));
+    frame.renderer.draw(frame.target.get(), SceneSnapshot::changes(shown, now));
     shown = std::move(now);
   }
   app.touchUp(at(50));
-  closePopup();
-  *tweak().blur = true;
 }
 BENCHMARK(BM_DragFrame)
     ->ArgNames({"scale", "blur"})
