@@ -249,19 +249,26 @@ void DeviceWindow::redraw(bool everything) {
   renderer_.draw(screen.get(), areas);
   if (areas.empty()) {
     SDL_UpdateWindowSurface(window_);
-  } else {
-    std::vector<SDL_Rect> rects;
-    for (const auto& area : areas) {
-      const int x0 = std::max(0, int((area.origin.x) * scale_) - 1);
-      const int y0 = std::max(0, int((area.origin.y) * scale_) - 1);
-      const int x1 =
-          std::min(int(size.width * scale_), int((area.origin.x + area.size.width) * scale_) + 2);
-      const int y1 =
-          std::min(int(size.height * scale_), int((area.origin.y + area.size.height) * scale_) + 2);
-      if (x1 > x0 && y1 > y0)
-        rects.push_back(SDL_Rect{int(origin.x) + x0, int(origin.y) + y0, x1 - x0, y1 - y0});
-    }
-    if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+  } else if (const auto rects = windowRects(areas); !rects.empty()) {
+    SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
   }
   stale_ = false;
+}
+
+std::vector<SDL_Rect> DeviceWindow::windowRects(const std::vector<CGRect>& areas) const {
+  const CGPoint origin = outline_.screenOrigin();
+  const CGSize size = UIScreen::mainScreen().bounds().size;
+  const int right = int(size.width * scale_), bottom = int(size.height * scale_);
+  std::vector<SDL_Rect> rects;
+  for (const auto& area : areas) {
+    // Rounded outward, and a pixel more on each side for the edges antialiasing touches.
+    const int x0 = std::max(0, int(area.origin.x * scale_) - 1);
+    const int y0 = std::max(0, int(area.origin.y * scale_) - 1);
+    const int x1 = std::min(right, int((area.origin.x + area.size.width) * scale_) + 2);
+    const int y1 = std::min(bottom, int((area.origin.y + area.size.height) * scale_) + 2);
+    if (x1 > x0 && y1 > y0) {
+      rects.push_back(SDL_Rect{int(origin.x) + x0, int(origin.y) + y0, x1 - x0, y1 - y0});
+    }
+  }
+  return rects;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Result.h"
 #include "screen/SceneSnapshot.h"
@@ -51,6 +52,8 @@ class DeviceWindow {
   // Lays the window out again when the device turned (by a key or a command).
   void followTheScreen();
   void redraw(bool everything);
+  // Screen areas in points as the window's pixels that show them.
+  std::vector<SDL_Rect> windowRects(const std::vector<CGRect>& areas) const;
 
   SDL_Window* window_;
   double scale_;
