@@ -8,6 +8,7 @@
 #include "PreferencesEditor.h"
 #include "SimDevice/DeviceRoot.h"
 #include "mixer/CategoryEntry.h"
+#include "mixer/PreferenceFiles.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr char kUsage[] =
     "  get KEY | set KEY VALUE | unset KEY      the preferences file\n"
     "  categories                               the category list, numbered\n"
     "  hide N | show N | rename N NAME | move FROM TO | reset\n"
+    "  files                                    where the two files are on this host\n"
     "Keys:\n";
 
 using Words = arguments::Words;
@@ -105,6 +107,10 @@ int run(const Words& args) {
       ((command == "rename" || command == "move") && count == 2)) {
     return report(PreferencesEditor::editCategories(
         [&](PlistValue::Array& list) { return editCategory(list, args); }));
+  }
+  if (command == "files" && count == 0) {
+    return report("preferences " + DeviceRoot::resolve(kPreferencesPath).string() +
+                  "\ncategories " + DeviceRoot::resolve(kCategoriesPath).string());
   }
   if (command == "reset" && count == 0) return report(PreferencesEditor::resetCategories());
   return usage();

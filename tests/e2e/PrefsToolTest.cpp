@@ -90,6 +90,9 @@ TEST_F(PrefsToolTest, CategoryListEdits) {
   EXPECT_EQ(root.readBytes(kList), before);
   EXPECT_EQ(prefs({"reset"}).status, 0);
   EXPECT_FALSE(root.exists(kList));
+  const std::string at = root.path().string();
+  EXPECT_EQ(prefs({"files"}).out,
+            "preferences " + at + kPrefs + "\ncategories " + at + kList + "\n");
 }
 
 TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
