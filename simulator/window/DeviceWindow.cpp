@@ -33,6 +33,9 @@ std::optional<cairo_format_t> cairoFormat(const SDL_Surface* surface) {
 }  // namespace
 
 Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(double scale, const std::string& title) {
+  // Cairo draws every pixel: the window needs the video driver's plain framebuffer, not one
+  // behind an OpenGL renderer (which would load the GL stack for nothing).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     return fail(std::string("cannot open a window: ") + SDL_GetError());
   }
