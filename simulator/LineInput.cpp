@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <utility>
 
 #include "CoreFoundation/CFRunLoop.h"
@@ -40,10 +41,11 @@ void LineInput::stop() {
 }
 
 void LineInput::typed(char* line) {
+  // The editor hands over a line it allocated with malloc.
+  const std::unique_ptr<char, decltype(&std::free)> owned(line, &std::free);
   if (reader == nullptr) return;
   if (line == nullptr) return reader->stop();
   const std::string text = line;
-  std::free(line);
   if (text.find_first_not_of(" \t") != std::string::npos) add_history(text.c_str());
   reader->run_(text);
 }
