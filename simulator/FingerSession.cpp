@@ -21,7 +21,7 @@ std::string FingerSession::describe(const UIView* view) {
   return view ? std::string(view->className()) + " tag=" + std::to_string(view->tag()) : "nothing";
 }
 
-Result<Ok> FingerSession::free() const {
+Result<Ok> FingerSession::noFingerDown() const {
   if (touched_) return fail("a finger is already on slider " + std::to_string(touchedCategory_));
   return Ok{};
 }
@@ -53,12 +53,12 @@ std::string FingerSession::describeSlider(const UISlider& s) const {
 }
 
 Result<std::string> FingerSession::tap(CGPoint point) {
-  if (auto ready = free(); !ready) return ready.failure();
+  if (auto ready = noFingerDown(); !ready) return ready.failure();
   return describe(UIApplication::sharedApplication().tap(point).get());
 }
 
 Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
-  if (auto ready = free(); !ready) return ready.failure();
+  if (auto ready = noFingerDown(); !ready) return ready.failure();
   auto& app = UIApplication::sharedApplication();
   const auto taken = app.touchDown(from);
   const CGFloat distance = std::hypot(to.x - from.x, to.y - from.y);
@@ -72,7 +72,7 @@ Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
 }
 
 Result<std::string> FingerSession::touch(NSInteger category) {
-  if (auto ready = free(); !ready) return ready.failure();
+  if (auto ready = noFingerDown(); !ready) return ready.failure();
   const auto target = slider(category);
   if (!target) return target.failure();
   const CGPoint thumb = (*target)->pointForValue((*target)->value());

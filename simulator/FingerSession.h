@@ -34,7 +34,8 @@ class FingerSession {
   // The slider of the category on the open panel.
   Result<std::shared_ptr<UISlider>> slider(NSInteger category) const;
   Result<std::shared_ptr<UISlider>> touchedSlider(NSInteger category) const;
-  Result<Ok> free() const;
+  // Fails while a finger rests on a slider: one finger at a time.
+  Result<Ok> noFingerDown() const;
   void moveTo(float percent);
   std::string describeSlider(const UISlider& slider) const;
 
