@@ -38,12 +38,6 @@ Result<NSInteger> category(const std::string& text) {
   return *n;
 }
 
-Result<float> percent(const std::string& text, const char* command) {
-  const auto value = number<float>(text);
-  if (!value) return fail(std::string(command) + " takes a percentage");
-  return *value;
-}
-
 }  // namespace
 
 CommandEngine::CommandEngine() : tweak_(TweakState::lookUp()), finger_(tweak_) {
@@ -140,6 +134,7 @@ Result<std::string> CommandEngine::press(const Args& args) {
   if (buttons.isDown(button)) return fail("the " + args[0] + " button is held down");
   buttons.down(button);
   const auto pressed = buttons.up(button);
+  if (!pressed) return fail("the " + args[0] + " button made no press");
   return pressed->category + " " + shortest(pressed->volume) +
          (pressed->hudShown ? " hud=shown" : " hud=hidden");
 }
@@ -168,11 +163,7 @@ Result<std::string> CommandEngine::touch(const Args& args) {
 }
 
 Result<std::string> CommandEngine::move(const Args& args) {
-  const auto n = category(args[0]);
-  if (!n) return n.failure();
-  const auto to = percent(args[1], "move");
-  if (!to) return to.failure();
-  return finger_.move(*n, *to);
+  return slide(args, "move", &FingerSession::move);
 }
 
 Result<std::string> CommandEngine::release(const Args& args) {
@@ -182,11 +173,15 @@ Result<std::string> CommandEngine::release(const Args& args) {
 }
 
 Result<std::string> CommandEngine::drag(const Args& args) {
+  return slide(args, "drag", &FingerSession::drag);
+}
+
+Result<std::string> CommandEngine::slide(const Args& args, const char* command, SlideTo slideTo) {
   const auto n = category(args[0]);
   if (!n) return n.failure();
-  const auto to = percent(args[1], "drag");
-  if (!to) return to.failure();
-  return finger_.drag(*n, *to);
+  const auto percent = number<float>(args[1]);
+  if (!percent) return fail(std::string(command) + " takes a percentage");
+  return (finger_.*slideTo)(*n, *percent);
 }
 
 Result<std::string> CommandEngine::set(const Args& args) {

@@ -36,6 +36,9 @@ class CommandEngine {
   Result<std::string> move(const Args& args);
   Result<std::string> release(const Args& args);
   Result<std::string> drag(const Args& args);
+  // "N PERCENT" checked, then the finger on slider N goes there as `slideTo` has it.
+  using SlideTo = Result<std::string> (FingerSession::*)(NSInteger, float);
+  Result<std::string> slide(const Args& args, const char* command, SlideTo slideTo);
   Result<std::string> set(const Args& args);
   Result<std::string> route(const Args& args);
   Result<std::string> play(const Args& args);
