@@ -104,5 +104,9 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
   demo.shoot("05-hud-again");
 
   std::cout << "\nScreenshots: " << shots.string() << "\n";
-  return folder->recordRun() && demo.ok() ? 0 : 1;
+  if (!folder->recordRun()) {
+    std::cerr << "error: cannot record the demo's files in " << out.string() << "\n";
+    return 1;
+  }
+  return demo.ok() ? 0 : 1;
 }
