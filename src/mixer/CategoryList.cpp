@@ -45,18 +45,30 @@ void OrbelleView::loadCategories() {
 
   NSLog("OB: creating initial category config file...");
   categories_ = CategoryList::initial(isIpad_ || isIpod_);
-  NSFileCoordinator().coordinateWritingItemAtPath(kCategoriesPath, [this] {
-    // The preferences bundle may have written a list since it was read: that one stands.
-    if (CategoryList::read()) return;
-    if (setUnreadableListAside()) PropertyListFile::write(PlistValue(categories_), kCategoriesPath);
-  });
+  NSError error;
+  const bool claimed = NSFileCoordinator().coordinateWritingItemAtPath(
+      kCategoriesPath,
+      [&] {
+        // The preferences bundle may have written a list since it was read: that one stands.
+        if (CategoryList::read()) return;
+        if (!setUnreadableListAside(error) ||
+            !PropertyListFile::write(PlistValue(categories_), kCategoriesPath, &error)) {
+          NSLog("OB: the initial category list is not saved: " + error.localizedDescription);
+        }
+      },
+      &error);
+  // The panel opens all the same, with the initial list it holds.
+  if (!claimed) NSLog("OB: the initial category list is not saved: " + error.localizedDescription);
 }
 
-bool OrbelleView::setUnreadableListAside() const {
+bool OrbelleView::setUnreadableListAside(NSError& error) const {
   auto& files = NSFileManager::defaultManager();
   bool isDirectory = false;
   if (!files.fileExistsAtPath(kCategoriesPath, isDirectory)) return true;
   // A folder in its place is nobody's list; leave it rather than write around it.
-  if (isDirectory) return false;
-  return files.moveItemAtPath(kCategoriesPath, kUnreadableCategoriesPath);
+  if (isDirectory) {
+    error.localizedDescription = std::string(kCategoriesPath) + " is a folder; it is left alone";
+    return false;
+  }
+  return files.moveItemAtPath(kCategoriesPath, kUnreadableCategoriesPath, &error);
 }

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <unordered_map>
 
+#include "Foundation/NSError.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/NSNotification.h"
 #include "Foundation/NSObjCRuntime.h"
@@ -85,7 +86,7 @@ class OrbelleView : public UIView {
   // Before the initial list replaces an unreadable file, the file is moved beside it (to
   // "<name>.corrupt", replacing an older one); false when that could not be done, and the
   // file must then stay as it is.
-  bool setUnreadableListAside() const;
+  bool setUnreadableListAside(NSError& error) const;
   void layOutRows();
   void applySkin(UILabel& label, UISlider& slider) const;
 

@@ -21,10 +21,13 @@ TEST_F(UnwritableDeviceTest, BlockedPreferencesFolderStillGivesAPanel) {
     EXPECT_EQ(panel->subviews().size(), 5u);
     EXPECT_EQ(text(0), "Ringtone: 50%");
   }
+  const std::string notSaved =
+      "OB: the initial category list is not saved: " + root.path().string() +
+      "/var/mobile/Library/Preferences: " + "Not a directory";
   EXPECT_EQ(log.messages(),
-            (std::vector<std::string>{"OB: creating initial category config file...",
-                                      "OB: creating initial category config file..."}))
-      << "the list is not claimed as written: it is created again next time";
+            (std::vector<std::string>{"OB: creating initial category config file...", notSaved,
+                                      "OB: creating initial category config file...", notSaved}))
+      << "the list is not claimed as written, says why, and is created again next time";
 }
 
 TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {

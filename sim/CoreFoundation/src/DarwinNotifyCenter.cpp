@@ -7,17 +7,19 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <optional>
 #include <set>
-#include <system_error>
 
 #include "CoreFoundation/CFRunLoop.h"
 #include "SimDevice/DeviceRoot.h"
+#include "SimDevice/FolderHandle.h"
 
 namespace {
 
 constexpr char kRegistryFolder[] = "/var/run/notifyd";
 constexpr std::size_t kMaxName = 1024;
+constexpr std::size_t kMaxRegistration = 256;
+constexpr char kRegistrationPrefix[] = "springboard-sim.notify.";
 
 sockaddr_un abstractAddress(const std::string& name, socklen_t& length) {
   sockaddr_un address{};
@@ -28,11 +30,19 @@ sockaddr_un abstractAddress(const std::string& name, socklen_t& length) {
   return address;
 }
 
-std::string readFile(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::string text;
-  std::getline(in, text);
-  return text;
+// The name the kernel gave a socket bound without one (autobind), unique among live sockets.
+std::string autoboundName(int socket) {
+  sockaddr_un address{};
+  socklen_t length = sizeof address;
+  if (::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return {};
+  const std::size_t offset = offsetof(sockaddr_un, sun_path) + 1;
+  if (length <= offset || address.sun_path[0] != '\0') return {};
+  return std::string(address.sun_path + 1, length - offset);
+}
+
+std::optional<FolderHandle> registry(bool create) {
+  FileError ignored;
+  return DeviceRoot::folder(kRegistryFolder, create, ignored);
 }
 
 }  // namespace
@@ -55,34 +65,40 @@ void DarwinNotifyCenter::stopListening() {
   if (socket_ < 0) return;
   if (owner_ == getpid()) {
     CFRunLoop::main().removeSource(socket_);
-    std::error_code ignored;
-    std::filesystem::remove(registration_, ignored);
+    FileError ignored;
+    if (const auto folder = registry(false); folder && !registration_.empty()) {
+      folder->remove(registration_, ignored);
+    }
   }
   ::close(socket_);
   socket_ = -1;
+  registration_.clear();
 }
 
+// Binds a socket under a name the kernel picks, and registers it in a file of a name nobody can
+// guess, created new: a link planted for the next registration finds nothing to write through.
 void DarwinNotifyCenter::ensureListening() {
   if (socket_ >= 0 && owner_ == getpid()) return;
   stopListening();
-  static unsigned long counter = 0;
-  const std::string name =
-      "springboard-sim.notify." + std::to_string(getpid()) + "." + std::to_string(++counter);
   socket_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (socket_ < 0) return;
-  socklen_t length = 0;
-  const sockaddr_un address = abstractAddress(name, length);
-  if (::bind(socket_, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+  const sockaddr_un unnamed{.sun_family = AF_UNIX, .sun_path = {}};
+  const std::string name =
+      ::bind(socket_, reinterpret_cast<const sockaddr*>(&unnamed), sizeof(sa_family_t)) == 0
+          ? autoboundName(socket_)
+          : std::string();
+  FileError ignored;
+  const auto folder = registry(true);
+  auto file = folder && !name.empty()
+                  ? folder->createUnique(kRegistrationPrefix, name + "\n", ignored)
+                  : std::nullopt;
+  if (!file) {
     ::close(socket_);
     socket_ = -1;
     return;
   }
   owner_ = getpid();
-  const auto folder = DeviceRoot::resolve(kRegistryFolder);
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  registration_ = folder / name;
-  std::ofstream(registration_) << name << "\n";
+  registration_ = std::move(*file);
   CFRunLoop::main().addSource(socket_, [this] { receive(); });
 }
 
@@ -97,12 +113,17 @@ void DarwinNotifyCenter::removeEveryObserver(const void* observer) {
   std::erase_if(observers_, [observer](const Observer& o) { return o.observer == observer; });
 }
 
+// Only regular files are read, each a bounded read that never waits: anything else planted in
+// the folder (a FIFO, a link to a device) is passed over.
 void DarwinNotifyCenter::post(const std::string& name) {
   if (name.empty() || name.size() > kMaxName) return;
-  const auto folder = DeviceRoot::resolve(kRegistryFolder);
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string target = readFile(entry.path());
+  const auto folder = registry(false);
+  if (!folder) return;
+  for (const auto& entry : folder->names()) {
+    if (folder->kind(entry) != FolderHandle::Kind::File) continue;
+    FileError ignored;
+    const auto text = folder->read(entry, kMaxRegistration, ignored);
+    const std::string target = text ? text->substr(0, text->find('\n')) : std::string();
     if (target.empty()) continue;
     const int out = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (out < 0) return;
@@ -113,7 +134,7 @@ void DarwinNotifyCenter::post(const std::string& name) {
     const int sendError = errno;
     ::close(out);
     // Nobody listens there any more: the process ended without tidying up.
-    if (sent < 0 && sendError == ECONNREFUSED) std::filesystem::remove(entry.path(), error);
+    if (sent < 0 && sendError == ECONNREFUSED) folder->remove(entry, ignored);
   }
 }
 

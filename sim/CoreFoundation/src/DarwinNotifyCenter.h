@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,8 @@
 // The Darwin centre of one process. Each observing process binds a Unix datagram socket (in
 // the abstract namespace, so the root's path length does not matter) and leaves a file naming
 // it in the device's "/var/run/notifyd" folder; a post sends the name to every socket listed
-// there. Pending posts of one name are delivered once (coalesced), as notifyd does.
+// there, never waiting on one. Pending posts of one name are delivered once (coalesced), as notifyd
+// does.
 class DarwinNotifyCenter {
  public:
   static DarwinNotifyCenter& shared();
@@ -34,6 +34,6 @@ class DarwinNotifyCenter {
 
   std::vector<Observer> observers_;
   int socket_ = -1;
-  pid_t owner_ = 0;  // the process that bound the socket; a forked child binds its own
-  std::filesystem::path registration_;
+  pid_t owner_ = 0;           // the process that bound the socket; a forked child binds its own
+  std::string registration_;  // the registration file's name in the folder
 };

@@ -2,32 +2,71 @@
 
 #include "Foundation/NSFileManager.h"
 #include "PlistCodec.h"
+#include "PlistDepthScan.h"
+#include "SimDevice/DeviceRoot.h"
 
 namespace {
 
-std::optional<PlistValue> readRoot(std::string_view path) {
-  const auto bytes = NSFileManager::defaultManager().contentsAtPath(path, plist_codec::kMaxBytes);
+template <class T>
+std::optional<T> failed(NSError* error, std::string_view path, const std::string& why) {
+  if (error) error->localizedDescription = DeviceRoot::resolve(path).string() + " " + why;
+  return std::nullopt;
+}
+
+std::optional<PlistValue> readRoot(std::string_view path, NSError* error) {
+  const auto bytes =
+      NSFileManager::defaultManager().contentsAtPath(path, plist_codec::kMaxBytes, error);
   if (!bytes) return std::nullopt;
-  return plist_codec::parse(*bytes);
+  auto root = plist_codec::parse(*bytes);
+  if (!root) return failed<PlistValue>(error, path, "is not a property list this system reads");
+  return root;
+}
+
+// Why `xml`, written for `root`, would not read back as `root`; empty when it would.
+std::string unreadable(const PlistValue& root, const std::string& xml) {
+  if (xml.empty()) return "cannot be made into a property list";
+  if (xml.size() > plist_codec::kMaxBytes) {
+    return "would be " + std::to_string(xml.size()) + " bytes, over the " +
+           std::to_string(plist_codec::kMaxBytes) + " a property list may hold";
+  }
+  if (!plist_depth::xmlWithin(xml, plist_codec::kMaxDepth)) {
+    return "would nest deeper than the " + std::to_string(plist_codec::kMaxDepth) +
+           " levels a property list may hold";
+  }
+  const auto back = plist_codec::parse(xml);
+  if (!back || *back != root) {
+    return "would not read back as written: a value holds what a property list cannot keep "
+           "(a NUL, say)";
+  }
+  return {};
 }
 
 }  // namespace
 
-std::optional<PlistValue::Dictionary> PropertyListFile::readDictionary(std::string_view path) {
-  auto root = readRoot(path);
+std::optional<PlistValue::Dictionary> PropertyListFile::readDictionary(std::string_view path,
+                                                                       NSError* error) {
+  auto root = readRoot(path, error);
   if (!root) return std::nullopt;
-  return std::move(*root).takeDictionary();
+  auto dictionary = std::move(*root).takeDictionary();
+  if (!dictionary) return failed<PlistValue::Dictionary>(error, path, "is not a dictionary");
+  return dictionary;
 }
 
-std::optional<PlistValue::Array> PropertyListFile::readArray(std::string_view path) {
-  auto root = readRoot(path);
+std::optional<PlistValue::Array> PropertyListFile::readArray(std::string_view path,
+                                                             NSError* error) {
+  auto root = readRoot(path, error);
   if (!root) return std::nullopt;
-  return std::move(*root).takeArray();
+  auto array = std::move(*root).takeArray();
+  if (!array) return failed<PlistValue::Array>(error, path, "is not an array");
+  return array;
 }
 
-bool PropertyListFile::write(const PlistValue& root, std::string_view path) {
+bool PropertyListFile::write(const PlistValue& root, std::string_view path, NSError* error) {
   const std::string xml = plist_codec::toXml(root);
-  return !xml.empty() && NSFileManager::defaultManager().createFileAtPath(path, xml);
+  if (const auto why = unreadable(root, xml); !why.empty()) {
+    return failed<bool>(error, path, why).value_or(false);
+  }
+  return NSFileManager::defaultManager().createFileAtPath(path, xml, error);
 }
 
 std::optional<PlistValue> PropertyListFile::parse(std::string_view bytes) {

@@ -9,6 +9,13 @@ std::filesystem::path& currentRoot() {
   return root;
 }
 
+// Normalising against "/" drops every ".." that would climb above the device's root.
+std::filesystem::path insideRoot(std::string_view devicePath) {
+  return (std::filesystem::path("/") / std::filesystem::path(devicePath))
+      .lexically_normal()
+      .relative_path();
+}
+
 const char* environment(const char* name) {
   const char* value = std::getenv(name);
   return value && *value ? value : nullptr;
@@ -34,9 +41,16 @@ void DeviceRoot::setPath(std::filesystem::path root) {
 }
 
 std::filesystem::path DeviceRoot::resolve(std::string_view devicePath) {
-  // Normalising against "/" drops every ".." that would climb above the device's root.
-  const auto inside = (std::filesystem::path("/") / std::filesystem::path(devicePath))
-                          .lexically_normal()
-                          .relative_path();
+  const auto inside = insideRoot(devicePath);
   return inside.empty() ? currentRoot() : currentRoot() / inside;
+}
+
+std::optional<FolderHandle> DeviceRoot::folder(std::string_view devicePath, bool create,
+                                               FileError& error) {
+  return FolderHandle::open(currentRoot(), insideRoot(devicePath), create, error);
+}
+
+std::pair<std::string, std::string> DeviceRoot::split(std::string_view devicePath) {
+  const auto inside = insideRoot(devicePath);
+  return {"/" + inside.parent_path().string(), inside.filename().string()};
 }

@@ -5,20 +5,26 @@
 #include <string>
 #include <string_view>
 
-// The file operations the system needs, on device paths (resolved under the DeviceRoot).
+#include "Foundation/NSError.h"
+
+// The file operations the system needs, on device paths (resolved under the DeviceRoot). None
+// follows a link inside the device: a link where a file or folder is expected is refused. Each
+// fallible call says why in `error` when one is given.
 class NSFileManager {
  public:
   static NSFileManager& defaultManager();
 
   bool fileExistsAtPath(std::string_view path) const;
   bool fileExistsAtPath(std::string_view path, bool& isDirectory) const;
-  // The file's bytes; no result when it is missing, unreadable or larger than `maxBytes`.
-  std::optional<std::string> contentsAtPath(std::string_view path,
-                                            std::size_t maxBytes = SIZE_MAX) const;
+  // A regular file's bytes; no result when it is missing, unreadable, not a regular file or
+  // larger than `maxBytes`.
+  std::optional<std::string> contentsAtPath(std::string_view path, std::size_t maxBytes = SIZE_MAX,
+                                            NSError* error = nullptr) const;
   // Writes atomically, creating missing parent folders; a failed write leaves any old file
   // untouched and answers false.
-  bool createFileAtPath(std::string_view path, std::string_view contents) const;
-  bool removeItemAtPath(std::string_view path) const;
-  // Renames, replacing whatever `to` was; the bytes are never copied.
-  bool moveItemAtPath(std::string_view from, std::string_view to) const;
+  bool createFileAtPath(std::string_view path, std::string_view contents,
+                        NSError* error = nullptr) const;
+  bool removeItemAtPath(std::string_view path, NSError* error = nullptr) const;
+  // Renames, replacing whatever file `to` was; the bytes are never copied.
+  bool moveItemAtPath(std::string_view from, std::string_view to, NSError* error = nullptr) const;
 };

@@ -1,7 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
+
+#include "SimDevice/FileError.h"
+#include "SimDevice/FolderHandle.h"
 
 // The simulated device's file system: a folder of the host that stands for the device's "/".
 // Every absolute device path ("/var/mobile/...", "/Library/...") is resolved beneath it.
@@ -18,4 +24,11 @@ class DeviceRoot {
   // The host path of a device path. Relative paths and ".." never lead out of the root:
   // the path is read as if from "/" of the device.
   static std::filesystem::path resolve(std::string_view devicePath);
+
+  // The device folder at `devicePath`, reached from the root without following any link inside
+  // it (the root itself may be one); created where missing when `create` is set.
+  static std::optional<FolderHandle> folder(std::string_view devicePath, bool create,
+                                            FileError& error);
+  // A device path's folder and name: "/var/a/b.plist" is "/var/a" and "b.plist".
+  static std::pair<std::string, std::string> split(std::string_view devicePath);
 };
