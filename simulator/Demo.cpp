@@ -1,19 +1,37 @@
 #include "Demo.h"
 
-#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "CommandEngine.h"
 #include "DemoFolder.h"
-
-std::filesystem::path defaultDemoFolder() {
-  const char* tmp = std::getenv("TMPDIR");
-  return std::filesystem::path(tmp && *tmp ? tmp : "/tmp") / "orbelle2-demo";
-}
+#include "SimDevice/FolderHandle.h"
+#include "UserFolder.h"
 
 namespace {
+
+constexpr char kDefaultFolder[] = "orbelle2-demo";
+constexpr char kShotsFolder[] = "screenshots";
+constexpr char kDeviceFolder[] = "device";
+constexpr const char* kShots[] = {"01-home", "02-popup-open", "03-dragging", "04-closed",
+                                  "05-hud-again"};
+enum Shot { kHome, kPopupOpen, kDragging, kClosed, kHudAgain };
+
+// What a run writes in its folder: the screenshots and all of its own device root.
+std::vector<std::string> outputs(bool ownDevice) {
+  std::vector<std::string> files;
+  for (const char* shot : kShots) files.push_back(std::string(kShotsFolder) + "/" + shot + ".png");
+  if (ownDevice) files.push_back(std::string(kDeviceFolder) + "/");
+  return files;
+}
+
+Result<std::filesystem::path> outFolder(const std::optional<std::filesystem::path>& out) {
+  if (!out) return UserFolder::make(kDefaultFolder);
+  return *out;
+}
 
 class Narrator {
  public:
@@ -32,8 +50,8 @@ class Narrator {
     return result.ok();
   }
 
-  void shoot(const std::string& name) {
-    run("screenshot \"" + (shots_ / (name + ".png")).string() + "\"");
+  void shoot(Shot shot) {
+    run("screenshot \"" + (shots_ / (std::string(kShots[shot]) + ".png")).string() + "\"");
   }
 
   bool ok() const { return ok_; }
@@ -47,16 +65,21 @@ class Narrator {
 
 }  // namespace
 
-int runDemo(DeviceOptions device, const std::filesystem::path& out) {
-  const auto folder = DemoFolder::claim(out);
+int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& outOption) {
+  const auto out = outFolder(outOption);
+  const auto folder = out ? DemoFolder::claim(*out, outputs(device.root.empty())) : out.failure();
   if (!folder) {
     std::cerr << "error: " << folder.error() << "\n";
     return 1;
   }
-  const auto shots = out / "screenshots";
-  std::error_code error;
-  std::filesystem::create_directories(shots, error);
-  if (device.root.empty()) device.root = out / "device";
+  FileError error;
+  const auto shotsFolder = FolderHandle::open(*out, kShotsFolder, true, error);
+  if (!shotsFolder) {
+    std::cerr << "error: cannot use the demo folder: " << error.describe() << "\n";
+    return 1;
+  }
+  const auto shots = *out / kShotsFolder;
+  if (device.root.empty()) device.root = *out / kDeviceFolder;
   if (const auto booted = Device::boot(device); !booted) {
     std::cerr << "error: " << booted.error() << "\n";
     return 1;
@@ -68,7 +91,7 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
   Narrator demo(engine, shots);
   demo.say("SpringBoard is up with Orbelle2.dylib loaded. The home screen:");
   demo.run("state");
-  demo.shoot("01-home");
+  demo.shoot(kHome);
 
   demo.say("In the preferences the user binds the ringer and audio/video sliders.");
   demo.run("prefs bindRingerAndAV true");
@@ -78,7 +101,7 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
       "row for each of the five categories, over a dimmed and blurred screen.");
   demo.run("hold up");
   demo.run("show");
-  demo.shoot("02-popup-open");
+  demo.shoot(kPopupOpen);
 
   demo.say(
       "The user drags the Audio/Video slider to 37. Each movement writes the volume and the "
@@ -86,7 +109,7 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
   demo.run("touch 1");
   demo.run("move 1 45");
   demo.run("move 1 37");
-  demo.shoot("03-dragging");
+  demo.shoot(kDragging);
   demo.run("release 1");
   demo.run("volumes");
   demo.run("show");
@@ -97,15 +120,15 @@ int runDemo(DeviceOptions device, const std::filesystem::path& out) {
   demo.say("A tap outside the panel closes the popup.");
   demo.run("tap 12 40");
   demo.run("state");
-  demo.shoot("04-closed");
+  demo.shoot(kClosed);
 
   demo.say("The next press of volume-up shows the system HUD again.");
   demo.run("press up");
-  demo.shoot("05-hud-again");
+  demo.shoot(kHudAgain);
 
   std::cout << "\nScreenshots: " << shots.string() << "\n";
-  if (!folder->recordRun()) {
-    std::cerr << "error: cannot record the demo's files in " << out.string() << "\n";
+  if (const auto recorded = folder->recordRun(); !recorded) {
+    std::cerr << "error: " << recorded.error() << "\n";
     return 1;
   }
   return demo.ok() ? 0 : 1;

@@ -1,13 +1,17 @@
 #include "DemoFolder.h"
 
-#include <fstream>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
 
 namespace fs = std::filesystem;
+using Kind = FolderHandle::Kind;
 
 namespace {
 
 constexpr char kRecord[] = ".orbelle2-demo";
+constexpr char kLock[] = ".orbelle2-demo.lock";
+constexpr std::size_t kLongestRecord = 1 << 20;
+constexpr mode_t kRecordMode = 0644;
 
 // A recorded path is used only when it is relative and stays inside the folder.
 bool staysInside(const fs::path& relative) {
@@ -18,64 +22,134 @@ bool staysInside(const fs::path& relative) {
   return true;
 }
 
-bool isEmptyFolder(const fs::path& folder) {
-  std::error_code error;
-  return fs::is_directory(folder, error) && fs::is_empty(folder, error) && !error;
+bool isOutput(const std::string& file, const std::vector<std::string>& outputs) {
+  return std::any_of(outputs.begin(), outputs.end(), [&](const std::string& output) {
+    return output.ends_with('/') ? file.starts_with(output) : file == output;
+  });
+}
+
+// Whether the demo writes `file` or reaches an output through it.
+bool onTheWay(const std::string& file, const std::vector<std::string>& outputs) {
+  return isOutput(file, outputs) ||
+         std::any_of(outputs.begin(), outputs.end(),
+                     [&](const std::string& output) { return output.starts_with(file + "/"); });
+}
+
+void walk(const FolderHandle& folder, const std::string& prefix,
+          std::map<std::string, Kind>& entries) {
+  for (const auto& name : folder.names()) {
+    const Kind kind = folder.kind(name);
+    entries[prefix + name] = kind;
+    FileError ignored;
+    if (kind != Kind::Folder) continue;
+    if (const auto inner = folder.folder(name, false, ignored)) {
+      walk(*inner, prefix + name + "/", entries);
+    }
+  }
+}
+
+// The folder holding `relative`'s file, reached without links from `top`.
+std::optional<FolderHandle> parentOf(const FolderHandle& top, const fs::path& relative,
+                                     FileError& error) {
+  return FolderHandle::open(top.path(), relative.parent_path(), false, error);
 }
 
 }  // namespace
 
-DemoFolder::DemoFolder(fs::path folder) : folder_(std::move(folder)) {
+DemoFolder::DemoFolder(fs::path folder, FolderHandle handle, ProcessClaim claim)
+    : folder_(std::move(folder)), handle_(std::move(handle)), claim_(std::move(claim)) {
 }
 
-Result<DemoFolder> DemoFolder::claim(const fs::path& folder) {
+Result<DemoFolder> DemoFolder::claim(const fs::path& folder,
+                                     const std::vector<std::string>& outputs) {
   std::error_code status;
   if (fs::exists(fs::symlink_status(folder, status)) && !fs::is_directory(folder, status)) {
     return fail(folder.string() + " is not a folder");
   }
-  const bool earlierRun = fs::is_regular_file(folder / kRecord, status);
-  if (fs::exists(folder, status) && !earlierRun && !isEmptyFolder(folder)) {
+  FileError error;
+  auto handle = FolderHandle::open(folder, {}, true, error);
+  if (!handle) return fail("cannot use the demo folder: " + error.describe());
+  const Kind record = handle->kind(kRecord);
+  if (record != Kind::File && record != Kind::Missing) {
+    return fail("cannot use the demo folder: " + FileError{folder / kRecord, ELOOP, {}}.describe());
+  }
+  const auto names = handle->names();
+  const bool onlyOurs = std::all_of(names.begin(), names.end(), [](const std::string& name) {
+    return name == kRecord || name == kLock;
+  });
+  if (record == Kind::Missing && !onlyOurs) {
     return fail(folder.string() +
                 " holds files the demo did not write; give --out a new or empty folder");
   }
-  fs::create_directories(folder, status);
-  if (!fs::is_directory(folder, status)) {
-    return fail("cannot create " + folder.string());
-  }
-  DemoFolder claimed(folder);
-  for (const auto& file : claimed.recorded()) fs::remove(folder / file, status);
-  claimed.before_ = claimed.filesNow();
+  auto claim = ProcessClaim::take(*handle, kLock, "demo folder " + folder.string(),
+                                  "use --out DIR for another folder");
+  if (!claim) return claim.failure();
+  DemoFolder claimed(folder, std::move(*handle), std::move(*claim));
+  if (auto removed = claimed.removeEarlierRun(outputs); !removed) return removed.failure();
+  claimed.before_ = claimed.entriesNow();
   return claimed;
 }
 
-DemoFolder::Files DemoFolder::filesNow() const {
-  Files files;
-  std::error_code error;
-  for (fs::recursive_directory_iterator it(folder_, error), end; !error && it != end;
-       it.increment(error)) {
-    if (it->is_regular_file(error) || it->is_symlink(error)) {
-      files.insert(it->path().lexically_relative(folder_));
+// Checks everything first, then removes: a refusal leaves the folder as it was.
+Result<> DemoFolder::removeEarlierRun(const std::vector<std::string>& outputs) const {
+  const auto ours = recorded();
+  if (!ours) return ours.failure();
+  std::vector<std::string> remove;
+  for (const auto& [file, kind] : entriesNow()) {
+    if (kind == Kind::Link && (ours->contains(file) || onTheWay(file, outputs))) {
+      return fail("cannot use the demo folder: " + FileError{folder_ / file, ELOOP, {}}.describe());
+    }
+    if (kind == Kind::Folder) continue;
+    if (ours->contains(file)) {
+      remove.push_back(file);
+    } else if (isOutput(file, outputs)) {
+      return fail(folder_.string() + " holds " + file +
+                  ", which the demo would replace and did not write; give --out a new or empty "
+                  "folder");
     }
   }
-  files.erase(kRecord);
-  return files;
+  for (const auto& file : remove) {
+    FileError error;
+    const auto parent = parentOf(handle_, file, error);
+    if (!parent || !parent->remove(fs::path(file).filename().string(), error)) {
+      return fail("cannot remove the earlier demo's file: " + error.describe());
+    }
+  }
+  return Ok{};
 }
 
-DemoFolder::Files DemoFolder::recorded() const {
-  Files files;
-  std::ifstream in(folder_ / kRecord);
-  for (std::string line; std::getline(in, line);) {
-    if (staysInside(line)) files.insert(fs::path(line).lexically_normal());
+DemoFolder::Entries DemoFolder::entriesNow() const {
+  Entries entries;
+  walk(handle_, "", entries);
+  entries.erase(kRecord);
+  entries.erase(kLock);
+  return entries;
+}
+
+Result<std::set<std::string>> DemoFolder::recorded() const {
+  std::set<std::string> files;
+  if (handle_.kind(kRecord) == Kind::Missing) return files;
+  FileError error;
+  const auto text = handle_.read(kRecord, kLongestRecord, error);
+  if (!text) return fail("cannot read the demo's record: " + error.describe());
+  std::size_t start = 0;
+  while (start < text->size()) {
+    const auto end = std::min(text->find('\n', start), text->size());
+    const std::string line = text->substr(start, end - start);
+    if (staysInside(line)) files.insert(fs::path(line).lexically_normal().generic_string());
+    start = end + 1;
   }
   return files;
 }
 
-bool DemoFolder::recordRun() const {
+Result<> DemoFolder::recordRun() const {
   std::string record;
-  for (const auto& file : filesNow()) {
-    if (!before_.contains(file)) record += file.generic_string() + "\n";
+  for (const auto& [file, kind] : entriesNow()) {
+    if (kind == Kind::File && !before_.contains(file)) record += file + "\n";
   }
-  std::ofstream out(folder_ / kRecord, std::ios::trunc);
-  out << record;
-  return static_cast<bool>(out.flush());
+  FileError error;
+  if (!handle_.replace(kRecord, record, kRecordMode, error)) {
+    return fail("cannot record the demo's files: " + error.describe());
+  }
+  return Ok{};
 }

@@ -1,12 +1,18 @@
 #include "Device.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
+#include "ProcessClaim.h"
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
+#include "SimDevice/FolderHandle.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
 
@@ -25,6 +31,35 @@ CGSize Device::screenForModel(const std::string& model) {
   return {375, 667};
 }
 
+namespace {
+
+constexpr char kRootClaim[] = "orbelle2-sim.pid";
+constexpr char kRootClaimFolder[] = "/var/run";
+
+// Copies `from` (a folder of the build) into `to` on the device, folder by folder: each file
+// written beside its old copy and renamed over it, or left alone when its bytes are the same.
+Result<> installFolder(const FolderHandle& from, const FolderHandle& to) {
+  for (const auto& name : from.names()) {
+    FileError cause;
+    if (from.kind(name) == FolderHandle::Kind::Folder) {
+      const auto source = from.folder(name, false, cause);
+      const auto target = source ? to.folder(name, true, cause) : std::nullopt;
+      if (!target) return fail("cannot install the package: " + cause.describe());
+      if (auto installed = installFolder(*source, *target); !installed) return installed;
+      continue;
+    }
+    struct stat status {};
+    const auto bytes = from.read(name, SIZE_MAX, cause);
+    if (!bytes || ::fstatat(from.fd(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !to.install(name, *bytes, status.st_mode & 0777, cause)) {
+      return fail("cannot install the package: " + cause.describe());
+    }
+  }
+  return Ok{};
+}
+
+}  // namespace
+
 Result<> Device::installPackage() {
   const auto package = packageDir();
   std::error_code error;
@@ -32,11 +67,23 @@ Result<> Device::installPackage() {
           package / "Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib", error)) {
     return fail("no tweak package at " + package.string() + " (build it first)");
   }
-  std::filesystem::copy(
-      package, DeviceRoot::path(),
-      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
-      error);
-  if (error) return fail("cannot install the package: " + error.message());
+  FileError cause;
+  const auto source = FolderHandle::open(package, {}, false, cause);
+  const auto root = source ? DeviceRoot::folder("/", true, cause) : std::nullopt;
+  if (!root) return fail("cannot install the package: " + cause.describe());
+  return installFolder(*source, *root);
+}
+
+Result<> Device::claimRoot() {
+  static std::optional<ProcessClaim> held;
+  if (held) return Ok{};
+  FileError cause;
+  const auto folder = DeviceRoot::folder(kRootClaimFolder, true, cause);
+  if (!folder) return fail("cannot claim the device root: " + cause.describe());
+  auto claim = ProcessClaim::take(*folder, kRootClaim, "device root " + DeviceRoot::path().string(),
+                                  "use --root DIR for another device");
+  if (!claim) return claim.failure();
+  held.emplace(std::move(*claim));
   return Ok{};
 }
 
@@ -48,6 +95,7 @@ Result<> Device::boot(const DeviceOptions& options) {
     return fail("cannot use " + root.string() + " as root");
   }
   DeviceRoot::setPath(std::filesystem::absolute(root, error));
+  if (auto claimed = claimRoot(); !claimed) return claimed;
   if (auto installed = installPackage(); !installed) return installed;
   DeviceModel::setIdentifier(options.model);
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(screenForModel(options.model)));

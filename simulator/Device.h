@@ -22,10 +22,14 @@ class Device {
   // iPhone 375x667, iPad 768x1024, iPod touch 320x568 points.
   static CGSize screenForModel(const std::string& model);
 
-  // Creates the root if missing, installs the package over older copies (the preferences
-  // files stay as they are), sets model and screen, and boots SpringBoard, which loads the
-  // tweak.
+  // Creates the root if missing, claims it for this process (one SpringBoard per device),
+  // installs the package over older copies (the preferences files stay as they are), sets
+  // model and screen, and boots SpringBoard, which loads the tweak.
   static Result<> boot(const DeviceOptions& options);
-  // Copies the package tree onto the current device root.
+  // Copies the package tree onto the current device root, never through a link in it, and
+  // never rewriting a file in place: a library another process has mapped stays whole.
   static Result<> installPackage();
+  // Holds the current device root for the rest of this process; refused while another
+  // simulator holds it.
+  static Result<> claimRoot();
 };

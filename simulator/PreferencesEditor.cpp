@@ -1,5 +1,6 @@
 #include "PreferencesEditor.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Arguments.h"
@@ -34,7 +35,11 @@ Result<PlistValue> typed(const ColourPreference& key, const std::string& text) {
   return fail(std::string(key.name) + " takes a colour number from 0 to 9");
 }
 
-Result<PlistValue> typed(const TextPreference&, const std::string& text) {
+Result<PlistValue> typed(const TextPreference& key, const std::string& text) {
+  // A property list's string stops at a NUL: the value stored would not be the value asked for.
+  if (text.find('\0') != std::string::npos) {
+    return fail(std::string(key.name) + " cannot hold a NUL character");
+  }
   return PlistValue(text);
 }
 
@@ -56,8 +61,16 @@ void postChanged() {
                                        kPreferencesChangedNotification, nullptr, nullptr, true);
 }
 
-bool writePreferences(PlistValue::Dictionary prefs) {
-  return PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath);
+Failure unwritable(const char* what, const NSError& error) {
+  return fail(std::string(what) + ": " + error.localizedDescription);
+}
+
+Result<std::string> writePreferences(PlistValue::Dictionary prefs, std::string done) {
+  NSError error;
+  if (!PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath, &error)) {
+    return unwritable(kUnwritablePreferences, error);
+  }
+  return done;
 }
 
 }  // namespace
@@ -66,6 +79,15 @@ Result<PlistValue> PreferencesEditor::valueForKey(const std::string& key, const 
   const PreferenceKey* known = findKey(key);
   if (!known) return fail("unknown key " + key);
   return std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known);
+}
+
+Result<std::string> PreferencesEditor::displayName(const std::string& text) {
+  if (text.empty()) return fail("a category's name cannot be empty");
+  const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7f; };
+  if (std::any_of(text.begin(), text.end(), control)) {
+    return fail("a category's name cannot hold a control character (a newline, a tab, a NUL)");
+  }
+  return text;
 }
 
 std::string PreferencesEditor::keysHelp() {
@@ -109,8 +131,12 @@ Result<PlistValue::Dictionary> PreferencesEditor::readPreferences() {
   if (!NSFileManager::defaultManager().fileExistsAtPath(kPreferencesPath)) {
     return PlistValue::Dictionary();
   }
-  auto prefs = PropertyListFile::readDictionary(kPreferencesPath);
-  if (!prefs) return fail("the preferences file cannot be read as a dictionary; left as it is");
+  NSError error;
+  auto prefs = PropertyListFile::readDictionary(kPreferencesPath, &error);
+  if (!prefs) {
+    return fail("the preferences file cannot be read as a dictionary (" +
+                error.localizedDescription + "); left as it is");
+  }
   return std::move(*prefs);
 }
 
@@ -118,7 +144,11 @@ Result<std::string> PreferencesEditor::coordinated(
     const char* path, const std::string& unwritable,
     const std::function<Result<std::string>()>& change) {
   Result<std::string> outcome = fail(unwritable);
-  NSFileCoordinator().coordinateWritingItemAtPath(path, [&] { outcome = change(); });
+  NSError error;
+  if (!NSFileCoordinator().coordinateWritingItemAtPath(
+          path, [&] { outcome = change(); }, &error)) {
+    return fail(unwritable + ": " + error.localizedDescription);
+  }
   if (outcome) postChanged();
   return outcome;
 }
@@ -129,8 +159,7 @@ Result<std::string> PreferencesEditor::setPreference(const std::string& key, Pli
     if (!prefs) return prefs.failure();
     const std::string shown = key + "=" + describe(value);
     (*prefs)[key] = std::move(value);
-    if (!writePreferences(std::move(*prefs))) return fail(kUnwritablePreferences);
-    return shown;
+    return writePreferences(std::move(*prefs), shown);
   });
 }
 
@@ -139,8 +168,7 @@ Result<std::string> PreferencesEditor::unsetPreference(const std::string& key) {
     auto prefs = readPreferences();
     if (!prefs) return prefs.failure();
     if (prefs->erase(key) == 0) return fail("no key " + key);
-    if (!writePreferences(std::move(*prefs))) return fail(kUnwritablePreferences);
-    return "unset " + key;
+    return writePreferences(std::move(*prefs), "unset " + key);
   });
 }
 
@@ -148,8 +176,12 @@ Result<PlistValue::Array> PreferencesEditor::readCategories() {
   if (!NSFileManager::defaultManager().fileExistsAtPath(kCategoriesPath)) {
     return fail("there is no category list yet (the panel creates it when it first opens)");
   }
-  auto list = PropertyListFile::readArray(kCategoriesPath);
-  if (!list) return fail("the category list cannot be read as an array; left as it is");
+  NSError error;
+  auto list = PropertyListFile::readArray(kCategoriesPath, &error);
+  if (!list) {
+    return fail("the category list cannot be read as an array (" + error.localizedDescription +
+                "); left as it is");
+  }
   return std::move(*list);
 }
 
@@ -160,8 +192,9 @@ Result<std::string> PreferencesEditor::editCategories(
     if (!list) return list.failure();
     auto done = edit(*list);
     if (!done) return done;
-    if (!PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath)) {
-      return fail(kUnwritableList);
+    NSError error;
+    if (!PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath, &error)) {
+      return unwritable(kUnwritableList, error);
     }
     return done;
   });
@@ -171,7 +204,10 @@ Result<std::string> PreferencesEditor::resetCategories() {
   return coordinated(kCategoriesPath, kUnwritableList, []() -> Result<std::string> {
     auto& files = NSFileManager::defaultManager();
     if (!files.fileExistsAtPath(kCategoriesPath)) return std::string("no category list to remove");
-    if (!files.removeItemAtPath(kCategoriesPath)) return fail("cannot remove the category list");
+    NSError error;
+    if (!files.removeItemAtPath(kCategoriesPath, &error)) {
+      return unwritable("cannot remove the category list", error);
+    }
     return std::string(
         "category list removed; the panel makes the initial one at its next opening");
   });

@@ -16,6 +16,9 @@ class PreferencesEditor {
   // The value `text` gives a known key, typed as the preferences bundle stores it: true or
   // false, a colour number from 0 to 9, or any text.
   static Result<PlistValue> valueForKey(const std::string& key, const std::string& text);
+  // A category's display name as these programs write it: not empty, and no control character
+  // (a newline would split the listing and the panel's label).
+  static Result<std::string> displayName(const std::string& text);
   // The known keys, a line each: name, values, default, what reads it.
   static std::string keysHelp();
   // Readable text of a stored value: true, 12, 0.5, "Metal", <array of 3>.

@@ -40,7 +40,7 @@ struct Options {
   bool demo = false;
   bool window = false;
   double scale = 1;
-  std::filesystem::path out = defaultDemoFolder();
+  std::optional<std::filesystem::path> out;  // the demo's; empty: its default
 };
 
 std::optional<Options> parse(const std::vector<std::string_view>& args) {

@@ -88,7 +88,9 @@ Result<std::string> editCategory(PlistValue::Array& list, const Words& args) {
   if (!fields) return fail("category " + args[1] + " is not a dictionary; left as it is");
   PlistValue::Dictionary changed = *fields;
   if (command == "rename") {
-    changed[CategoryEntry::kPrettyCategoryNameKey] = args[2];
+    auto name = PreferencesEditor::displayName(args[2]);
+    if (!name) return name.failure();
+    changed[CategoryEntry::kPrettyCategoryNameKey] = std::move(*name);
   } else {
     changed[CategoryEntry::kVisibleKey] = command == "show";
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "SimDevice/FolderHandle.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr double kBlurRadius = 6;  // points
+constexpr mode_t kScreenshotMode = 0644;
 
 CairoSurface imageSurface(int width, int height) {
   return CairoSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
@@ -63,14 +65,20 @@ void ScreenRenderer::draw(cairo_surface_t* target, const std::vector<CGRect>& ar
   paint(target, UIScreen::mainScreen().windows(), areas);
 }
 
-Result<> ScreenRenderer::writePng(const std::filesystem::path& file) {
+Result<std::string> ScreenRenderer::png() {
   const CGSize size = UIScreen::mainScreen().bounds().size;
   const auto target = imageSurface(int(size.width * scale_), int(size.height * scale_));
   draw(target.get());
-  if (cairo_surface_write_to_png(target.get(), file.c_str()) != CAIRO_STATUS_SUCCESS) {
-    return fail("cannot write " + file.string());
+  std::string bytes;
+  const auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+  };
+  const cairo_status_t status = cairo_surface_write_to_png_stream(target.get(), append, &bytes);
+  if (status != CAIRO_STATUS_SUCCESS) {
+    return fail(std::string("cannot make a PNG of the screen: ") + cairo_status_to_string(status));
   }
-  return Ok{};
+  return bytes;
 }
 
 cairo_surface_t* ScreenRenderer::decoded(const UIImage& image) {
@@ -115,6 +123,19 @@ cairo_surface_t* ScreenRenderer::blurredBackdrop(
   return backdrop_.pixels.get();
 }
 
+Result<std::string> screenshotPng() {
+  return ScreenRenderer(UIScreen::mainScreen().scale()).png();
+}
+
 Result<> renderScreenshot(const std::filesystem::path& file) {
-  return ScreenRenderer(UIScreen::mainScreen().scale()).writePng(file);
+  const auto bytes = screenshotPng();
+  if (!bytes) return bytes.failure();
+  const auto folderPath =
+      file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+  FileError error;
+  const auto folder = FolderHandle::open(folderPath, {}, false, error);
+  if (!folder || !folder->replace(file.filename().string(), *bytes, kScreenshotMode, error)) {
+    return fail("cannot write the screenshot: " + error.describe());
+  }
+  return Ok{};
 }

@@ -29,7 +29,8 @@ class ScreenRenderer {
   // The screen as it stands, into `target`: an image surface the screen's size in pixels.
   // With `areas` (in points) only those are drawn anew and the rest of `target` is kept.
   void draw(cairo_surface_t* target, const std::vector<CGRect>& areas = {});
-  Result<> writePng(const std::filesystem::path& file);
+  // The screen as the bytes of a PNG file.
+  Result<std::string> png();
 
   // For the painter of a frame.
   cairo_surface_t* decoded(const UIImage& image);
@@ -62,5 +63,8 @@ class ScreenRenderer {
   Backdrop backdrop_;
 };
 
-// A PNG of the screen at the device's scale.
+// A PNG of the screen at the device's scale, as bytes.
+Result<std::string> screenshotPng();
+// Writes one to `file`: a temporary file beside it, renamed over it, so that a failed write
+// leaves the old file whole.
 Result<> renderScreenshot(const std::filesystem::path& file);

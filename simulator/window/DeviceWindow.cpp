@@ -1,17 +1,22 @@
 #include "window/DeviceWindow.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 
 #include "CoreFoundation/CFRunLoop.h"
 #include "Shortest.h"
+#include "SimDevice/FolderHandle.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
+#include "UserFolder.h"
 #include "screen/CairoHandles.h"
 
 namespace {
+
+constexpr char kScreenshotFolder[] = "orbelle2-screenshots";
 
 DeviceOutline outlineNow(double scale) {
   const auto& screen = UIScreen::mainScreen();
@@ -221,11 +226,28 @@ void DeviceWindow::followTheScreen() {
 }
 
 void DeviceWindow::saveScreenshot() {
-  const char* folder = std::getenv("TMPDIR");
-  const auto file = std::filesystem::path(folder && *folder ? folder : "/tmp") /
-                    ("orbelle2-screenshot-" + std::to_string(++screenshots_) + ".png");
-  const auto written = renderScreenshot(file);
-  std::cout << (written ? "screenshot " + file.string() : "error: " + written.error()) << std::endl;
+  const auto saved = saveNewScreenshot();
+  std::cout << (saved ? "screenshot " + saved->string() : "error: " + saved.error()) << std::endl;
+}
+
+// Under the next free name in the user's own folder: an existing file is never replaced.
+Result<std::filesystem::path> DeviceWindow::saveNewScreenshot() {
+  const auto folderPath = UserFolder::make(kScreenshotFolder);
+  if (!folderPath) return folderPath.failure();
+  const auto bytes = screenshotPng();
+  if (!bytes) return bytes.failure();
+  FileError error;
+  const auto folder = FolderHandle::open(*folderPath, {}, false, error);
+  const auto temp = folder ? folder->createUnique(".screenshot.", *bytes, error) : std::nullopt;
+  if (!temp) return fail("cannot write the screenshot: " + error.describe());
+  for (;;) {
+    const std::string name = "orbelle2-screenshot-" + std::to_string(++screenshots_) + ".png";
+    if (folder->renameNew(*temp, name, error)) return folder->path() / name;
+    if (error.code != EEXIST) break;
+  }
+  FileError ignored;
+  folder->remove(*temp, ignored);
+  return fail("cannot write the screenshot: " + error.describe());
 }
 
 void DeviceWindow::redraw(bool everything) {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,6 +50,7 @@ class DeviceWindow {
   void mouseUp(CGPoint pixel);
   void rotate();
   void saveScreenshot();
+  Result<std::filesystem::path> saveNewScreenshot();
   // Lays the window out again when the device turned (by a key or a command).
   void followTheScreen();
   void redraw(bool everything);
@@ -64,5 +66,5 @@ class DeviceWindow {
   bool stale_ = true;  // the whole window is to be drawn
   std::optional<VolumeButton> clickedButton_;
   std::optional<CGPoint> finger_;  // where the finger is on the screen, while it is down
-  int screenshots_ = 0;
+  int screenshots_ = 0;            // the number of the last name tried
 };

@@ -1,0 +1,43 @@
+#include "UserFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr mode_t kPrivate = 0700;
+
+const char* environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value ? value : nullptr;
+}
+
+}  // namespace
+
+std::filesystem::path UserFolder::where(const std::string& name) {
+  if (const char* runtime = environment("XDG_RUNTIME_DIR")) {
+    return std::filesystem::path(runtime) / name;
+  }
+  const char* tmp = environment("TMPDIR");
+  return std::filesystem::path(tmp ? tmp : "/tmp") / (name + "-" + std::to_string(::getuid()));
+}
+
+Result<std::filesystem::path> UserFolder::make(const std::string& name) {
+  const auto folder = where(name);
+  if (::mkdir(folder.c_str(), kPrivate) != 0 && errno != EEXIST) {
+    return fail("cannot create " + folder.string() + ": " + std::strerror(errno));
+  }
+  struct stat status {};
+  if (::lstat(folder.c_str(), &status) != 0) {
+    return fail("cannot use " + folder.string() + ": " + std::strerror(errno));
+  }
+  if (!S_ISDIR(status.st_mode)) return fail(folder.string() + " is not a folder; it is left alone");
+  if (status.st_uid != ::getuid()) {
+    return fail(folder.string() + " belongs to another user; it is left alone");
+  }
+  return folder;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "Result.h"
+
+// A folder of the user's own for what a run leaves behind by default: NAME under
+// $XDG_RUNTIME_DIR, else NAME-UID under $TMPDIR or /tmp, created with mode 0700. A folder there
+// that is a link, or belongs to another user, is refused: a shared folder such as /tmp lets
+// anyone make it first.
+class UserFolder {
+ public:
+  static std::filesystem::path where(const std::string& name);
+  // where(name), created when missing and checked to be the user's own folder.
+  static Result<std::filesystem::path> make(const std::string& name);
+};
