@@ -22,17 +22,19 @@ bool staysInside(const fs::path& relative) {
   return true;
 }
 
-bool isOutput(const std::string& file, const std::vector<std::string>& outputs) {
+template <class Paths>
+bool isOutput(const std::string& file, const Paths& outputs) {
   return std::any_of(outputs.begin(), outputs.end(), [&](const std::string& output) {
     return output.ends_with('/') ? file.starts_with(output) : file == output;
   });
 }
 
-// Whether the demo writes `file` or reaches an output through it.
-bool onTheWay(const std::string& file, const std::vector<std::string>& outputs) {
-  return isOutput(file, outputs) ||
-         std::any_of(outputs.begin(), outputs.end(),
-                     [&](const std::string& output) { return output.starts_with(file + "/"); });
+// Whether `file` is one of `paths` or a folder on the way to one.
+template <class Paths>
+bool onTheWay(const std::string& file, const Paths& paths) {
+  return isOutput(file, paths) || std::any_of(paths.begin(), paths.end(), [&](const auto& path) {
+           return path.starts_with(file + "/");
+         });
 }
 
 void walk(const FolderHandle& folder, const std::string& prefix,
@@ -56,8 +58,8 @@ std::optional<FolderHandle> parentOf(const FolderHandle& top, const fs::path& re
 
 }  // namespace
 
-DemoFolder::DemoFolder(fs::path folder, FolderHandle handle, ProcessClaim claim)
-    : folder_(std::move(folder)), handle_(std::move(handle)), claim_(std::move(claim)) {
+DemoFolder::DemoFolder(fs::path folder, FolderHandle handle)
+    : folder_(std::move(folder)), handle_(std::move(handle)) {
 }
 
 Result<DemoFolder> DemoFolder::claim(const fs::path& folder,
@@ -69,36 +71,47 @@ Result<DemoFolder> DemoFolder::claim(const fs::path& folder,
   FileError error;
   auto handle = FolderHandle::open(folder, {}, true, error);
   if (!handle) return fail("cannot use the demo folder: " + error.describe());
-  const Kind record = handle->kind(kRecord);
-  if (record != Kind::File && record != Kind::Missing) {
-    return fail("cannot use the demo folder: " + FileError{folder / kRecord, ELOOP, {}}.describe());
-  }
-  const auto names = handle->names();
-  const bool onlyOurs = std::all_of(names.begin(), names.end(), [](const std::string& name) {
-    return name == kRecord || name == kLock;
-  });
-  if (record == Kind::Missing && !onlyOurs) {
-    return fail(folder.string() +
-                " holds files the demo did not write; give --out a new or empty folder");
-  }
-  auto claim = ProcessClaim::take(*handle, kLock, "demo folder " + folder.string(),
+  DemoFolder claimed(folder, std::move(*handle));
+  if (auto checked = claimed.check(outputs); !checked) return checked.failure();
+  auto claim = ProcessClaim::take(claimed.handle_, kLock, "demo folder " + folder.string(),
                                   "use --out DIR for another folder");
   if (!claim) return claim.failure();
-  DemoFolder claimed(folder, std::move(*handle), std::move(*claim));
+  claimed.claim_.emplace(std::move(*claim));
+  // Checked again under the claim: another demo may have run meanwhile.
   if (auto removed = claimed.removeEarlierRun(outputs); !removed) return removed.failure();
   claimed.before_ = claimed.entriesNow();
   return claimed;
 }
 
-// Checks everything first, then removes: a refusal leaves the folder as it was.
-Result<> DemoFolder::removeEarlierRun(const std::vector<std::string>& outputs) const {
+// A link on the way to anything the demo writes or removes is refused, and so is a folder
+// with neither the demo's record nor only its lock.
+Result<> DemoFolder::check(const std::vector<std::string>& outputs) const {
+  const Kind record = handle_.kind(kRecord);
+  if (record != Kind::File && record != Kind::Missing) {
+    return fail("cannot use the demo folder: " +
+                FileError{folder_ / kRecord, ELOOP, {}}.describe());
+  }
   const auto ours = recorded();
   if (!ours) return ours.failure();
-  std::vector<std::string> remove;
-  for (const auto& [file, kind] : entriesNow()) {
-    if (kind == Kind::Link && (ours->contains(file) || onTheWay(file, outputs))) {
+  const auto entries = entriesNow();
+  for (const auto& [file, kind] : entries) {
+    if (kind == Kind::Link && (onTheWay(file, outputs) || onTheWay(file, *ours))) {
       return fail("cannot use the demo folder: " + FileError{folder_ / file, ELOOP, {}}.describe());
     }
+  }
+  if (record == Kind::Missing && !entries.empty()) {
+    return fail(folder_.string() +
+                " holds files the demo did not write; give --out a new or empty folder");
+  }
+  return Ok{};
+}
+
+// Checks everything first, then removes: a refusal leaves the folder as it was.
+Result<> DemoFolder::removeEarlierRun(const std::vector<std::string>& outputs) const {
+  if (auto checked = check(outputs); !checked) return checked;
+  const auto ours = recorded();
+  std::vector<std::string> remove;
+  for (const auto& [file, kind] : entriesNow()) {
     if (kind == Kind::Folder) continue;
     if (ours->contains(file)) {
       remove.push_back(file);

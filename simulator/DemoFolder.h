@@ -32,7 +32,8 @@ class DemoFolder {
 
  private:
   using Entries = std::map<std::string, FolderHandle::Kind>;  // relative path, kind
-  DemoFolder(std::filesystem::path folder, FolderHandle handle, ProcessClaim claim);
+  DemoFolder(std::filesystem::path folder, FolderHandle handle);
+  Result<> check(const std::vector<std::string>& outputs) const;
   // Everything below the folder, reached without following links; the record and lock left out.
   Entries entriesNow() const;
   // The files an earlier run recorded; paths that could lead out of the folder are dropped.
@@ -41,6 +42,6 @@ class DemoFolder {
 
   std::filesystem::path folder_;
   FolderHandle handle_;
-  ProcessClaim claim_;
+  std::optional<ProcessClaim> claim_;
   Entries before_;
 };

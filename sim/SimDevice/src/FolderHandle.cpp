@@ -34,7 +34,8 @@ std::string randomLetters() {
     // Without the kernel's randomness, the clock and the process still vary the name; O_EXCL
     // keeps it safe either way.
     const auto seed = std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid();
-    for (std::size_t i = 0; i < sizeof bytes; ++i) bytes[i] ^= static_cast<unsigned char>(seed >> (i % 8 * 8));
+    for (std::size_t i = 0; i < sizeof bytes; ++i)
+      bytes[i] ^= static_cast<unsigned char>(seed >> (i % 8 * 8));
   }
   std::string letters;
   for (const unsigned char byte : bytes) letters += kLetters[byte % (sizeof kLetters - 1)];
@@ -61,7 +62,8 @@ bool sameBytes(int fd, std::string_view bytes) {
     if (got < 0) return false;
     if (got == 0) return offset == bytes.size();
     const auto size = static_cast<std::size_t>(got);
-    if (offset + size > bytes.size() || bytes.substr(offset, size) != std::string_view(chunk.data(), size)) {
+    if (offset + size > bytes.size() ||
+        bytes.substr(offset, size) != std::string_view(chunk.data(), size)) {
       return false;
     }
     offset += size;
@@ -166,8 +168,8 @@ std::optional<std::string> FolderHandle::read(const std::string& name, std::size
     }
     if (got == 0) return bytes;
     if (bytes.size() + static_cast<std::size_t>(got) > maxBytes) {
-      error = FileError{path_ / name, EFBIG,
-                        "is larger than " + std::to_string(maxBytes) + " bytes"};
+      error =
+          FileError{path_ / name, EFBIG, "is larger than " + std::to_string(maxBytes) + " bytes"};
       return std::nullopt;
     }
     bytes.append(chunk.data(), static_cast<std::size_t>(got));
@@ -184,7 +186,10 @@ bool FolderHandle::replace(const std::string& name, std::string_view bytes, mode
   }
   const std::string temp = "." + name + "." + randomLetters();
   auto fd = openFile(temp, O_WRONLY | O_CREAT | O_EXCL, mode, error);
-  if (!fd) return false;
+  if (!fd) {
+    error.path = path_ / name;  // the temporary name would mean nothing to the reader
+    return false;
+  }
   const bool written = ::fchmod(fd->get(), mode) == 0 && writeAll(fd->get(), bytes) &&
                        ::fsync(fd->get()) == 0 && fd->close();
   if (!written) {
@@ -205,7 +210,8 @@ bool FolderHandle::install(const std::string& name, std::string_view bytes, mode
                            FileError& error) const {
   if (kind(name) == Kind::File) {
     FileError ignored;
-    if (auto fd = openFile(name, O_RDONLY | O_NONBLOCK, 0, ignored); fd && sameBytes(fd->get(), bytes)) {
+    if (auto fd = openFile(name, O_RDONLY | O_NONBLOCK, 0, ignored);
+        fd && sameBytes(fd->get(), bytes)) {
       return true;
     }
   }
@@ -263,8 +269,7 @@ bool FolderHandle::rename(const std::string& from, const FolderHandle& to,
   return true;
 }
 
-std::optional<FileLock> FolderHandle::lock(const std::string& name,
-                                           std::chrono::milliseconds wait,
+std::optional<FileLock> FolderHandle::lock(const std::string& name, std::chrono::milliseconds wait,
                                            FileError& error) const {
   auto fd = openFile(name, O_RDWR | O_CREAT, 0644, error);
   if (!fd) return std::nullopt;
