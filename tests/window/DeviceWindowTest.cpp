@@ -133,4 +133,19 @@ TEST_F(DeviceWindowTest, APressShowsTheHUDUntilItsTimeIsUp) {
   });
 }
 
+TEST_F(DeviceWindowTest, SSavesUnderANewNameAndReplacesNothing) {
+  const auto run = root.path() / "run";
+  root.writeBytes("/run/orbelle2-screenshots/orbelle2-screenshot-1.png", "an earlier run's");
+  inFreshProcess(device(), [&] {
+    setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
+    Hand hand;
+    ASSERT_TRUE(hand.window);
+    hand.key(SDLK_s, true);
+    hand.key(SDLK_s, false);
+  });
+  EXPECT_EQ(root.readBytes("/run/orbelle2-screenshots/orbelle2-screenshot-1.png"),
+            "an earlier run's");
+  EXPECT_EQ(readPng(run / "orbelle2-screenshots/orbelle2-screenshot-2.png").width, 750);
+}
+
 }  // namespace
