@@ -19,13 +19,36 @@ bool runLine(CommandEngine& engine, const std::string& line) {
   return result.ok();
 }
 
+std::string lineTooLong() {
+  return "error: a line longer than " + std::to_string(kLongestLine) +
+         " bytes; the input is not read further";
+}
+
+namespace {
+
+// The next line, without its end; false at the end of the input or past kLongestLine.
+bool readLine(std::istream& input, std::string& line, bool& tooLong) {
+  line.clear();
+  for (std::streambuf* buffer = input.rdbuf();;) {
+    const auto c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) return !line.empty();
+    if (c == '\n') return true;
+    if (line.size() == kLongestLine) return !(tooLong = true);
+    line += static_cast<char>(c);
+  }
+}
+
+}  // namespace
+
 bool runScript(CommandEngine& engine, std::istream& input) {
   bool allOk = true;
+  bool tooLong = false;
   std::string line;
-  while (!engine.quitRequested() && std::getline(input, line)) {
+  while (!engine.quitRequested() && readLine(input, line, tooLong)) {
     allOk = runLine(engine, line) && allOk;
   }
-  return allOk;
+  if (tooLong) std::cout << lineTooLong() << std::endl;
+  return allOk && !tooLong;
 }
 
 bool runInteractive(CommandEngine& engine) {

@@ -8,6 +8,7 @@
 
 #include "CommandEngine.h"
 #include "DemoFolder.h"
+#include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
 #include "UserFolder.h"
 
@@ -63,23 +64,38 @@ class Narrator {
   bool ok_ = true;
 };
 
+// The demo's own device root is held before the earlier run's files in it are removed: a
+// simulator still at work there is told apart, and keeps its files.
+Result<DemoFolder> prepare(const std::filesystem::path& out, bool ownDevice) {
+  auto folder = DemoFolder::claim(out, outputs(ownDevice));
+  if (!folder) return folder;
+  std::string keep;
+  if (ownDevice) {
+    std::error_code ignored;
+    DeviceRoot::setPath(std::filesystem::absolute(out / kDeviceFolder, ignored));
+    if (auto claimed = Device::claimRoot(); !claimed) return claimed.failure();
+    keep = std::string(kDeviceFolder) + Device::kRootClaim;
+  }
+  if (auto removed = folder->removeEarlierRun(keep); !removed) return removed.failure();
+  FileError error;
+  if (!FolderHandle::open(out, kShotsFolder, true, error)) {
+    return fail("cannot use the demo folder: " + error.describe());
+  }
+  return folder;
+}
+
 }  // namespace
 
 int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& outOption) {
   const auto out = outFolder(outOption);
-  const auto folder = out ? DemoFolder::claim(*out, outputs(device.root.empty())) : out.failure();
+  const bool ownDevice = device.root.empty();
+  auto folder = out ? prepare(*out, ownDevice) : out.failure();
   if (!folder) {
     std::cerr << "error: " << folder.error() << "\n";
     return 1;
   }
-  FileError error;
-  const auto shotsFolder = FolderHandle::open(*out, kShotsFolder, true, error);
-  if (!shotsFolder) {
-    std::cerr << "error: cannot use the demo folder: " << error.describe() << "\n";
-    return 1;
-  }
   const auto shots = *out / kShotsFolder;
-  if (device.root.empty()) device.root = *out / kDeviceFolder;
+  if (ownDevice) device.root = *out / kDeviceFolder;
   if (const auto booted = Device::boot(device); !booted) {
     std::cerr << "error: " << booted.error() << "\n";
     return 1;

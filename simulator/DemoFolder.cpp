@@ -58,8 +58,8 @@ std::optional<FolderHandle> parentOf(const FolderHandle& top, const fs::path& re
 
 }  // namespace
 
-DemoFolder::DemoFolder(fs::path folder, FolderHandle handle)
-    : folder_(std::move(folder)), handle_(std::move(handle)) {
+DemoFolder::DemoFolder(fs::path folder, FolderHandle handle, std::vector<std::string> outputs)
+    : folder_(std::move(folder)), handle_(std::move(handle)), outputs_(std::move(outputs)) {
 }
 
 Result<DemoFolder> DemoFolder::claim(const fs::path& folder,
@@ -71,31 +71,42 @@ Result<DemoFolder> DemoFolder::claim(const fs::path& folder,
   FileError error;
   auto handle = FolderHandle::open(folder, {}, true, error);
   if (!handle) return fail("cannot use the demo folder: " + error.describe());
-  DemoFolder claimed(folder, std::move(*handle));
-  if (auto checked = claimed.check(outputs); !checked) return checked.failure();
+  DemoFolder claimed(folder, std::move(*handle), outputs);
+  // A lock file already there is claimed first, so that a demo at work is told apart from
+  // files nobody should touch; a folder without one gets it only once it passes the checks.
+  if (claimed.handle_.kind(kLock) == Kind::Missing) {
+    if (auto checked = claimed.check(); !checked) return checked.failure();
+  }
   auto claim = ProcessClaim::take(claimed.handle_, kLock, "demo folder " + folder.string(),
                                   "use --out DIR for another folder");
   if (!claim) return claim.failure();
   claimed.claim_.emplace(std::move(*claim));
-  // Checked again under the claim: another demo may have run meanwhile.
-  if (auto removed = claimed.removeEarlierRun(outputs); !removed) return removed.failure();
-  claimed.before_ = claimed.entriesNow();
+  if (auto checked = claimed.check(); !checked) return checked.failure();
+  auto paths = claimed.recorded();
+  if (!paths) return paths.failure();
+  paths->insert(outputs.begin(), outputs.end());
+  if (auto written = claimed.writeRecord(*paths); !written) return written.failure();
   return claimed;
 }
 
-// A link on the way to anything the demo writes or removes is refused, and so is a folder
-// with neither the demo's record nor only its lock.
-Result<> DemoFolder::check(const std::vector<std::string>& outputs) const {
+// A link on the way to anything the demo writes or removes is refused; so is a folder with
+// neither the demo's record nor nothing but its lock, and a file the run would replace that
+// no record names.
+Result<> DemoFolder::check() const {
   const Kind record = handle_.kind(kRecord);
-  if (record != Kind::File && record != Kind::Missing) {
+  if (record == Kind::Link) {
     return fail("cannot use the demo folder: " +
                 FileError{folder_ / kRecord, ELOOP, {}}.describe());
+  }
+  if (record != Kind::File && record != Kind::Missing) {
+    return fail("cannot use the demo folder: " + (folder_ / kRecord).string() +
+                " is not a regular file");
   }
   const auto ours = recorded();
   if (!ours) return ours.failure();
   const auto entries = entriesNow();
   for (const auto& [file, kind] : entries) {
-    if (kind == Kind::Link && (onTheWay(file, outputs) || onTheWay(file, *ours))) {
+    if (kind == Kind::Link && (onTheWay(file, outputs_) || onTheWay(file, *ours))) {
       return fail("cannot use the demo folder: " + FileError{folder_ / file, ELOOP, {}}.describe());
     }
   }
@@ -103,31 +114,28 @@ Result<> DemoFolder::check(const std::vector<std::string>& outputs) const {
     return fail(folder_.string() +
                 " holds files the demo did not write; give --out a new or empty folder");
   }
-  return Ok{};
-}
-
-// Checks everything first, then removes: a refusal leaves the folder as it was.
-Result<> DemoFolder::removeEarlierRun(const std::vector<std::string>& outputs) const {
-  if (auto checked = check(outputs); !checked) return checked;
-  const auto ours = recorded();
-  std::vector<std::string> remove;
-  for (const auto& [file, kind] : entriesNow()) {
-    if (kind == Kind::Folder) continue;
-    if (ours->contains(file)) {
-      remove.push_back(file);
-    } else if (isOutput(file, outputs)) {
+  for (const auto& [file, kind] : entries) {
+    if (kind != Kind::Folder && isOutput(file, outputs_) && !isOutput(file, *ours)) {
       return fail(folder_.string() + " holds " + file +
                   ", which the demo would replace and did not write; give --out a new or empty "
                   "folder");
     }
   }
-  for (const auto& file : remove) {
+  return Ok{};
+}
+
+Result<> DemoFolder::removeEarlierRun(const std::string& keep) {
+  const auto ours = recorded();
+  if (!ours) return ours.failure();
+  for (const auto& [file, kind] : entriesNow()) {
+    if (kind != Kind::File || file == keep || !isOutput(file, *ours)) continue;
     FileError error;
     const auto parent = parentOf(handle_, file, error);
     if (!parent || !parent->remove(fs::path(file).filename().string(), error)) {
       return fail("cannot remove the earlier demo's file: " + error.describe());
     }
   }
+  before_ = entriesNow();
   return Ok{};
 }
 
@@ -149,6 +157,7 @@ Result<std::set<std::string>> DemoFolder::recorded() const {
   while (start < text->size()) {
     const auto end = std::min(text->find('\n', start), text->size());
     const std::string line = text->substr(start, end - start);
+    // "device/" stays a folder line: everything below it.
     if (staysInside(line)) files.insert(fs::path(line).lexically_normal().generic_string());
     start = end + 1;
   }
@@ -156,10 +165,18 @@ Result<std::set<std::string>> DemoFolder::recorded() const {
 }
 
 Result<> DemoFolder::recordRun() const {
-  std::string record;
+  std::set<std::string> paths(outputs_.begin(), outputs_.end());
   for (const auto& [file, kind] : entriesNow()) {
-    if (kind == Kind::File && !before_.contains(file)) record += file + "\n";
+    if (kind == Kind::File && !before_.contains(file) && !isOutput(file, outputs_)) {
+      paths.insert(file);
+    }
   }
+  return writeRecord(paths);
+}
+
+Result<> DemoFolder::writeRecord(const std::set<std::string>& paths) const {
+  std::string record;
+  for (const auto& path : paths) record += path + "\n";
   FileError error;
   if (!handle_.replace(kRecord, record, kRecordMode, error)) {
     return fail("cannot record the demo's files: " + error.describe());

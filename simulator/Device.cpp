@@ -33,9 +33,6 @@ CGSize Device::screenForModel(const std::string& model) {
 
 namespace {
 
-constexpr char kRootClaim[] = "orbelle2-sim.pid";
-constexpr char kRootClaimFolder[] = "/var/run";
-
 // Copies `from` (a folder of the build) into `to` on the device, folder by folder: each file
 // written beside its old copy and renamed over it, or left alone when its bytes are the same.
 Result<> installFolder(const FolderHandle& from, const FolderHandle& to) {
@@ -78,9 +75,10 @@ Result<> Device::claimRoot() {
   static std::optional<ProcessClaim> held;
   if (held) return Ok{};
   FileError cause;
-  const auto folder = DeviceRoot::folder(kRootClaimFolder, true, cause);
+  const auto [folderPath, name] = DeviceRoot::split(kRootClaim);
+  const auto folder = DeviceRoot::folder(folderPath, true, cause);
   if (!folder) return fail("cannot claim the device root: " + cause.describe());
-  auto claim = ProcessClaim::take(*folder, kRootClaim, "device root " + DeviceRoot::path().string(),
+  auto claim = ProcessClaim::take(*folder, name, "device root " + DeviceRoot::path().string(),
                                   "use --root DIR for another device");
   if (!claim) return claim.failure();
   held.emplace(std::move(*claim));
@@ -89,6 +87,7 @@ Result<> Device::claimRoot() {
 
 Result<> Device::boot(const DeviceOptions& options) {
   const auto root = options.root.empty() ? DeviceRoot::defaultPath() : options.root;
+  if (root.empty()) return fail("no home folder for the default device root; give --root DIR");
   std::error_code error;
   std::filesystem::create_directories(root, error);
   if (!std::filesystem::is_directory(root, error)) {

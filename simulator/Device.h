@@ -17,6 +17,9 @@ struct DeviceOptions {
 
 class Device {
  public:
+  // The device path of the lock file a simulator holds its root by.
+  static constexpr char kRootClaim[] = "/var/run/orbelle2-sim.pid";
+
   // The built package tree: $ORBELLE2_PACKAGE, else "../package" beside this program.
   static std::filesystem::path packageDir();
   // iPhone 375x667, iPad 768x1024, iPod touch 320x568 points.

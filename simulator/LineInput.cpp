@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <utility>
 
+#include "Console.h"
 #include "CoreFoundation/CFRunLoop.h"
 
 namespace {
@@ -63,5 +65,10 @@ void LineInput::readable() {
     const std::string line = pending_.substr(0, end);
     pending_.erase(0, end + 1);
     run_(line);
+  }
+  if (pending_.size() > kLongestLine) {
+    std::cout << lineTooLong() << std::endl;
+    pending_.clear();
+    stop();
   }
 }

@@ -1,10 +1,10 @@
 #include "PreferencesEditor.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "Arguments.h"
 #include "CoreFoundation/CFNotificationCenter.h"
+#include "DisplayText.h"
 #include "Foundation/NSFileCoordinator.h"
 #include "Foundation/NSFileManager.h"
 #include "Foundation/Overloaded.h"
@@ -39,6 +39,9 @@ Result<PlistValue> typed(const TextPreference& key, const std::string& text) {
   // A property list's string stops at a NUL: the value stored would not be the value asked for.
   if (text.find('\0') != std::string::npos) {
     return fail(std::string(key.name) + " cannot hold a NUL character");
+  }
+  if (!display_text::isPlain(text)) {
+    return fail(std::string(key.name) + " takes UTF-8 text without control characters");
   }
   return PlistValue(text);
 }
@@ -82,10 +85,13 @@ Result<PlistValue> PreferencesEditor::valueForKey(const std::string& key, const 
 }
 
 Result<std::string> PreferencesEditor::displayName(const std::string& text) {
-  if (text.empty()) return fail("a category's name cannot be empty");
-  const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7f; };
-  if (std::any_of(text.begin(), text.end(), control)) {
-    return fail("a category's name cannot hold a control character (a newline, a tab, a NUL)");
+  if (text.find_first_not_of(" ") == std::string::npos) {
+    return fail("a category's name cannot be empty");
+  }
+  if (text.find('\0') != std::string::npos || !display_text::isPlain(text)) {
+    return fail(
+        "a category's name cannot hold a control character (a newline, a tab, a NUL) or bytes "
+        "that are not UTF-8");
   }
   return text;
 }
@@ -108,7 +114,7 @@ std::string PreferencesEditor::keysHelp() {
 
 std::string PreferencesEditor::describe(const PlistValue& value) {
   return value.visit(Overloaded{
-      [](const std::string& text) { return "\"" + text + "\""; },
+      [](const std::string& text) { return display_text::quoted(text); },
       [](bool flag) { return std::string(flag ? "true" : "false"); },
       [](std::int64_t number) { return std::to_string(number); },
       [](double number) {

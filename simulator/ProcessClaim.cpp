@@ -2,21 +2,30 @@
 
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "Arguments.h"
 
 namespace {
 
 constexpr std::size_t kLongestPid = 32;
+constexpr int kPidAttempts = 20;
+constexpr std::chrono::milliseconds kPidPoll{10};
 
-// The holder's process id as its lock file records it; "?" when it cannot be read yet.
+// The holder's process id as its lock file records it, given a moment to write it after taking
+// the lock; "?" when it does not.
 std::string holder(const FolderHandle& folder, const std::string& lockName) {
-  FileError ignored;
-  const auto text = folder.read(lockName, kLongestPid, ignored);
-  const auto pid = text ? arguments::number<long>(*text) : std::nullopt;
-  return pid ? std::to_string(*pid) : "?";
+  for (int attempt = 0; attempt < kPidAttempts; ++attempt) {
+    FileError ignored;
+    const auto text = folder.read(lockName, kLongestPid, ignored);
+    if (const auto pid = text ? arguments::number<long>(*text) : std::nullopt) {
+      return std::to_string(*pid);
+    }
+    std::this_thread::sleep_for(kPidPoll);
+  }
+  return "?";
 }
 
 }  // namespace

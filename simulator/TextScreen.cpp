@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "DisplayText.h"
 #include "Foundation/Overloaded.h"
 #include "ScreenPoint.h"
 #include "Shortest.h"
@@ -40,18 +41,19 @@ class Rows : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (std::holds_alternative<const UIView*>(kind) || !seen(view)) return true;
-    std::visit(Overloaded{
-                   [&](const UILabel* label) {
-                     out += "  | " + label->displayedText(FontMetrics::measure()) + "\n";
-                   },
-                   [&](const UISlider* slider) {
-                     out += "  | " + bar(*slider) + "  #" +
-                            std::to_string(OrbelleView::categoryNumberForSliderTag(slider->tag())) +
-                            "\n";
-                   },
-                   [](const auto*) {},
-               },
-               kind);
+    std::visit(
+        Overloaded{
+            [&](const UILabel* label) {
+              out += "  | " +
+                     display_text::printable(label->displayedText(FontMetrics::measure())) + "\n";
+            },
+            [&](const UISlider* slider) {
+              out += "  | " + bar(*slider) + "  #" +
+                     std::to_string(OrbelleView::categoryNumberForSliderTag(slider->tag())) + "\n";
+            },
+            [](const auto*) {},
+        },
+        kind);
     return true;
   }
   std::string out;
@@ -62,7 +64,7 @@ class HUDTitles : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (const auto* title = std::get_if<const UILabel*>(&kind); title && insideHUD_) {
-      out += "  volume HUD: " + (*title)->text().value_or("") + "\n";
+      out += "  volume HUD: " + display_text::printable((*title)->text().value_or("")) + "\n";
     }
     if (view.className() == std::string_view(kHUDClass)) insideHUD_ = true;
     return true;

@@ -35,9 +35,13 @@ Result<std::filesystem::path> UserFolder::make(const std::string& name) {
   if (::lstat(folder.c_str(), &status) != 0) {
     return fail("cannot use " + folder.string() + ": " + std::strerror(errno));
   }
+  if (S_ISLNK(status.st_mode)) return fail(folder.string() + " is a link; it is left alone");
   if (!S_ISDIR(status.st_mode)) return fail(folder.string() + " is not a folder; it is left alone");
   if (status.st_uid != ::getuid()) {
     return fail(folder.string() + " belongs to another user; it is left alone");
+  }
+  if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    return fail(folder.string() + " is writable by other users; it is left alone");
   }
   return folder;
 }

@@ -7,8 +7,8 @@
 
 // A folder of the user's own for what a run leaves behind by default: NAME under
 // $XDG_RUNTIME_DIR, else NAME-UID under $TMPDIR or /tmp, created with mode 0700. A folder there
-// that is a link, or belongs to another user, is refused: a shared folder such as /tmp lets
-// anyone make it first.
+// that is a link, belongs to another user or is writable by others is refused: in a shared
+// folder such as /tmp anyone can make it first.
 class UserFolder {
  public:
   static std::filesystem::path where(const std::string& name);

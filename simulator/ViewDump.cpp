@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "DisplayText.h"
 #include "Foundation/Overloaded.h"
 #include "Shortest.h"
 #include "UIKit/UILabel.h"
@@ -14,38 +15,6 @@
 #include "ViewVisitor.h"
 
 namespace {
-
-std::string jsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
 
 std::string color(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
   return "(" + shortest(r) + "," + shortest(g) + "," + shortest(b) + "," + shortest(a) + ")";
@@ -104,7 +73,8 @@ std::string details(const UIView& view, const ViewKind& kind) {
                    " hidden=" + (window->isHidden() ? "1" : "0");
           },
           [&](const UILabel* label) {
-            return " text=" + (label->text() ? jsonString(*label->text()) : std::string("null")) +
+            return " text=" +
+                   (label->text() ? display_text::quoted(*label->text()) : std::string("null")) +
                    " color=" + color(label->textColor()) + layerDetails(view);
           },
           [&](const UISlider* slider) { return sliderDetails(*slider) + layerDetails(view); },

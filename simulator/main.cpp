@@ -1,7 +1,10 @@
 // orbelle2-sim: a simulated SpringBoard with the Orbelle 2 tweak loaded, driven by commands.
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -102,8 +105,11 @@ int runCommands(const Options& options) {
   bool ok = true;
   if (options.script && *options.script != "-") {
     std::ifstream file(*options.script);
-    if (!file) {
-      std::cerr << "error: cannot read " << *options.script << "\n";
+    const int cause = errno;
+    std::error_code error;
+    if (!file || std::filesystem::is_directory(*options.script, error)) {
+      std::cerr << "error: cannot read " << *options.script << ": "
+                << (file ? "it is a folder" : std::strerror(cause)) << "\n";
       return 1;
     }
     ok = runScript(engine, file);
@@ -118,6 +124,9 @@ int runCommands(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write fails (EFBIG) and is reported; the signal would end the
+  // program midway instead.
+  std::signal(SIGXFSZ, SIG_IGN);
   const auto options = parse(std::vector<std::string_view>(argv + 1, argv + argc));
   if (!options) {
     std::cerr << kUsage << CommandEngine::help();

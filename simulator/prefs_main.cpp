@@ -1,10 +1,12 @@
 // orbelle2-prefs: what the preferences bundle does, from a shell, on a device root.
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Arguments.h"
+#include "DisplayText.h"
 #include "PreferencesEditor.h"
 #include "SimDevice/DeviceRoot.h"
 #include "mixer/CategoryEntry.h"
@@ -63,9 +65,9 @@ Result<std::string> listCategories() {
   for (std::size_t i = 0; i < list->size(); ++i) {
     const CategoryEntry entry((*list)[i]);
     const auto text = [](const std::string* value) { return value ? *value : std::string("?"); };
-    out += std::to_string(i) + "  " + text(entry.categoryName()) + "  \"" +
-           text(entry.prettyCategoryName()) + "\"  " + (entry.visible() ? "shown" : "hidden") +
-           "\n";
+    out += std::to_string(i) + "  " + display_text::printable(text(entry.categoryName())) + "  " +
+           display_text::quoted(text(entry.prettyCategoryName())) + "  " +
+           (entry.visible() ? "shown" : "hidden") + "\n";
   }
   if (!out.empty()) out.pop_back();
   return out;
@@ -121,6 +123,9 @@ int run(const Words& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write fails (EFBIG) and is reported; the signal would end the
+  // program midway instead.
+  std::signal(SIGXFSZ, SIG_IGN);
   Words args(argv + 1, argv + argc);
   std::filesystem::path root = DeviceRoot::defaultPath();
   if (args.size() >= 2 && args[0] == "--root") {

@@ -101,6 +101,8 @@ std::vector<BadFile> makeCatalogue() {
       {"bplist with its offset table out of range", tableOutOfRange, Reads::Nothing},
       {"bplist with a reference out of range", refOutOfRange, Reads::Nothing},
       {"bplist with a reference cycle", cyclic, Reads::Nothing},
+      {"bplist string holding a NUL (read cut short, a rewrite would lose the rest)",
+       bplist({arrayOf(1), "\x53" + std::string("a\0b", 3)}), Reads::Nothing},
       {"bplist nested 100,000 arrays deep", bplistWithNestedArrays(100000), Reads::Nothing},
       {"XML nested 300 arrays deep", xmlWithNestedArrays(300), Reads::Nothing},
       {"XML nested a million arrays deep", xmlWithNestedArrays(1000000), Reads::Nothing},

@@ -2,6 +2,7 @@
 // go, writes the reader would refuse, FIFOs and devices where files belong.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,7 +89,7 @@ TEST_F(HostileFilesTest, LinksInTheDemoFolderAreRefusedNamedAndNeverFollowed) {
   const auto shared =
       runProgram({ORBELLE_SIM, "demo"}, "", {{"TMPDIR", tmp.string()}, {"XDG_RUNTIME_DIR", ""}});
   EXPECT_EQ(shared.status, 1);
-  EXPECT_TRUE(contains(shared.err, "is not a folder; it is left alone")) << shared.err;
+  EXPECT_TRUE(contains(shared.err, "is a link; it is left alone")) << shared.err;
 }
 
 TEST_F(HostileFilesTest, LinksInTheDeviceRootAreRefusedNamedAndNeverFollowed) {
@@ -135,11 +136,24 @@ TEST_F(HostileFilesTest, OneSimulatorPerRootAndOneDemoPerFolder) {
   EXPECT_EQ(first.finish().status, 0);
 
   const auto demo = root.path() / "demo";
-  fs::create_directories(demo);
-  HeldLock otherDemo(demo / ".orbelle2-demo.lock");
-  const auto run = runProgram({ORBELLE_SIM, "demo", "--out", demo.string()});
+  const auto runDemo = [&] { return runProgram({ORBELLE_SIM, "demo", "--out", demo.string()}); };
+  ASSERT_EQ(runDemo().status, 0);
+  {
+    HeldLock otherDemo(demo / ".orbelle2-demo.lock");
+    const auto run = runDemo();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(contains(run.err, "demo folder " + demo.string() + " is in use")) << run.err;
+  }
+  RunningProgram onTheDemosDevice({ORBELLE_SIM, "--root", (demo / "device").string()});
+  onTheDemosDevice.send("state");
+  ASSERT_TRUE(onTheDemosDevice.waitForOutput("popupWindow"));
+  const auto run = runDemo();
   EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(contains(run.err, "demo folder " + demo.string() + " is in use")) << run.err;
+  EXPECT_TRUE(contains(run.err, "device root " + (demo / "device").string() + " is in use"))
+      << run.err;
+  ::kill(onTheDemosDevice.pid(), SIGKILL);  // leaves its notification registration behind
+  onTheDemosDevice.finish();
+  EXPECT_EQ(runDemo().status, 0) << "what a killed run left in the demo's device is the demo's";
 }
 
 TEST_F(HostileFilesTest, AClaimNeverLetGoEndsInAnErrorAndThePanelStillOpens) {
@@ -175,8 +189,14 @@ TEST_F(HostileFilesTest, WhatTheReaderWouldRefuseIsNeverWritten) {
   ASSERT_EQ(sim("hold up\n").status, 0);
   const std::string list = root.readBytes(devicePath(kList));
   EXPECT_TRUE(contains(prefs({"rename", "0", ""}).err, "cannot be empty"));
-  EXPECT_TRUE(contains(prefs({"rename", "1", "a\nb"}).err, "cannot hold a control character"));
+  for (const char* name : {"a\nb", "\xff\xfe", "a\x1b[31m"}) {
+    EXPECT_TRUE(contains(prefs({"rename", "1", name}).err, "cannot hold a control character"));
+  }
   EXPECT_EQ(root.readBytes(devicePath(kList)), list);
+  const auto script =
+      runProgram({ORBELLE_SIM, "--root", device().string(), "--script", "/dev/zero"});
+  EXPECT_EQ(script.status, 1);
+  EXPECT_TRUE(contains(script.out, "error: a line longer than 65536 bytes")) << script.out;
 
   const auto shot = root.path() / "shot.png";
   root.writeBytes("/shot.png", "an older screenshot");

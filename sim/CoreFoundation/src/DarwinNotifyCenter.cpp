@@ -13,6 +13,7 @@
 #include "CoreFoundation/CFRunLoop.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
+#include "SimDevice/SystemLog.h"
 
 namespace {
 
@@ -41,8 +42,13 @@ std::string autoboundName(int socket) {
 }
 
 std::optional<FolderHandle> registry(bool create) {
-  FileError ignored;
-  return DeviceRoot::folder(kRegistryFolder, create, ignored);
+  FileError error;
+  auto folder = DeviceRoot::folder(kRegistryFolder, create, error);
+  // Without the folder no notification reaches this process, or leaves it: say so.
+  if (!folder && (create || error.code != ENOENT)) {
+    SystemLog::write("notifyd: no Darwin notifications: " + error.describe());
+  }
+  return folder;
 }
 
 }  // namespace

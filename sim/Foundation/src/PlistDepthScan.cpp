@@ -97,6 +97,8 @@ struct BinaryPlist {
     const auto offset = bigEndian(bytes, tableAt + object * offsetSize, offsetSize);
     if (!offset || *offset >= tableAt) return std::nullopt;
     const unsigned kind = std::uint8_t(bytes[*offset]) >> 4;
+    // libplist cuts a string short at a NUL: read so, the rest would be lost at the next write.
+    if ((kind == 0x5 || kind == 0x6) && !nulFreeText(*offset)) return std::nullopt;
     if (kind != 0xA && kind != 0xC && kind != 0xD) return std::vector<std::uint64_t>();
     const auto contents = payload(*offset);
     if (!contents) return std::nullopt;
@@ -134,8 +136,13 @@ struct BinaryPlist {
     const auto offset = bigEndian(bytes, tableAt + object * offsetSize, offsetSize);
     if (!offset || *offset >= tableAt) return false;
     const unsigned kind = std::uint8_t(bytes[*offset]) >> 4;
-    if (kind != 0x5 && kind != 0x6) return false;
-    const auto text = payload(*offset);
+    return (kind == 0x5 || kind == 0x6) && nulFreeText(*offset);
+  }
+
+  // An ASCII (0x5) or UTF-16 (0x6) string object whose characters are all there and none NUL.
+  bool nulFreeText(std::size_t offset) const {
+    const unsigned kind = std::uint8_t(bytes[offset]) >> 4;
+    const auto text = payload(offset);
     if (!text) return false;
     const auto [at, characters] = *text;
     const std::uint64_t unit = kind == 0x5 ? 1 : 2;

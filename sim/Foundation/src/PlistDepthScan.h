@@ -12,7 +12,8 @@ bool xmlWithin(std::string_view xml, int maxDepth);
 
 // The longest chain of container references from the top object of a "bplist00" file. A
 // malformed table, a reference cycle or a dictionary key that is not a string answers false:
-// libplist refuses the first two itself, and aborts the process on the third.
+// libplist refuses the first two itself, and aborts the process on the third. So does a string
+// that holds a NUL, which libplist would cut short.
 bool binaryWithin(std::string_view bplist, int maxDepth);
 
 }  // namespace plist_depth

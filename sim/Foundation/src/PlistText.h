@@ -12,4 +12,8 @@ namespace plist_text {
 // No result for UTF-16 that does not convert (a lone surrogate, an odd length).
 std::optional<std::string> asUtf8(std::string_view bytes);
 
+// Well-formed UTF-8: no stray or overlong bytes, no surrogates, nothing past U+10FFFF. The only
+// text an XML property list declared as UTF-8 may hold.
+bool isUtf8(std::string_view text);
+
 }  // namespace plist_text

@@ -1,8 +1,11 @@
 #include "Foundation/PropertyListFile.h"
 
+#include <algorithm>
+
 #include "Foundation/NSFileManager.h"
 #include "PlistCodec.h"
 #include "PlistDepthScan.h"
+#include "PlistText.h"
 #include "SimDevice/DeviceRoot.h"
 
 namespace {
@@ -22,6 +25,19 @@ std::optional<PlistValue> readRoot(std::string_view path, NSError* error) {
   return root;
 }
 
+bool allTextIsUtf8(const PlistValue& value) {
+  if (const auto* text = value.asString()) return plist_text::isUtf8(*text);
+  if (const auto* items = value.asArray()) {
+    return std::all_of(items->begin(), items->end(), allTextIsUtf8);
+  }
+  if (const auto* entries = value.asDictionary()) {
+    return std::all_of(entries->begin(), entries->end(), [](const auto& entry) {
+      return plist_text::isUtf8(entry.first) && allTextIsUtf8(entry.second);
+    });
+  }
+  return true;
+}
+
 // Why `xml`, written for `root`, would not read back as `root`; empty when it would.
 std::string unreadable(const PlistValue& root, const std::string& xml) {
   if (xml.empty()) return "cannot be made into a property list";
@@ -33,6 +49,8 @@ std::string unreadable(const PlistValue& root, const std::string& xml) {
     return "would nest deeper than the " + std::to_string(plist_codec::kMaxDepth) +
            " levels a property list may hold";
   }
+  // Our reader would take bytes that are not UTF-8; a file declared as UTF-8 must not hold them.
+  if (!allTextIsUtf8(root)) return "would hold text that is not UTF-8";
   const auto back = plist_codec::parse(xml);
   if (!back || *back != root) {
     return "would not read back as written: a value holds what a property list cannot keep "

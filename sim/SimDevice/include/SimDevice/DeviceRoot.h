@@ -14,7 +14,8 @@
 class DeviceRoot {
  public:
   // Where a run's device lives unless told otherwise: $SIM_DEVICE_ROOT, else
-  // "$XDG_DATA_HOME/orbelle2-sim/device", else "$HOME/.local/share/orbelle2-sim/device".
+  // "$XDG_DATA_HOME/orbelle2-sim/device", else ".local/share/orbelle2-sim/device" in the user's
+  // home ($HOME, else the password database's); empty when the user has no home.
   static std::filesystem::path defaultPath();
 
   // The current root; defaultPath() until set.
