@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "Celestial/AVSystemController.h"
-#include "Device.h"
 #include "Foundation/PropertyListFile.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/SpringBoard.h"
-#include "TweakState.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
+#include "device/Device.h"
+#include "device/TweakState.h"
 #include "mixer/CategoryList.h"
 #include "mixer/CategoryNames.h"
 #include "mixer/ImageSkin.h"
@@ -144,7 +144,7 @@ void BM_DragStep(benchmark::State& state) {
   configure(5, 0);
   openPopup();
   auto& app = UIApplication::sharedApplication();
-  const auto slider = (*tweak().panel)->sliderFor(1);
+  const auto slider = tweak().slider(1);
   const auto screen = [&](float percent) {
     const CGPoint local = slider->pointForValue(percent);
     return slider->convertPointToView(local, nullptr);
@@ -213,7 +213,7 @@ BENCHMARK(BM_FullFrame)
 void BM_DragFrame(benchmark::State& state) {
   OpenFrame frame(state);
   auto& app = UIApplication::sharedApplication();
-  const auto slider = (*tweak().panel)->sliderFor(1);
+  const auto slider = tweak().slider(1);
   const auto at = [&](float percent) {
     return slider->convertPointToView(slider->pointForValue(percent), nullptr);
   };

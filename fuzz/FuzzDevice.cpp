@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Device.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/SystemLog.h"
+#include "device/Device.h"
 
 namespace fuzz_device {
 namespace {

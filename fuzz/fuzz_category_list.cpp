@@ -6,8 +6,8 @@
 
 #include "FuzzDevice.h"
 #include "SpringBoard/SpringBoard.h"
-#include "TweakState.h"
 #include "UIKit/UIApplication.h"
+#include "device/TweakState.h"
 #include "mixer/PreferenceFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

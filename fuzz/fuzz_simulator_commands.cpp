@@ -8,15 +8,15 @@
 #include <string_view>
 
 #include "Celestial/AVSystemController.h"
-#include "CommandEngine.h"
 #include "Foundation/NSNotificationCenter.h"
 #include "FuzzDevice.h"
 #include "SpringBoard/VolumeControl.h"
-#include "TweakState.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
+#include "device/CommandEngine.h"
+#include "device/TweakState.h"
 #include "mixer/CategoryNames.h"
 #include "mixer/PreferenceFiles.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "CommandEngine.h"
+#include "device/CommandEngine.h"
 
 bool runLine(CommandEngine& engine, const std::string& line) {
   const auto result = engine.execute(line);

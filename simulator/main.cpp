@@ -12,13 +12,13 @@
 #include <string_view>
 #include <vector>
 
-#include "Arguments.h"
-#include "CommandEngine.h"
 #include "Console.h"
-#include "Demo.h"
-#include "Device.h"
 #include "LineInput.h"
 #include "SimDevice/DeviceRoot.h"
+#include "common/Arguments.h"
+#include "device/CommandEngine.h"
+#include "device/Demo.h"
+#include "device/Device.h"
 #include "window/DeviceWindow.h"
 
 namespace {

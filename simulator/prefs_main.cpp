@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "Arguments.h"
-#include "DisplayText.h"
-#include "PreferencesEditor.h"
 #include "SimDevice/DeviceRoot.h"
-#include "mixer/CategoryEntry.h"
+#include "common/Arguments.h"
+#include "common/DisplayText.h"
+#include "mixer/CategoryKeys.h"
 #include "mixer/PreferenceFiles.h"
+#include "prefs/PreferencesEditor.h"
 
 namespace {
 
@@ -58,16 +58,24 @@ Result<std::string> set(const std::string& key, const std::string& text) {
   return PreferencesEditor::setPreference(key, std::move(*value));
 }
 
+// An entry's text field as the list holds it; "?" when absent or not text.
+std::string field(const PlistValue& entry, const char* key) {
+  const PlistValue* value = entry.objectForKey(key);
+  const std::string* text = value ? value->asString() : nullptr;
+  return text ? *text : "?";
+}
+
 Result<std::string> listCategories() {
   const auto list = PreferencesEditor::readCategories();
   if (!list) return list.failure();
   std::string out;
   for (std::size_t i = 0; i < list->size(); ++i) {
-    const CategoryEntry entry((*list)[i]);
-    const auto text = [](const std::string* value) { return value ? *value : std::string("?"); };
-    out += std::to_string(i) + "  " + display_text::printable(text(entry.categoryName())) + "  " +
-           display_text::quoted(text(entry.prettyCategoryName())) + "  " +
-           (entry.visible() ? "shown" : "hidden") + "\n";
+    const PlistValue& entry = (*list)[i];
+    const PlistValue* visible = entry.objectForKey(category_keys::kVisible);
+    out += std::to_string(i) + "  " +
+           display_text::printable(field(entry, category_keys::kCategoryName)) + "  " +
+           display_text::quoted(field(entry, category_keys::kPrettyCategoryName)) + "  " +
+           (visible && visible->boolValue().value_or(false) ? "shown" : "hidden") + "\n";
   }
   if (!out.empty()) out.pop_back();
   return out;
@@ -92,9 +100,9 @@ Result<std::string> editCategory(PlistValue::Array& list, const Words& args) {
   if (command == "rename") {
     auto name = PreferencesEditor::displayName(args[2]);
     if (!name) return name.failure();
-    changed[CategoryEntry::kPrettyCategoryNameKey] = std::move(*name);
+    changed[category_keys::kPrettyCategoryName] = std::move(*name);
   } else {
-    changed[CategoryEntry::kVisibleKey] = command == "show";
+    changed[category_keys::kVisible] = command == "show";
   }
   list[*n] = PlistValue(std::move(changed));
   return command + " " + args[1];

@@ -6,7 +6,7 @@
 
 #include "UIKit/UIColor.h"
 #include "UIKit/UISlider.h"
-#include "ViewVisitor.h"
+#include "screen/ViewVisitor.h"
 
 class ScreenRenderer;
 class UIWindow;

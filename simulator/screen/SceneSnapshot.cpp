@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <map>
 
-#include "ScreenPoint.h"
-#include "Shortest.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIView.h"
-#include "ViewDump.h"
-#include "ViewVisitor.h"
+#include "common/Shortest.h"
+#include "screen/ScreenPoint.h"
+#include "screen/ViewDump.h"
+#include "screen/ViewVisitor.h"
 
 namespace {
 

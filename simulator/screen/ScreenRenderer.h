@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
-#include "Result.h"
 #include "UIKit/UIColor.h"
+#include "common/Result.h"
 #include "screen/CairoHandles.h"
 
 class UIImage;

@@ -6,12 +6,12 @@
 #include <iostream>
 
 #include "CoreFoundation/CFRunLoop.h"
-#include "Shortest.h"
 #include "SimDevice/FolderHandle.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
-#include "UserFolder.h"
+#include "common/Shortest.h"
+#include "common/UserFolder.h"
 #include "screen/CairoHandles.h"
 
 namespace {

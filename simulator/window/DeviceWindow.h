@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Result.h"
+#include "common/Result.h"
 #include "screen/SceneSnapshot.h"
 #include "screen/ScreenRenderer.h"
 #include "window/DeviceOutline.h"

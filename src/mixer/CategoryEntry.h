@@ -3,14 +3,15 @@
 #include <string>
 
 #include "Foundation/PlistValue.h"
+#include "mixer/CategoryKeys.h"
 
 // One entry of the category list, read where it stands in the list. Entries come from a file
 // others write, so every key may be missing or of another type: such a key reads as absent.
 class CategoryEntry {
  public:
-  static constexpr char kCategoryNameKey[] = "categoryName";
-  static constexpr char kPrettyCategoryNameKey[] = "prettyCategoryName";
-  static constexpr char kVisibleKey[] = "visible";
+  static constexpr const char* kCategoryNameKey = category_keys::kCategoryName;
+  static constexpr const char* kPrettyCategoryNameKey = category_keys::kPrettyCategoryName;
+  static constexpr const char* kVisibleKey = category_keys::kVisible;
 
   explicit CategoryEntry(const PlistValue& entry) : entry_(entry) {}
 

@@ -4,36 +4,20 @@
 
 namespace {
 
-struct NamedColor {
-  std::string_view name;
-  UIColor color;
+constexpr std::array<UIColor, color_index::kCount> kTable{
+    UIColor::redColor(),    UIColor::blackColor(), UIColor::grayColor(),   UIColor::whiteColor(),
+    UIColor::greenColor(),  UIColor::blueColor(),  UIColor::yellowColor(), UIColor::orangeColor(),
+    UIColor::purpleColor(), UIColor::brownColor(),
 };
-
-constexpr std::array<NamedColor, colour_index::kCount> kTable{{
-    {"red", UIColor::redColor()},
-    {"black", UIColor::blackColor()},
-    {"gray", UIColor::grayColor()},
-    {"white", UIColor::whiteColor()},
-    {"green", UIColor::greenColor()},
-    {"blue", UIColor::blueColor()},
-    {"yellow", UIColor::yellowColor()},
-    {"orange", UIColor::orangeColor()},
-    {"purple", UIColor::purpleColor()},
-    {"brown", UIColor::brownColor()},
-}};
-static_assert(kTable[colour_index::kRed].color == UIColor::redColor());
-static_assert(kTable[colour_index::kWhite].color == UIColor::whiteColor());
+static_assert(kTable[color_index::kRed] == UIColor::redColor());
+static_assert(kTable[color_index::kWhite] == UIColor::whiteColor());
 
 bool inTable(std::int64_t index) {
-  return index >= 0 && index < colour_index::kCount;
+  return index >= 0 && index < color_index::kCount;
 }
 
 }  // namespace
 
 UIColor colorForIndex(std::int64_t index) {
-  return inTable(index) ? kTable[static_cast<std::size_t>(index)].color : UIColor::whiteColor();
-}
-
-std::string_view colorNameForIndex(std::int64_t index) {
-  return inTable(index) ? kTable[static_cast<std::size_t>(index)].name : std::string_view();
+  return inTable(index) ? kTable[static_cast<std::size_t>(index)] : UIColor::whiteColor();
 }

@@ -13,6 +13,7 @@
 #include "Foundation/PlistValue.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIView.h"
+#include "mixer/RowTags.h"
 #include "platform/SystemVolumeController.h"
 
 class CategoryEntry;
@@ -20,22 +21,20 @@ class UILabel;
 class UISlider;
 
 // The mixer panel: one row (a name label over a volume slider) per visible audio category.
-// Rows are addressed by category number, the entry's position in the whole list: the label of
-// number n has tag 1000 + n, its slider 2000 + n. The panel also keeps its rows' controls by
-// category number, so that finding one costs no walk of the tree and lists longer than a
-// thousand entries, whose tags collide, work all the same.
+// Rows are addressed by category number and tagged as RowTags.h says. The panel also keeps its
+// rows' controls by category number, so that finding one costs no walk of the tree and lists
+// longer than a thousand entries, whose tags collide, work all the same.
 class OrbelleView : public UIView {
  public:
-  static constexpr NSInteger labelTag(NSInteger num) { return kLabelTagBase + num; }
-  static constexpr NSInteger sliderTag(NSInteger num) { return kSliderTagBase + num; }
-  // The category number a row slider's tag stands for.
+  static constexpr NSInteger labelTag(NSInteger num) { return row_tags::label(num); }
+  static constexpr NSInteger sliderTag(NSInteger num) { return row_tags::slider(num); }
   static constexpr NSInteger categoryNumberForSliderTag(NSInteger tag) {
-    return tag - kSliderTagBase;
+    return row_tags::categoryForSlider(tag);
   }
 
   // A bare panel; initWithFrame is the way to get a built one.
   explicit OrbelleView(CGRect frame);
-  const char* className() const override { return "OrbelleView"; }
+  const char* className() const override { return row_tags::kPanelClass; }
 
   // The panel, built: settings and category list read, rows made and filled with the current
   // volumes, volume changes followed.
@@ -72,8 +71,6 @@ class OrbelleView : public UIView {
   std::shared_ptr<UISlider> sliderFor(NSInteger num) const;
 
  private:
-  static constexpr NSInteger kLabelTagBase = 1000;
-  static constexpr NSInteger kSliderTagBase = 2000;
   struct RowControls {
     std::weak_ptr<UILabel> label;
     std::weak_ptr<UISlider> slider;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "mixer/ColorTable.h"
+#include "mixer/ColorNames.h"
 #include "mixer/Skins.h"
 
 // The keys of the preferences file, with the type the preferences bundle stores under each, the
@@ -21,12 +21,12 @@ struct TextPreference {
   std::string_view fallback;
   std::string_view readBy;
 };
-struct ColourPreference {
+struct ColorPreference {
   std::string_view name;
   std::int64_t fallback;  // an index of the colour table
   std::string_view readBy;
 };
-using PreferenceKey = std::variant<BooleanPreference, TextPreference, ColourPreference>;
+using PreferenceKey = std::variant<BooleanPreference, TextPreference, ColorPreference>;
 
 namespace preference_keys {
 
@@ -38,15 +38,14 @@ inline constexpr BooleanPreference kDisplayPercentage{"displayPercentage", true,
                                                       "labels show the volume in percent"};
 inline constexpr TextPreference kSelectedSkin{"selectedSkin", skins::kDefaultIos,
                                               "the sliders' skin"};
-inline constexpr ColourPreference kThumbTintColor{"thumbTintColor", colour_index::kWhite,
-                                                  "thumb tint, \"Default iOS\" only"};
-inline constexpr ColourPreference kTextColor{"textColor", colour_index::kWhite,
-                                             "label colour, \"Default iOS\" only"};
-inline constexpr ColourPreference kMinimumTrackTintColor{
-    "minimumTrackTintColor", colour_index::kRed, "track left of the thumb, \"Default iOS\" only"};
-inline constexpr ColourPreference kMaximumTrackTintColor{
-    "maximumTrackTintColor", colour_index::kWhite,
-    "track right of the thumb, \"Default iOS\" only"};
+inline constexpr ColorPreference kThumbTintColor{"thumbTintColor", color_index::kWhite,
+                                                 "thumb tint, \"Default iOS\" only"};
+inline constexpr ColorPreference kTextColor{"textColor", color_index::kWhite,
+                                            "label colour, \"Default iOS\" only"};
+inline constexpr ColorPreference kMinimumTrackTintColor{
+    "minimumTrackTintColor", color_index::kRed, "track left of the thumb, \"Default iOS\" only"};
+inline constexpr ColorPreference kMaximumTrackTintColor{
+    "maximumTrackTintColor", color_index::kWhite, "track right of the thumb, \"Default iOS\" only"};
 inline constexpr BooleanPreference kEnableBackgroundBlur{
     "enableBackgroundBlur", true, "the popup's blurred background (read by the tweak)"};
 

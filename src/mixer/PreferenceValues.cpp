@@ -23,7 +23,7 @@ std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key)
   return text ? *text : std::string(key.fallback);
 }
 
-UIColor read(const PlistValue::Dictionary& prefs, const ColourPreference& key) {
+UIColor read(const PlistValue::Dictionary& prefs, const ColorPreference& key) {
   const PlistValue* value = find(prefs, key.name);
   const auto index = value ? value->integerValue() : std::nullopt;
   return colorForIndex(index.value_or(key.fallback));

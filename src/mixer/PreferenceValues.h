@@ -13,6 +13,6 @@ namespace preference_values {
 
 bool read(const PlistValue::Dictionary& prefs, const BooleanPreference& key);
 std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key);
-UIColor read(const PlistValue::Dictionary& prefs, const ColourPreference& key);
+UIColor read(const PlistValue::Dictionary& prefs, const ColorPreference& key);
 
 }  // namespace preference_values

@@ -14,6 +14,7 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIVisualEffectView.h"
+#include "mixer/OrbelleView.h"
 #include "support/DevicePaths.h"
 #include "support/FreshSpringBoard.h"
 #include "support/PlistFixture.h"

@@ -13,8 +13,8 @@
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
-#include "TweakState.h"
 #include "UIKit/UIScreen.h"
+#include "device/TweakState.h"
 #include "support/TempDeviceRoot.h"
 
 const TweakState& loadedTweak() {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
-#include "TweakState.h"
 #include "UIKit/UIWindow.h"
+#include "device/TweakState.h"
 
 // Runs `body` in a new process, as a fresh launch of SpringBoard would be: the package
 // (tweak, filter, skin images) installed on `root`, the screen sized, SpringBoard booted

@@ -7,8 +7,8 @@
 
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
-#include "TweakState.h"
 #include "UIKit/UISlider.h"
+#include "device/TweakState.h"
 #include "support/FreshSpringBoard.h"
 #include "support/Png.h"
 #include "support/TempDeviceRoot.h"
@@ -95,7 +95,7 @@ TEST_F(DeviceWindowTest, AHeldUpOpensThePanelAndADragMovesTheFill) {
     ASSERT_TRUE(TweakState::lookUp().popupShown());
     EXPECT_LT(hand.brightness(kInsideThePanel), wallpaper / 2) << "the dark panel shows";
 
-    const auto slider = (*TweakState::lookUp().panel)->sliderFor(0);
+    const auto slider = TweakState::lookUp().slider(0);
     const auto at = [&](float percent) {
       return slider->convertPointToView(slider->pointForValue(percent), nullptr);
     };

@@ -1,4 +1,4 @@
-#include "Demo.h"
+#include "device/Demo.h"
 
 #include <iostream>
 #include <optional>
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "CommandEngine.h"
-#include "DemoFolder.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
-#include "UserFolder.h"
+#include "common/UserFolder.h"
+#include "device/CommandEngine.h"
+#include "device/DemoFolder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Device.h"
+#include "device/Device.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,12 +9,12 @@
 #include <optional>
 #include <system_error>
 
-#include "ProcessClaim.h"
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
+#include "device/ProcessClaim.h"
 
 std::filesystem::path Device::packageDir() {
   if (const char* configured = std::getenv("ORBELLE2_PACKAGE"); configured && *configured) {

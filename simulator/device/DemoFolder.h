@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ProcessClaim.h"
-#include "Result.h"
 #include "SimDevice/FolderHandle.h"
+#include "common/Result.h"
+#include "device/ProcessClaim.h"
 
 // The folder the demo writes into, and what it wrote there. The demo takes only a new or empty
 // folder, or one holding the record of an earlier run ("DIR/.orbelle2-demo": the files that run

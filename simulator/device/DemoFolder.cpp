@@ -1,4 +1,4 @@
-#include "DemoFolder.h"
+#include "device/DemoFolder.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "ScreenPoint.h"
+#include "screen/ScreenPoint.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "ViewVisitor.h"
+#include "screen/ViewVisitor.h"
 
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"

@@ -1,14 +1,15 @@
-#include "FingerSession.h"
+#include "device/FingerSession.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "CoreFoundation/CFRunLoop.h"
-#include "ScreenPoint.h"
-#include "Shortest.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
+#include "common/Shortest.h"
+#include "mixer/RowTags.h"
+#include "screen/ScreenPoint.h"
 
 namespace {
 
@@ -29,8 +30,7 @@ Result<Ok> FingerSession::noFingerDown() const {
 Result<std::shared_ptr<UISlider>> FingerSession::slider(NSInteger category) const {
   if (category < 0) return fail("a category number is a whole number from 0");
   if (!tweak_.popupShown()) return fail("no popup is open");
-  const auto& panel = *tweak_.panel;
-  auto found = panel ? panel->sliderFor(category) : nullptr;
+  auto found = tweak_.slider(category);
   if (!found) return fail("no slider for category " + std::to_string(category));
   return found;
 }
@@ -45,9 +45,7 @@ Result<std::shared_ptr<UISlider>> FingerSession::touchedSlider(NSInteger categor
 
 std::string FingerSession::describeSlider(const UISlider& s) const {
   std::string text = describe(&s) + " value=" + shortest(s.value());
-  const auto& panel = *tweak_.panel;
-  const auto label =
-      panel ? panel->labelFor(OrbelleView::categoryNumberForSliderTag(s.tag())) : nullptr;
+  const auto label = tweak_.label(row_tags::categoryForSlider(s.tag()));
   if (label) text += " label=\"" + label->text().value_or("") + "\"";
   return text;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ViewVisitor.h"
+#include "screen/ViewVisitor.h"
 
 // The screen's visible windows back to front, each followed by its views depth first, one
 // line each, indented two spaces a level.

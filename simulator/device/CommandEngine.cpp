@@ -1,4 +1,4 @@
-#include "CommandEngine.h"
+#include "device/CommandEngine.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,16 +6,16 @@
 #include "Activator/LAActivator.h"
 #include "Celestial/AVSystemController.h"
 #include "CoreFoundation/CFRunLoop.h"
-#include "PreferencesEditor.h"
-#include "Shortest.h"
 #include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
-#include "TextScreen.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIScreen.h"
-#include "ViewDump.h"
+#include "common/Shortest.h"
+#include "prefs/PreferencesEditor.h"
 #include "screen/ScreenRenderer.h"
+#include "screen/TextScreen.h"
+#include "screen/ViewDump.h"
 
 struct CommandEngine::Command {
   const char* name;
@@ -268,7 +268,7 @@ Result<std::string> CommandEngine::dump(const Args&) {
 }
 
 Result<std::string> CommandEngine::show(const Args&) {
-  std::string out = drawScreenAsText(tweak_.loaded() ? tweak_.panel->get() : nullptr);
+  std::string out = drawScreenAsText(tweak_.shownPanel().get());
   out.pop_back();
   return out;
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "Result.h"
 #include "SimDevice/FileLock.h"
 #include "SimDevice/FolderHandle.h"
+#include "common/Result.h"
 
 // A folder that one program run holds for as long as it runs: an exclusive flock on a lock file
 // in it that records the holder's process id. A second run is turned away at once, told who

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Foundation/PlistValue.h"
-#include "Result.h"
+#include "common/Result.h"
 
 // Changes the two preference files as the preferences bundle does: each change read, made,
 // written atomically, then announced with the preferences-changed Darwin notification. A file

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
-#include "Result.h"
 #include "SimDevice/DeviceModel.h"
+#include "common/Result.h"
 
 // The simulated device a run uses: its root folder, model and screen.
 struct DeviceOptions {

@@ -1,4 +1,4 @@
-#include "ProcessClaim.h"
+#include "device/ProcessClaim.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "Arguments.h"
+#include "common/Arguments.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "UserFolder.h"
+#include "common/UserFolder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

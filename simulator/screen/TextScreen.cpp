@@ -1,19 +1,19 @@
-#include "TextScreen.h"
+#include "screen/TextScreen.h"
 
 #include <cmath>
 
-#include "DisplayText.h"
 #include "Foundation/Overloaded.h"
-#include "ScreenPoint.h"
-#include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
-#include "ViewVisitor.h"
-#include "mixer/OrbelleView.h"
+#include "common/DisplayText.h"
+#include "common/Shortest.h"
+#include "mixer/RowTags.h"
 #include "screen/FontMetrics.h"
+#include "screen/ScreenPoint.h"
+#include "screen/ViewVisitor.h"
 
 namespace {
 
@@ -41,19 +41,19 @@ class Rows : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (std::holds_alternative<const UIView*>(kind) || !seen(view)) return true;
-    std::visit(
-        Overloaded{
-            [&](const UILabel* label) {
-              out += "  | " +
-                     display_text::printable(label->displayedText(FontMetrics::measure())) + "\n";
-            },
-            [&](const UISlider* slider) {
-              out += "  | " + bar(*slider) + "  #" +
-                     std::to_string(OrbelleView::categoryNumberForSliderTag(slider->tag())) + "\n";
-            },
-            [](const auto*) {},
-        },
-        kind);
+    std::visit(Overloaded{
+                   [&](const UILabel* label) {
+                     out += "  | " +
+                            display_text::printable(label->displayedText(FontMetrics::measure())) +
+                            "\n";
+                   },
+                   [&](const UISlider* slider) {
+                     out += "  | " + bar(*slider) + "  #" +
+                            std::to_string(row_tags::categoryForSlider(slider->tag())) + "\n";
+                   },
+                   [](const auto*) {},
+               },
+               kind);
     return true;
   }
   std::string out;
@@ -87,7 +87,7 @@ bool shown(const UIView& view) {
 
 }  // namespace
 
-std::string drawScreenAsText(const OrbelleView* panel) {
+std::string drawScreenAsText(const UIView* panel) {
   const CGRect screen = UIScreen::mainScreen().bounds();
   std::string out =
       "screen " + shortest(screen.size.width) + "x" + shortest(screen.size.height) + "\n";

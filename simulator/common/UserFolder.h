@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "Result.h"
+#include "common/Result.h"
 
 // A folder of the user's own for what a run leaves behind by default: NAME under
 // $XDG_RUNTIME_DIR, else NAME-UID under $TMPDIR or /tmp, created with mode 0700. A folder there

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "Arguments.h"
-#include "FingerSession.h"
-#include "Result.h"
-#include "TweakState.h"
+#include "common/Arguments.h"
+#include "common/Result.h"
+#include "device/FingerSession.h"
+#include "device/TweakState.h"
 
 // Runs the simulator's commands, one line at a time, against the booted device: hardware
 // buttons, Activator events, touches, the audio controller, preferences, the screen.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
-#include "Result.h"
+#include "common/Result.h"
 
 // Reading what a person types: the words of a command line and the numbers among them.
 namespace arguments {

@@ -1,18 +1,18 @@
-#include "ViewDump.h"
+#include "screen/ViewDump.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "DisplayText.h"
 #include "Foundation/Overloaded.h"
-#include "Shortest.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
-#include "ViewVisitor.h"
+#include "common/DisplayText.h"
+#include "common/Shortest.h"
+#include "screen/ViewVisitor.h"
 
 namespace {
 

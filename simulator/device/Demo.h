@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "Device.h"
+#include "device/Device.h"
 
 // The typical use, end to end, narrated on standard output with a screenshot of each step in
 // `out`: binding on, hold volume-up, five rows, drag Audio/Video to 37 and the Ringtone row

@@ -5,8 +5,8 @@
 
 #include "CoreGraphics/CGGeometry.h"
 #include "Foundation/NSObjCRuntime.h"
-#include "Result.h"
-#include "TweakState.h"
+#include "common/Result.h"
+#include "device/TweakState.h"
 
 class UISlider;
 class UIView;

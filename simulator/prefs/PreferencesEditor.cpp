@@ -1,14 +1,14 @@
-#include "PreferencesEditor.h"
+#include "prefs/PreferencesEditor.h"
 
 #include <cstdio>
 
-#include "Arguments.h"
 #include "CoreFoundation/CFNotificationCenter.h"
-#include "DisplayText.h"
 #include "Foundation/NSFileCoordinator.h"
 #include "Foundation/NSFileManager.h"
 #include "Foundation/Overloaded.h"
 #include "Foundation/PropertyListFile.h"
+#include "common/Arguments.h"
+#include "common/DisplayText.h"
 #include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceKeys.h"
 
@@ -29,9 +29,9 @@ Result<PlistValue> typed(const BooleanPreference& key, const std::string& text) 
   return fail(std::string(key.name) + " takes true or false");
 }
 
-Result<PlistValue> typed(const ColourPreference& key, const std::string& text) {
+Result<PlistValue> typed(const ColorPreference& key, const std::string& text) {
   const auto index = arguments::number<std::int64_t>(text);
-  if (index && *index >= 0 && *index < colour_index::kCount) return PlistValue(*index);
+  if (index && *index >= 0 && *index < color_index::kCount) return PlistValue(*index);
   return fail(std::string(key.name) + " takes a colour number from 0 to 9");
 }
 
@@ -50,9 +50,9 @@ std::string valuesHelp(const BooleanPreference& key) {
   return std::string("true|false   default ") + (key.fallback ? "true" : "false");
 }
 
-std::string valuesHelp(const ColourPreference& key) {
+std::string valuesHelp(const ColorPreference& key) {
   return "0 to 9       default " + std::to_string(key.fallback) + " (" +
-         std::string(colorNameForIndex(key.fallback)) + ")";
+         std::string(color_index::kNames[static_cast<std::size_t>(key.fallback)]) + ")";
 }
 
 std::string valuesHelp(const TextPreference& key) {

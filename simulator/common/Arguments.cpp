@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "common/Arguments.h"
 
 namespace arguments {
 

@@ -1,4 +1,4 @@
-#include "DisplayText.h"
+#include "common/DisplayText.h"
 
 #include <utility>
 

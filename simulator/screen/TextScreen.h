@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+class UIView;
+
+// The screen as a terminal shows it: the popup's rows (the panel's labels over bars) when
+// `panel` is shown, or else the home screen with the volume HUD when it is up.
+std::string drawScreenAsText(const UIView* panel);
