@@ -4,9 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "Foundation/Overloaded.h"
 #include "RoundedRectangle.h"
-#include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIVisualEffectView.h"
@@ -16,8 +14,6 @@
 
 namespace {
 
-constexpr UIColor kStandardMinimumTrack(0, 0.48, 1, 1);
-constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
 constexpr double kStandardTrackHeight = 3;
 constexpr double kStandardThumbRadius = 13.5;
 constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
@@ -34,12 +30,8 @@ std::vector<std::shared_ptr<UIWindow>> windowsBelow(const UIWindow* window) {
 
 }  // namespace
 
-bool FramePainter::paintedAsGroup(const UIView& view) {
-  return view.alpha() < 1 && !view.subviews().empty();
-}
-
-double FramePainter::ownAlpha(const UIView& view) {
-  return paintedAsGroup(view) ? 1.0 : view.alpha();
+double FramePainter::ownAlpha(const DrawnLook& look) {
+  return look.group ? 1.0 : look.alpha;
 }
 
 void FramePainter::roundedRect(CGRect r, double radius) {
@@ -51,74 +43,67 @@ void FramePainter::setColor(const UIColor& c, double alpha) {
 }
 
 bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
-  if (view.isHidden() || view.alpha() <= 0) return false;
+  if (!DrawnLook::drawn(view)) return false;
   if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) window_ = *window;
+  const DrawnLook& look = open_.emplace_back(DrawnLook::of(view, kind));
   cairo_save(cr_);
   cairo_translate(cr_, view.frame().origin.x, view.frame().origin.y);
-  if (paintedAsGroup(view)) cairo_push_group(cr_);
-  const double alpha = ownAlpha(view);
-  if (std::holds_alternative<const UIVisualEffectView*>(kind)) drawBlur(view, alpha);
-  drawBackground(view, alpha);
-  std::visit(Overloaded{
-                 [&](const UILabel* label) { drawLabel(*label, alpha); },
-                 [&](const UISlider* slider) { drawSlider(*slider, alpha); },
-                 [](const auto*) {},
-             },
-             kind);
+  if (look.group) cairo_push_group(cr_);
+  const double alpha = ownAlpha(look);
+  if (look.blur) drawBlur(view, look.size, alpha);
+  drawBackground(look, alpha);
+  if (look.text) drawText(*look.text, look.size, alpha);
+  if (look.slider) drawSlider(*look.slider, look.size, alpha);
   cairo_save(cr_);
-  const CGSize size = view.frame().size;
-  if (view.clipsToBounds()) {
-    roundedRect(CGRectMake(0, 0, size.width, size.height), view.layer().cornerRadius());
+  if (look.clipsToBounds) {
+    roundedRect(CGRectMake(0, 0, look.size.width, look.size.height), look.cornerRadius);
     cairo_clip(cr_);
   }
-  cairo_translate(cr_, -view.boundsOrigin().x, -view.boundsOrigin().y);
+  cairo_translate(cr_, -look.boundsOrigin.x, -look.boundsOrigin.y);
   return true;
 }
 
-void FramePainter::leave(const UIView& view, const ViewKind&, int) {
+void FramePainter::leave(const UIView&, const ViewKind&, int) {
+  const DrawnLook look = std::move(open_.back());
+  open_.pop_back();
   cairo_restore(cr_);
-  drawBorder(view, ownAlpha(view));
-  if (paintedAsGroup(view)) {
+  drawBorder(look, ownAlpha(look));
+  if (look.group) {
     cairo_pop_group_to_source(cr_);
-    cairo_paint_with_alpha(cr_, view.alpha());
+    cairo_paint_with_alpha(cr_, look.alpha);
   }
   cairo_restore(cr_);
 }
 
-void FramePainter::drawBackground(const UIView& view, double alpha) {
-  if (!view.backgroundColor()) return;
-  setColor(*view.backgroundColor(), alpha);
-  const CGSize size = view.frame().size;
-  roundedRect(CGRectMake(0, 0, size.width, size.height), view.layer().cornerRadius());
+void FramePainter::drawBackground(const DrawnLook& look, double alpha) {
+  if (!look.background) return;
+  setColor(*look.background, alpha);
+  roundedRect(CGRectMake(0, 0, look.size.width, look.size.height), look.cornerRadius);
   cairo_fill(cr_);
 }
 
-void FramePainter::drawBorder(const UIView& view, double alpha) {
-  const auto& layer = view.layer();
-  if (layer.borderWidth() <= 0 || !layer.borderColor()) return;
-  const auto& c = *layer.borderColor();
+void FramePainter::drawBorder(const DrawnLook& look, double alpha) {
+  if (look.borderWidth <= 0 || !look.borderColor) return;
+  const auto& c = *look.borderColor;
   cairo_set_source_rgba(cr_, c.red, c.green, c.blue, c.alpha * alpha);
-  const double inset = layer.borderWidth() / 2;  // the layer strokes inside its bounds
-  const CGSize size = view.frame().size;
-  roundedRect(CGRectMake(inset, inset, size.width - 2 * inset, size.height - 2 * inset),
-              std::max(0.0, layer.cornerRadius() - inset));
-  cairo_set_line_width(cr_, layer.borderWidth());
+  const double inset = look.borderWidth / 2;  // the layer strokes inside its bounds
+  roundedRect(CGRectMake(inset, inset, look.size.width - 2 * inset, look.size.height - 2 * inset),
+              std::max(0.0, look.cornerRadius - inset));
+  cairo_set_line_width(cr_, look.borderWidth);
   cairo_stroke(cr_);
 }
 
-void FramePainter::drawLabel(const UILabel& label, double alpha) {
-  const std::string line = label.displayedText(FontMetrics::measure());
-  if (line.empty()) return;
-  const CGSize size = label.frame().size;
+void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alpha) {
+  if (text.line.empty()) return;
   cairo_save(cr_);
   cairo_rectangle(cr_, 0, 0, size.width, size.height);
   cairo_clip(cr_);
-  FontMetrics::select(cr_, label.font());
+  FontMetrics::select(cr_, text.font);
   cairo_font_extents_t font;
   cairo_font_extents(cr_, &font);
-  setColor(label.textColor(), alpha);
+  setColor(text.color, alpha);
   cairo_move_to(cr_, 0, (size.height - font.height) / 2 + font.ascent);
-  cairo_show_text(cr_, line.c_str());
+  cairo_show_text(cr_, text.line.c_str());
   cairo_restore(cr_);
 }
 
@@ -154,53 +139,47 @@ void FramePainter::drawImage(const UIImage& image, CGRect into, double alpha) {
   }
 }
 
-void FramePainter::drawTrack(const UISlider::Image& image, const std::optional<UIColor>& tint,
-                             UIColor standard, double from, double to, double midY, double alpha) {
-  if (to <= from) return;
-  const double height = image ? image->size().height : kStandardTrackHeight;
-  const CGRect part = CGRectMake(from, midY - height / 2, to - from, height);
-  if (image) return drawImage(*image, part, alpha);
-  setColor(tint.value_or(standard), alpha);
+void FramePainter::drawTrack(const DrawnLook::Track& track, double midY, double alpha) {
+  if (track.to <= track.from) return;
+  const double height = track.image ? track.image->image->size().height : kStandardTrackHeight;
+  const CGRect part = CGRectMake(track.from, midY - height / 2, track.to - track.from, height);
+  if (track.image) return drawImage(*track.image->image, part, alpha);
+  setColor(track.color, alpha);
   roundedRect(part, kStandardTrackHeight / 2);
   cairo_fill(cr_);
 }
 
-void FramePainter::drawSlider(const UISlider& slider, double alpha) {
-  const CGSize box = slider.frame().size;
+void FramePainter::drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha) {
   const double midY = box.height / 2;
-  const auto besideTrack = [&](const UISlider::Image& image, double x) {
-    const CGSize size = image->size();
-    drawImage(*image, CGRectMake(x, midY - size.height / 2, size.width, size.height), alpha);
+  const auto besideTrack = [&](const UIImage& image, double x) {
+    const CGSize size = image.size();
+    drawImage(image, CGRectMake(x, midY - size.height / 2, size.width, size.height), alpha);
   };
-  if (const auto& image = slider.minimumValueImage()) besideTrack(image, 0);
-  if (const auto& image = slider.maximumValueImage()) {
-    besideTrack(image, box.width - image->size().width);
+  if (const auto& image = slider.minimumValueImage) besideTrack(*image->image, 0);
+  if (const auto& image = slider.maximumValueImage) {
+    besideTrack(*image->image, box.width - image->image->size().width);
   }
-  const CGRect track = slider.trackRect();
-  const double thumbX = slider.pointForValue(slider.value()).x;
-  drawTrack(slider.currentMinimumTrackImage(), slider.minimumTrackTintColor(),
-            kStandardMinimumTrack, track.origin.x, thumbX, midY, alpha);
-  drawTrack(slider.currentMaximumTrackImage(), slider.maximumTrackTintColor(),
-            kStandardMaximumTrack, thumbX, track.origin.x + track.size.width, midY, alpha);
-  if (const auto thumb = slider.currentThumbImage()) {
-    const CGSize size = thumb->size();
-    drawImage(*thumb,
-              CGRectMake(thumbX - size.width / 2, midY - size.height / 2, size.width, size.height),
-              alpha);
+  drawTrack(slider.minimum, midY, alpha);
+  drawTrack(slider.maximum, midY, alpha);
+  if (const auto& thumb = slider.thumb) {
+    const CGSize size = thumb->image->size();
+    drawImage(
+        *thumb->image,
+        CGRectMake(slider.thumbX - size.width / 2, midY - size.height / 2, size.width, size.height),
+        alpha);
     return;
   }
   cairo_set_source_rgba(cr_, 0, 0, 0, 0.25 * alpha);
-  cairo_arc(cr_, thumbX, midY + 1, kStandardThumbRadius + 0.5, 0, 2 * M_PI);
+  cairo_arc(cr_, slider.thumbX, midY + 1, kStandardThumbRadius + 0.5, 0, 2 * M_PI);
   cairo_fill(cr_);
-  setColor(slider.thumbTintColor().value_or(UIColor::whiteColor()), alpha);
-  cairo_arc(cr_, thumbX, midY, kStandardThumbRadius, 0, 2 * M_PI);
+  setColor(slider.thumbColor, alpha);
+  cairo_arc(cr_, slider.thumbX, midY, kStandardThumbRadius, 0, 2 * M_PI);
   cairo_fill(cr_);
 }
 
 // What lies behind the view, blurred and tinted in the dark style: the same for every frame
 // while it stays the same.
-void FramePainter::drawBlur(const UIView& view, double alpha) {
-  const CGSize size = view.frame().size;
+void FramePainter::drawBlur(const UIView& view, CGSize size, double alpha) {
   const CGSize screen = UIScreen::mainScreen().bounds().size;
   const double scale = renderer_.scale();
   double x = 0, y = 0, w = size.width, h = size.height;

@@ -2,16 +2,17 @@
 
 #include <cairo.h>
 
-#include <optional>
+#include <vector>
 
 #include "UIKit/UIColor.h"
-#include "UIKit/UISlider.h"
+#include "screen/DrawnLook.h"
 #include "screen/ViewVisitor.h"
 
 class ScreenRenderer;
 class UIWindow;
 
-// Paints one frame's windows onto a target whose context is already scaled to points. A view
+// Paints one frame's windows onto a target whose context is already scaled to points, each
+// view from its DrawnLook and nothing else. A view
 // is painted in its superview's place, seen from its superview's bounds; a view that cuts off
 // its subviews clips them to its rounded bounds; a view with subviews and an alpha below 1 is
 // painted whole and then laid down once at that alpha, as a layer group is.
@@ -23,17 +24,15 @@ class FramePainter : public ViewVisitor {
   void leave(const UIView& view, const ViewKind& kind, int depth) override;
 
  private:
-  static bool paintedAsGroup(const UIView& view);
   // The alpha of a view's own drawing: 1 inside its group, its alpha otherwise.
-  static double ownAlpha(const UIView& view);
+  static double ownAlpha(const DrawnLook& look);
 
-  void drawBackground(const UIView& view, double alpha);
-  void drawBorder(const UIView& view, double alpha);
-  void drawLabel(const UILabel& label, double alpha);
-  void drawSlider(const UISlider& slider, double alpha);
-  void drawTrack(const UISlider::Image& image, const std::optional<UIColor>& tint, UIColor standard,
-                 double from, double to, double midY, double alpha);
-  void drawBlur(const UIView& view, double alpha);
+  void drawBackground(const DrawnLook& look, double alpha);
+  void drawBorder(const DrawnLook& look, double alpha);
+  void drawText(const DrawnLook::Text& text, CGSize size, double alpha);
+  void drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha);
+  void drawTrack(const DrawnLook::Track& track, double midY, double alpha);
+  void drawBlur(const UIView& view, CGSize size, double alpha);
   void drawImage(const UIImage& image, CGRect into, double alpha);
   void roundedRect(CGRect r, double radius);
   void setColor(const UIColor& c, double alpha);
@@ -41,4 +40,5 @@ class FramePainter : public ViewVisitor {
   ScreenRenderer& renderer_;
   cairo_t* cr_;
   const UIWindow* window_ = nullptr;
+  std::vector<DrawnLook> open_;  // the looks of the views entered and not yet left
 };

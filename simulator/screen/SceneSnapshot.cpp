@@ -5,9 +5,8 @@
 
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIView.h"
-#include "common/Shortest.h"
+#include "screen/DrawnLook.h"
 #include "screen/ScreenPoint.h"
-#include "screen/ViewDump.h"
 #include "screen/ViewVisitor.h"
 
 namespace {
@@ -21,27 +20,17 @@ CGRect unite(CGRect a, CGRect b) {
   return CGRectMake(left, top, right - left, bottom - top);
 }
 
-// How a view looks of itself: its line of the dump, with its background colour.
-std::string look(const UIView& view, const ViewKind& kind) {
-  std::string line = describeView(view, kind);
-  if (const auto& colour = view.backgroundColor()) {
-    line += " background=" + shortest(colour->red()) + "," + shortest(colour->green()) + "," +
-            shortest(colour->blue()) + "," + shortest(colour->alpha());
-  }
-  return line;
-}
-
 }  // namespace
 
 SceneSnapshot SceneSnapshot::take() {
   struct Recorder : ViewVisitor {
     bool enter(const UIView& view, const ViewKind& kind, int) override {
-      if (view.isHidden() || view.alpha() <= 0) return false;
+      if (!DrawnLook::drawn(view)) return false;
       const CGPoint origin = screen_point::of(view, view.boundsOrigin());
       open.push_back(records.size());
       records.push_back(Record{
           &view, CGRectMake(origin.x, origin.y, view.frame().size.width, view.frame().size.height),
-          look(view, kind)});
+          DrawnLook::of(view, kind)});
       return true;
     }
     void leave(const UIView&, const ViewKind&, int) override {

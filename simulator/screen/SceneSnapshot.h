@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "screen/DrawnLook.h"
 
 // What the screen shows, view by view: where each visible view and everything it holds lies
-// on the screen, and how the view itself looks. Two snapshots tell which parts of the screen
-// differ, so that a frame redraws only those.
+// on the screen, and how the view itself looks, as the painter reads it (DrawnLook). Two snapshots
+// tell which parts of the screen differ, so that a frame redraws only those.
 class SceneSnapshot {
  public:
   static SceneSnapshot take();
@@ -21,7 +22,7 @@ class SceneSnapshot {
   struct Record {
     const void* view;
     CGRect area;
-    std::string look;
+    DrawnLook look;
     bool operator==(const Record&) const = default;
   };
   CGSize screen_{};

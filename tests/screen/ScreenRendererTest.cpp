@@ -79,6 +79,9 @@ TEST_F(ScreenRendererTest, DrawingWhatChangedGivesTheWholeFramesPixels) {
   sharp.draw(kept.get());
   const SceneSnapshot before = SceneSnapshot::take();
   changing->setBackgroundColor(UIColor::greenColor());
+  const auto colourOnly = SceneSnapshot::changes(before, SceneSnapshot::take());
+  ASSERT_FALSE(colourOnly.empty()) << "what the dump does not print is compared too";
+  for (const CGRect area : colourOnly) EXPECT_EQ(area, changing->frame());
   changing->setFrame(CGRectMake(40.5, 60.25, 90, 20.5));
   const auto areas = SceneSnapshot::changes(before, SceneSnapshot::take());
   ASSERT_FALSE(areas.empty());
