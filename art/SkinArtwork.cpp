@@ -19,8 +19,8 @@ struct Rgb {
   double r, g, b;
 };
 
-constexpr Rgb rgb(ImageSkin::Rgb8 colour) {
-  return {colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0};
+constexpr Rgb rgb(ImageSkin::Rgb8 color) {
+  return {color.red / 255.0, color.green / 255.0, color.blue / 255.0};
 }
 
 constexpr Rgb kCream = rgb(ImageSkin::kCreamText);
@@ -81,9 +81,9 @@ Painter rectThumb(Rgb face, Rgb rim, double glow) {
   };
 }
 
-Painter speaker(Rgb colour, int waves) {
+Painter speaker(Rgb color, int waves) {
   return [=](cairo_t* cr, double w, double h) {
-    cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
+    cairo_set_source_rgb(cr, color.r, color.g, color.b);
     cairo_move_to(cr, w * 0.1, h * 0.38);
     cairo_line_to(cr, w * 0.3, h * 0.38);
     cairo_line_to(cr, w * 0.5, h * 0.15);

@@ -7,21 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "common/Report.h"
 #include "device/CommandEngine.h"
 
 bool runLine(CommandEngine& engine, const std::string& line) {
-  const auto result = engine.execute(line);
-  if (!result) {
-    std::cout << "error: " << result.error() << std::endl;
-  } else if (!result->empty()) {
-    std::cout << *result << std::endl;
-  }
-  return result.ok();
+  return report(std::cout, engine.execute(line));
 }
 
-std::string lineTooLong() {
-  return "error: a line longer than " + std::to_string(kLongestLine) +
-         " bytes; the input is not read further";
+Failure lineTooLong() {
+  return fail("a line longer than " + std::to_string(kLongestLine) +
+              " bytes; the input is not read further");
 }
 
 namespace {
@@ -47,18 +42,22 @@ bool runScript(CommandEngine& engine, std::istream& input) {
   while (!engine.quitRequested() && readLine(input, line, tooLong)) {
     allOk = runLine(engine, line) && allOk;
   }
-  if (tooLong) std::cout << lineTooLong() << std::endl;
+  if (tooLong) report(std::cout, lineTooLong());
   return allOk && !tooLong;
+}
+
+void remember(const std::string& line) {
+  if (line.find_first_not_of(" \t") != std::string::npos) add_history(line.c_str());
 }
 
 bool runInteractive(CommandEngine& engine) {
   std::cout << "Orbelle 2 simulator. Type help for the commands, quit to leave.\n";
   bool allOk = true;
   while (!engine.quitRequested()) {
-    const std::unique_ptr<char, decltype(&std::free)> raw(readline("springboard> "), &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> raw(readline(kPrompt), &std::free);
     if (!raw) break;
     const std::string line = raw.get();
-    if (line.find_first_not_of(" \t") != std::string::npos) add_history(raw.get());
+    remember(line);
     allOk = runLine(engine, line) && allOk;
   }
   return allOk;

@@ -4,12 +4,18 @@
 #include <istream>
 #include <string>
 
+#include "common/Result.h"
+
 class CommandEngine;
 
 // No command is this long: a longer line (a file with no line ends, say) ends the input rather
 // than fill the memory.
 inline constexpr std::size_t kLongestLine = 64 * 1024;
-std::string lineTooLong();
+// The prompt a person types commands at, with or without the window.
+inline constexpr char kPrompt[] = "springboard> ";
+// Keeps a typed line in the prompt's history, unless it is blank.
+void remember(const std::string& line);
+Failure lineTooLong();
 
 // Runs one command line, its result on standard output ("error: ..." when it failed).
 bool runLine(CommandEngine& engine, const std::string& line);

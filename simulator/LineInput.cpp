@@ -10,10 +10,10 @@
 
 #include "Console.h"
 #include "CoreFoundation/CFRunLoop.h"
+#include "common/Report.h"
 
 namespace {
 
-constexpr char kPrompt[] = "springboard> ";
 // The line editor calls back a plain function: the input it is reading for.
 LineInput* reader = nullptr;
 
@@ -48,7 +48,7 @@ void LineInput::typed(char* line) {
   if (reader == nullptr) return;
   if (line == nullptr) return reader->stop();
   const std::string text = line;
-  if (text.find_first_not_of(" \t") != std::string::npos) add_history(text.c_str());
+  remember(text);
   reader->run_(text);
 }
 
@@ -67,7 +67,7 @@ void LineInput::readable() {
     run_(line);
   }
   if (pending_.size() > kLongestLine) {
-    std::cout << lineTooLong() << std::endl;
+    report(std::cout, lineTooLong());
     pending_.clear();
     stop();
   }

@@ -16,6 +16,8 @@
 #include "LineInput.h"
 #include "SimDevice/DeviceRoot.h"
 #include "common/Arguments.h"
+#include "common/Report.h"
+#include "common/Shortest.h"
 #include "device/CommandEngine.h"
 #include "device/Demo.h"
 #include "device/Device.h"
@@ -43,35 +45,57 @@ struct Options {
   bool demo = false;
   bool window = false;
   double scale = 1;
+  bool help = false;
   std::optional<std::filesystem::path> out;  // the demo's; empty: its default
 };
 
-std::optional<Options> parse(const std::vector<std::string_view>& args) {
+// The value after option `args[i]`, moving past it.
+Result<std::string_view> valueOf(const std::vector<std::string_view>& args, std::size_t& i,
+                                 const char* what) {
+  if (i + 1 >= args.size()) return fail(std::string(args[i]) + " takes " + what);
+  return args[++i];
+}
+
+Result<Ok> parseOne(const std::vector<std::string_view>& args, std::size_t& i, Options& options) {
+  const std::string_view option = args[i];
+  const auto take = [&](const char* what) { return valueOf(args, i, what); };
+  if (option == "demo") {
+    options.demo = true;
+  } else if (option == "--window") {
+    options.window = true;
+  } else if (option == "--help") {
+    options.help = true;
+  } else if (option == "--root" || option == "--device" || option == "--script" ||
+             option == "--out") {
+    const auto value = take(option == "--device"   ? "a model, such as iPhone10,4"
+                            : option == "--script" ? "a file, or - for standard input"
+                                                   : "a folder");
+    if (!value) return value.failure();
+    if (option == "--root") options.device.root = *value;
+    if (option == "--device") options.device.model = *value;
+    if (option == "--script") options.script = std::string(*value);
+    if (option == "--out") options.out = *value;
+  } else if (option == "--screen") {
+    const auto value = take("WxH");
+    const auto screen = value ? arguments::screenSize(*value) : value.failure();
+    if (!screen) return fail("--screen: " + screen.error());
+    options.device.screen = *screen;
+  } else if (option == "--scale") {
+    const std::string takes = "a number above 0, up to " + shortest(kLargestScale);
+    const auto value = take(takes.c_str());
+    const auto scale = value ? arguments::number<double>(*value) : value.failure();
+    if (!scale || *scale <= 0 || *scale > kLargestScale) return fail("--scale takes " + takes);
+    options.scale = *scale;
+  } else {
+    return fail("unknown option " + std::string(option));
+  }
+  return Ok{};
+}
+
+Result<Options> parse(const std::vector<std::string_view>& args) {
   Options options;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const bool hasValue = i + 1 < args.size();
-    if (args[i] == "demo") {
-      options.demo = true;
-    } else if (args[i] == "--root" && hasValue) {
-      options.device.root = args[++i];
-    } else if (args[i] == "--device" && hasValue) {
-      options.device.model = args[++i];
-    } else if (args[i] == "--screen" && hasValue) {
-      options.device.screen = arguments::screenSize(args[++i]);
-      if (!options.device.screen) return std::nullopt;
-    } else if (args[i] == "--script" && hasValue) {
-      options.script = std::string(args[++i]);
-    } else if (args[i] == "--out" && hasValue) {
-      options.out = args[++i];
-    } else if (args[i] == "--window") {
-      options.window = true;
-    } else if (args[i] == "--scale" && hasValue) {
-      const auto scale = arguments::number<double>(args[++i]);
-      if (!scale || *scale <= 0 || *scale > kLargestScale) return std::nullopt;
-      options.scale = *scale;
-    } else {
-      return std::nullopt;
-    }
+    if (auto parsed = parseOne(args, i, options); !parsed) return parsed.failure();
   }
   return options;
 }
@@ -82,8 +106,7 @@ int runWindow(const Options& options, CommandEngine& engine) {
       "Orbelle 2 \u2014 " + options.device.model + " \u2014 " + DeviceRoot::path().string();
   const auto window = DeviceWindow::open(options.scale, title);
   if (!window) {
-    std::cerr << "error: " << window.error() << "\n";
-    return 1;
+    return failed(window.failure());
   }
   std::cout << (*window)->describe() << std::endl;
   const LineInput input([&](const std::string& line) {
@@ -97,8 +120,7 @@ int runWindow(const Options& options, CommandEngine& engine) {
 
 int runCommands(const Options& options) {
   if (const auto booted = Device::boot(options.device); !booted) {
-    std::cerr << "error: " << booted.error() << "\n";
-    return 1;
+    return failed(booted.failure());
   }
   CommandEngine engine;
   if (options.window) return runWindow(options, engine);
@@ -108,9 +130,8 @@ int runCommands(const Options& options) {
     const int cause = errno;
     std::error_code error;
     if (!file || std::filesystem::is_directory(*options.script, error)) {
-      std::cerr << "error: cannot read " << *options.script << ": "
-                << (file ? "it is a folder" : std::strerror(cause)) << "\n";
-      return 1;
+      return failed(fail("cannot read " + *options.script + ": " +
+                         (file ? "it is a folder" : std::strerror(cause))));
     }
     ok = runScript(engine, file);
   } else if (!options.script && isatty(STDIN_FILENO)) {
@@ -129,8 +150,12 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   const auto options = parse(std::vector<std::string_view>(argv + 1, argv + argc));
   if (!options) {
-    std::cerr << kUsage << CommandEngine::help();
+    failed(fail(options.error() + " (orbelle2-sim --help for the usage)"));
     return 2;
+  }
+  if (options->help) {
+    std::cout << kUsage << CommandEngine::help();
+    return 0;
   }
   if (options->demo) return runDemo(options->device, options->out);
   return runCommands(*options);

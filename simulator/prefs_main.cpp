@@ -8,6 +8,8 @@
 #include "SimDevice/DeviceRoot.h"
 #include "common/Arguments.h"
 #include "common/DisplayText.h"
+#include "common/Report.h"
+#include "common/UserFolder.h"
 #include "mixer/CategoryKeys.h"
 #include "mixer/PreferenceFiles.h"
 #include "prefs/PreferencesEditor.h"
@@ -25,17 +27,17 @@ constexpr char kUsage[] =
 using Words = arguments::Words;
 
 int usage() {
-  std::cerr << kUsage << PreferencesEditor::keysHelp();
+  std::cout << kUsage << PreferencesEditor::keysHelp();
+  return 0;
+}
+
+int misused(const std::string& why) {
+  failed(fail(why + " (orbelle2-prefs --help for the usage)"));
   return 2;
 }
 
 int report(const Result<std::string>& outcome) {
-  if (!outcome) {
-    std::cerr << "orbelle2-prefs: " << outcome.error() << "\n";
-    return 1;
-  }
-  if (!outcome->empty()) std::cout << *outcome << "\n";
-  return 0;
+  return ::report(outcome ? std::cout : std::cerr, outcome) ? 0 : 1;
 }
 
 Result<std::size_t> categoryNumber(const std::string& text, std::size_t count) {
@@ -125,7 +127,8 @@ int run(const Words& args) {
                   "\ncategories " + DeviceRoot::resolve(kCategoriesPath).string());
   }
   if (command == "reset" && count == 0) return report(PreferencesEditor::resetCategories());
-  return usage();
+  return misused("\"" + command + "\" with " + std::to_string(count) +
+                 (count == 1 ? " word" : " words") + " is no command");
 }
 
 }  // namespace
@@ -135,12 +138,15 @@ int main(int argc, char** argv) {
   // program midway instead.
   std::signal(SIGXFSZ, SIG_IGN);
   Words args(argv + 1, argv + argc);
-  std::filesystem::path root = DeviceRoot::defaultPath();
-  if (args.size() >= 2 && args[0] == "--root") {
+  std::filesystem::path root = UserFolder::deviceRoot();
+  if (!args.empty() && args[0] == "--root") {
+    if (args.size() < 2) return misused("--root takes a folder");
     root = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
-  if (args.empty()) return usage();
+  if (args.empty() || args[0] == "--help") return usage();
+  if (root.empty())
+    return report(fail("no home folder for the default device root; give --root DIR"));
   std::error_code error;
   if (!std::filesystem::is_directory(root, error)) {
     return report(fail("no device at " + root.string()));

@@ -34,20 +34,20 @@ Result<Words> split(const std::string& line) {
   return words;
 }
 
-std::optional<bool> onOff(std::string_view word) {
+Result<bool> onOff(std::string_view word) {
   if (word == "on") return true;
   if (word == "off") return false;
-  return std::nullopt;
+  return fail("\"" + std::string(word) + "\" is neither on nor off");
 }
 
-std::optional<CGSize> screenSize(std::string_view text) {
+Result<CGSize> screenSize(std::string_view text) {
   constexpr double kLargest = 10000;
   const auto x = text.find('x');
-  if (x == std::string_view::npos) return std::nullopt;
   const auto width = number<double>(text.substr(0, x));
-  const auto height = number<double>(text.substr(x + 1));
-  if (!width || !height || *width < 1 || *height < 1 || *width > kLargest || *height > kLargest) {
-    return std::nullopt;
+  const auto height = x == std::string_view::npos ? width : number<double>(text.substr(x + 1));
+  if (x == std::string_view::npos || !width || !height || *width < 1 || *height < 1 ||
+      *width > kLargest || *height > kLargest) {
+    return fail("a screen is WxH points, each from 1 to 10000");
   }
   return CGSize{*width, *height};
 }

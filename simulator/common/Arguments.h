@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -23,21 +22,23 @@ Result<Words> split(const std::string& line);
 // The whole text as a number of that type: no sign or blank around it that the type does not
 // take, and for real numbers a finite value.
 template <class Number>
-std::optional<Number> number(std::string_view text) {
+Result<Number> number(std::string_view text) {
   Number value{};
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  if constexpr (std::is_floating_point_v<Number>) {
-    if (!std::isfinite(value)) return std::nullopt;
+  bool finite = true;
+  if constexpr (std::is_floating_point_v<Number>) finite = std::isfinite(value);
+  if (text.empty() || error != std::errc() || stop != end || !finite) {
+    return fail("\"" + std::string(text) + "\" is not " +
+                (std::is_floating_point_v<Number> ? "a number" : "a whole number"));
   }
   return value;
 }
 
 // "on" or "off".
-std::optional<bool> onOff(std::string_view word);
+Result<bool> onOff(std::string_view word);
 
 // "WxH" in points, each from 1 to 10000.
-std::optional<CGSize> screenSize(std::string_view text);
+Result<CGSize> screenSize(std::string_view text);
 
 }  // namespace arguments

@@ -1,11 +1,13 @@
 #include "common/UserFolder.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -16,7 +18,30 @@ const char* environment(const char* name) {
   return value && *value ? value : nullptr;
 }
 
+// $HOME, else the user's home in the password database: never a folder that other users share,
+// where anyone could plant a tweak for the next run to load.
+std::filesystem::path homeFolder() {
+  if (const char* home = environment("HOME")) return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_dir && *found->pw_dir) {
+    return found->pw_dir;
+  }
+  return {};
+}
+
 }  // namespace
+
+std::filesystem::path UserFolder::deviceRoot() {
+  if (const char* configured = environment("SIM_DEVICE_ROOT")) return configured;
+  if (const char* data = environment("XDG_DATA_HOME")) {
+    return std::filesystem::path(data) / "orbelle2-sim/device";
+  }
+  const auto home = homeFolder();
+  return home.empty() ? home : home / ".local/share/orbelle2-sim/device";
+}
 
 std::filesystem::path UserFolder::where(const std::string& name) {
   if (const char* runtime = environment("XDG_RUNTIME_DIR")) {

@@ -11,6 +11,10 @@
 // folder such as /tmp anyone can make it first.
 class UserFolder {
  public:
+  // Where a run's device lives unless told otherwise: $SIM_DEVICE_ROOT, else
+  // "$XDG_DATA_HOME/orbelle2-sim/device", else ".local/share/orbelle2-sim/device" in the user's
+  // home ($HOME, else the password database's); empty when the user has no home.
+  static std::filesystem::path deviceRoot();
   static std::filesystem::path where(const std::string& name);
   // where(name), created when missing and checked to be the user's own folder.
   static Result<std::filesystem::path> make(const std::string& name);

@@ -32,7 +32,7 @@ using arguments::number;
 
 constexpr double kLongestWait = 60;
 
-Result<NSInteger> category(const std::string& text) {
+Result<NSInteger> categoryNumber(const std::string& text) {
   const auto n = number<NSInteger>(text);
   if (!n || *n < 0) return fail("a category number is a whole number from 0");
   return *n;
@@ -107,16 +107,23 @@ Result<std::string> CommandEngine::execute(const std::string& line) {
   if (args.size() < command->minArgs || args.size() > command->maxArgs) {
     return fail(std::string("usage: ") + command->usage);
   }
+  running_ = &*command;
   auto result = (this->*command->run)(args);
   CFRunLoop::main().runUntilIdle();
   return result;
+}
+
+Failure CommandEngine::usage() const {
+  return fail(std::string("usage: ") + running_->usage);
 }
 
 Result<std::string> CommandEngine::event(const Args& args) {
   const std::string mode = args.size() > 1 ? args[1] : std::string(LAEventModeSpringBoard);
   const auto& modes = LAActivator::availableEventModes();
   if (std::find(modes.begin(), modes.end(), mode) == modes.end()) {
-    return fail("unknown mode \"" + mode + "\" (springboard, lockscreen, application)");
+    std::string known;
+    for (const auto& each : modes) known += (known.empty() ? "" : ", ") + each;
+    return fail("unknown mode \"" + mode + "\" (" + known + ")");
   }
   const auto fired = LAEvent::eventWithName(args[0], mode);
   return std::string(LASharedActivator->sendEventToListener(*fired) ? "handled" : "unhandled");
@@ -128,7 +135,7 @@ Result<std::string> CommandEngine::hold(const Args& args) {
 }
 
 Result<std::string> CommandEngine::press(const Args& args) {
-  if (args[0] != "up" && args[0] != "down") return fail("usage: press up|down");
+  if (args[0] != "up" && args[0] != "down") return usage();
   const auto button = args[0] == "up" ? VolumeButton::Up : VolumeButton::Down;
   auto& buttons = VolumeButtons::shared();
   if (buttons.isDown(button)) return fail("the " + args[0] + " button is held down");
@@ -157,7 +164,7 @@ Result<std::string> CommandEngine::swipe(const Args& args) {
 }
 
 Result<std::string> CommandEngine::touch(const Args& args) {
-  const auto n = category(args[0]);
+  const auto n = categoryNumber(args[0]);
   if (!n) return n.failure();
   return finger_.touch(*n);
 }
@@ -167,7 +174,7 @@ Result<std::string> CommandEngine::move(const Args& args) {
 }
 
 Result<std::string> CommandEngine::release(const Args& args) {
-  const auto n = category(args[0]);
+  const auto n = categoryNumber(args[0]);
   if (!n) return n.failure();
   return finger_.release(*n);
 }
@@ -177,7 +184,7 @@ Result<std::string> CommandEngine::drag(const Args& args) {
 }
 
 Result<std::string> CommandEngine::slide(const Args& args, const char* command, SlideTo slideTo) {
-  const auto n = category(args[0]);
+  const auto n = categoryNumber(args[0]);
   if (!n) return n.failure();
   const auto percent = number<float>(args[1]);
   if (!percent) return fail(std::string(command) + " takes a percentage");
@@ -203,7 +210,7 @@ Result<std::string> CommandEngine::route(const Args& args) {
 
 Result<std::string> CommandEngine::play(const Args& args) {
   const auto playing = arguments::onOff(args[0]);
-  if (!playing) return fail("usage: play on|off");
+  if (!playing) return usage();
   auto& volume = VolumeControl::sharedVolumeControl();
   volume.setMediaPlaying(*playing);
   return "buttons change " + volume.activeCategory();
@@ -222,7 +229,7 @@ Result<std::string> CommandEngine::prefs(const Args& args) {
 
 Result<std::string> CommandEngine::reduceTransparency(const Args& args) {
   const auto enabled = arguments::onOff(args[0]);
-  if (!enabled) return fail("usage: reduce-transparency on|off");
+  if (!enabled) return usage();
   UIAccessibilitySetReduceTransparencyEnabled(*enabled);
   return std::string("reduce transparency ") + (*enabled ? "on" : "off");
 }
@@ -240,7 +247,7 @@ Result<std::string> CommandEngine::rotate(const Args& args) {
     const CGRect bounds = UIScreen::mainScreen().bounds();
     return args[0] + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height);
   }
-  return fail("usage: rotate portrait|landscape|landscape-right|upside-down");
+  return usage();
 }
 
 Result<std::string> CommandEngine::volumes(const Args&) {

@@ -26,6 +26,8 @@ class CommandEngine {
   using Args = arguments::Words;
   struct Command;
   static const std::vector<Command>& commands();
+  // "usage: " and the running command's usage, as the command table has it.
+  Failure usage() const;
 
   Result<std::string> event(const Args& args);
   Result<std::string> hold(const Args& args);
@@ -58,4 +60,5 @@ class CommandEngine {
   TweakState tweak_;
   FingerSession finger_;
   bool quit_ = false;
+  const Command* running_ = nullptr;  // the command being run
 };

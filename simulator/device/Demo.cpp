@@ -8,9 +8,11 @@
 
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
+#include "common/Report.h"
 #include "common/UserFolder.h"
 #include "device/CommandEngine.h"
 #include "device/DemoFolder.h"
+#include "mixer/PreferenceKeys.h"
 
 namespace {
 
@@ -42,13 +44,14 @@ class Narrator {
   void say(const std::string& text) { std::cout << "\n" << ++step_ << ". " << text << "\n"; }
 
   // Runs a command and shows it as the script line and its answer.
-  bool run(const std::string& command) {
+  void run(const std::string& command) {
     const auto result = engine_.execute(command);
     std::cout << "   > " << command << "\n";
-    std::istringstream lines(result ? *result : "error: " + result.error());
+    std::ostringstream said;
+    report(said, result);
+    std::istringstream lines(said.str());
     for (std::string line; std::getline(lines, line);) std::cout << "     " << line << "\n";
     ok_ = ok_ && result.ok();
-    return result.ok();
   }
 
   void shoot(Shot shot) {
@@ -91,14 +94,12 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   const bool ownDevice = device.root.empty();
   auto folder = out ? prepare(*out, ownDevice) : out.failure();
   if (!folder) {
-    std::cerr << "error: " << folder.error() << "\n";
-    return 1;
+    return failed(folder.failure());
   }
   const auto shots = *out / kShotsFolder;
   if (ownDevice) device.root = *out / kDeviceFolder;
   if (const auto booted = Device::boot(device); !booted) {
-    std::cerr << "error: " << booted.error() << "\n";
-    return 1;
+    return failed(booted.failure());
   }
   std::cout << "Orbelle 2 demo on a simulated " << device.model << " (device root "
             << device.root.string() << ")\n";
@@ -110,7 +111,7 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   demo.shoot(kHome);
 
   demo.say("In the preferences the user binds the ringer and audio/video sliders.");
-  demo.run("prefs bindRingerAndAV true");
+  demo.run("prefs " + std::string(preference_keys::kBindRingerAndAV.name) + " true");
 
   demo.say(
       "A short hold of volume-up: Activator calls the listener, the popup opens with one "
@@ -144,8 +145,7 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
 
   std::cout << "\nScreenshots: " << shots.string() << "\n";
   if (const auto recorded = folder->recordRun(); !recorded) {
-    std::cerr << "error: " << recorded.error() << "\n";
-    return 1;
+    return failed(recorded.failure());
   }
   return demo.ok() ? 0 : 1;
 }

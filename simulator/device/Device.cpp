@@ -14,6 +14,7 @@
 #include "SimDevice/FolderHandle.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
+#include "common/UserFolder.h"
 #include "device/ProcessClaim.h"
 
 std::filesystem::path Device::packageDir() {
@@ -86,7 +87,7 @@ Result<> Device::claimRoot() {
 }
 
 Result<> Device::boot(const DeviceOptions& options) {
-  const auto root = options.root.empty() ? DeviceRoot::defaultPath() : options.root;
+  const auto root = options.root.empty() ? UserFolder::deviceRoot() : options.root;
   if (root.empty()) return fail("no home folder for the default device root; give --root DIR");
   std::error_code error;
   std::filesystem::create_directories(root, error);

@@ -10,7 +10,7 @@
 
 // The simulated device a run uses: its root folder, model and screen.
 struct DeviceOptions {
-  std::filesystem::path root;  // empty: DeviceRoot::defaultPath()
+  std::filesystem::path root;  // empty: UserFolder::deviceRoot()
   std::string model = DeviceModel::defaultIdentifier();
   std::optional<CGSize> screen;  // empty: the model family's screen
 };

@@ -28,7 +28,6 @@ Result<Ok> FingerSession::noFingerDown() const {
 }
 
 Result<std::shared_ptr<UISlider>> FingerSession::slider(NSInteger category) const {
-  if (category < 0) return fail("a category number is a whole number from 0");
   if (!tweak_.popupShown()) return fail("no popup is open");
   auto found = tweak_.slider(category);
   if (!found) return fail("no slider for category " + std::to_string(category));
@@ -107,7 +106,6 @@ Result<std::string> FingerSession::release(NSInteger category) {
   }
   UIApplication::sharedApplication().touchUp(point_);
   const auto lifted = std::move(touched_);
-  touched_.reset();
   return describeSlider(*lifted);
 }
 

@@ -20,9 +20,7 @@ std::string holder(const FolderHandle& folder, const std::string& lockName) {
   for (int attempt = 0; attempt < kPidAttempts; ++attempt) {
     FileError ignored;
     const auto text = folder.read(lockName, kLongestPid, ignored);
-    if (const auto pid = text ? arguments::number<long>(*text) : std::nullopt) {
-      return std::to_string(*pid);
-    }
+    if (const auto pid = arguments::number<long>(text ? *text : "")) return std::to_string(*pid);
     std::this_thread::sleep_for(kPidPoll);
   }
   return "?";

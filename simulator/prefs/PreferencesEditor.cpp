@@ -24,6 +24,10 @@ const PreferenceKey* findKey(std::string_view name) {
   return nullptr;
 }
 
+std::string colorRange() {
+  return "0 to " + std::to_string(color_index::kCount - 1);
+}
+
 Result<PlistValue> typed(const BooleanPreference& key, const std::string& text) {
   if (text == "true" || text == "false") return PlistValue(text == "true");
   return fail(std::string(key.name) + " takes true or false");
@@ -32,7 +36,7 @@ Result<PlistValue> typed(const BooleanPreference& key, const std::string& text) 
 Result<PlistValue> typed(const ColorPreference& key, const std::string& text) {
   const auto index = arguments::number<std::int64_t>(text);
   if (index && *index >= 0 && *index < color_index::kCount) return PlistValue(*index);
-  return fail(std::string(key.name) + " takes a colour number from 0 to 9");
+  return fail(std::string(key.name) + " takes a colour number from " + colorRange());
 }
 
 Result<PlistValue> typed(const TextPreference& key, const std::string& text) {
@@ -51,7 +55,7 @@ std::string valuesHelp(const BooleanPreference& key) {
 }
 
 std::string valuesHelp(const ColorPreference& key) {
-  return "0 to 9       default " + std::to_string(key.fallback) + " (" +
+  return colorRange() + "       default " + std::to_string(key.fallback) + " (" +
          std::string(color_index::kNames[static_cast<std::size_t>(key.fallback)]) + ")";
 }
 

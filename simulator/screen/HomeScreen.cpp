@@ -14,8 +14,8 @@ constexpr double kIcon = 60;
 constexpr double kIconRadius = 13;
 constexpr int kColumns = 4;
 
-void icon(cairo_t* cr, int colour, double x, double y) {
-  const double* c = kIconColors[colour % 8];
+void icon(cairo_t* cr, int color, double x, double y) {
+  const double* c = kIconColors[color % 8];
   cairo_set_source_rgb(cr, c[0], c[1], c[2]);
   roundedRectangle(cr, x, y, kIcon, kIcon, kIconRadius);
   cairo_fill(cr);

@@ -10,6 +10,7 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
+#include "common/Report.h"
 #include "common/Shortest.h"
 #include "common/UserFolder.h"
 #include "screen/CairoHandles.h"
@@ -93,7 +94,7 @@ bool DeviceWindow::step(std::chrono::milliseconds longest) {
   // Only events, timers, notifications and commands change the screen: a window left alone
   // looks at nothing.
   if (open_ && (happened || stale_)) {
-    followTheScreen();
+    resizeToTheScreen();
     redraw(stale_);
   }
   return open_;
@@ -214,7 +215,7 @@ void DeviceWindow::rotate() {
                             : UIInterfaceOrientationPortrait);
 }
 
-void DeviceWindow::followTheScreen() {
+void DeviceWindow::resizeToTheScreen() {
   const DeviceOutline now = outlineNow(scale_);
   if (now.width() == outline_.width() && now.height() == outline_.height() &&
       now.screenOrigin() == outline_.screenOrigin()) {
@@ -227,7 +228,7 @@ void DeviceWindow::followTheScreen() {
 
 void DeviceWindow::saveScreenshot() {
   const auto saved = saveNewScreenshot();
-  std::cout << (saved ? "screenshot " + saved->string() : "error: " + saved.error()) << std::endl;
+  report(std::cout, saved ? Result<std::string>("screenshot " + saved->string()) : saved.failure());
 }
 
 // Under the next free name in the user's own folder: an existing file is never replaced.

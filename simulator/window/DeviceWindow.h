@@ -52,7 +52,7 @@ class DeviceWindow {
   void saveScreenshot();
   Result<std::filesystem::path> saveNewScreenshot();
   // Lays the window out again when the device turned (by a key or a command).
-  void followTheScreen();
+  void resizeToTheScreen();
   void redraw(bool everything);
   // Screen areas in points as the window's pixels that show them.
   std::vector<SDL_Rect> windowRects(const std::vector<CGRect>& areas) const;

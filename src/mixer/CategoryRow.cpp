@@ -67,7 +67,7 @@ std::shared_ptr<UIView> OrbelleView::singleCategoryView(NSInteger num, CGRect fr
 
 void OrbelleView::applySkin(UILabel& label, UISlider& slider) const {
   if (selectedSkin_ == skins::kDefaultIos) {
-    if (textColor_) label.setTextColor(*textColor_);
+    label.setTextColor(textColor_);
     slider.setThumbImage(skinImage(skins::kThumbDefault), UIControlStateNormal);
     slider.setMinimumValueImage(skinImage(skins::kSpeakerQuiet));
     slider.setMaximumValueImage(skinImage(skins::kSpeakerLoud));

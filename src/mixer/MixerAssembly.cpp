@@ -4,17 +4,18 @@
 #include "Foundation/NSNotificationCenter.h"
 #include "mixer/CategoryEntry.h"
 #include "mixer/OrbelleView.h"
+#include "mixer/PanelMetrics.h"
 
 namespace {
-constexpr CGFloat kTopMargin = 15.0;
-constexpr CGFloat kRowHeight = 50.0;
+constexpr CGFloat kTopMargin = panel_metrics::kTopMargin;
+constexpr CGFloat kRowHeight = panel_metrics::kRowHeight;
 }  // namespace
 
 void OrbelleView::loadFullView() {
   loadSettings();
   debugLog("OB: loadFullViewWithResourcesBundle");
   loadCategories();
-  if (!avs_) avs_ = SystemVolumeController::sharedAVSystemController();
+  if (!avs_) avs_ = SystemVolumeController::shared();
   widgetWidth_ = static_cast<float>(frame().size.width);
   debugLog([this] {
     char width[64];

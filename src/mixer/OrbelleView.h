@@ -53,18 +53,16 @@ class OrbelleView : public UIView {
   void updateValues();
 
   const PlistValue::Array& categories() const { return categories_; }
-  const std::shared_ptr<SystemVolumeController>& avs() const { return avs_; }
   bool bindRingerAndAVVolumes() const { return bindRingerAndAVVolumes_; }
   const std::optional<UIColor>& thumbTintColor() const { return thumbTintColor_; }
   const std::optional<UIColor>& minimumTrackTintColor() const { return minimumTrackTintColor_; }
   const std::optional<UIColor>& maximumTrackTintColor() const { return maximumTrackTintColor_; }
-  const std::optional<UIColor>& textColor() const { return textColor_; }
+  const UIColor& textColor() const { return textColor_; }
   const std::string& selectedSkin() const { return selectedSkin_; }
   bool displayPercentage() const { return displayPercentage_; }
   bool isIpad() const { return isIpad_; }
   bool isIpod() const { return isIpod_; }
   bool enableDebugLogging() const { return enableDebugLogging_; }
-  float widgetWidth() const { return widgetWidth_; }
 
   // The label and the slider of category `num` while they are in this panel; null otherwise.
   std::shared_ptr<UILabel> labelFor(NSInteger num) const;
@@ -113,7 +111,7 @@ class OrbelleView : public UIView {
   std::optional<UIColor> thumbTintColor_;
   std::optional<UIColor> minimumTrackTintColor_;
   std::optional<UIColor> maximumTrackTintColor_;
-  std::optional<UIColor> textColor_;
+  UIColor textColor_ = UIColor::whiteColor();
   std::string selectedSkin_;
   bool displayPercentage_ = false;
   bool isIpad_ = false;

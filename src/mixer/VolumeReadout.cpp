@@ -59,7 +59,7 @@ void OrbelleView::updateSliderAndLabelForCategoryNum(NSInteger num, float value)
 }
 
 void OrbelleView::updateValues() {
-  if (!avs_) avs_ = SystemVolumeController::sharedAVSystemController();
+  if (!avs_) avs_ = SystemVolumeController::shared();
   for (std::size_t i = 0; i < categories_.size(); ++i) {
     const CategoryEntry entry(categories_[i]);
     if (!entry.visible()) continue;

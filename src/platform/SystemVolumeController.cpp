@@ -16,7 +16,7 @@ std::shared_ptr<SystemVolumeController>& installed() {
 
 }  // namespace
 
-std::shared_ptr<SystemVolumeController> SystemVolumeController::sharedAVSystemController() {
+std::shared_ptr<SystemVolumeController> SystemVolumeController::shared() {
   return installed();
 }
 

@@ -25,7 +25,7 @@ class SystemVolumeController {
   virtual std::optional<std::string> routeForCategory(const std::string& category) = 0;
 
   // The process's one controller: Celestial's, unless a host installed another.
-  static std::shared_ptr<SystemVolumeController> sharedAVSystemController();
+  static std::shared_ptr<SystemVolumeController> shared();
   // Installs `controller` as the shared one (null: Celestial's again); answers the one it
   // replaces. For hosts that stand between the panel and the system, such as tests.
   static std::shared_ptr<SystemVolumeController> replaceShared(

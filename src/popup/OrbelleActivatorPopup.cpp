@@ -5,6 +5,7 @@
 #include "UIKit/UIButton.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "mixer/CategoryList.h"
+#include "mixer/PanelMetrics.h"
 #include "popup/OB2RootViewController.h"
 #include "popup/PanelPlacement.h"
 #include "popup/PopupState.h"
@@ -17,14 +18,14 @@ constexpr unsigned kFlexibleMargins =
     UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleRightMargin |
     UIViewAutoresizingFlexibleTopMargin | UIViewAutoresizingFlexibleBottomMargin;
 
-// At most 350 points wide, leaving at least 25 on each side; 50 a row plus 40; centred.
-// Computed in single precision.
 CGRect panelFrame(CGRect windowFrame, NSInteger rows) {
+  namespace metrics = panel_metrics;
   const float windowWidth = static_cast<float>(windowFrame.size.width);
   const float windowHeight = static_cast<float>(windowFrame.size.height);
-  const float width = windowWidth - 50.0f < 350.0f ? windowWidth - 50.0f : 350.0f;
-  const float height = 50.0f * static_cast<float>(rows) + 40.0f;
-  return CGRectMake((windowWidth - width) / 2.0f, (windowHeight - height) / 2.0f, width, height);
+  const float width = metrics::width(windowWidth);
+  const float height = metrics::height(static_cast<float>(rows));
+  return CGRectMake(metrics::centred(windowWidth, width), metrics::centred(windowHeight, height),
+                    width, height);
 }
 
 }  // namespace
@@ -106,5 +107,5 @@ std::string OrbelleActivatorPopup::requiresLocalizedDescriptionForListenerName(L
 
 std::vector<std::string> OrbelleActivatorPopup::requiresCompatibleEventModesForListenerWithName(
     LAActivator*, const std::string&) {
-  return {"springboard", "lockscreen", "application"};
+  return {LAEventModeSpringBoard, LAEventModeLockScreen, LAEventModeApplication};
 }

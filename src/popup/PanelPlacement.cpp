@@ -4,6 +4,7 @@
 
 #include "UIKit/UIScrollView.h"
 #include "mixer/OrbelleView.h"
+#include "mixer/PanelMetrics.h"
 
 namespace {
 
@@ -30,10 +31,10 @@ void unwrap(UIView& rootView, const std::shared_ptr<UIScrollView>& scroller,
             const std::shared_ptr<OrbelleView>& panel, CGSize window) {
   moveLooks(*scroller, *panel);
   const CGSize size = panel->frame().size;
-  panel->setFrame(
-      CGRectMake((static_cast<float>(window.width) - static_cast<float>(size.width)) / 2.0f,
-                 (static_cast<float>(window.height) - static_cast<float>(size.height)) / 2.0f,
-                 size.width, size.height));
+  panel->setFrame(CGRectMake(
+      panel_metrics::centred(static_cast<float>(window.width), static_cast<float>(size.width)),
+      panel_metrics::centred(static_cast<float>(window.height), static_cast<float>(size.height)),
+      size.width, size.height));
   rootView.addSubview(panel);
   scroller->removeFromSuperview();
 }

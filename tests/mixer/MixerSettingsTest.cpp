@@ -53,7 +53,7 @@ TEST_F(MixerSettingsTest, StoredValuesAreReadInEveryEncoding) {
   }
 }
 
-TEST_F(MixerSettingsTest, ColourTableAndItsAsymmetry) {
+TEST_F(MixerSettingsTest, ColorTableAndItsAsymmetry) {
   // The entries no other test reads back.
   const auto view = loadWith(fx::dict({{"textColor", plist_new_uint(2)},
                                        {"thumbTintColor", plist_new_uint(7)},

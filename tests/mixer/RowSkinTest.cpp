@@ -62,7 +62,7 @@ TEST_F(RowSkinTest, FreshRowShowsZeroAndJustTheName) {
   EXPECT_EQ(row->superview(), nullptr) << "the caller adds the row";
 }
 
-TEST_F(RowSkinTest, DefaultIosUsesTheColoursAndNoTrackImages) {
+TEST_F(RowSkinTest, DefaultIosUsesTheColorsAndNoTrackImages) {
   buildWithSkin("Default iOS", {{"textColor", plist_new_uint(1)},
                                 {"minimumTrackTintColor", plist_new_uint(5)},
                                 {"thumbTintColor", plist_new_uint(6)}});
@@ -99,7 +99,7 @@ TEST_F(RowSkinTest, CreamSkinsPickRoundOrRectangularThumbs) {
   }
 }
 
-TEST_F(RowSkinTest, MetalIsAPrefixAndIgnoresTheColourSettings) {
+TEST_F(RowSkinTest, MetalIsAPrefixAndIgnoresTheColorSettings) {
   for (const char* skin : {"Metal", "Metal Brushed"}) {
     buildWithSkin(skin, {{"thumbTintColor", plist_new_uint(0)}, {"textColor", plist_new_uint(4)}});
     const auto s = slider(0);

@@ -26,9 +26,9 @@ class ScreenRendererTest : public ::testing::Test {
   }
   static int channel(std::uint32_t pixel, int shift) { return int((pixel >> shift) & 0xff); }
 
-  static std::shared_ptr<UIView> filled(CGRect frame, UIColor colour) {
+  static std::shared_ptr<UIView> filled(CGRect frame, UIColor color) {
     auto view = std::make_shared<UIView>(frame);
-    view->setBackgroundColor(colour);
+    view->setBackgroundColor(color);
     return view;
   }
 
@@ -79,9 +79,9 @@ TEST_F(ScreenRendererTest, DrawingWhatChangedGivesTheWholeFramesPixels) {
   sharp.draw(kept.get());
   const SceneSnapshot before = SceneSnapshot::take();
   changing->setBackgroundColor(UIColor::greenColor());
-  const auto colourOnly = SceneSnapshot::changes(before, SceneSnapshot::take());
-  ASSERT_FALSE(colourOnly.empty()) << "what the dump does not print is compared too";
-  for (const CGRect area : colourOnly) EXPECT_EQ(area, changing->frame());
+  const auto colorOnly = SceneSnapshot::changes(before, SceneSnapshot::take());
+  ASSERT_FALSE(colorOnly.empty()) << "what the dump does not print is compared too";
+  for (const CGRect area : colorOnly) EXPECT_EQ(area, changing->frame());
   changing->setFrame(CGRectMake(40.5, 60.25, 90, 20.5));
   const auto areas = SceneSnapshot::changes(before, SceneSnapshot::take());
   ASSERT_FALSE(areas.empty());

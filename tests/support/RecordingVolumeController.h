@@ -22,6 +22,5 @@ class RecordingVolumeController : public SystemVolumeController {
   void uninstall();
 
  private:
-  std::shared_ptr<SystemVolumeController> real_ =
-      SystemVolumeController::sharedAVSystemController();
+  std::shared_ptr<SystemVolumeController> real_ = SystemVolumeController::shared();
 };

@@ -20,10 +20,6 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
   DarwinNotifyCenter::shared().addObserver(observer, callback, name);
 }
 
-void CFNotificationCenterRemoveEveryObserver(CFNotificationCenterRef center, const void* observer) {
-  if (center == &darwinCenter) DarwinNotifyCenter::shared().removeEveryObserver(observer);
-}
-
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name,
                                           const void* /*object*/, CFDictionaryRef /*userInfo*/,
                                           bool /*deliverImmediately*/) {

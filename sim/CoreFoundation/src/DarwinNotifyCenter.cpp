@@ -115,10 +115,6 @@ void DarwinNotifyCenter::addObserver(const void* observer, CFNotificationCallbac
   observers_.push_back(Observer{observer, callback, std::move(name)});
 }
 
-void DarwinNotifyCenter::removeEveryObserver(const void* observer) {
-  std::erase_if(observers_, [observer](const Observer& o) { return o.observer == observer; });
-}
-
 // Only regular files are read, each a bounded read that never waits: anything else planted in
 // the folder (a FIFO, a link to a device) is passed over.
 void DarwinNotifyCenter::post(const std::string& name) {

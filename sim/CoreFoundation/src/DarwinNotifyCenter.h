@@ -19,7 +19,6 @@ class DarwinNotifyCenter {
   ~DarwinNotifyCenter();
 
   void addObserver(const void* observer, CFNotificationCallback callback, std::string name);
-  void removeEveryObserver(const void* observer);
   void post(const std::string& name);
 
  private:

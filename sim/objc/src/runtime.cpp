@@ -39,17 +39,9 @@ Class objc_registerClass(const char* name) {
   return slot.get();
 }
 
-const char* class_getName(Class cls) {
-  return cls ? cls->name.c_str() : "nil";
-}
-
 SEL sel_registerName(const char* name) {
   const auto& interned = *selectors().insert(name).first;
   return reinterpret_cast<SEL>(interned.c_str());
-}
-
-const char* sel_getName(SEL selector) {
-  return reinterpret_cast<const char*>(selector);
 }
 
 bool class_addMethod(Class cls, SEL selector, IMP implementation) {

@@ -28,7 +28,6 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
                                      CFNotificationCallback callback, CFStringRef name,
                                      const void* object,
                                      CFNotificationSuspensionBehavior suspensionBehavior);
-void CFNotificationCenterRemoveEveryObserver(CFNotificationCenterRef center, const void* observer);
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name,
                                           const void* object, CFDictionaryRef userInfo,
                                           bool deliverImmediately);

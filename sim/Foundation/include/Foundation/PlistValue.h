@@ -40,11 +40,6 @@ class PlistValue {
   const std::string* asString() const { return std::get_if<std::string>(&storage_); }
   const Array* asArray() const { return std::get_if<Array>(&storage_); }
   const Dictionary* asDictionary() const { return std::get_if<Dictionary>(&storage_); }
-  const Data* asData() const { return std::get_if<Data>(&storage_); }
-  const Date* asDate() const { return std::get_if<Date>(&storage_); }
-  bool isBoolean() const { return std::holds_alternative<bool>(storage_); }
-  bool isInteger() const { return std::holds_alternative<std::int64_t>(storage_); }
-  bool isReal() const { return std::holds_alternative<double>(storage_); }
 
   // Moves the array or dictionary out of the value; no result for other types.
   std::optional<Array> takeArray() &&;

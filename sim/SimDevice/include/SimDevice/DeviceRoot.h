@@ -13,12 +13,7 @@
 // Every absolute device path ("/var/mobile/...", "/Library/...") is resolved beneath it.
 class DeviceRoot {
  public:
-  // Where a run's device lives unless told otherwise: $SIM_DEVICE_ROOT, else
-  // "$XDG_DATA_HOME/orbelle2-sim/device", else ".local/share/orbelle2-sim/device" in the user's
-  // home ($HOME, else the password database's); empty when the user has no home.
-  static std::filesystem::path defaultPath();
-
-  // The current root; defaultPath() until set.
+  // The current root; none (an empty path, where nothing can be written) until set.
   static const std::filesystem::path& path();
   static void setPath(std::filesystem::path root);
 

@@ -9,7 +9,7 @@
 class SystemLog {
  public:
   struct Entry {
-    std::string line;     // "2026-12-06 17:49:20.123 SpringBoard[4242:4242] OB: ..."
+    std::string line;     // "2026-12-06 17:49:20.123 SpringBoard[4242:4242] ..."
     std::string message;  // what the caller logged
   };
   using Sink = std::function<void(const Entry&)>;

@@ -13,7 +13,6 @@ class UIButton : public UIControl {
   const char* className() const override { return "UIButton"; }
 
   static std::shared_ptr<UIButton> buttonWithType(UIButtonType type);
-  UIButtonType buttonType() const { return type_; }
 
  private:
   UIButtonType type_ = UIButtonTypeCustom;

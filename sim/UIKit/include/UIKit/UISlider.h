@@ -28,7 +28,6 @@ class UISlider : public UIControl {
   float maximumValue() const { return maximumValue_; }
   void setMaximumValue(float value);
 
-  bool isContinuous() const { return continuous_; }
   void setContinuous(bool continuous) { continuous_ = continuous; }
 
   Image thumbImageForState(unsigned state) const { return find(thumbImages_, state); }

@@ -44,7 +44,6 @@ class UIView : public std::enable_shared_from_this<UIView> {
   bool isHidden() const { return hidden_; }
   virtual void setHidden(bool hidden) { hidden_ = hidden; }
 
-  bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
   void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
 
   unsigned autoresizingMask() const { return autoresizingMask_; }

@@ -20,10 +20,8 @@ using id = objc_object*;
 Class objc_getClass(const char* name);
 // Registers a class (or answers the one already registered under the name).
 Class objc_registerClass(const char* name);
-const char* class_getName(Class cls);
 
 SEL sel_registerName(const char* name);
-const char* sel_getName(SEL selector);
 
 // False when the class already has a method for the selector.
 bool class_addMethod(Class cls, SEL selector, IMP implementation);
