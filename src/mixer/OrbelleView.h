@@ -60,8 +60,6 @@ class OrbelleView : public UIView {
   const UIColor& textColor() const { return textColor_; }
   const std::string& selectedSkin() const { return selectedSkin_; }
   bool displayPercentage() const { return displayPercentage_; }
-  bool isIpad() const { return isIpad_; }
-  bool isIpod() const { return isIpod_; }
   bool enableDebugLogging() const { return enableDebugLogging_; }
 
   // The label and the slider of category `num` while they are in this panel; null otherwise.

@@ -19,9 +19,8 @@ using device_paths::kPrefs;
 
 class PrefsToolTest : public ::testing::Test {
  protected:
-  ProgramRun prefs(std::vector<std::string> args) {
-    args.insert(args.begin(), {ORBELLE_PREFS, "--root", root.path().string()});
-    return runProgram(args);
+  ProgramRun prefs(const std::vector<std::string>& args) {
+    return runPrefs(root.path().string(), args);
   }
   void writeList() {
     root.writeBytes(kList, fx::xml(fx::array({fx::entry("Ringtone", "Ringtone", true),

@@ -17,13 +17,8 @@ using device_paths::kList;
 
 class SimulatorTest : public ::testing::Test {
  protected:
-  ProgramRun sim(const std::string& script, std::vector<std::string> options = {}) {
-    std::vector<std::string> argv{ORBELLE_SIM, "--root", root.path().string()};
-    argv.insert(argv.end(), options.begin(), options.end());
-    return runProgram(argv, script);
-  }
-  static bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
+  ProgramRun sim(const std::string& script, const std::vector<std::string>& options = {}) {
+    return runSim(root.path().string(), script, options);
   }
   TempDeviceRoot root;
 };

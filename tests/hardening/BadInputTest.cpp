@@ -40,9 +40,7 @@ TEST_F(BadInputTest, BadPreferenceFilesGiveDefaultsOrPerKeyFallbacks) {
     build();
     EXPECT_EQ(panel->subviews().size(), 5u);
     if (bad.reads == BadFile::Reads::Dictionary) continue;  // per-key fallbacks, checked apart
-    EXPECT_TRUE(panel->displayPercentage());
-    EXPECT_EQ(panel->selectedSkin(), "Default iOS");
-    EXPECT_EQ(panel->minimumTrackTintColor(), UIColor::redColor());
+    expectDefaults(*panel);
     EXPECT_TRUE(root.readBytes(kPrefs) == bad.bytes) << "the preferences file is never written";
   }
 }

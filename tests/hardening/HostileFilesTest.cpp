@@ -21,10 +21,6 @@ namespace fs = std::filesystem;
 using device_paths::kList;
 using device_paths::kPrefs;
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // Holds a lock file's flock for the test, as another process of the device would.
 class HeldLock {
  public:
@@ -44,14 +40,9 @@ class HostileFilesTest : public ::testing::Test {
   // The device root the programs use; the temporary folder's other files are "outside" it.
   fs::path device() const { return root.path() / "device"; }
   std::string devicePath(const std::string& path) const { return "/device" + path; }
-  ProgramRun sim(const std::string& script, std::vector<std::string> args = {}) {
-    args.insert(args.begin(), {ORBELLE_SIM, "--root", device().string()});
-    return runProgram(args, script);
-  }
+  ProgramRun sim(const std::string& script) { return runSim(device().string(), script); }
   ProgramRun prefs(const std::vector<std::string>& args) {
-    std::vector<std::string> argv{ORBELLE_PREFS, "--root", device().string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return runProgram(argv);
+    return runPrefs(device().string(), args);
   }
   TempDeviceRoot root;
 };

@@ -6,7 +6,6 @@
 #include "SimDevice/DeviceRoot.h"
 #include "support/FileSizeLimit.h"
 #include "support/PanelFixture.h"
-#include "support/ProgramRun.h"
 
 namespace {
 
@@ -40,19 +39,6 @@ TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {
   const bool stillThere = root.readBytes(kList) == "broken" ||
                           root.readBytes(kList + std::string(".corrupt")) == "broken";
   EXPECT_TRUE(stillThere) << "the user's bytes survive a failed replacement";
-}
-
-TEST_F(UnwritableDeviceTest, ToolsReportFailedWritesAsFailures) {
-  root.writeBytes("/var/mobile/Library/Preferences", "a file where the folder belongs");
-  const auto tool =
-      runProgram({ORBELLE_PREFS, "--root", root.path().string(), "set", "selectedSkin", "Metal"});
-  EXPECT_EQ(tool.status, 1);
-  EXPECT_NE(tool.err.find("cannot write the preferences file"), std::string::npos) << tool.err;
-  const auto sim = runProgram({ORBELLE_SIM, "--root", root.path().string()},
-                              "prefs selectedSkin Metal\nhold up\nstate\n");
-  EXPECT_EQ(sim.status, 1);
-  EXPECT_NE(sim.out.find("error: cannot write the preferences file"), std::string::npos);
-  EXPECT_NE(sim.out.find("popupWindow=shown"), std::string::npos) << "the panel still opens";
 }
 
 }  // namespace

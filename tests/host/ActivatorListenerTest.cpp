@@ -25,10 +25,6 @@ TEST_F(ActivatorListenerTest, FirstLaunchAssignsBothDefaultsAndRegisters) {
     const auto listener = LASharedActivator->listenerForName(kListener);
     ASSERT_TRUE(listener);
     EXPECT_TRUE(LASharedActivator->hasSeenListenerWithName(kListener));
-    EXPECT_EQ(listener->requiresLocalizedTitleForListenerName(LASharedActivator, "x"),
-              "Orbelle 2 popup");
-    EXPECT_EQ(listener->requiresLocalizedDescriptionForListenerName(LASharedActivator, ""),
-              "Pop-up Orbelle 2 controls");
     EXPECT_EQ(listener->requiresCompatibleEventModesForListenerWithName(LASharedActivator, "y"),
               (std::vector<std::string>{"springboard", "lockscreen", "application"}));
   });

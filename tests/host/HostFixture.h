@@ -15,16 +15,14 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "mixer/OrbelleView.h"
-#include "support/DevicePaths.h"
+#include "support/DeviceFixture.h"
 #include "support/FreshSpringBoard.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
 
 // A device root shared by the fresh processes of one test, and files written onto it.
-class HostFixture : public ::testing::Test {
+class HostFixture : public DeviceFixture {
  protected:
-  static constexpr auto& kPrefs = device_paths::kPrefs;
-  static constexpr auto& kList = device_paths::kList;
   static constexpr auto& kActivatorSettings = device_paths::kActivatorSettings;
 
   DeviceSetup device(CGSize screen = {375, 667}) const {
@@ -32,12 +30,6 @@ class HostFixture : public ::testing::Test {
     setup.root = root.path().string();
     setup.screen = screen;
     return setup;
-  }
-  void writePrefs(const plist_fixture::Node& dict) const {
-    root.writeBytes(kPrefs, plist_fixture::xml(dict));
-  }
-  void writeList(const plist_fixture::Node& array) const {
-    root.writeBytes(kList, plist_fixture::xml(array));
   }
   // A list of `visible` shown entries followed by one hidden one.
   void writeListOf(int visible) const {
@@ -58,6 +50,4 @@ class HostFixture : public ::testing::Test {
     for (const auto& w : UIScreen::mainScreen().windows()) count += w->windowLevel() == level;
     return count;
   }
-
-  TempDeviceRoot root;
 };

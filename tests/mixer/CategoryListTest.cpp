@@ -62,6 +62,18 @@ TEST_F(CategoryListTest, NoFileOnAPhoneCreatesTheInitialListWithPhoneCall) {
   EXPECT_FALSE(root.exists(kKept)) << "nothing to keep aside when there was no file";
 }
 
+TEST_F(CategoryListTest, TheModelsPrefixDecidesTheLastInitialEntry) {
+  for (const auto& [model, last] : {std::pair{"iPad7,5", "VideoConference"},
+                                    {"iPod9,1", "VideoConference"},
+                                    {"ipad7,5", "PhoneCall"},
+                                    {"iPa", "PhoneCall"},
+                                    {"", "PhoneCall"}}) {
+    std::filesystem::remove(root.prepare(kList));
+    DeviceModel::setIdentifier(model);
+    EXPECT_EQ(rows(load()->categories()).back().name, last) << model;
+  }
+}
+
 TEST_F(CategoryListTest, DebugLoggingCountsZeroBeforeCreating) {
   enableDebugLogging();
   load();

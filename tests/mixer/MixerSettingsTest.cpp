@@ -17,17 +17,6 @@ class MixerSettingsTest : public PanelFixture {
   }
 };
 
-void expectDefaults(const OrbelleView& view) {
-  EXPECT_FALSE(view.enableDebugLogging());
-  EXPECT_FALSE(view.bindRingerAndAVVolumes());
-  EXPECT_TRUE(view.displayPercentage());
-  EXPECT_EQ(view.selectedSkin(), "Default iOS");
-  EXPECT_EQ(view.thumbTintColor(), UIColor::whiteColor());
-  EXPECT_EQ(view.textColor(), UIColor::whiteColor());
-  EXPECT_EQ(view.minimumTrackTintColor(), UIColor::redColor());
-  EXPECT_EQ(view.maximumTrackTintColor(), UIColor::whiteColor());
-}
-
 TEST_F(MixerSettingsTest, StoredValuesAreReadInEveryEncoding) {
   const auto prefs = fx::dict({{"enableDebugLogging", plist_new_bool(1)},
                                {"bindRingerAndAV", plist_new_bool(1)},
@@ -95,33 +84,12 @@ TEST_F(MixerSettingsTest, SkinNameIsKeptExactlyAsStored) {
   EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("")}}))->selectedSkin(), "");
 }
 
-TEST_F(MixerSettingsTest, DeviceClassFromTheModelPrefix) {
-  struct Case {
-    const char* model;
-    bool ipad;
-    bool ipod;
-  };
-  for (const Case c : {Case{"iPad7,5", true, false}, Case{"iPod9,1", false, true},
-                       Case{"iPhone10,4", false, false}, Case{"ipad7,5", false, false},
-                       Case{"iPa", false, false}, Case{"", false, false}}) {
-    DeviceModel::setIdentifier(c.model);
-    const auto view = load();
-    EXPECT_EQ(view->isIpad(), c.ipad) << c.model;
-    EXPECT_EQ(view->isIpod(), c.ipod) << c.model;
-  }
-}
-
 TEST_F(MixerSettingsTest, ReloadingReplacesEveryValue) {
   const auto view = loadWith(fx::dict(
       {{"selectedSkin", plist_new_string("Metal")}, {"displayPercentage", plist_new_bool(0)}}));
-  DeviceModel::setIdentifier("iPad7,5");
-  view->loadSettings();
-  ASSERT_TRUE(view->isIpad());
   std::filesystem::remove(root.prepare(kPrefs));
-  DeviceModel::setIdentifier("iPhone10,4");
   view->loadSettings();
   expectDefaults(*view);
-  EXPECT_FALSE(view->isIpad());
 }
 
 }  // namespace

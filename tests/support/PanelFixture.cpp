@@ -17,12 +17,15 @@ void PanelFixture::TearDown() {
   controller->reset();
 }
 
-void PanelFixture::writePrefs(const plist_fixture::Node& dict) {
-  root.writeBytes(kPrefs, plist_fixture::xml(dict));
-}
-
-void PanelFixture::writeList(const plist_fixture::Node& array) {
-  root.writeBytes(kList, plist_fixture::xml(array));
+void PanelFixture::expectDefaults(const OrbelleView& view) {
+  EXPECT_FALSE(view.enableDebugLogging());
+  EXPECT_FALSE(view.bindRingerAndAVVolumes());
+  EXPECT_TRUE(view.displayPercentage());
+  EXPECT_EQ(view.selectedSkin(), "Default iOS");
+  EXPECT_EQ(view.thumbTintColor(), UIColor::whiteColor());
+  EXPECT_EQ(view.textColor(), UIColor::whiteColor());
+  EXPECT_EQ(view.minimumTrackTintColor(), UIColor::redColor());
+  EXPECT_EQ(view.maximumTrackTintColor(), UIColor::whiteColor());
 }
 
 std::shared_ptr<OrbelleView> PanelFixture::build(CGFloat width, CGFloat height) {

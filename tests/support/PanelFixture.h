@@ -11,7 +11,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
 #include "mixer/OrbelleView.h"
-#include "support/DevicePaths.h"
+#include "support/DeviceFixture.h"
 #include "support/LogCapture.h"
 #include "support/PlistFixture.h"
 #include "support/RecordingVolumeController.h"
@@ -20,16 +20,13 @@
 // A device root with the skin images installed, a clean controller, a recorder in front of
 // it and the log captured; helpers to write the two files and to build a panel in a window on
 // the screen, look at it and touch it.
-class PanelFixture : public ::testing::Test {
+class PanelFixture : public DeviceFixture {
  protected:
-  static constexpr auto& kPrefs = device_paths::kPrefs;
-  static constexpr auto& kList = device_paths::kList;
-
   void SetUp() override;
   void TearDown() override;
 
-  void writePrefs(const plist_fixture::Node& dict);
-  void writeList(const plist_fixture::Node& array);
+  // Every setting at the value an absent key stands for.
+  static void expectDefaults(const OrbelleView& view);
   std::shared_ptr<OrbelleView> build(CGFloat width = 300, CGFloat height = 290);
   // A panel that has only read its settings, and with `list` its category list too.
   std::shared_ptr<OrbelleView> loaded(bool list = false) const;
@@ -45,7 +42,6 @@ class PanelFixture : public ::testing::Test {
   // A finger on slider `num`: down on its thumb, moved to `percent` in `steps`, lifted.
   void drag(NSInteger num, float percent, int steps = 4);
 
-  TempDeviceRoot root;
   LogCapture log;
   std::shared_ptr<AVSystemController> controller = AVSystemController::sharedAVSystemController();
   std::shared_ptr<RecordingVolumeController> recorder;

@@ -86,6 +86,19 @@ ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& i
   return program.finish();
 }
 
+ProgramRun runSim(const std::string& root, const std::string& script,
+                  const std::vector<std::string>& options) {
+  std::vector<std::string> argv{ORBELLE_SIM, "--root", root};
+  argv.insert(argv.end(), options.begin(), options.end());
+  return runProgram(argv, script);
+}
+
+ProgramRun runPrefs(const std::string& root, const std::vector<std::string>& args) {
+  std::vector<std::string> argv{ORBELLE_PREFS, "--root", root};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return runProgram(argv);
+}
+
 RunningProgram::RunningProgram(const std::vector<std::string>& argv,
                                const std::map<std::string, std::string>& environment)
     : outFile_(temporaryFile("running-out")), errFile_(temporaryFile("running-err")) {

@@ -13,6 +13,14 @@ struct ProgramRun {
 
 ProgramRun runProgram(const std::vector<std::string>& argv, const std::string& input = "",
                       const std::map<std::string, std::string>& environment = {});
+// The simulator on the device root `root` with `script` on its input, and the preferences tool.
+ProgramRun runSim(const std::string& root, const std::string& script,
+                  const std::vector<std::string>& options = {});
+ProgramRun runPrefs(const std::string& root, const std::vector<std::string>& args);
+
+inline bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 // A program left running with its standard input open: lines go in while it runs.
 class RunningProgram {
