@@ -1,7 +1,6 @@
 // Speed and memory of the popup, measured on a temporary device with the real tweak loaded
 // into a booted SpringBoard, real plist files and real skin images.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -13,10 +12,10 @@
 
 #include "Celestial/AVSystemController.h"
 #include "Foundation/PropertyListFile.h"
-#include "SimDevice/DeviceRoot.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "device/Device.h"
@@ -34,13 +33,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::string_view kSkins[] = {skins::kDefaultIos, skins::kMetalPrefix};
-// The images one row loads, by skin.
-const std::vector<std::vector<const char*>> kSkinImages = {
-    {skins::kThumbDefault, skins::kSpeakerQuiet, skins::kSpeakerLoud},
-    {skins::kMetalSkin.thumb, skins::kMetalSkin.thumbHighlighted, skins::kMetalSkin.minimumValue,
-     skins::kMetalSkin.maximumValue, skins::kMetalSkin.minimumTrack, skins::kMetalSkin.maximumTrack,
-     skins::kMetalSkin.maximumTrackHighlighted},
-};
+// The images one row loads, by skin, as the skins say.
+std::vector<const char*> skinImages(int skin) {
+  if (skin == 0) {
+    const auto files = skins::kDefaultIosSkin.files();
+    return {files.begin(), files.end()};
+  }
+  const auto files = skins::kMetalSkin.files();
+  return {files.begin(), files.end()};
+}
 
 TweakState& tweak() {
   static TweakState state = [] {
@@ -78,20 +79,17 @@ void closePopup() {
 }
 
 // The same file work as one opening, done bare: the preferences read once, the category list
-// twice (counted for sizing, read by the panel), and each image a row loads opened and its
-// header read.
+// twice (counted for sizing, read by the panel), and each image a row loads looked up and read
+// as a row does (the "@2x" file first, on this screen of scale 2).
 void floorWork(int rows, int skin) {
   benchmark::DoNotOptimize(PropertyListFile::readArray(kCategoriesPath));
   benchmark::DoNotOptimize(PropertyListFile::readDictionary(kPreferencesPath));
   benchmark::DoNotOptimize(PropertyListFile::readArray(kCategoriesPath));
-  char header[24];
+  const auto images = skinImages(skin);
   for (int row = 0; row < rows; ++row) {
-    for (const char* image : kSkinImages[std::size_t(skin)]) {
-      const auto path = DeviceRoot::resolve(std::string(skins::kFolder) + image);
-      const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-      if (fd < 0) continue;
-      benchmark::DoNotOptimize(read(fd, header, sizeof header));
-      close(fd);
+    for (const char* image : images) {
+      benchmark::DoNotOptimize(
+          UIImage::imageWithContentsOfFile(std::string(skins::kFolder) + image));
     }
   }
 }

@@ -68,9 +68,10 @@ std::shared_ptr<UIView> OrbelleView::singleCategoryView(NSInteger num, CGRect fr
 void OrbelleView::applySkin(UILabel& label, UISlider& slider) const {
   if (selectedSkin_ == skins::kDefaultIos) {
     label.setTextColor(textColor_);
-    slider.setThumbImage(skinImage(skins::kThumbDefault), UIControlStateNormal);
-    slider.setMinimumValueImage(skinImage(skins::kSpeakerQuiet));
-    slider.setMaximumValueImage(skinImage(skins::kSpeakerLoud));
+    const auto& plain = skins::kDefaultIosSkin;
+    slider.setThumbImage(skinImage(plain.thumb), UIControlStateNormal);
+    slider.setMinimumValueImage(skinImage(plain.minimumValue));
+    slider.setMaximumValueImage(skinImage(plain.maximumValue));
     slider.setThumbTintColor(thumbTintColor_);
     slider.setMinimumTrackTintColor(minimumTrackTintColor_);
     slider.setMaximumTrackTintColor(maximumTrackTintColor_);

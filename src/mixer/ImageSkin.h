@@ -1,8 +1,18 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "mixer/Skins.h"
+
+// The files "Default iOS" dresses a slider in; its colours come from the preferences.
+struct PlainSkin {
+  const char* thumb;
+  const char* minimumValue;
+  const char* maximumValue;
+
+  constexpr std::array<const char*, 3> files() const { return {thumb, minimumValue, maximumValue}; }
+};
 
 // A skin made of images: the label's colour and the slider's files, applied in this order.
 struct ImageSkin {
@@ -18,11 +28,19 @@ struct ImageSkin {
   const char* maximumTrack;
   const char* maximumTrackHighlighted;
 
+  // The files, in the order they are applied.
+  constexpr std::array<const char*, 7> files() const {
+    return {thumb,        thumbHighlighted, minimumValue,           maximumValue,
+            minimumTrack, maximumTrack,     maximumTrackHighlighted};
+  }
+
   static constexpr Rgb8 kCreamText{214, 192, 159};
   static constexpr Rgb8 kMetalText{184, 184, 184};
 };
 
 namespace skins {
+
+inline constexpr PlainSkin kDefaultIosSkin{kThumbDefault, kSpeakerQuiet, kSpeakerLoud};
 
 inline constexpr ImageSkin kCreamRoundSkin{
     ImageSkin::kCreamText, kThumbCream,     kThumbCreamActive, kSpeakerQuietCream,
