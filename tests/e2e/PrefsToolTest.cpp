@@ -22,11 +22,6 @@ class PrefsToolTest : public ::testing::Test {
   ProgramRun prefs(const std::vector<std::string>& args) {
     return runPrefs(root.path().string(), args);
   }
-  void writeList() {
-    root.writeBytes(kList, fx::xml(fx::array({fx::entry("Ringtone", "Ringtone", true),
-                                              fx::entry("Audio/Video", "Audio/Video", true),
-                                              fx::entry("PhoneCall", "Phone Call", true)})));
-  }
   TempDeviceRoot root;
 };
 
@@ -75,7 +70,9 @@ TEST_F(PrefsToolTest, UnreadableFilesAreNeverOverwritten) {
 
 TEST_F(PrefsToolTest, CategoryListEdits) {
   EXPECT_EQ(prefs({"categories"}).status, 1) << "no list yet";
-  writeList();
+  root.writeBytes(kList, fx::xml(fx::array({fx::entry("Ringtone", "Ringtone", true),
+                                            fx::entry("Audio/Video", "Audio/Video", true),
+                                            fx::entry("PhoneCall", "Phone Call", true)})));
   EXPECT_EQ(prefs({"hide", "1"}).status, 0);
   EXPECT_EQ(prefs({"rename", "2", "Calls"}).status, 0);
   EXPECT_EQ(prefs({"move", "2", "0"}).status, 0);

@@ -6,35 +6,16 @@
 
 #include "SimDevice/DeviceRoot.h"
 #include "support/FileSizeLimit.h"
-#include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
-namespace fx = plist_fixture;
 constexpr char kFile[] = "/var/mobile/Library/Preferences/test.plist";
 
 class PropertyListFileTest : public ::testing::Test {
  protected:
   TempDeviceRoot root;
 };
-
-TEST_F(PropertyListFileTest, ReadsEveryEncodingFoundationReads) {
-  const auto node = fx::dict({{"name", plist_new_string("Sonnerie \u266A \U0001F514")},
-                              {"count", plist_new_uint(static_cast<uint64_t>(-3))},
-                              {"on", plist_new_bool(1)},
-                              {"level", plist_new_real(0.5)}});
-  for (const auto& [encoding, bytes] : fx::everyEncoding(node)) {
-    SCOPED_TRACE(encoding);
-    root.writeBytes(kFile, bytes);
-    const auto read = PropertyListFile::readDictionary(kFile);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->at("name"), PlistValue("Sonnerie \u266A \U0001F514"));
-    EXPECT_EQ(read->at("count"), PlistValue(-3)) << "integers come back signed";
-    EXPECT_EQ(read->at("on"), PlistValue(true));
-    EXPECT_EQ(read->at("level"), PlistValue(0.5));
-  }
-}
 
 TEST_F(PropertyListFileTest, WritesXmlThatReadsBackTheSame) {
   const PlistValue value(PlistValue::Array{

@@ -7,6 +7,14 @@
 
 namespace fx = plist_fixture;
 
+std::string categoryListOf(int entries, int visible) {
+  auto list = fx::array({});
+  for (int i = 0; i < entries; ++i) {
+    plist_array_append_item(list.get(), fx::entry("Ringtone", "Ringtone", i < visible));
+  }
+  return fx::xml(list);
+}
+
 namespace {
 
 void appendBigEndian(std::string& out, std::uint64_t value, int bytes) {
@@ -46,8 +54,6 @@ std::string randomBytes(std::size_t size, unsigned seed) {
   return out;
 }
 
-}  // namespace
-
 std::string bplistWithNestedArrays(int depth) {
   std::vector<std::string> objects;
   for (int i = 0; i < depth; ++i) objects.push_back(arrayOf(std::uint32_t(i + 1)));
@@ -62,16 +68,6 @@ std::string xmlWithNestedArrays(int depth) {
   for (int i = 0; i < depth; ++i) xml += "</array>";
   return xml + "</plist>";
 }
-
-std::string categoryListOf(int entries, int visible) {
-  auto list = fx::array({});
-  for (int i = 0; i < entries; ++i) {
-    plist_array_append_item(list.get(), fx::entry("Ringtone", "Ringtone", i < visible));
-  }
-  return fx::xml(list);
-}
-
-namespace {
 
 std::vector<BadFile> makeCatalogue() {
   using Reads = BadFile::Reads;

@@ -15,8 +15,5 @@ struct BadFile {
 // Built once per process: some entries are large.
 const std::vector<BadFile>& badFileCatalogue();
 
-// Builders the catalogue uses, also handy on their own.
-std::string bplistWithNestedArrays(int depth);
-std::string xmlWithNestedArrays(int depth);
 // `entries` ringtone entries, the first `visible` of them shown.
 std::string categoryListOf(int entries, int visible);

@@ -56,14 +56,7 @@ TEST_F(BadInputTest, WrongTypesUnderEveryKeyFallBack) {
     for (const char* key : keys) plist_dict_set_item(prefs.get(), key, make());
     writePrefs(prefs);
     build();
-    EXPECT_FALSE(panel->enableDebugLogging());
-    EXPECT_FALSE(panel->bindRingerAndAVVolumes());
-    EXPECT_TRUE(panel->displayPercentage());
-    EXPECT_EQ(panel->selectedSkin(), "Default iOS");
-    EXPECT_EQ(panel->thumbTintColor(), UIColor::whiteColor());
-    EXPECT_EQ(panel->textColor(), UIColor::whiteColor());
-    EXPECT_EQ(panel->minimumTrackTintColor(), UIColor::redColor());
-    EXPECT_EQ(panel->maximumTrackTintColor(), UIColor::whiteColor());
+    expectDefaults(*panel);
   }
 }
 
@@ -92,10 +85,6 @@ TEST_F(BadInputTest, StrangeEntriesAreUsedAsReadWithoutHarm) {
   post("Audio/Video", 0.3);
   EXPECT_FLOAT_EQ(slider(5)->value(), 30.0f);
 }
-
-}  // namespace
-
-namespace {
 
 // Inputs the fuzzers found to crash something once: each still gets its fallback.
 TEST_F(BadInputTest, FuzzerFindingsStayFixed) {

@@ -1,15 +1,8 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-
-#include "SimDevice/DeviceRoot.h"
-#include "support/FileSizeLimit.h"
 #include "support/PanelFixture.h"
 
 namespace {
-
-namespace fx = plist_fixture;
 
 class UnwritableDeviceTest : public PanelFixture {};
 
@@ -27,18 +20,6 @@ TEST_F(UnwritableDeviceTest, BlockedPreferencesFolderStillGivesAPanel) {
             (std::vector<std::string>{"OB: creating initial category config file...", notSaved,
                                       "OB: creating initial category config file...", notSaved}))
       << "the list is not claimed as written, says why, and is created again next time";
-}
-
-TEST_F(UnwritableDeviceTest, ReadOnlyDeviceStillGivesAPanelAndKeepsOldFiles) {
-  root.writeBytes(kList, "broken");
-  {
-    FileSizeLimit readOnly(0);
-    build();
-  }
-  EXPECT_EQ(panel->subviews().size(), 5u);
-  const bool stillThere = root.readBytes(kList) == "broken" ||
-                          root.readBytes(kList + std::string(".corrupt")) == "broken";
-  EXPECT_TRUE(stillThere) << "the user's bytes survive a failed replacement";
 }
 
 }  // namespace

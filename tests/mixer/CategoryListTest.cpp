@@ -99,15 +99,6 @@ TEST_F(CategoryListTest, ExistingListIsUsedAsReadAndLeftAlone) {
   }
 }
 
-TEST_F(CategoryListTest, EmptyArrayIsKeptAsIs) {
-  const std::string bytes = fx::xml(fx::array({}));
-  root.writeBytes(kList, bytes);
-  const auto view = load();
-  EXPECT_TRUE(view->categories().empty());
-  EXPECT_EQ(root.readBytes(kList), bytes);
-  EXPECT_TRUE(log.messages().empty());
-}
-
 TEST_F(CategoryListTest, AListThatCannotBeReadAtAllIsNotReplaced) {
   std::filesystem::create_directories(root.prepare(kList));
   const auto view = load();

@@ -21,7 +21,7 @@ TEST_F(MixerSettingsTest, StoredValuesAreReadInEveryEncoding) {
   const auto prefs = fx::dict({{"enableDebugLogging", plist_new_bool(1)},
                                {"bindRingerAndAV", plist_new_bool(1)},
                                {"displayPercentage", plist_new_bool(0)},
-                               {"selectedSkin", plist_new_string("Metal")},
+                               {"selectedSkin", plist_new_string("%@ %n skin")},
                                {"thumbTintColor", plist_new_uint(5)},
                                {"textColor", plist_new_uint(1)},
                                {"minimumTrackTintColor", plist_new_uint(4)},
@@ -34,7 +34,7 @@ TEST_F(MixerSettingsTest, StoredValuesAreReadInEveryEncoding) {
     EXPECT_TRUE(view->enableDebugLogging());
     EXPECT_TRUE(view->bindRingerAndAVVolumes());
     EXPECT_FALSE(view->displayPercentage()) << "an explicit false is kept";
-    EXPECT_EQ(view->selectedSkin(), "Metal");
+    EXPECT_EQ(view->selectedSkin(), "%@ %n skin") << "kept exactly as stored";
     EXPECT_EQ(view->thumbTintColor(), UIColor::blueColor());
     EXPECT_EQ(view->textColor(), UIColor::blackColor());
     EXPECT_EQ(view->minimumTrackTintColor(), UIColor::greenColor());
@@ -74,14 +74,6 @@ TEST_F(MixerSettingsTest, StringAndNumberFormsConvertAsFoundationDoes) {
   EXPECT_EQ(view->thumbTintColor(), UIColor::blackColor()) << "1.9 truncates to 1";
   EXPECT_EQ(view->maximumTrackTintColor(), UIColor::blackColor()) << "YES counts as 1";
   EXPECT_EQ(view->minimumTrackTintColor(), UIColor::redColor()) << "no number in it: index 0";
-}
-
-TEST_F(MixerSettingsTest, SkinNameIsKeptExactlyAsStored) {
-  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("Cream Round")}}))->selectedSkin(),
-            "Cream Round");
-  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("%@ %n skin")}}))->selectedSkin(),
-            "%@ %n skin");
-  EXPECT_EQ(loadWith(fx::dict({{"selectedSkin", plist_new_string("")}}))->selectedSkin(), "");
 }
 
 TEST_F(MixerSettingsTest, ReloadingReplacesEveryValue) {

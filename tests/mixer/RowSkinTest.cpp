@@ -37,20 +37,6 @@ class RowSkinTest : public PanelFixture {
   }
 };
 
-TEST_F(RowSkinTest, RowHoldsLabelThenSliderWithTagsFromTheCategoryNumber) {
-  writeList(fx::array({fx::entry("Ringtone", "A", false), fx::entry("PhoneCall", "B", false),
-                       fx::entry("HeadsetBT", "C", false), fx::entry("Audio/Video", "D", true)}));
-  build();
-  const auto row = panel->subviews().at(0);
-  ASSERT_EQ(row->subviews().size(), 2u);
-  EXPECT_EQ(row->subviews()[0], label(3));
-  EXPECT_EQ(row->subviews()[1], slider(3));
-  EXPECT_EQ(row->tag(), 0);
-  EXPECT_FALSE(row->backgroundColor());
-  EXPECT_EQ(label(3)->tag(), 1003);
-  EXPECT_EQ(slider(3)->tag(), 2003);
-}
-
 TEST_F(RowSkinTest, FreshRowShowsZeroAndJustTheName) {
   build();
   const auto row = panel->singleCategoryView(7, CGRectMake(0, 0, 300, 50), "Fresh");

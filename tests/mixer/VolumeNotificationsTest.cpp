@@ -26,14 +26,6 @@ class VolumeNotificationsTest : public PanelFixture {
   }
 };
 
-TEST_F(VolumeNotificationsTest, UnboundChangeMovesItsOwnRowOnly) {
-  buildBound(false);
-  controller->setVolumeTo(0.4f, "Audio/Video");
-  EXPECT_EQ(slider(1)->value(), 40.0f);
-  EXPECT_EQ(text(1), "Audio/Video (Speaker): 40%");
-  EXPECT_EQ(slider(0)->value(), 50.0f);
-}
-
 TEST_F(VolumeNotificationsTest, BoundOnTheLoudspeakerEachFollowsTheOther) {
   buildBound(true);
   controller->setVolumeTo(0.4f, "Audio/Video");
@@ -43,6 +35,15 @@ TEST_F(VolumeNotificationsTest, BoundOnTheLoudspeakerEachFollowsTheOther) {
   EXPECT_EQ(slider(1)->value(), 70.0f);
   EXPECT_EQ(slider(0)->value(), 70.0f);
   EXPECT_EQ(volume("Audio/Video"), 0.4f) << "only the rows follow, not the volumes";
+  controller->setRoute("Audio/Video", "SpeakerAndMic");
+  controller->setVolumeTo(0.2f, "Audio/Video");
+  EXPECT_EQ(text(0), "Ringtone: 20%") << "a route beginning with Speaker is the loudspeaker";
+  for (const std::optional<std::string>& route :
+       {std::optional<std::string>("speaker"), std::optional<std::string>()}) {
+    controller->setRoute("Audio/Video", route);
+    controller->setVolumeTo(0.6f, "Audio/Video");
+    EXPECT_EQ(text(0), "Ringtone: 20%") << "case-sensitive, and no route is not the loudspeaker";
+  }
 }
 
 TEST_F(VolumeNotificationsTest, PartnerRowIsUpdatedBeforeTheOwnRow) {
@@ -67,19 +68,6 @@ TEST_F(VolumeNotificationsTest, BoundOffTheLoudspeakerEachKeepsToItself) {
   EXPECT_EQ(log.messages(),
             (std::vector<std::string>{"OB: A/V route is not Speaker, not updating ringtone slider",
                                       "OB: A/V route is not Speaker, not updating A/V slider"}));
-}
-
-TEST_F(VolumeNotificationsTest, SpeakerIsACaseSensitivePrefixAndNoRouteIsNotSpeaker) {
-  buildBound(true);
-  controller->setRoute("Audio/Video", "SpeakerAndMic");
-  controller->setVolumeTo(0.2f, "Audio/Video");
-  EXPECT_EQ(text(0), "Ringtone: 20%");
-  for (const std::optional<std::string>& route :
-       {std::optional<std::string>("speaker"), std::optional<std::string>()}) {
-    controller->setRoute("Audio/Video", route);
-    controller->setVolumeTo(0.6f, "Audio/Video");
-    EXPECT_EQ(text(0), "Ringtone: 20%");
-  }
 }
 
 TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) {
@@ -133,21 +121,14 @@ TEST_F(VolumeNotificationsTest, HiddenCategoryChangesNoView) {
                                                      "slider to update for that category"});
 }
 
-TEST_F(VolumeNotificationsTest, DuplicateNamesUpdateTheFirstRowOnly) {
-  writeList(
-      fx::array({fx::entry("Ringtone", "First", true), fx::entry("Ringtone", "Second", true)}));
-  buildBound(false);
-  controller->setVolumeTo(0.3f, "Ringtone");
-  EXPECT_EQ(text(0), "First: 30%");
-  EXPECT_EQ(text(1), "Second: 50%");
-}
-
-TEST_F(VolumeNotificationsTest, MissingPartnerUpdatesTheOwnRowOnly) {
-  writeList(fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("HeadsetBT", "BT", true)}));
+TEST_F(VolumeNotificationsTest, DuplicateNamesUpdateTheFirstRowAndAMissingPartnerNothing) {
+  writeList(fx::array({fx::entry("Ringtone", "First", true), fx::entry("Ringtone", "Second", true),
+                       fx::entry("HeadsetBT", "BT", true)}));
   buildBound(true);
   controller->setVolumeTo(0.65f, "Ringtone");
-  EXPECT_EQ(text(0), "Ring: 65%");
-  EXPECT_EQ(text(1), "BT: 50%");
+  EXPECT_EQ(text(0), "First: 65%");
+  EXPECT_EQ(text(1), "Second: 50%");
+  EXPECT_EQ(text(2), "BT: 50%");
 }
 
 TEST_F(VolumeNotificationsTest, MalformedPayloadsFallBack) {

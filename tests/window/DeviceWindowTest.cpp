@@ -71,11 +71,7 @@ class Hand {
 
 class DeviceWindowTest : public ::testing::Test {
  protected:
-  DeviceSetup device() const {
-    DeviceSetup setup;
-    setup.root = root.path().string();
-    return setup;
-  }
+  DeviceSetup device() const { return {root.path().string()}; }
   TempDeviceRoot root;
 };
 
