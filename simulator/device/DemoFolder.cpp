@@ -153,13 +153,14 @@ Result<std::set<std::string>> DemoFolder::recorded() const {
   FileError error;
   const auto text = handle_.read(kRecord, kLongestRecord, error);
   if (!text) return fail("cannot read the demo's record: " + error.describe());
-  std::size_t start = 0;
-  while (start < text->size()) {
-    const auto end = std::min(text->find('\n', start), text->size());
+  for (std::size_t start = 0, end = 0; start < text->size(); start = end + 1) {
+    end = std::min(text->find('\n', start), text->size());
     const std::string line = text->substr(start, end - start);
-    // "device/" stays a folder line: everything below it.
-    if (staysInside(line)) files.insert(fs::path(line).lexically_normal().generic_string());
-    start = end + 1;
+    // A folder line ("device/": everything below it) counts only for a folder the demo writes
+    // whole; a hand-made record cannot hand it anything else wholesale.
+    const bool folder = line.ends_with('/');
+    if (!staysInside(line) || (folder && !isOutput(line, outputs_))) continue;
+    files.insert(fs::path(line).lexically_normal().generic_string());
   }
   return files;
 }

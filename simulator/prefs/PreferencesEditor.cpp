@@ -151,13 +151,13 @@ Result<PlistValue::Dictionary> PreferencesEditor::readPreferences() {
 }
 
 Result<std::string> PreferencesEditor::coordinated(
-    const char* path, const std::string& unwritable,
+    const char* path, const std::string& failure,
     const std::function<Result<std::string>()>& change) {
-  Result<std::string> outcome = fail(unwritable);
+  Result<std::string> outcome = fail(failure);
   NSError error;
   if (!NSFileCoordinator().coordinateWritingItemAtPath(
           path, [&] { outcome = change(); }, &error)) {
-    return fail(unwritable + ": " + error.localizedDescription);
+    return unwritable(failure.c_str(), error);
   }
   if (outcome) postChanged();
   return outcome;

@@ -40,6 +40,6 @@ class PreferencesEditor {
 
  private:
   // Runs `change` under the write claim of the file at `path` and announces what it changed.
-  static Result<std::string> coordinated(const char* path, const std::string& unwritable,
+  static Result<std::string> coordinated(const char* path, const std::string& failure,
                                          const std::function<Result<std::string>()>& change);
 };

@@ -113,8 +113,12 @@ FolderHandle::Kind FolderHandle::kind(const std::string& name) const {
 
 std::vector<std::string> FolderHandle::names() const {
   std::vector<std::string> names;
-  DIR* dir = ::fdopendir(::dup(fd_.get()));
-  if (dir == nullptr) return names;
+  const int copy = ::dup(fd_.get());
+  DIR* dir = copy < 0 ? nullptr : ::fdopendir(copy);
+  if (dir == nullptr) {
+    if (copy >= 0) ::close(copy);
+    return names;
+  }
   ::rewinddir(dir);
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
