@@ -52,7 +52,9 @@ struct Options {
 // The value after option `args[i]`, moving past it.
 Result<std::string_view> valueOf(const std::vector<std::string_view>& args, std::size_t& i,
                                  const char* what) {
-  if (i + 1 >= args.size()) return fail(std::string(args[i]) + " takes " + what);
+  if (i + 1 >= args.size() || args[i + 1].empty()) {
+    return fail(std::string(args[i]) + " takes " + what);
+  }
   return args[++i];
 }
 
@@ -77,7 +79,8 @@ Result<Ok> parseOne(const std::vector<std::string_view>& args, std::size_t& i, O
     if (option == "--out") options.out = *value;
   } else if (option == "--screen") {
     const auto value = take("WxH");
-    const auto screen = value ? arguments::screenSize(*value) : value.failure();
+    if (!value) return value.failure();
+    const auto screen = arguments::screenSize(*value);
     if (!screen) return fail("--screen: " + screen.error());
     options.device.screen = *screen;
   } else if (option == "--scale") {

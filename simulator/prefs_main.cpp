@@ -1,4 +1,5 @@
 // orbelle2-prefs: what the preferences bundle does, from a shell, on a device root.
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -127,8 +128,22 @@ int run(const Words& args) {
                   "\ncategories " + DeviceRoot::resolve(kCategoriesPath).string());
   }
   if (command == "reset" && count == 0) return report(PreferencesEditor::resetCategories());
-  return misused("\"" + command + "\" with " + std::to_string(count) +
-                 (count == 1 ? " word" : " words") + " is no command");
+  return misused("unknown command");
+}
+
+// Whether `args` is a command the tool knows, with the words it takes; why not otherwise.
+Result<Ok> known(const Words& args) {
+  static const std::pair<const char*, const char*> kCommands[] = {
+      {"get", "KEY"}, {"set", "KEY VALUE"}, {"unset", "KEY"},    {"categories", ""}, {"hide", "N"},
+      {"show", "N"},  {"rename", "N NAME"}, {"move", "FROM TO"}, {"reset", ""},      {"files", ""}};
+  for (const auto& [name, words] : kCommands) {
+    if (args[0] != name) continue;
+    const std::string usage = words;
+    const std::size_t wanted = usage.empty() ? 0 : std::count(usage.begin(), usage.end(), ' ') + 1;
+    if (args.size() - 1 == wanted) return Ok{};
+    return fail(std::string(name) + (usage.empty() ? " takes nothing more" : " takes " + usage));
+  }
+  return fail("unknown command \"" + args[0] + "\"");
 }
 
 }  // namespace
@@ -140,11 +155,12 @@ int main(int argc, char** argv) {
   Words args(argv + 1, argv + argc);
   std::filesystem::path root = UserFolder::deviceRoot();
   if (!args.empty() && args[0] == "--root") {
-    if (args.size() < 2) return misused("--root takes a folder");
+    if (args.size() < 2 || args[1].empty()) return misused("--root takes a folder");
     root = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.empty() || args[0] == "--help") return usage();
+  if (const auto command = known(args); !command) return misused(command.error());
   if (root.empty())
     return report(fail("no home folder for the default device root; give --root DIR"));
   std::error_code error;

@@ -6,6 +6,7 @@
 #include "CoreFoundation/CFRunLoop.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "common/Shortest.h"
 #include "mixer/RowTags.h"
@@ -54,8 +55,16 @@ Result<std::string> FingerSession::tap(CGPoint point) {
   return describe(UIApplication::sharedApplication().tap(point).get());
 }
 
+// A finger cannot leave the glass: the ends are taken to the screen's nearest points, which also
+// bounds the steps a swipe takes.
 Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
   if (auto ready = noFingerDown(); !ready) return ready.failure();
+  const CGSize screen = UIScreen::mainScreen().bounds().size;
+  const auto onScreen = [&](CGPoint p) {
+    return CGPoint{std::clamp(p.x, 0.0, screen.width), std::clamp(p.y, 0.0, screen.height)};
+  };
+  from = onScreen(from);
+  to = onScreen(to);
   auto& app = UIApplication::sharedApplication();
   const auto taken = app.touchDown(from);
   const CGFloat distance = std::hypot(to.x - from.x, to.y - from.y);

@@ -63,7 +63,7 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   look.borderColor = layer.borderColor();
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
-                 [&](const UISlider* slider) { look.slider = sliderOf(*slider); },
+                 [&](const UISlider* control) { look.slider = sliderOf(*control); },
                  [](const auto*) {},
              },
              kind);
