@@ -111,24 +111,21 @@ Result<std::string> editCategory(PlistValue::Array& list, const Words& args) {
   return command + " " + args[1];
 }
 
+// Runs a command known() took, with the words it takes.
 int run(const Words& args) {
   const std::string& command = args[0];
-  const std::size_t count = args.size() - 1;
-  if (command == "get" && count == 1) return report(get(args[1]));
-  if (command == "set" && count == 2) return report(set(args[1], args[2]));
-  if (command == "unset" && count == 1) return report(PreferencesEditor::unsetPreference(args[1]));
-  if (command == "categories" && count == 0) return report(listCategories());
-  if (((command == "hide" || command == "show") && count == 1) ||
-      ((command == "rename" || command == "move") && count == 2)) {
-    return report(PreferencesEditor::editCategories(
-        [&](PlistValue::Array& list) { return editCategory(list, args); }));
-  }
-  if (command == "files" && count == 0) {
+  if (command == "get") return report(get(args[1]));
+  if (command == "set") return report(set(args[1], args[2]));
+  if (command == "unset") return report(PreferencesEditor::unsetPreference(args[1]));
+  if (command == "categories") return report(listCategories());
+  if (command == "files") {
     return report("preferences " + DeviceRoot::resolve(kPreferencesPath).string() +
                   "\ncategories " + DeviceRoot::resolve(kCategoriesPath).string());
   }
-  if (command == "reset" && count == 0) return report(PreferencesEditor::resetCategories());
-  return misused("unknown command");
+  if (command == "reset") return report(PreferencesEditor::resetCategories());
+  // hide N, show N, rename N NAME, move FROM TO
+  return report(PreferencesEditor::editCategories(
+      [&](PlistValue::Array& list) { return editCategory(list, args); }));
 }
 
 // Whether `args` is a command the tool knows, with the words it takes; why not otherwise.
