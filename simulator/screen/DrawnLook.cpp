@@ -2,6 +2,7 @@
 
 #include "Foundation/Overloaded.h"
 #include "UIKit/UILabel.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "screen/FontMetrics.h"
 
@@ -64,6 +65,12 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },
+                 [&](const UIScrollView* scroller) {
+                   if (const auto shown = scroller->verticalScrollIndicator()) {
+                     look.indicator = shown->rect;
+                     look.indicatorAlpha = shown->alpha;
+                   }
+                 },
                  [](const auto*) {},
              },
              kind);

@@ -57,6 +57,9 @@ struct DrawnLook {
   std::optional<CGColor> borderColor;
   std::optional<Text> text;
   std::optional<Slider> slider;
+  // A scroll view's indicator while it shows, in the view's frame, and its opacity.
+  std::optional<CGRect> indicator;
+  double indicatorAlpha = 0;
   bool operator==(const DrawnLook&) const = default;
 
   // Whether the view is drawn at all, with what it holds.

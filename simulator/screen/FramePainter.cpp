@@ -67,6 +67,7 @@ void FramePainter::leave(const UIView&, const ViewKind&, int) {
   const DrawnLook look = std::move(open_.back());
   open_.pop_back();
   cairo_restore(cr_);
+  if (look.indicator) drawIndicator(*look.indicator, look.indicatorAlpha * ownAlpha(look));
   drawBorder(look, ownAlpha(look));
   if (look.group) {
     cairo_pop_group_to_source(cr_);
@@ -90,6 +91,16 @@ void FramePainter::drawBorder(const DrawnLook& look, double alpha) {
   roundedRect(CGRectMake(inset, inset, look.size.width - 2 * inset, look.size.height - 2 * inset),
               std::max(0.0, look.cornerRadius - inset));
   cairo_set_line_width(cr_, look.borderWidth);
+  cairo_stroke(cr_);
+}
+
+// Dark with a light edge, so that it shows on light content and dark alike.
+void FramePainter::drawIndicator(CGRect rect, double alpha) {
+  roundedRect(rect, rect.size.width / 2);
+  cairo_set_source_rgba(cr_, 0.5, 0.5, 0.52, 0.9 * alpha);
+  cairo_fill_preserve(cr_);
+  cairo_set_source_rgba(cr_, 1, 1, 1, 0.35 * alpha);
+  cairo_set_line_width(cr_, 0.5);
   cairo_stroke(cr_);
 }
 

@@ -29,6 +29,7 @@ class FramePainter : public ViewVisitor {
 
   void drawBackground(const DrawnLook& look, double alpha);
   void drawBorder(const DrawnLook& look, double alpha);
+  void drawIndicator(CGRect rect, double alpha);
   void drawText(const DrawnLook::Text& text, CGSize size, double alpha);
   void drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha);
   void drawTrack(const DrawnLook::Track& track, double midY, double alpha);

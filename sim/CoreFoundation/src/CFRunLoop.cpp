@@ -25,6 +25,19 @@ CFRunLoop::TimerId CFRunLoop::addTimer(std::chrono::milliseconds delay,
   return id;
 }
 
+CFRunLoop::TimerId CFRunLoop::addRepeatingTimer(std::chrono::milliseconds interval,
+                                                std::function<bool()> fire) {
+  const TimerId id = nextTimer_++;
+  rearm(id, interval, std::move(fire));
+  return id;
+}
+
+void CFRunLoop::rearm(TimerId id, std::chrono::milliseconds interval, std::function<bool()> fire) {
+  timers_.emplace(id, Timer{Clock::now() + interval, [this, id, interval, fire] {
+                              if (fire()) rearm(id, interval, fire);
+                            }});
+}
+
 void CFRunLoop::cancelTimer(TimerId timer) {
   timers_.erase(timer);
 }

@@ -10,8 +10,19 @@ UIApplication& UIApplication::sharedApplication() {
   return application;
 }
 
-std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit) {
-  if (!hit || dynamic_cast<UIControl*>(hit.get())) return hit;
+std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit, CGPoint inWindow) {
+  if (!hit) return hit;
+  if (auto* control = dynamic_cast<UIControl*>(hit.get())) {
+    const CGPoint origin = hit->convertPointToView(CGPoint{0, 0}, nullptr);
+    if (control->beginTrackingWithTouch(CGPoint{inWindow.x - origin.x, inWindow.y - origin.y})) {
+      return hit;
+    }
+    // Not the control's: the scroll view it lies in may take it, else nothing does.
+    for (auto view = hit->superview(); view; view = view->superview()) {
+      if (dynamic_cast<UIScrollView*>(view.get())) return view;
+    }
+    return nullptr;
+  }
   for (auto view = hit; view; view = view->superview()) {
     if (dynamic_cast<UIScrollView*>(view.get())) return view;
   }
@@ -29,8 +40,8 @@ std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
   const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
   if (!window) return nullptr;
   windowOrigin_ = window->frame().origin;
-  touched_ = takerOfTouch(
-      window->hitTest(CGPoint{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y}));
+  const CGPoint inWindow{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y};
+  touched_ = takerOfTouch(window->hitTest(inWindow), inWindow);
   if (touched_) touched_->touchesBegan(local(screenPoint));
   return touched_;
 }
@@ -51,4 +62,17 @@ std::shared_ptr<UIView> UIApplication::tap(CGPoint screenPoint) {
   auto view = touchDown(screenPoint);
   touchUp(screenPoint);
   return view;
+}
+
+bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
+  const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
+  if (!window) return false;
+  const CGPoint origin = window->frame().origin;
+  auto view = window->hitTest(CGPoint{screenPoint.x - origin.x, screenPoint.y - origin.y});
+  for (; view; view = view->superview()) {
+    if (auto* scroller = dynamic_cast<UIScrollView*>(view.get())) {
+      return scroller->scrollBy(distance);
+    }
+  }
+  return false;
 }

@@ -2,10 +2,32 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr CGFloat kIndicatorWidth = 3;
+constexpr CGFloat kIndicatorInset = 3;  // from the edges of the bounds
+constexpr CGFloat kShortestIndicator = 36;
+// The indicator stays up a little after the last scroll, then fades out in steps.
+constexpr std::chrono::milliseconds kIndicatorLinger{500};
+constexpr std::chrono::milliseconds kFadeStep{33};
+constexpr int kFadeSteps = 8;
+
+}  // namespace
+
 CGPoint UIScrollView::maximumContentOffset() const {
   const CGSize size = frame().size;
   return CGPoint{std::max<CGFloat>(0, contentSize_.width - size.width),
                  std::max<CGFloat>(0, contentSize_.height - size.height)};
+}
+
+bool UIScrollView::scrollBy(CGPoint distance) {
+  const CGPoint furthest = maximumContentOffset();
+  const CGPoint before = contentOffset_;
+  contentOffset_ = CGPoint{std::clamp<CGFloat>(contentOffset_.x + distance.x, 0, furthest.x),
+                           std::clamp<CGFloat>(contentOffset_.y + distance.y, 0, furthest.y)};
+  if (contentOffset_ == before) return false;
+  flashIndicator();
+  return true;
 }
 
 void UIScrollView::touchesBegan(CGPoint point) {
@@ -14,9 +36,43 @@ void UIScrollView::touchesBegan(CGPoint point) {
 
 void UIScrollView::touchesMoved(CGPoint point) {
   const CGPoint now{point.x - contentOffset_.x, point.y - contentOffset_.y};
-  const CGPoint furthest = maximumContentOffset();
-  contentOffset_ =
-      CGPoint{std::clamp<CGFloat>(contentOffset_.x - (now.x - finger_.x), 0, furthest.x),
-              std::clamp<CGFloat>(contentOffset_.y - (now.y - finger_.y), 0, furthest.y)};
+  scrollBy(CGPoint{finger_.x - now.x, finger_.y - now.y});
   finger_ = now;
+}
+
+std::optional<UIScrollView::Indicator> UIScrollView::verticalScrollIndicator() const {
+  const CGSize size = frame().size;
+  if (!showsIndicator_ || indicatorAlpha_ <= 0 || contentSize_.height <= size.height) {
+    return std::nullopt;
+  }
+  const CGFloat room = size.height - 2 * kIndicatorInset;
+  const CGFloat length = std::clamp(room * size.height / contentSize_.height,
+                                    std::min(kShortestIndicator, room), room);
+  const CGFloat travel = maximumContentOffset().y;
+  const CGFloat along = travel > 0 ? (room - length) * contentOffset_.y / travel : 0;
+  return Indicator{CGRectMake(size.width - kIndicatorInset - kIndicatorWidth,
+                              kIndicatorInset + along, kIndicatorWidth, length),
+                   indicatorAlpha_};
+}
+
+void UIScrollView::flashIndicator() {
+  stopFading();
+  indicatorAlpha_ = 1;
+  // The timers hold the view weakly: one that outlives it finds it gone and stops.
+  const std::weak_ptr<UIView> weak = weak_from_this();
+  fadeTimer_ = CFRunLoop::main().addTimer(kIndicatorLinger, [this, weak] {
+    if (weak.expired()) return;
+    fadeTimer_ = CFRunLoop::main().addRepeatingTimer(kFadeStep, [this, weak] {
+      if (weak.expired()) return false;
+      indicatorAlpha_ = std::max<CGFloat>(0, indicatorAlpha_ - 1.0 / kFadeSteps);
+      if (indicatorAlpha_ > 0) return true;
+      fadeTimer_.reset();
+      return false;
+    });
+  });
+}
+
+void UIScrollView::stopFading() {
+  if (fadeTimer_) CFRunLoop::main().cancelTimer(*fadeTimer_);
+  fadeTimer_.reset();
 }

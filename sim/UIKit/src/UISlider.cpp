@@ -44,11 +44,14 @@ CGRect UISlider::trackRect() const {
   return CGRectMake(lead, box.size.height / 2 - 1, width, 2);
 }
 
+CGSize UISlider::thumbSize() const {
+  const auto thumb = currentThumbImage();
+  return thumb ? thumb->size() : CGSize{kStandardThumbWidth, kStandardThumbWidth};
+}
+
 std::pair<CGFloat, CGFloat> UISlider::thumbTravel() const {
   const CGRect track = trackRect();
-  const auto thumb = currentThumbImage();
-  const CGFloat half =
-      std::min((thumb ? thumb->size().width : kStandardThumbWidth) / 2, track.size.width / 2);
+  const CGFloat half = std::min(thumbSize().width / 2, track.size.width / 2);
   return {track.origin.x + half, track.size.width - 2 * half};
 }
 
@@ -59,13 +62,30 @@ CGPoint UISlider::pointForValue(float value) const {
   return CGPoint{start + fraction * length, bounds().size.height / 2};
 }
 
+CGRect UISlider::thumbRect() const {
+  const CGPoint centre = pointForValue(value_);
+  const CGSize size = thumbSize();
+  return CGRectMake(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height);
+}
+
+bool UISlider::beginTrackingWithTouch(CGPoint point) {
+  const CGRect thumb = thumbRect();
+  const CGRect reach =
+      CGRectMake(thumb.origin.x - kThumbSlop, thumb.origin.y - kThumbSlop,
+                 thumb.size.width + 2 * kThumbSlop, thumb.size.height + 2 * kThumbSlop);
+  if (!CGRectContainsPoint(reach, point)) return false;
+  grabOffset_ = point.x - pointForValue(value_).x;
+  return true;
+}
+
 void UISlider::touchesBegan(CGPoint) {
   setHighlighted(true);
 }
 
 void UISlider::touchesMoved(CGPoint point) {
   const auto [start, length] = thumbTravel();
-  const CGFloat fraction = length > 0 ? std::clamp((point.x - start) / length, 0.0, 1.0) : 0.0;
+  const CGFloat centre = point.x - grabOffset_;
+  const CGFloat fraction = length > 0 ? std::clamp((centre - start) / length, 0.0, 1.0) : 0.0;
   setValue(minimumValue_ + static_cast<float>(fraction) * (maximumValue_ - minimumValue_));
   if (continuous_) sendActionsForControlEvents(UIControlEventValueChanged);
 }

@@ -20,6 +20,8 @@ class CFRunLoop {
   void removeSource(int fd);
 
   TimerId addTimer(std::chrono::milliseconds delay, std::function<void()> fire);
+  // Fires every `interval` for as long as `fire` answers true; its id stays the same.
+  TimerId addRepeatingTimer(std::chrono::milliseconds interval, std::function<bool()> fire);
   void cancelTimer(TimerId timer);
   // When the first timer is due; nothing when none is set.
   std::optional<Clock::time_point> nextTimerDue() const;
@@ -35,6 +37,7 @@ class CFRunLoop {
     Clock::time_point due;
     std::function<void()> fire;
   };
+  void rearm(TimerId id, std::chrono::milliseconds interval, std::function<bool()> fire);
   int fireDueTimers();
   int pollSources(int timeoutMs);
 

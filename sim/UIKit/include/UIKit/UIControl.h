@@ -41,6 +41,10 @@ class UIControl : public UIView {
   // How many live targets listen to `events`; for dumps and tests.
   std::size_t actionCount(unsigned events) const;
 
+  // Asked when a finger goes down on the control, before it is given the touch: a control that
+  // answers false lets the touch go on to the scroll view it lies in, if any.
+  virtual bool beginTrackingWithTouch(CGPoint) { return true; }
+
   void touchesBegan(CGPoint point) override;
   void touchesEnded(CGPoint point) override;
 

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
+
+#include "CoreFoundation/CFRunLoop.h"
 #include "UIKit/UIView.h"
 
 // A view whose subviews are content larger than itself, seen through its bounds from the
 // content offset and cut off at its edges. A finger that moves on it scrolls the content by the
-// distance moved, within the content; a finger that only taps does nothing.
+// distance moved, within the content; a finger that only taps does nothing. While it scrolls,
+// its vertical scroll indicator shows where the bounds are in the content, and fades out soon
+// after the scrolling stops.
 class UIScrollView : public UIView {
  public:
   using UIView::UIView;
@@ -17,6 +22,19 @@ class UIScrollView : public UIView {
   void setContentOffset(CGPoint offset) { contentOffset_ = offset; }
   // The furthest the content scrolls: its size less the bounds', and never below zero.
   CGPoint maximumContentOffset() const;
+  // Scrolls the content by `distance` (as the content moves under a finger moving the other
+  // way), kept within the content. Answers whether the offset changed.
+  bool scrollBy(CGPoint distance);
+
+  bool showsVerticalScrollIndicator() const { return showsIndicator_; }
+  void setShowsVerticalScrollIndicator(bool shows) { showsIndicator_ = shows; }
+  // The indicator as it shows now, in the scroll view's own frame (not its content), with its
+  // opacity; nothing while it is faded out or the content fits.
+  struct Indicator {
+    CGRect rect;
+    CGFloat alpha;
+  };
+  std::optional<Indicator> verticalScrollIndicator() const;
 
   CGPoint boundsOrigin() const override { return contentOffset_; }
   bool clipsToBounds() const override { return true; }
@@ -25,8 +43,14 @@ class UIScrollView : public UIView {
   void touchesMoved(CGPoint point) override;
 
  private:
+  void flashIndicator();
+  void stopFading();
+
   // Where the finger was, measured from the view's frame rather than its content, which moves.
   CGPoint finger_{};
   CGSize contentSize_{};
   CGPoint contentOffset_{};
+  bool showsIndicator_ = true;
+  CGFloat indicatorAlpha_ = 0;
+  std::optional<CFRunLoop::TimerId> fadeTimer_;
 };

@@ -7,9 +7,12 @@
 #include "UIKit/UIControl.h"
 #include "UIKit/UIImage.h"
 
-// A horizontal slider from minimumValue to maximumValue. A finger down on it highlights it;
-// each move sets the value from the finger's position along the track (sending value-changed
-// when continuous); lifting it clears the highlight (and sends value-changed when not).
+// A horizontal slider from minimumValue to maximumValue. It tracks a finger only when the
+// finger goes down on its thumb (or within kThumbSlop of it): elsewhere on the slider the touch
+// is not its own. While tracking, the slider is highlighted and each move sets the value from
+// the finger's position along the track, less where on the thumb it went down (sending
+// value-changed when continuous); lifting it clears the highlight (and sends value-changed when
+// not).
 class UISlider : public UIControl {
  public:
   using Image = std::shared_ptr<const UIImage>;
@@ -58,7 +61,12 @@ class UISlider : public UIControl {
   // Where the thumb's centre sits for a value, in the slider's coordinates (mid-height). The
   // centre travels the track less half a thumb at each end, so the thumb stays on it.
   CGPoint pointForValue(float value) const;
+  // The thumb as drawn for the current value, in the slider's coordinates.
+  CGRect thumbRect() const;
+  // How far around the thumb a finger still lands on it, in points.
+  static constexpr CGFloat kThumbSlop = 10;
 
+  bool beginTrackingWithTouch(CGPoint point) override;
   void touchesBegan(CGPoint point) override;
   void touchesMoved(CGPoint point) override;
   void touchesEnded(CGPoint point) override;
@@ -70,7 +78,10 @@ class UISlider : public UIControl {
   // The span of x the thumb's centre travels: (start, length).
   std::pair<CGFloat, CGFloat> thumbTravel() const;
 
+  CGSize thumbSize() const;
+
   float value_ = 0;
+  CGFloat grabOffset_ = 0;  // the finger's distance from the thumb's centre where it went down
   float minimumValue_ = 0;
   float maximumValue_ = 1;
   bool continuous_ = true;
