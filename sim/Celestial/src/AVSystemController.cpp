@@ -51,14 +51,17 @@ bool AVSystemController::setVolumeTo(float volume, std::string_view category) {
   if (found == categories_.end() || std::isnan(volume)) return false;
   const float clamped = std::clamp(volume, 0.0f, 1.0f);
   found->second.volume = clamped;
+  postVolumeChange(found->first, clamped);
+  return true;
+}
+
+void AVSystemController::postVolumeChange(const std::string& category, float volume) {
   PlistValue::Dictionary userInfo{
-      {AVSystemController_EffectiveVolumeNotificationParameter_Category, found->first},
-      {AVSystemController_EffectiveVolumeNotificationParameter_Volume,
-       static_cast<double>(clamped)},
+      {AVSystemController_EffectiveVolumeNotificationParameter_Category, category},
+      {AVSystemController_EffectiveVolumeNotificationParameter_Volume, static_cast<double>(volume)},
   };
   NSNotificationCenter::defaultCenter().postNotificationName(
       AVSystemController_EffectiveVolumeDidChangeNotification, this, std::move(userInfo));
-  return true;
 }
 
 std::optional<std::string> AVSystemController::routeForCategory(std::string_view category) const {
@@ -70,7 +73,10 @@ std::optional<std::string> AVSystemController::routeForCategory(std::string_view
 bool AVSystemController::setRoute(std::string_view category, std::optional<std::string> route) {
   const auto found = categories_.find(category);
   if (found == categories_.end()) return false;
+  if (found->second.route == route) return true;
   found->second.route = std::move(route);
+  // The volume in effect is the new route's: listeners hear of it as of any other change.
+  postVolumeChange(found->first, found->second.volume);
   return true;
 }
 

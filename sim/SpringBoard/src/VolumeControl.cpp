@@ -13,6 +13,8 @@ constexpr char kClassName[] = "VolumeControl";
 constexpr char kHUDSelector[] = "_HUDIsDisplayableForCategory:";
 constexpr UIWindowLevel kHUDWindowLevel = 1060.0;
 constexpr CGFloat kHUDSide = 160.0;
+constexpr std::chrono::milliseconds kHUDFade{350};
+constexpr std::chrono::milliseconds kHUDFadeStep{33};
 
 }  // namespace
 
@@ -72,14 +74,32 @@ void VolumeControl::showHUD(const std::string& category, float volume) {
     hud_->addSubview(std::make_shared<VolumeHUDView>(CGRectMake(0, 0, kHUDSide, kHUDSide)));
   }
   std::static_pointer_cast<VolumeHUDView>(hud_->subviews().front())->show(category, volume);
+  hud_->setAlpha(1);
   hud_->makeKeyAndVisible();
-  if (hideTimer_) CFRunLoop::main().cancelTimer(*hideTimer_);
-  hideTimer_ = CFRunLoop::main().addTimer(hudDuration_, [this] {
-    hideTimer_.reset();
-    hideHUD();
+  stopHUDTimer();
+  // On screen whole for most of its time, then fading out over the rest, as SpringBoard's does.
+  const auto fade = std::min(kHUDFade, hudDuration_);
+  hideTimer_ = CFRunLoop::main().addTimer(hudDuration_ - fade, [this, fade] {
+    const auto start = CFRunLoop::Clock::now();
+    hideTimer_ = CFRunLoop::main().addRepeatingTimer(kHUDFadeStep, [this, fade, start] {
+      const double gone = std::chrono::duration<double>(CFRunLoop::Clock::now() - start) / fade;
+      if (gone < 1) {
+        hud_->setAlpha(1 - gone);
+        return true;
+      }
+      hideTimer_.reset();
+      hideHUD();
+      return false;
+    });
   });
 }
 
+void VolumeControl::stopHUDTimer() {
+  if (hideTimer_) CFRunLoop::main().cancelTimer(*hideTimer_);
+  hideTimer_.reset();
+}
+
 void VolumeControl::hideHUD() {
+  stopHUDTimer();
   if (hud_) hud_->setHidden(true);
 }

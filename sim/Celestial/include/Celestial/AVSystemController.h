@@ -32,7 +32,8 @@ class AVSystemController {
   std::optional<std::string> routeForCategory(std::string_view category) const;
 
   // The simulated world's side: audio moving to another output (false for an unknown
-  // category), the categories known.
+  // category; a new route posts the change notification with the volume now in effect), the
+  // categories known.
   bool setRoute(std::string_view category, std::optional<std::string> route);
   std::vector<std::string> knownCategories() const;
 
@@ -42,6 +43,8 @@ class AVSystemController {
   AVSystemController();
 
  private:
+  void postVolumeChange(const std::string& category, float volume);
+
   struct CategoryState {
     float volume;
     std::optional<std::string> route;

@@ -42,7 +42,8 @@ class VolumeControl : public objc_object {
   bool isMediaPlaying() const { return mediaPlaying_; }
   std::string activeCategory() const;
 
-  // The HUD's window while it exists (shown, then hidden after hudDuration).
+  // The HUD's window while it exists (shown, fading out over the end of hudDuration, then
+  // hidden).
   const std::shared_ptr<UIWindow>& hudWindow() const { return hud_; }
   bool isHUDVisible() const;
   void setHUDDuration(std::chrono::milliseconds duration) { hudDuration_ = duration; }
@@ -52,6 +53,7 @@ class VolumeControl : public objc_object {
   static bool ownHUDIsDisplayable(id self, SEL selector, const std::string* category);
   void showHUD(const std::string& category, float volume);
   void hideHUD();
+  void stopHUDTimer();
 
   bool ownAnswer_ = true;
   int ownQueries_ = 0;
