@@ -19,9 +19,6 @@ Failure lineTooLong() {
               " bytes; the input is not read further");
 }
 
-namespace {
-
-// The next line, without its end; false at the end of the input or past kLongestLine.
 bool readLine(std::istream& input, std::string& line, bool& tooLong) {
   line.clear();
   for (std::streambuf* buffer = input.rdbuf();;) {
@@ -32,8 +29,6 @@ bool readLine(std::istream& input, std::string& line, bool& tooLong) {
     line += static_cast<char>(c);
   }
 }
-
-}  // namespace
 
 bool runScript(CommandEngine& engine, std::istream& input) {
   bool allOk = true;

@@ -16,6 +16,9 @@ inline constexpr char kPrompt[] = "springboard> ";
 // Keeps a typed line in the prompt's history, unless it is blank.
 void remember(const std::string& line);
 Failure lineTooLong();
+// The next line of `input`, without its end; false at the end of the input, or past
+// kLongestLine (with `tooLong` set).
+bool readLine(std::istream& input, std::string& line, bool& tooLong);
 
 // Runs one command line, its result on standard output ("error: ..." when it failed).
 bool runLine(CommandEngine& engine, const std::string& line);

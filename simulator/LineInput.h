@@ -5,7 +5,9 @@
 
 // Lines on standard input while something else holds the main thread, read as they come from
 // the main run loop: at a terminal with line editing and history, a character at a time; from a
-// pipe, as whole lines arrive. Each line goes to `run`; the input's end stops the reading only.
+// pipe, as whole lines arrive. Each line goes to `run`. At a terminal the prompt then stays
+// away until `resume`, so that the line's results come before the next prompt; from a pipe,
+// reading goes on. The input's end stops the reading only.
 class LineInput {
  public:
   explicit LineInput(std::function<void(const std::string&)> run);
@@ -13,13 +15,23 @@ class LineInput {
   LineInput& operator=(const LineInput&) = delete;
   ~LineInput();
 
+  // Shows the prompt again and reads on, after the last line's results are out.
+  void resume();
+  bool ended() const { return ended_; }
+
+  // Prints a line of output. While a prompt is on the terminal it is taken down, the line
+  // printed, and the prompt put back with what was typed at it.
+  static void print(const std::string& line);
+
  private:
   void readable();
-  void stop();
+  void listen();
+  void pause();
   static void typed(char* line);
 
   std::function<void(const std::string&)> run_;
   bool terminal_;
-  bool reading_ = true;
+  bool listening_ = false;
+  bool ended_ = false;
   std::string pending_;  // of a pipe: what came after the last whole line
 };

@@ -15,36 +15,33 @@
 #include "Console.h"
 #include "LineInput.h"
 #include "SimDevice/DeviceRoot.h"
+#include "WindowSession.h"
 #include "common/Arguments.h"
 #include "common/Report.h"
 #include "common/Shortest.h"
 #include "device/CommandEngine.h"
 #include "device/Demo.h"
 #include "device/Device.h"
-#include "window/DeviceWindow.h"
+#include "window/KeyHelp.h"
+#include "window/WindowFit.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: orbelle2-sim [--root DIR] [--device MODEL] [--screen WxH] [--script FILE|-]\n"
-    "       orbelle2-sim --window [--scale S] [--root DIR] [--device MODEL] [--screen WxH]\n"
-    "       orbelle2-sim demo [--out DIR] [--device MODEL] [--screen WxH]\n"
-    "Without --script: a prompt on a terminal, else commands from standard input; with\n"
-    "--window, the device in a window (S window pixels a point, 1 by default) and commands\n"
-    "beside it. In the window: the mouse is a finger, Up and Down the volume buttons,\n"
-    "R turns the device, T Reduce Transparency, P media playing, S a screenshot, Q quits.\n"
-    "Commands:\n";
-constexpr double kLargestScale = 4;
-// How long the window waits for its events before it looks at standard input and the
-// Darwin notifications again.
-constexpr std::chrono::milliseconds kWindowPoll{50};
+    "usage: orbelle2-sim [--window [--scale S]] [--root DIR] [--device MODEL] [--screen WxH]\n"
+    "                    [--script FILE|-]\n"
+    "       orbelle2-sim demo [--window [--scale S]] [--out DIR] [--device MODEL] [--screen WxH]\n"
+    "Without --script: a prompt on a terminal, else commands from standard input. With\n"
+    "--window, the device in a window too (S window pixels a point, 0.25 to 4; by default 2,\n"
+    "or 1, or less, as the display has room), a script run in it a command a frame.\n"
+    "In the window:\n";
 
 struct Options {
   DeviceOptions device;
   std::optional<std::string> script;
   bool demo = false;
   bool window = false;
-  double scale = 1;
+  std::optional<double> scale;
   bool help = false;
   std::optional<std::filesystem::path> out;  // the demo's; empty: its default
 };
@@ -84,10 +81,13 @@ Result<Ok> parseOne(const std::vector<std::string_view>& args, std::size_t& i, O
     if (!screen) return fail("--screen: " + screen.error());
     options.device.screen = *screen;
   } else if (option == "--scale") {
-    const std::string takes = "a number above 0, up to " + shortest(kLargestScale);
+    const std::string takes = "a number from " + shortest(window_fit::kSmallestScale) + " to " +
+                              shortest(window_fit::kLargestScale);
     const auto value = take(takes.c_str());
     const auto scale = value ? arguments::number<double>(*value) : value.failure();
-    if (!scale || *scale <= 0 || *scale > kLargestScale) return fail("--scale takes " + takes);
+    if (!scale || !(*scale >= window_fit::kSmallestScale && *scale <= window_fit::kLargestScale)) {
+      return fail("--scale takes " + takes);
+    }
     options.scale = *scale;
   } else {
     return fail("unknown option " + std::string(option));
@@ -103,22 +103,20 @@ Result<Options> parse(const std::vector<std::string_view>& args) {
   return options;
 }
 
-// The device in a window, with commands from standard input beside it.
-int runWindow(const Options& options, CommandEngine& engine) {
-  const std::string title =
-      "Orbelle 2 \u2014 " + options.device.model + " \u2014 " + DeviceRoot::path().string();
-  const auto window = DeviceWindow::open(options.scale, title);
-  if (!window) {
-    return failed(window.failure());
+WindowSession windowSession(const Options& options) {
+  return WindowSession{options.scale, "Orbelle 2 \u2014 " + options.device.model + " \u2014 " +
+                                          DeviceRoot::path().string()};
+}
+
+// The script named, or nothing for standard input; an error when it cannot be read.
+Result<std::unique_ptr<std::ifstream>> openScript(const std::string& path) {
+  auto file = std::make_unique<std::ifstream>(path);
+  const int cause = errno;
+  std::error_code error;
+  if (!*file || std::filesystem::is_directory(path, error)) {
+    return fail("cannot read " + path + ": " + (*file ? "it is a folder" : std::strerror(cause)));
   }
-  std::cout << (*window)->describe() << std::endl;
-  const LineInput input([&](const std::string& line) {
-    runLine(engine, line);
-    if (engine.quitRequested()) (*window)->close();
-  });
-  while ((*window)->step(kWindowPoll)) {
-  }
-  return 0;
+  return file;
 }
 
 int runCommands(const Options& options) {
@@ -126,17 +124,18 @@ int runCommands(const Options& options) {
     return failed(booted.failure());
   }
   CommandEngine engine;
-  if (options.window) return runWindow(options, engine);
+  const bool fromFile = options.script && *options.script != "-";
+  Result<std::unique_ptr<std::ifstream>> file = std::unique_ptr<std::ifstream>();
+  if (fromFile) file = openScript(*options.script);
+  if (!file) return failed(file.failure());
+  if (options.window) {
+    const auto session = windowSession(options);
+    return fromFile ? session.runScript(engine, **file)
+                    : session.runInput(engine, options.script.has_value());
+  }
   bool ok = true;
-  if (options.script && *options.script != "-") {
-    std::ifstream file(*options.script);
-    const int cause = errno;
-    std::error_code error;
-    if (!file || std::filesystem::is_directory(*options.script, error)) {
-      return failed(fail("cannot read " + *options.script + ": " +
-                         (file ? "it is a folder" : std::strerror(cause))));
-    }
-    ok = runScript(engine, file);
+  if (fromFile) {
+    ok = runScript(engine, **file);
   } else if (!options.script && isatty(STDIN_FILENO)) {
     ok = runInteractive(engine);
   } else {
@@ -157,9 +156,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (options->help) {
-    std::cout << kUsage << CommandEngine::help();
+    std::cout << kUsage << key_help::text() << "Commands:\n" << CommandEngine::help();
     return 0;
   }
-  if (options->demo) return runDemo(options->device, options->out);
+  if (options->demo) {
+    const auto player = [&](DemoStory& story, CommandEngine& engine) {
+      return options->window ? windowSession(*options).playDemo(story, engine)
+                             : story.playToTheEnd();
+    };
+    return runDemo(options->device, options->out, player, &LineInput::print);
+  }
   return runCommands(*options);
 }

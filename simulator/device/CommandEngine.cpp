@@ -289,8 +289,13 @@ Result<std::string> CommandEngine::wait(const Args& args) {
   const auto seconds = number<double>(args[0]);
   if (!seconds || *seconds < 0 || *seconds > kLongestWait)
     return fail("wait takes 0 to 60 seconds");
-  CFRunLoop::main().runFor(std::chrono::duration_cast<std::chrono::milliseconds>(
-      std::chrono::duration<double>(*seconds)));
+  const auto time = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::duration<double>(*seconds));
+  if (waiter_) {
+    waiter_(time);
+  } else {
+    CFRunLoop::main().runFor(time);
+  }
   return std::string();
 }
 

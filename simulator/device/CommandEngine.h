@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,10 @@ class CommandEngine {
   static std::string help();
   // After `quit` (or `exit`): the session is to end.
   bool quitRequested() const { return quit_; }
+  // How `wait` lets time pass: by default it runs the main run loop for that long; a window
+  // takes the time instead, drawing its frames meanwhile.
+  using Waiter = std::function<void(std::chrono::milliseconds)>;
+  void setWaiter(Waiter waiter) { waiter_ = std::move(waiter); }
 
  private:
   using Args = arguments::Words;
@@ -59,6 +65,7 @@ class CommandEngine {
 
   TweakState tweak_;
   FingerSession finger_;
+  Waiter waiter_;
   bool quit_ = false;
   const Command* running_ = nullptr;  // the command being run
 };

@@ -36,34 +36,52 @@ Result<std::filesystem::path> outFolder(const std::optional<std::filesystem::pat
   return *out;
 }
 
-class Narrator {
+// The demo's steps, told and run one at a time: a sentence of the story, a command shown as its
+// script line and its answer, or a screenshot.
+class Narrator : public DemoStory {
  public:
-  Narrator(CommandEngine& engine, std::filesystem::path shots)
-      : engine_(engine), shots_(std::move(shots)) {}
+  Narrator(CommandEngine& engine, std::filesystem::path shots, Print print)
+      : engine_(engine), shots_(std::move(shots)), print_(std::move(print)) {}
 
-  void say(const std::string& text) { std::cout << "\n" << ++step_ << ". " << text << "\n"; }
-
-  // Runs a command and shows it as the script line and its answer.
-  void run(const std::string& command) {
-    const auto result = engine_.execute(command);
-    std::cout << "   > " << command << "\n";
-    std::ostringstream said;
-    report(said, result);
-    std::istringstream lines(said.str());
-    for (std::string line; std::getline(lines, line);) std::cout << "     " << line << "\n";
-    ok_ = ok_ && result.ok();
-  }
-
+  void say(const std::string& text) { steps_.push_back({Step::kSay, text}); }
+  void run(const std::string& command) { steps_.push_back({Step::kRun, command}); }
   void shoot(Shot shot) {
     run("screenshot \"" + (shots_ / (std::string(kShots[shot]) + ".png")).string() + "\"");
   }
 
-  bool ok() const { return ok_; }
+  bool done() const override { return next_ == steps_.size(); }
+  bool ok() const override { return ok_; }
+  std::chrono::milliseconds playNext() override {
+    const Step& step = steps_.at(next_++);
+    if (step.kind == Step::kSay) {
+      print_("\n" + std::to_string(++told_) + ". " + step.text);
+      return kAfterSaying;
+    }
+    const auto result = engine_.execute(step.text);
+    print_("   > " + step.text);
+    std::ostringstream said;
+    report(said, result);
+    std::istringstream lines(said.str());
+    for (std::string line; std::getline(lines, line);) print_("     " + line);
+    ok_ = ok_ && result.ok();
+    return kAfterRunning;
+  }
 
  private:
+  struct Step {
+    enum Kind { kSay, kRun } kind;
+    std::string text;
+  };
+  // What a person watching the window has time to take in.
+  static constexpr std::chrono::milliseconds kAfterSaying{1500};
+  static constexpr std::chrono::milliseconds kAfterRunning{700};
+
   CommandEngine& engine_;
   std::filesystem::path shots_;
-  int step_ = 0;
+  Print print_;
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  int told_ = 0;
   bool ok_ = true;
 };
 
@@ -89,7 +107,13 @@ Result<DemoFolder> prepare(const std::filesystem::path& out, bool ownDevice) {
 
 }  // namespace
 
-int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& outOption) {
+bool DemoStory::playToTheEnd() {
+  while (!done()) playNext();
+  return ok();
+}
+
+int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& outOption,
+            const DemoStory::Player& play, DemoStory::Print print) {
   const auto out = outFolder(outOption);
   const bool ownDevice = device.root.empty();
   auto folder = out ? prepare(*out, ownDevice) : out.failure();
@@ -101,11 +125,11 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   if (const auto booted = Device::boot(device); !booted) {
     return failed(booted.failure());
   }
-  std::cout << "Orbelle 2 demo on a simulated " << device.model << " (device root "
-            << device.root.string() << ")\n";
+  print("Orbelle 2 demo on a simulated " + device.model + " (device root " + device.root.string() +
+        ")");
 
   CommandEngine engine;
-  Narrator demo(engine, shots);
+  Narrator demo(engine, shots, print);
   demo.say("SpringBoard is up with Orbelle2.dylib loaded. The home screen:");
   demo.run("state");
   demo.shoot(kHome);
@@ -143,9 +167,10 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   demo.run("press up");
   demo.shoot(kHudAgain);
 
-  std::cout << "\nScreenshots: " << shots.string() << "\n";
+  const bool played = play(demo, engine);
+  print("\nScreenshots: " + shots.string());
   if (const auto recorded = folder->recordRun(); !recorded) {
     return failed(recorded.failure());
   }
-  return demo.ok() ? 0 : 1;
+  return played ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "window/DeviceOutline.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "RoundedRectangle.h"
 
@@ -15,15 +17,26 @@ constexpr double kButtonDepth = 5;  // how far a button stands out of the body
 constexpr double kButtonLength = 56;
 constexpr double kFirstButtonAt = 120;  // from the body's top end, along its side
 constexpr double kButtonGap = 14;
+constexpr double kPressedDepth = 2;  // how far a held button still stands out
 
-CGRect scaled(CGRect r, double scale) {
-  return CGRectMake(r.origin.x * scale, r.origin.y * scale, r.size.width * scale,
-                    r.size.height * scale);
+// In whole pixels, moved by `offset`: the screen's corner lands on a pixel's, so that window
+// pixels and screen points map alike everywhere.
+CGRect scaled(CGRect r, double scale, CGPoint offset) {
+  const double x0 = std::round(r.origin.x * scale), y0 = std::round(r.origin.y * scale);
+  const double x1 = std::round((r.origin.x + r.size.width) * scale);
+  const double y1 = std::round((r.origin.y + r.size.height) * scale);
+  return CGRectMake(offset.x + x0, offset.y + y0, x1 - x0, y1 - y0);
 }
 
 }  // namespace
 
-DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, double scale)
+DeviceOutline DeviceOutline::now(double scale, CGSize window) {
+  const auto& screen = UIScreen::mainScreen();
+  return DeviceOutline(screen.bounds().size, screen.orientation(), scale, window);
+}
+
+DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, double scale,
+                             CGSize window)
     : scale_(scale) {
   const bool upright = orientation == UIInterfaceOrientationPortrait ||
                        orientation == UIInterfaceOrientationPortraitUpsideDown;
@@ -31,7 +44,7 @@ DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, 
   const double alongBezel = upright ? kBezelEnd : kBezelSide;
   const CGRect body =
       CGRectMake(kMargin, kMargin, screen.width + 2 * acrossBezel, screen.height + 2 * alongBezel);
-  const CGRect window =
+  const CGRect natural =
       CGRectMake(0, 0, body.size.width + 2 * kMargin, body.size.height + 2 * kMargin);
   const CGRect shown = CGRectMake(body.origin.x + acrossBezel, body.origin.y + alongBezel,
                                   screen.width, screen.height);
@@ -54,11 +67,17 @@ DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, 
                           kButtonLength);
     }
   };
-  window_ = scaled(window, scale);
-  body_ = scaled(body, scale);
-  screen_ = scaled(shown, scale);
-  up_ = scaled(button(0), scale);
-  down_ = scaled(button(1), scale);
+  const CGRect fitted = scaled(natural, scale, {});
+  const CGSize size{std::max(fitted.size.width, std::floor(window.width)),
+                    std::max(fitted.size.height, std::floor(window.height))};
+  const CGPoint offset{std::floor((size.width - fitted.size.width) / 2),
+                       std::floor((size.height - fitted.size.height) / 2)};
+  window_ = CGRectMake(0, 0, size.width, size.height);
+  body_ = scaled(body, scale, offset);
+  screen_ = scaled(shown, scale, offset);
+  up_ = scaled(button(0), scale, offset);
+  down_ = scaled(button(1), scale, offset);
+  orientation_ = orientation;
 }
 
 std::optional<CGPoint> DeviceOutline::screenPointAt(CGPoint pixel) const {
@@ -87,11 +106,37 @@ std::optional<VolumeButton> DeviceOutline::buttonAt(CGPoint pixel) const {
   return std::nullopt;
 }
 
-void DeviceOutline::draw(cairo_t* cr) const {
+// A held button sinks into the body, leaving a lighter edge standing out.
+CGRect DeviceOutline::pushedIn(CGRect button) const {
+  const double sink = std::round((kButtonDepth - kPressedDepth) * scale_);
+  switch (orientation_) {
+    case UIInterfaceOrientationLandscapeLeft:
+      return CGRectMake(button.origin.x, button.origin.y + sink, button.size.width,
+                        button.size.height - sink);
+    case UIInterfaceOrientationLandscapeRight:
+      return CGRectMake(button.origin.x, button.origin.y, button.size.width,
+                        button.size.height - sink);
+    case UIInterfaceOrientationPortraitUpsideDown:
+      return CGRectMake(button.origin.x, button.origin.y, button.size.width - sink,
+                        button.size.height);
+    default:
+      return CGRectMake(button.origin.x + sink, button.origin.y, button.size.width - sink,
+                        button.size.height);
+  }
+}
+
+void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed) const {
   cairo_set_source_rgb(cr, 0.93, 0.93, 0.94);
   cairo_paint(cr);
-  for (const CGRect& button : {up_, down_}) {
-    cairo_set_source_rgb(cr, 0.32, 0.33, 0.35);
+  for (const auto& [which, rect] :
+       {std::pair{VolumeButton::Up, up_}, {VolumeButton::Down, down_}}) {
+    const bool held = std::find(pressed.begin(), pressed.end(), which) != pressed.end();
+    const CGRect button = held ? pushedIn(rect) : rect;
+    if (held) {
+      cairo_set_source_rgb(cr, 0.55, 0.57, 0.6);
+    } else {
+      cairo_set_source_rgb(cr, 0.32, 0.33, 0.35);
+    }
     roundedRectangle(cr, button.origin.x, button.origin.y, button.size.width, button.size.height,
                      2 * scale_);
     cairo_fill(cr);

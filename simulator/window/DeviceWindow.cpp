@@ -1,28 +1,19 @@
 #include "window/DeviceWindow.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <iostream>
+#include <utility>
 
 #include "CoreFoundation/CFRunLoop.h"
-#include "SimDevice/FolderHandle.h"
 #include "SpringBoard/VolumeButtons.h"
-#include "UIKit/UIAccessibility.h"
-#include "UIKit/UIApplication.h"
-#include "common/Report.h"
 #include "common/Shortest.h"
-#include "common/UserFolder.h"
 #include "screen/CairoHandles.h"
+#include "window/KeyHelp.h"
+#include "window/WindowFit.h"
 
 namespace {
 
-constexpr char kScreenshotFolder[] = "orbelle2-screenshots";
-
-DeviceOutline outlineNow(double scale) {
-  const auto& screen = UIScreen::mainScreen();
-  return DeviceOutline(screen.bounds().size, screen.orientation(), scale);
-}
+constexpr double kFingerRadius = 16;  // points
 
 // Window pixels as Cairo can draw into them; none for a layout it cannot.
 std::optional<cairo_format_t> cairoFormat(const SDL_Surface* surface) {
@@ -36,19 +27,64 @@ std::optional<cairo_format_t> cairoFormat(const SDL_Surface* surface) {
   }
 }
 
+// The display to show the window on, as the environment names it. Left to itself SDL would try
+// every driver it has and settle for one that shows nothing, and a person would see no window.
+Result<Ok> chooseVideoDriver() {
+  const auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+  };
+  if (set("SDL_VIDEODRIVER")) return Ok{};  // asked for by name, whatever it shows
+  if (set("DISPLAY")) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  } else if (set("WAYLAND_DISPLAY")) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+  } else {
+    return fail(
+        "cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are unset; "
+        "SDL_VIDEODRIVER picks another driver)");
+  }
+  return Ok{};
+}
+
+// The room the display has for a window, in pixels; none known: any.
+CGSize displayRoom() {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) {
+    return CGSize{1e6, 1e6};
+  }
+  return CGSize{double(usable.w), double(usable.h)};
+}
+
+Result<double> scaleForDisplay(std::optional<double> requested, const DeviceWindow::Say& say) {
+  const CGSize room = displayRoom();
+  const double scale = window_fit::forDisplay(requested, room);
+  if (requested && scale != *requested) {
+    say("note: at scale " + shortest(*requested) + " the window would not fit the display's " +
+        shortest(room.width) + "x" + shortest(room.height) + " pixels; scale " + shortest(scale));
+  }
+  return scale;
+}
+
 }  // namespace
 
-Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(double scale, const std::string& title) {
+Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> requested,
+                                                         const std::string& title, Say say) {
   // Cairo draws every pixel: the window needs the video driver's plain framebuffer, not one
   // behind an OpenGL renderer (which would load the GL stack for nothing).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (auto chosen = chooseVideoDriver(); !chosen) return chosen.failure();
+  X11Watch::handleErrors();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    return fail(std::string("cannot open a window: ") + SDL_GetError());
+    const char* display = std::getenv("DISPLAY");
+    return fail(std::string("cannot open a window: ") + SDL_GetError() +
+                (display ? std::string(" (DISPLAY=") + display + ")" : std::string()));
   }
-  const DeviceOutline outline = outlineNow(scale);
+  const double scale = *scaleForDisplay(requested, say);
+  const DeviceOutline outline = DeviceOutline::now(scale);
   SDL_Window* window =
       SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       outline.width(), outline.height(), SDL_WINDOW_SHOWN);
+                       outline.width(), outline.height(), SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
   if (window == nullptr) {
     const std::string why = SDL_GetError();
     SDL_Quit();
@@ -59,11 +95,22 @@ Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(double scale, const std
     SDL_Quit();
     return fail("cannot draw into the window's pixels");
   }
-  return std::unique_ptr<DeviceWindow>(new DeviceWindow(window, scale));
+  const auto smallest = DeviceOutline::now(window_fit::kSmallestScale);
+  SDL_SetWindowMinimumSize(window, smallest.width(), smallest.height());
+  auto opened = std::unique_ptr<DeviceWindow>(new DeviceWindow(window, scale, std::move(say)));
+  if (opened->x11_) opened->x11_->setTitle(title);
+  opened->say_(opened->describe());
+  opened->say_("press ? for keys");
+  return opened;
 }
 
-DeviceWindow::DeviceWindow(SDL_Window* window, double scale)
-    : window_(window), scale_(scale), outline_(outlineNow(scale)), renderer_(scale) {
+DeviceWindow::DeviceWindow(SDL_Window* window, double scale, Say say)
+    : window_(window),
+      say_(std::move(say)),
+      scale_(scale),
+      outline_(DeviceOutline::now(scale)),
+      renderer_(scale),
+      x11_(X11Watch::of(window)) {
 }
 
 DeviceWindow::~DeviceWindow() {
@@ -91,180 +138,81 @@ bool DeviceWindow::step(std::chrono::milliseconds longest) {
     while (open_ && SDL_PollEvent(&event)) handle(event);
   }
   happened = CFRunLoop::main().runUntilIdle() > 0 || happened;
+  if (x11_ && x11_->lost(nullptr)) open_ = false;
   // Only events, timers, notifications and commands change the screen: a window left alone
   // looks at nothing.
-  if (open_ && (happened || stale_)) {
-    resizeToTheScreen();
+  if (open_ && (happened || stale_ || std::exchange(look_, false))) {
+    followTheScreen();
     redraw(stale_);
   }
   return open_;
 }
 
-void DeviceWindow::handle(const SDL_Event& event) {
-  switch (event.type) {
-    case SDL_QUIT:
-      open_ = false;
-      break;
-    case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) open_ = false;
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        stale_ = true;
-      }
-      break;
-    case SDL_KEYDOWN:
-      key(event.key, true);
-      break;
-    case SDL_KEYUP:
-      key(event.key, false);
-      break;
-    case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT)
-        mouseDown(CGPoint{double(event.button.x), double(event.button.y)});
-      break;
-    case SDL_MOUSEMOTION:
-      if (event.motion.state & SDL_BUTTON_LMASK) {
-        mouseMoved(CGPoint{double(event.motion.x), double(event.motion.y)});
-      }
-      break;
-    case SDL_MOUSEBUTTONUP:
-      if (event.button.button == SDL_BUTTON_LEFT)
-        mouseUp(CGPoint{double(event.button.x), double(event.button.y)});
-      break;
-    default:
-      break;
-  }
-}
-
-void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
-  if (event.repeat) return;  // the keyboard's repeat is not another press
-  auto& buttons = VolumeButtons::shared();
-  const auto volume = [&](VolumeButton button) {
-    if (down) {
-      buttons.down(button);
-    } else {
-      [[maybe_unused]] const auto pressed = buttons.up(button);
-    }
-  };
-  switch (event.keysym.sym) {
-    case SDLK_UP:
-      return volume(VolumeButton::Up);
-    case SDLK_DOWN:
-      return volume(VolumeButton::Down);
-    default:
-      break;
-  }
-  if (!down) return;
-  switch (event.keysym.sym) {
-    case SDLK_r:
-      return rotate();
-    case SDLK_t:
-      return UIAccessibilitySetReduceTransparencyEnabled(
-          !UIAccessibilityIsReduceTransparencyEnabled());
-    case SDLK_p: {
-      auto& control = VolumeControl::sharedVolumeControl();
-      return control.setMediaPlaying(!control.isMediaPlaying());
-    }
-    case SDLK_s:
-      return saveScreenshot();
-    case SDLK_q:
-    case SDLK_ESCAPE:
-      open_ = false;
-      return;
-    default:
-      return;
-  }
-}
-
-void DeviceWindow::mouseDown(CGPoint pixel) {
-  if (const auto button = outline_.buttonAt(pixel)) {
-    clickedButton_ = button;
-    VolumeButtons::shared().down(*button);
-    return;
-  }
-  const auto point = outline_.screenPointAt(pixel);
-  if (!point) return;  // off the screen: nothing there takes a touch
-  finger_ = point;
-  UIApplication::sharedApplication().touchDown(*point);
-}
-
-void DeviceWindow::mouseMoved(CGPoint pixel) {
-  const auto point = outline_.screenPointAt(pixel);
-  if (!finger_ || !point) return;
-  finger_ = point;
-  UIApplication::sharedApplication().touchMoved(*point);
-}
-
-void DeviceWindow::mouseUp(CGPoint pixel) {
-  if (clickedButton_) {
-    [[maybe_unused]] const auto pressed = VolumeButtons::shared().up(*clickedButton_);
-    clickedButton_.reset();
-    return;
-  }
-  if (!finger_) return;
-  // Lifted off the screen, the finger leaves it where it last was on it.
-  const auto point = outline_.screenPointAt(pixel).value_or(*finger_);
-  finger_.reset();
-  UIApplication::sharedApplication().touchUp(point);
-}
-
-void DeviceWindow::rotate() {
-  auto& screen = UIScreen::mainScreen();
-  screen.setOrientation(screen.orientation() == UIInterfaceOrientationPortrait
-                            ? UIInterfaceOrientationLandscapeLeft
-                            : UIInterfaceOrientationPortrait);
-}
-
-void DeviceWindow::resizeToTheScreen() {
-  const DeviceOutline now = outlineNow(scale_);
-  if (now.width() == outline_.width() && now.height() == outline_.height() &&
-      now.screenOrigin() == outline_.screenOrigin()) {
-    return;
-  }
-  outline_ = now;
-  SDL_SetWindowSize(window_, outline_.width(), outline_.height());
+void DeviceWindow::layOut(double scale, CGSize window) {
+  if (scale != scale_) renderer_ = ScreenRenderer(scale);
+  scale_ = scale;
+  outline_ = DeviceOutline::now(scale, window);
   stale_ = true;
+  say_(describe());
 }
 
-void DeviceWindow::saveScreenshot() {
-  const auto saved = saveNewScreenshot();
-  report(std::cout, saved ? Result<std::string>("screenshot " + saved->string()) : saved.failure());
-}
-
-// Under the next free name in the user's own folder: an existing file is never replaced.
-Result<std::filesystem::path> DeviceWindow::saveNewScreenshot() {
-  const auto folderPath = UserFolder::make(kScreenshotFolder);
-  if (!folderPath) return folderPath.failure();
-  const auto bytes = screenshotPng();
-  if (!bytes) return bytes.failure();
-  FileError error;
-  const auto folder = FolderHandle::open(*folderPath, {}, false, error);
-  const auto temp = folder ? folder->createUnique(".screenshot.", *bytes, error) : std::nullopt;
-  if (!temp) return fail("cannot write the screenshot: " + error.describe());
-  for (;;) {
-    const std::string name = "orbelle2-screenshot-" + std::to_string(++screenshots_) + ".png";
-    if (folder->renameNew(*temp, name, error)) return folder->path() / name;
-    if (error.code != EEXIST) break;
+void DeviceWindow::followTheScreen() {
+  const DeviceOutline natural = DeviceOutline::now(scale_);
+  const DeviceOutline placed =
+      DeviceOutline::now(scale_, CGSize{double(outline_.width()), double(outline_.height())});
+  if (placed.screenOrigin() == outline_.screenOrigin() && placed.width() == outline_.width() &&
+      placed.height() == outline_.height()) {
+    return;
   }
-  FileError ignored;
-  folder->remove(*temp, ignored);
-  return fail("cannot write the screenshot: " + error.describe());
+  // Turned: the window takes the device's new shape at the same scale.
+  SDL_SetWindowSize(window_, natural.width(), natural.height());
+  layOut(scale_, {});
+}
+
+void DeviceWindow::fillWindow(int width, int height) {
+  if (width == outline_.width() && height == outline_.height()) return;
+  const CGSize room{double(width), double(height)};
+  layOut(window_fit::largestFitting(room), room);
+}
+
+std::vector<VolumeButton> DeviceWindow::buttonsDown() const {
+  std::vector<VolumeButton> down;
+  for (const auto button : {VolumeButton::Up, VolumeButton::Down}) {
+    if (VolumeButtons::shared().isDown(button)) down.push_back(button);
+  }
+  return down;
+}
+
+std::optional<CGRect> DeviceWindow::fingerArea(const std::optional<CGPoint>& finger) const {
+  if (!finger) return std::nullopt;
+  const double reach = kFingerRadius + 1;
+  return CGRectMake(finger->x - reach, finger->y - reach, 2 * reach, 2 * reach);
 }
 
 void DeviceWindow::redraw(bool everything) {
   SceneSnapshot now = SceneSnapshot::take();
   auto areas = SceneSnapshot::changes(shown_, now);
   shown_ = std::move(now);
+  const auto pressed = buttonsDown();
+  everything = everything || showKeys_ || pressed != buttonsShown_;
+  if (finger_ != fingerShown_ || (finger_ && !areas.empty())) {
+    for (const auto& finger : {fingerShown_, finger_}) {
+      if (const auto area = fingerArea(finger)) areas.push_back(*area);
+    }
+  }
   if (!everything && areas.empty()) return;
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   const auto format = surface ? cairoFormat(surface) : std::nullopt;
-  if (!format || surface->w < outline_.width() || surface->h < outline_.height()) return;
+  if (!format) return;
+  if (surface->w < outline_.width() || surface->h < outline_.height()) {
+    return fillWindow(surface->w, surface->h);  // drawn at the next step
+  }
   auto* pixels = static_cast<unsigned char*>(surface->pixels);
+  const CairoSurface whole(
+      cairo_image_surface_create_for_data(pixels, *format, surface->w, surface->h, surface->pitch));
   if (everything) {
-    const CairoSurface whole(cairo_image_surface_create_for_data(pixels, *format, surface->w,
-                                                                 surface->h, surface->pitch));
     const CairoContext cr(cairo_create(whole.get()));
-    outline_.draw(cr.get());
+    outline_.draw(cr.get(), pressed);
     areas.clear();
   }
   const CGPoint origin = outline_.screenOrigin();
@@ -273,12 +221,41 @@ void DeviceWindow::redraw(bool everything) {
       pixels + int(origin.y) * surface->pitch + int(origin.x) * 4, *format,
       int(size.width * scale_), int(size.height * scale_), surface->pitch));
   renderer_.draw(screen.get(), areas);
+  drawFinger(surface, *format);
+  if (showKeys_) {
+    const CairoContext cr(cairo_create(whole.get()));
+    key_help::draw(cr.get(), CGRectMake(0, 0, outline_.width(), outline_.height()), scale_);
+  }
+  buttonsShown_ = pressed;
+  fingerShown_ = finger_;
   if (areas.empty()) {
     SDL_UpdateWindowSurface(window_);
   } else if (const auto rects = windowRects(areas); !rects.empty()) {
     SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
   }
   stale_ = false;
+}
+
+// A translucent fingertip where the finger touches, so that a person sees what the device
+// feels.
+void DeviceWindow::drawFinger(SDL_Surface* surface, cairo_format_t format) const {
+  if (!finger_) return;
+  const CairoSurface whole(
+      cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), format,
+                                          surface->w, surface->h, surface->pitch));
+  const CairoContext cr(cairo_create(whole.get()));
+  const CGPoint origin = outline_.screenOrigin();
+  const CGSize size = UIScreen::mainScreen().bounds().size;
+  cairo_rectangle(cr.get(), origin.x, origin.y, size.width * scale_, size.height * scale_);
+  cairo_clip(cr.get());
+  cairo_translate(cr.get(), origin.x, origin.y);
+  cairo_scale(cr.get(), scale_, scale_);
+  cairo_arc(cr.get(), finger_->x, finger_->y, kFingerRadius, 0, 2 * M_PI);
+  cairo_set_source_rgba(cr.get(), 1, 1, 1, 0.35);
+  cairo_fill_preserve(cr.get());
+  cairo_set_source_rgba(cr.get(), 0.2, 0.2, 0.22, 0.5);
+  cairo_set_line_width(cr.get(), 1);
+  cairo_stroke(cr.get());
 }
 
 std::vector<SDL_Rect> DeviceWindow::windowRects(const std::vector<CGRect>& areas) const {

@@ -22,7 +22,8 @@ class Hand {
  public:
   Hand() {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    auto opened = DeviceWindow::open(1, "test");
+    auto opened =
+        DeviceWindow::open(1.0, "test", [this](const std::string& line) { said.push_back(line); });
     if (!opened) ADD_FAILURE() << opened.error();
     window = std::move(*opened);
   }
@@ -33,8 +34,7 @@ class Hand {
     push(event);
   }
   void mouse(Uint32 type, CGPoint screenPoint) {
-    const CGPoint origin = window->outline().screenOrigin();
-    const int x = int(origin.x + screenPoint.x), y = int(origin.y + screenPoint.y);
+    const auto [x, y] = at(screenPoint);
     SDL_Event event{};
     if (type == SDL_MOUSEMOTION) {
       event.motion = SDL_MouseMotionEvent{type, 0, 0, 0, SDL_BUTTON_LMASK, x, y, 0, 0};
@@ -53,16 +53,23 @@ class Hand {
   // The window's pixel at a point of the screen.
   std::uint32_t pixel(CGPoint screenPoint) const {
     const SDL_Surface* surface = window->surface();
-    const CGPoint origin = window->outline().screenOrigin();
-    const auto* row = static_cast<const unsigned char*>(surface->pixels) +
-                      int(origin.y + screenPoint.y) * surface->pitch;
-    return reinterpret_cast<const std::uint32_t*>(row)[int(origin.x + screenPoint.x)];
+    const auto [x, y] = at(screenPoint);
+    const auto* row = static_cast<const unsigned char*>(surface->pixels) + y * surface->pitch;
+    return reinterpret_cast<const std::uint32_t*>(row)[x];
   }
   int brightness(CGPoint screenPoint) const { return Png::brightness(pixel(screenPoint)); }
 
   std::unique_ptr<DeviceWindow> window;
+  std::vector<std::string> said;
 
  private:
+  // The window pixel that shows a screen point (the offscreen display may not have room for
+  // scale 1).
+  std::pair<int, int> at(CGPoint screenPoint) const {
+    const CGPoint origin = window->outline().screenOrigin();
+    const double scale = window->outline().scale();
+    return {int(origin.x + screenPoint.x * scale), int(origin.y + screenPoint.y * scale)};
+  }
   void push(SDL_Event event) {
     SDL_PushEvent(&event);
     window->step(milliseconds(0));

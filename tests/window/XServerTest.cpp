@@ -4,9 +4,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 
+#include "CoreGraphics/CGGeometry.h"
+#include "support/DevicePaths.h"
+#include "support/PlistFixture.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
@@ -14,11 +18,11 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// An X server of our own, on the display it picked; none where it cannot start.
+// An X server of our own, on the display it picked.
 class Xvfb {
  public:
-  Xvfb()
-      : server_({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
+  explicit Xvfb(const std::string& size = "1280x1024")
+      : server_({"/usr/bin/Xvfb", "-displayfd", "1", "-screen", "0", size + "x24", "-nolisten",
                  "tcp"}) {
     if (std::filesystem::exists("/usr/bin/Xvfb") && server_.waitForOutput("\n")) {
       display = ":" + server_.output().substr(0, server_.output().find('\n'));
@@ -33,55 +37,239 @@ class Xvfb {
   RunningProgram server_;
 };
 
-TEST(XServerTest, APersonHoldsUpDragsAFingerAndTypesCommandsBeside) {
-  Xvfb server;
-  if (server.display.empty() || !std::filesystem::exists("/usr/bin/xdotool")) {
+// The simulator's window on a server of its own, and a person's hands on it through xdotool.
+class Desk : public ::testing::Test {
+ protected:
+  void start(const std::vector<std::string>& options, const std::string& serverSize = "1280x1024") {
+    server = std::make_unique<Xvfb>(serverSize);
     // The scripts install both: a missing one is a fault of the machine, never a pass.
-    GTEST_FAIL() << "no X server can start here, or there is no xdotool";
+    ASSERT_FALSE(server->display.empty()) << "no X server can start here";
+    ASSERT_TRUE(std::filesystem::exists("/usr/bin/xdotool")) << "no xdotool";
+    std::vector<std::string> argv{ORBELLE_SIM, "--window", "--root", root.path().string()};
+    argv.insert(argv.end(), options.begin(), options.end());
+    sim = std::make_unique<RunningProgram>(argv, environment());
+    ASSERT_TRUE(sim->waitForOutput("press ? for keys\n")) << sim->output();
+    ASSERT_TRUE(readWindowLine(sim->output())) << sim->output();
+    const std::string found = xdotool({"search", "--sync", "--name", "Orbelle 2"});
+    window = found.substr(0, found.find('\n'));
+    ASSERT_EQ(std::sscanf(xdotool({"getwindowgeometry", "--shell", window}).c_str(),
+                          "WINDOW=%*d\nX=%d\nY=%d", &windowX, &windowY),
+              2);
   }
-  const auto xdotool = [&](std::vector<std::string> args) {
+  std::map<std::string, std::string> environment() const {
+    return {{"DISPLAY", server->display}, {"XDG_RUNTIME_DIR", root.path().string()}};
+  }
+  // The last "window ..." line of `output`.
+  bool readWindowLine(const std::string& output) {
+    const auto line = output.rfind("window ");
+    return line != std::string::npos &&
+           std::sscanf(output.c_str() + line, "window %*dx%*d screen %lf,%lf scale %lf", &screenX,
+                       &screenY, &scale) == 3;
+  }
+  std::string xdotool(std::vector<std::string> args) const {
     args.insert(args.begin(), "/usr/bin/xdotool");
-    return runProgram(args, "", {{"DISPLAY", server.display}}).out;
-  };
-  TempDeviceRoot root;
-  RunningProgram sim({ORBELLE_SIM, "--window", "--scale", "2", "--root", root.path().string()},
-                     {{"DISPLAY", server.display}});
-  ASSERT_TRUE(sim.waitForOutput("\n")) << "the window line";
-  double screenX = 0, screenY = 0, scale = 0;
-  ASSERT_EQ(std::sscanf(sim.output().c_str(), "window %*dx%*d screen %lf,%lf scale %lf", &screenX,
-                        &screenY, &scale),
-            3)
-      << sim.output();
-  const std::string found = xdotool({"search", "--sync", "--name", "Orbelle 2"});
-  const std::string window = found.substr(0, found.find('\n'));
-  int x = 0, y = 0;
-  ASSERT_EQ(std::sscanf(xdotool({"getwindowgeometry", "--shell", window}).c_str(),
-                        "WINDOW=%*d\nX=%d\nY=%d", &x, &y),
-            2);
-  xdotool({"windowfocus", "--sync", window});
+    return runProgram(args, "", {{"DISPLAY", server->display}}).out;
+  }
+  // The pointer over a point of the simulated screen.
+  void pointAt(CGPoint point) const {
+    xdotool({"mousemove", std::to_string(int(windowX + screenX + point.x * scale)),
+             std::to_string(int(windowY + screenY + point.y * scale))});
+  }
+  void drag(const std::vector<CGPoint>& path) const {
+    pointAt(path.front());
+    xdotool({"mousedown", "1"});
+    for (const auto& point : path) pointAt(point);
+    xdotool({"mouseup", "1"});
+  }
+  // Sends a command, then `state`, and answers all that came back once `state` has answered.
+  std::string ask(const std::string& command) const {
+    const auto before = sim->output().size();
+    sim->send(command);
+    sim->send("state");
+    for (int i = 0; i < 500 && sim->output().find("popupWindow=", before) == std::string::npos;
+         ++i) {
+      std::this_thread::sleep_for(milliseconds(10));
+    }
+    return sim->output().substr(before);
+  }
+  double scrolled() const {
+    const std::string dump = ask("dump");
+    const auto at = dump.find("contentOffset=(0,");
+    return at == std::string::npos ? -1 : std::stod(dump.substr(at + 17));
+  }
+  void settle() const { std::this_thread::sleep_for(milliseconds(250)); }
 
+  TempDeviceRoot root;
+  std::unique_ptr<Xvfb> server;
+  std::unique_ptr<RunningProgram> sim;
+  std::string window;
+  int windowX = 0, windowY = 0;
+  double screenX = 0, screenY = 0, scale = 0;
+};
+
+// The first slider of the five-row panel: its thumb travels from x 81 to 294 of the screen
+// (the panel at 25, the slider 20 in, its track between the speakers, half a thumb in), at
+// y 238.5.
+CGPoint firstSliderAt(double percent) {
+  return CGPoint{81 + percent / 100 * 213, 238.5};
+}
+
+double volumeOf(const std::string& volumes, const std::string& category) {
+  const auto at = volumes.find(category + " ");
+  return at == std::string::npos ? -1 : std::stod(volumes.substr(at + category.size() + 1));
+}
+
+TEST_F(Desk, APersonHoldsUpDragsAThumbAndUsesTheKeys) {
+  start({});
+  EXPECT_EQ(xdotool({"getwindowname", window}),
+            "Orbelle 2 \u2014 iPhone10,4 \u2014 " + root.path().string() + "\n")
+      << "the title as UTF-8";
+  xdotool({"windowfocus", "--sync", window});
   xdotool({"keydown", "Up"});
   std::this_thread::sleep_for(milliseconds(700));
   xdotool({"keyup", "Up"});
-  // The first slider of the five-row panel: its thumb travels from x 81 to 294 of the screen
-  // (the panel at 25, the slider 20 in, its track between the speakers, half a thumb in),
-  // at y 238.5.
-  const auto moveTo = [&](double percent) {
-    xdotool({"mousemove", std::to_string(int(x + screenX + (81 + percent / 100 * 213) * scale)),
-             std::to_string(int(y + screenY + 238.5 * scale))});
-  };
-  moveTo(50);
+  std::vector<CGPoint> path;
+  for (const double percent : {50.0, 40.0, 30.0, 20.0}) path.push_back(firstSliderAt(percent));
+  drag(path);
+  settle();
+  EXPECT_NEAR(volumeOf(ask("volumes"), "Ringtone"), 0.2, 0.02) << "dragged from 0.5";
+
+  for (const char* key : {"question", "j", "b", "p", "t"}) xdotool({"key", key});
+  const std::string said = ask("show");
+  for (const char* line :
+       {"keys shown", "headphones in", "Ringtone Headphone", "bluetooth on",
+        "Audio/Video BluetoothA2DPOutput", "play on", "reduce-transparency on"}) {
+    EXPECT_TRUE(contains(sim->output(), std::string(line) + "\n")) << line;
+  }
+  EXPECT_TRUE(contains(said, "(BluetoothA2DPOutput)")) << "the labels follow the route\n" << said;
+  xdotool({"key", "b"});
+  xdotool({"key", "j"});
+  settle();
+  EXPECT_TRUE(contains(ask("volumes"), "Audio/Video 0.5 Speaker\n")) << "unplugged, back again";
+  sim->send("quit");
+  EXPECT_EQ(sim->finish().status, 0);
+}
+
+// A finger lifts when the button does, wherever that happens: with another window holding the
+// keyboard, a drag that leaves the window still drives the slider, held to the screen's edge,
+// and the release out there ends it.
+TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
+  start({});
+  TempDeviceRoot otherRoot;
+  RunningProgram other(
+      {ORBELLE_SIM, "--window", "--scale", "0.25", "--root", otherRoot.path().string()},
+      environment());
+  ASSERT_TRUE(other.waitForOutput("press ? for keys"));
+  const std::string found = xdotool({"search", "--sync", "--name", otherRoot.path().string()});
+  const std::string otherWindow = found.substr(0, found.find('\n'));
+  xdotool({"windowmove", "--sync", otherWindow, "0", "0"});
+  xdotool({"windowfocus", "--sync", otherWindow});
+  ask("hold up");
+
+  pointAt(firstSliderAt(50));
   xdotool({"mousedown", "1"});
-  for (const double percent : {40.0, 30.0, 20.0}) moveTo(percent);
+  pointAt(firstSliderAt(70));
+  xdotool({"mousemove", "1270", std::to_string(int(windowY + screenY + 238 * scale))});
   xdotool({"mouseup", "1"});
-  std::this_thread::sleep_for(milliseconds(200));
-  sim.send("volumes");
-  sim.send("quit");
-  const auto run = sim.finish();
+  settle();
+  EXPECT_NEAR(volumeOf(ask("volumes"), "Ringtone"), 1.0, 0.01) << "followed to the edge";
+  for (const double percent : {10.0, 30.0, 60.0}) pointAt(firstSliderAt(percent));
+  settle();
+  EXPECT_NEAR(volumeOf(ask("volumes"), "Ringtone"), 1.0, 0.01) << "hovering moves nothing";
+  pointAt(CGPoint{12, 40});
+  xdotool({"click", "1"});
+  settle();
+  EXPECT_TRUE(contains(ask("volumes"), "popupWindow=nil")) << "a click outside closes it";
+  sim->send("quit");
+  other.send("quit");
+  EXPECT_EQ(sim->finish().status, 0);
+}
+
+// A tall panel scrolls under a finger that goes down on a track, and under the wheel; no
+// volume changes on the way.
+TEST_F(Desk, ATallPanelScrollsFromItsTracksAndUnderTheWheel) {
+  const char* categories[] = {"Ringtone", "Audio/Video", "HeadsetBT", "HeadphonesBT", "PhoneCall"};
+  plist_fixture::Node list(plist_new_array());
+  for (int i = 0; i < 20; ++i) {
+    plist_array_append_item(list.get(),
+                            plist_fixture::entry(categories[i % 5], categories[i % 5], true));
+  }
+  root.writeBytes(device_paths::kList, plist_fixture::xml(list));
+  start({});
+  ask("hold up");
+  const std::string before = ask("volumes");
+  // Row 7's track, left of its thumb (the panel at y 20, the row at 365 in it, the slider
+  // 20 below, 30 high), drawn upwards by 250 points.
+  drag({{100, 420}, {100, 400}, {101, 300}, {100, 170}});
+  settle();
+  EXPECT_NEAR(scrolled(), 250, 2) << ask("dump");
+  pointAt(CGPoint{187, 300});
+  xdotool({"click", "--repeat", "2", "5"});  // the wheel, turned towards the person
+  settle();
+  EXPECT_NEAR(scrolled(), 310, 2) << "30 points a notch";
+  EXPECT_EQ(ask("volumes"), before) << "scrolling set no volume";
+  sim->send("quit");
+  EXPECT_EQ(sim->finish().status, 0);
+}
+
+TEST_F(Desk, TheWindowFitsTheDisplayAndFillsItsNewSize) {
+  start({"--scale", "2"}, "1280x800");
+  EXPECT_TRUE(contains(sim->output(), "note: at scale 2 the window would not fit"));
+  EXPECT_LT(scale, 1) << "443x835 at 1 is too tall for 800";
+  const auto lines = sim->output().size();
+  xdotool({"windowsize", "--sync", window, "600", "500"});
+  settle();
+  ASSERT_TRUE(readWindowLine(sim->output().substr(lines))) << sim->output();
+  EXPECT_TRUE(contains(sim->output().substr(lines), "window 600x500 ")) << sim->output();
+  EXPECT_NEAR(scale, 500.0 / 835, 0.02) << "the device fills the new height";
+  const auto turned = sim->output().size();
+  sim->send("rotate landscape");
+  settle();
+  int width = 0, height = 0;
+  const std::string after = sim->output().substr(turned);
+  ASSERT_TRUE(contains(after, "window ")) << sim->output();
+  ASSERT_EQ(std::sscanf(after.c_str() + after.find("window "), "window %dx%d", &width, &height), 2)
+      << after;
+  EXPECT_GT(width, height) << "the window turns with the device, at the scale it had";
+  xdotool({"windowclose", window});
+  EXPECT_EQ(sim->finish().status, 0) << "closed from outside: a clean end";
+}
+
+TEST_F(Desk, ScriptsAndTheDemoPlayInTheWindow) {
+  server = std::make_unique<Xvfb>();
+  ASSERT_FALSE(server->display.empty());
+  const auto script = root.path() / "script";
+  std::FILE* file = std::fopen(script.c_str(), "w");
+  std::fputs("hold up\nwait 0.3\ntouch 0\nmove 0 80\nrelease 0\nvolumes\n", file);
+  std::fclose(file);
+  auto run = runProgram(
+      {ORBELLE_SIM, "--window", "--root", root.path().string(), "--script", script.string()}, "",
+      environment());
   EXPECT_EQ(run.status, 0) << run.err;
-  const auto ringtone = run.out.find("Ringtone ");
-  ASSERT_NE(ringtone, std::string::npos) << run.out;
-  EXPECT_NEAR(std::stod(run.out.substr(ringtone + 9)), 0.2, 0.02) << "dragged from 0.5";
+  EXPECT_TRUE(contains(run.out, "Ringtone 0.8 Speaker")) << run.out;
+  std::FILE* failing = std::fopen(script.c_str(), "a");
+  std::fputs("bogus\n", failing);
+  std::fclose(failing);
+  run = runProgram(
+      {ORBELLE_SIM, "--window", "--root", root.path().string(), "--script", script.string()}, "",
+      environment());
+  EXPECT_EQ(run.status, 1) << "a script's failure is the run's";
+
+  // The demo, watched up to its second step, then its window closed.
+  const auto demo = root.path() / "demo";
+  RunningProgram watched({ORBELLE_SIM, "demo", "--window", "--out", demo.string()}, environment());
+  ASSERT_TRUE(watched.waitForOutput("\n2. In the preferences")) << watched.output();
+  EXPECT_TRUE(contains(watched.output(), "press ? for keys")) << "played in a window";
+  EXPECT_FALSE(contains(watched.output(), "\n3. ")) << "paced for a person watching";
+  const std::string found = xdotool({"search", "--sync", "--name", "Orbelle 2"});
+  xdotool({"windowclose", found.substr(0, found.find('\n'))});
+  EXPECT_EQ(watched.finish().status, 0);
+  EXPECT_TRUE(std::filesystem::exists(demo / "screenshots/01-home.png"));
+
+  run = runProgram({ORBELLE_SIM, "--window", "--root", root.path().string()}, "quit\n",
+                   {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"SDL_VIDEODRIVER", ""}});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(contains(run.err, "error: cannot open a window: ")) << run.err;
 }
 
 }  // namespace

@@ -1,0 +1,222 @@
+// What a person does at the window: the mouse as a finger, the wheel, the keys.
+#include <SDL_syswm.h>
+
+#include <cerrno>
+
+#include "SimDevice/FolderHandle.h"
+#include "SpringBoard/VolumeButtons.h"
+#include "SpringBoard/VolumeControl.h"
+#include "UIKit/UIAccessibility.h"
+#include "UIKit/UIApplication.h"
+#include "common/UserFolder.h"
+#include "window/DeviceWindow.h"
+
+namespace {
+
+constexpr char kScreenshotFolder[] = "orbelle2-screenshots";
+constexpr double kWheelStep = 30;  // points a notch of the wheel scrolls
+
+const char* buttonName(VolumeButton button) {
+  return button == VolumeButton::Up ? "up" : "down";
+}
+
+}  // namespace
+
+void DeviceWindow::handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      open_ = false;
+      break;
+    case SDL_WINDOWEVENT:
+      windowEvent(event.window);
+      break;
+    case SDL_SYSWMEVENT:
+      if (x11_ && x11_->lost(event.syswm.msg)) open_ = false;
+      if (const auto pointer = x11_ ? x11_->pointer(*event.syswm.msg) : std::nullopt) {
+        mouseMoved(pointer->pixel, pointer->held);
+      }
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      key(event.key, event.type == SDL_KEYDOWN);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) {
+        mouseDown(CGPoint{double(event.button.x), double(event.button.y)});
+      }
+      break;
+    case SDL_MOUSEMOTION:
+      mouseMoved(CGPoint{double(event.motion.x), double(event.motion.y)},
+                 (event.motion.state & SDL_BUTTON_LMASK) != 0);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT) {
+        mouseUp(CGPoint{double(event.button.x), double(event.button.y)});
+      }
+      break;
+    case SDL_MOUSEWHEEL:
+      wheel(event.wheel);
+      break;
+    default:
+      break;
+  }
+}
+
+void DeviceWindow::windowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      open_ = false;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      lift();
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      fillWindow(event.data1, event.data2);
+      stale_ = true;
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      stale_ = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
+  if (event.repeat) return;  // the keyboard's repeat is not another press
+  switch (event.keysym.sym) {
+    case SDLK_UP:
+      return volumeButton(VolumeButton::Up, down);
+    case SDLK_DOWN:
+      return volumeButton(VolumeButton::Down, down);
+    default:
+      if (down) commandKey(event.keysym.sym);
+      return;
+  }
+}
+
+// Each key says what it did in the words of the command that does the same.
+void DeviceWindow::commandKey(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_r:
+      return rotate();
+    case SDLK_t: {
+      const bool on = !UIAccessibilityIsReduceTransparencyEnabled();
+      UIAccessibilitySetReduceTransparencyEnabled(on);
+      return say_(std::string("reduce-transparency ") + (on ? "on" : "off"));
+    }
+    case SDLK_p: {
+      auto& control = VolumeControl::sharedVolumeControl();
+      control.setMediaPlaying(!control.isMediaPlaying());
+      return say_(std::string("play ") + (control.isMediaPlaying() ? "on" : "off"));
+    }
+    case SDLK_j:
+      for (const auto& line : plugs_.toggleHeadphones()) say_(line);
+      return;
+    case SDLK_b:
+      for (const auto& line : plugs_.toggleBluetooth()) say_(line);
+      return;
+    case SDLK_s:
+      return saveScreenshot();
+    case SDLK_SLASH:  // "?" is its shifted self on most layouts
+    case SDLK_QUESTION:
+    case SDLK_F1:
+      showKeys_ = !showKeys_;
+      stale_ = true;
+      return say_(showKeys_ ? "keys shown" : "keys hidden");
+    case SDLK_q:
+    case SDLK_ESCAPE:
+      open_ = false;
+      return;
+    default:
+      return;
+  }
+}
+
+void DeviceWindow::volumeButton(VolumeButton button, bool down) {
+  auto& buttons = VolumeButtons::shared();
+  if (down) {
+    if (!buttons.isDown(button)) buttons.down(button);
+    return;
+  }
+  if (!buttons.isDown(button)) return;
+  const auto pressed = buttons.up(button);
+  say_(std::string(pressed ? "press " : "hold ") + buttonName(button));
+}
+
+void DeviceWindow::mouseDown(CGPoint pixel) {
+  if (const auto button = outline_.buttonAt(pixel)) {
+    clickedButton_ = button;
+    return volumeButton(*button, true);
+  }
+  const auto point = outline_.screenPointAt(pixel);
+  if (!point) return;  // off the screen: nothing there takes a touch
+  finger_ = point;
+  UIApplication::sharedApplication().touchDown(*point);
+}
+
+// While the button is down the finger follows the pointer wherever it goes, held to the
+// screen's edge; motion with the button up means its release went astray.
+void DeviceWindow::mouseMoved(CGPoint pixel, bool held) {
+  if (!held) return lift();
+  if (!finger_) return;
+  const CGPoint point = outline_.nearestScreenPoint(pixel);
+  if (point == *finger_) return;
+  finger_ = point;
+  UIApplication::sharedApplication().touchMoved(point);
+}
+
+void DeviceWindow::mouseUp(CGPoint pixel) {
+  if (finger_) finger_ = outline_.nearestScreenPoint(pixel);
+  lift();
+}
+
+void DeviceWindow::lift() {
+  if (clickedButton_) volumeButton(*std::exchange(clickedButton_, std::nullopt), false);
+  if (!finger_) return;
+  const CGPoint point = *finger_;
+  finger_.reset();
+  UIApplication::sharedApplication().touchUp(point);
+}
+
+void DeviceWindow::wheel(const SDL_MouseWheelEvent& event) {
+  const auto point = outline_.screenPointAt(CGPoint{double(event.mouseX), double(event.mouseY)});
+  if (!point) return;
+  const double flip = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+  // The wheel turned away from the person shows what is above: the content moves down.
+  UIApplication::sharedApplication().scrollAt(
+      *point, CGPoint{flip * event.preciseX * kWheelStep, -flip * event.preciseY * kWheelStep});
+}
+
+void DeviceWindow::rotate() {
+  auto& screen = UIScreen::mainScreen();
+  const bool upright = screen.orientation() != UIInterfaceOrientationPortrait;
+  screen.setOrientation(upright ? UIInterfaceOrientationPortrait
+                                : UIInterfaceOrientationLandscapeLeft);
+  say_(std::string("rotate ") + (upright ? "portrait" : "landscape"));
+}
+
+void DeviceWindow::saveScreenshot() {
+  const auto saved = saveNewScreenshot();
+  say_(saved ? "screenshot " + saved->string() : "error: " + saved.error());
+}
+
+// Under the next free name in the user's own folder: an existing file is never replaced.
+Result<std::filesystem::path> DeviceWindow::saveNewScreenshot() {
+  const auto folderPath = UserFolder::make(kScreenshotFolder);
+  if (!folderPath) return folderPath.failure();
+  const auto bytes = screenshotPng();
+  if (!bytes) return bytes.failure();
+  FileError error;
+  const auto folder = FolderHandle::open(*folderPath, {}, false, error);
+  const auto temp = folder ? folder->createUnique(".screenshot.", *bytes, error) : std::nullopt;
+  if (!temp) return fail("cannot write the screenshot: " + error.describe());
+  for (;;) {
+    const std::string name = "orbelle2-screenshot-" + std::to_string(++screenshots_) + ".png";
+    if (folder->renameNew(*temp, name, error)) return folder->path() / name;
+    if (error.code != EEXIST) break;
+  }
+  FileError ignored;
+  folder->remove(*temp, ignored);
+  return fail("cannot write the screenshot: " + error.describe());
+}
