@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+
+#include "CoreFoundation/CFRunLoop.h"
 
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UIWindow.h"
 #include "support/DevicePaths.h"
@@ -89,6 +93,41 @@ TEST(UIControls, SliderFollowsTheFingerAndSendsEachMove) {
   app.touchUp({1000, 35});
   EXPECT_FALSE(slider->isHighlighted());
   EXPECT_EQ(counter->values.size(), 2u);
+}
+
+// In a scroll view taller than its bounds, as the mixer's rows are: the slider takes only a
+// finger that lands on its thumb (or near it); one on its track scrolls the content instead.
+TEST(UIControls, ASliderTracksFromItsThumbAndLeavesItsTrackToTheScrollView) {
+  const auto scroller = std::make_shared<UIScrollView>(CGRectMake(0, 0, 300, 200));
+  scroller->setContentSize({300, 600});
+  const auto slider = std::make_shared<UISlider>(CGRectMake(20, 100, 260, 30));
+  slider->setMaximumValue(100);
+  slider->setValue(50);
+  scroller->addSubview(slider);
+  const auto window = onScreen(scroller);
+  const CGPoint thumb = slider->convertPointToView(slider->pointForValue(50), nullptr);
+  auto& app = UIApplication::sharedApplication();
+
+  ASSERT_EQ(app.touchDown({thumb.x - 80, thumb.y}), scroller) << "on the track";
+  app.touchMoved({thumb.x - 78, thumb.y});
+  app.touchMoved({thumb.x - 78, thumb.y - 60});
+  app.touchUp({thumb.x - 78, thumb.y - 60});
+  EXPECT_EQ(slider->value(), 50) << "a track never moves the slider";
+  EXPECT_EQ(scroller->contentOffset().y, 60) << "it scrolled";
+  ASSERT_TRUE(scroller->verticalScrollIndicator()) << "the indicator shows while it scrolls";
+  CFRunLoop::main().runFor(std::chrono::milliseconds(1200));
+  EXPECT_FALSE(scroller->verticalScrollIndicator()) << "and fades after";
+
+  const CGPoint moved = slider->convertPointToView(slider->pointForValue(50), nullptr);
+  const CGPoint nearThumb{moved.x + 14 + UISlider::kThumbSlop - 1, moved.y};
+  ASSERT_EQ(app.touchDown(nearThumb), slider) << "within the slop around the thumb";
+  app.touchMoved({nearThumb.x, nearThumb.y + 40});
+  EXPECT_EQ(slider->value(), 50) << "straight down: the thumb keeps the finger's offset";
+  app.touchMoved(
+      {nearThumb.x + slider->pointForValue(75).x - slider->pointForValue(50).x, nearThumb.y});
+  app.touchUp(nearThumb);
+  EXPECT_NEAR(slider->value(), 75, 0.01);
+  EXPECT_EQ(scroller->contentOffset().y, 60) << "the slider's finger scrolls nothing";
 }
 
 TEST(UIControls, SliderValueIsClampedAndNanIgnored) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -33,11 +34,11 @@ class Hand {
     event.key.keysym.sym = code;
     push(event);
   }
-  void mouse(Uint32 type, CGPoint screenPoint) {
+  void mouse(Uint32 type, CGPoint screenPoint, Uint32 buttons = SDL_BUTTON_LMASK) {
     const auto [x, y] = at(screenPoint);
     SDL_Event event{};
     if (type == SDL_MOUSEMOTION) {
-      event.motion = SDL_MouseMotionEvent{type, 0, 0, 0, SDL_BUTTON_LMASK, x, y, 0, 0};
+      event.motion = SDL_MouseMotionEvent{type, 0, 0, 0, buttons, x, y, 0, 0};
     } else {
       event.button = SDL_MouseButtonEvent{type, 0, 0, 0, SDL_BUTTON_LEFT, 0, 1, 0, x, y};
     }
@@ -133,6 +134,42 @@ TEST_F(DeviceWindowTest, APressShowsTheHUDUntilItsTimeIsUp) {
     EXPECT_LT(hand.brightness(middle), wallpaper / 2);
     hand.wait(milliseconds(300));
     EXPECT_EQ(hand.brightness(middle), wallpaper) << "faded, drawn again without it";
+  });
+}
+
+// A fingertip shows where the finger is while the button is down; motion with the button up
+// means its release went astray, and lifts it. The HUD fades before it goes.
+TEST_F(DeviceWindowTest, APersonSeesTheFingerTheKeysAndTheHUDFading) {
+  inFreshProcess(device(), [] {
+    Hand hand;
+    ASSERT_TRUE(hand.window);
+    hand.wait(milliseconds(20));
+    const CGPoint point{100, 400};
+    const auto bare = hand.pixel(point);
+    hand.mouse(SDL_MOUSEBUTTONDOWN, point);
+    hand.wait(milliseconds(20));
+    EXPECT_NE(hand.pixel(point), bare) << "the fingertip";
+    hand.mouse(SDL_MOUSEMOTION, {120, 400}, 0);
+    hand.wait(milliseconds(20));
+    EXPECT_EQ(hand.pixel(point), bare) << "lifted by motion with no button down";
+
+    hand.key(SDLK_F1, true);
+    EXPECT_TRUE(hand.window->showsKeys());
+    hand.key(SDLK_SLASH, true);
+    EXPECT_FALSE(hand.window->showsKeys());
+    EXPECT_EQ(hand.said.back(), "keys hidden");
+
+    VolumeControl::sharedVolumeControl().setHUDDuration(milliseconds(600));
+    hand.key(SDLK_DOWN, true);
+    hand.key(SDLK_DOWN, false);
+    EXPECT_EQ(hand.said.back(), "press down");
+    double faintest = 1;
+    while (VolumeControl::sharedVolumeControl().isHUDVisible()) {
+      faintest = std::min(faintest, VolumeControl::sharedVolumeControl().hudWindow()->alpha());
+      hand.wait(milliseconds(10));
+    }
+    EXPECT_LT(faintest, 0.5) << "faded out before it went";
+    EXPECT_GT(faintest, 0) << "and never drawn at nothing";
   });
 }
 
