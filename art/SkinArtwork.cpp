@@ -6,10 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
 
+#include "PngArtwork.h"
 #include "RoundedRectangle.h"
 #include "mixer/ImageSkin.h"
 
@@ -29,21 +28,7 @@ constexpr Rgb kMetal = rgb(ImageSkin::kMetalText);
 constexpr Rgb kMetalDark{70 / 255.0, 72 / 255.0, 76 / 255.0};
 constexpr Rgb kWhite{1, 1, 1};
 
-using Painter = std::function<void(cairo_t*, double w, double h)>;
-
-// Draws `paint` over `width` x `height` units at `scale` pixels each.
-bool draw(const std::filesystem::path& file, int width, int height, int scale,
-          const Painter& paint) {
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale);
-  cairo_t* cr = cairo_create(surface);
-  cairo_scale(cr, scale, scale);
-  paint(cr, width, height);
-  cairo_destroy(cr);
-  const bool written = cairo_surface_write_to_png(surface, file.c_str()) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(surface);
-  return written;
-}
+using png_artwork::Painter;
 
 Painter roundThumb(Rgb face, Rgb rim, double glow) {
   return [=](cairo_t* cr, double w, double h) {
@@ -117,16 +102,6 @@ struct Artwork {
   Painter paint;
 };
 
-constexpr std::string_view kRetina = "@2x";
-
-// "name@2x.png" for "name.png": the same artwork at two pixels per point, which a screen of
-// that density loads in its place. None for a name that is "@2x" already.
-std::optional<std::filesystem::path> retinaFile(const std::filesystem::path& file) {
-  if (file.stem().string().ends_with(kRetina)) return std::nullopt;
-  return file.parent_path() /
-         (file.stem().string() + std::string(kRetina) + file.extension().string());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,9 +144,7 @@ int main(int argc, char** argv) {
   }
   for (const auto& art : artwork) {
     const auto file = out / art.file;
-    const auto retina = retinaFile(file);
-    if (!draw(file, art.width, art.height, 1, art.paint) ||
-        (retina && !draw(*retina, art.width, art.height, 2, art.paint))) {
+    if (!png_artwork::drawBoth(file, art.width, art.height, art.paint)) {
       std::fprintf(stderr, "skin-artwork: cannot write %s\n", file.c_str());
       return 1;
     }

@@ -72,7 +72,10 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
        &CommandEngine::rotate, 1, 1},
       {"volumes", "volumes", "every category: volume and route", &CommandEngine::volumes, 0, 0},
       {"state", "state", "the popup's state", &CommandEngine::state, 0, 0},
-      {"dump", "dump", "the windows and their views", &CommandEngine::dump, 0, 0},
+      {"dump", "dump [all]", "the windows and their views (all: the status bar too)",
+       &CommandEngine::dump, 0, 1},
+      {"clock", "clock H:MM|now", "the status bar's time: pinned, or the host's",
+       &CommandEngine::clock, 1, 1},
       {"show", "show", "the screen drawn as text", &CommandEngine::show, 0, 0},
       {"screenshot", "screenshot FILE", "the screen as a PNG", &CommandEngine::screenshot, 1, 1},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
@@ -268,10 +271,30 @@ Result<std::string> CommandEngine::state(const Args&) {
   return tweak_.describe();
 }
 
-Result<std::string> CommandEngine::dump(const Args&) {
-  std::string out = dumpScreen();
+Result<std::string> CommandEngine::dump(const Args& args) {
+  if (!args.empty() && args[0] != "all") return usage();
+  std::string out = dumpScreen(!args.empty());
   if (!out.empty()) out.pop_back();
   return out.empty() ? std::string("(no window on screen)") : out;
+}
+
+Result<std::string> CommandEngine::clock(const Args& args) {
+  auto& springBoard = SpringBoard::shared();
+  if (args[0] == "now") {
+    springBoard.setStatusBarTime(std::nullopt);
+    return "clock " + springBoard.statusBarTime();
+  }
+  const std::string& time = args[0];
+  const auto colon = time.find(':');
+  const bool digits = std::all_of(time.begin(), time.end(),
+                                  [](char c) { return c == ':' || (c >= '0' && c <= '9'); });
+  if (!digits || (colon != 1 && colon != 2) || time.size() != colon + 3 ||
+      time.find(':', colon + 1) != std::string::npos || std::stoi(time.substr(0, colon)) > 23 ||
+      std::stoi(time.substr(colon + 1)) > 59) {
+    return fail("clock takes a time from 0:00 to 23:59, or now");
+  }
+  springBoard.setStatusBarTime(args[0]);
+  return "clock " + springBoard.statusBarTime();
 }
 
 Result<std::string> CommandEngine::show(const Args&) {

@@ -57,6 +57,7 @@ class CommandEngine {
   Result<std::string> volumes(const Args& args);
   Result<std::string> state(const Args& args);
   Result<std::string> dump(const Args& args);
+  Result<std::string> clock(const Args& args);
   Result<std::string> show(const Args& args);
   Result<std::string> screenshot(const Args& args);
   Result<std::string> wait(const Args& args);

@@ -129,6 +129,8 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
         ")");
 
   CommandEngine engine;
+  // The status bar's time pinned, so that every run's screenshots come out the same.
+  if (auto pinned = engine.execute("clock 9:41"); !pinned) return failed(pinned.failure());
   Narrator demo(engine, shots, print);
   demo.say("SpringBoard is up with Orbelle2.dylib loaded. The home screen:");
   demo.run("state");

@@ -17,13 +17,22 @@
 #include "common/UserFolder.h"
 #include "device/ProcessClaim.h"
 
+namespace {
+
+// The build tree this program is in.
+std::filesystem::path buildDir() {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return self.parent_path().parent_path();
+}
+
+}  // namespace
+
 std::filesystem::path Device::packageDir() {
   if (const char* configured = std::getenv("ORBELLE2_PACKAGE"); configured && *configured) {
     return configured;
   }
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return self.parent_path().parent_path() / "package";
+  return buildDir() / "package";
 }
 
 CGSize Device::screenForModel(const std::string& model) {
@@ -36,24 +45,33 @@ namespace {
 
 // Copies `from` (a folder of the build) into `to` on the device, folder by folder: each file
 // written beside its old copy and renamed over it, or left alone when its bytes are the same.
-Result<> installFolder(const FolderHandle& from, const FolderHandle& to) {
+// `what` names it in an error.
+Result<> installFolder(const FolderHandle& from, const FolderHandle& to, const std::string& what) {
   for (const auto& name : from.names()) {
     FileError cause;
     if (from.kind(name) == FolderHandle::Kind::Folder) {
       const auto source = from.folder(name, false, cause);
       const auto target = source ? to.folder(name, true, cause) : std::nullopt;
-      if (!target) return fail("cannot install the package: " + cause.describe());
-      if (auto installed = installFolder(*source, *target); !installed) return installed;
+      if (!target) return fail("cannot install " + what + ": " + cause.describe());
+      if (auto installed = installFolder(*source, *target, what); !installed) return installed;
       continue;
     }
     struct stat status {};
     const auto bytes = from.read(name, SIZE_MAX, cause);
     if (!bytes || ::fstatat(from.fd(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
         !to.install(name, *bytes, status.st_mode & 0777, cause)) {
-      return fail("cannot install the package: " + cause.describe());
+      return fail("cannot install " + what + ": " + cause.describe());
     }
   }
   return Ok{};
+}
+
+Result<> installTree(const std::filesystem::path& tree, const std::string& what) {
+  FileError cause;
+  const auto source = FolderHandle::open(tree, {}, false, cause);
+  const auto root = source ? DeviceRoot::folder("/", true, cause) : std::nullopt;
+  if (!root) return fail("cannot install " + what + ": " + cause.describe());
+  return installFolder(*source, *root, what);
 }
 
 }  // namespace
@@ -65,11 +83,12 @@ Result<> Device::installPackage() {
           package / "Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib", error)) {
     return fail("no tweak package at " + package.string() + " (build it first)");
   }
-  FileError cause;
-  const auto source = FolderHandle::open(package, {}, false, cause);
-  const auto root = source ? DeviceRoot::folder("/", true, cause) : std::nullopt;
-  if (!root) return fail("cannot install the package: " + cause.describe());
-  return installFolder(*source, *root);
+  // The simulated system's own files come first, as a device has them before any package.
+  const auto system = buildDir() / "system";
+  if (std::filesystem::is_directory(system, error)) {
+    if (auto installed = installTree(system, "the system's files"); !installed) return installed;
+  }
+  return installTree(package, "the package");
 }
 
 Result<> Device::claimRoot() {

@@ -1,6 +1,7 @@
 #include "screen/DrawnLook.h"
 
 #include "Foundation/Overloaded.h"
+#include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
@@ -11,7 +12,7 @@ namespace {
 constexpr UIColor kStandardMinimumTrack(0, 0.48, 1, 1);
 constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
 
-std::optional<DrawnLook::Image> image(const UISlider::Image& image) {
+std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
   if (!image) return std::nullopt;
   return DrawnLook::Image{image};
 }
@@ -25,14 +26,14 @@ DrawnLook::Slider sliderOf(const UISlider& slider) {
   const CGRect track = slider.trackRect();
   const double thumbX = slider.pointForValue(slider.value()).x;
   return DrawnLook::Slider{
-      image(slider.minimumValueImage()),
-      image(slider.maximumValueImage()),
-      {image(slider.currentMinimumTrackImage()),
+      lookOf(slider.minimumValueImage()),
+      lookOf(slider.maximumValueImage()),
+      {lookOf(slider.currentMinimumTrackImage()),
        slider.minimumTrackTintColor().value_or(kStandardMinimumTrack), track.origin.x, thumbX},
-      {image(slider.currentMaximumTrackImage()),
+      {lookOf(slider.currentMaximumTrackImage()),
        slider.maximumTrackTintColor().value_or(kStandardMaximumTrack), thumbX,
        track.origin.x + track.size.width},
-      image(slider.currentThumbImage()),
+      lookOf(slider.currentThumbImage()),
       slider.thumbTintColor().value_or(UIColor::whiteColor()),
       thumbX,
   };
@@ -65,6 +66,7 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },
+                 [&](const UIImageView* picture) { look.image = lookOf(picture->image()); },
                  [&](const UIScrollView* scroller) {
                    if (const auto shown = scroller->verticalScrollIndicator()) {
                      look.indicator = shown->rect;

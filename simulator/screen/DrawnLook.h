@@ -57,6 +57,7 @@ struct DrawnLook {
   std::optional<CGColor> borderColor;
   std::optional<Text> text;
   std::optional<Slider> slider;
+  std::optional<Image> image;  // an image view's, over its bounds
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.
   std::optional<CGRect> indicator;
   double indicatorAlpha = 0;

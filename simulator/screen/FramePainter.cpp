@@ -54,6 +54,9 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   drawBackground(look, alpha);
   if (look.text) drawText(*look.text, look.size, alpha);
   if (look.slider) drawSlider(*look.slider, look.size, alpha);
+  if (look.image) {
+    drawImage(*look.image->image, CGRectMake(0, 0, look.size.width, look.size.height), alpha);
+  }
   cairo_save(cr_);
   if (look.clipsToBounds) {
     roundedRect(CGRectMake(0, 0, look.size.width, look.size.height), look.cornerRadius);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Foundation/Overloaded.h"
+#include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
@@ -90,6 +91,9 @@ std::string details(const UIView& view, const ViewKind& kind) {
                                    : std::string()) +
                    layerDetails(view);
           },
+          [&](const UIImageView* picture) {
+            return image("image", picture->image()) + layerDetails(view);
+          },
           [&](const UIView*) { return layerDetails(view); },
       },
       kind);
@@ -97,11 +101,17 @@ std::string details(const UIView& view, const ViewKind& kind) {
 
 class Dump : public ViewVisitor {
  public:
+  explicit Dump(bool everything) : everything_(everything) {}
   bool enter(const UIView& view, const ViewKind& kind, int depth) override {
+    const auto* const* window = std::get_if<const UIWindow*>(&kind);
+    if (!everything_ && window && (*window)->windowLevel() == UIWindowLevelStatusBar) return false;
     out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + describeView(view, kind) + "\n";
     return true;
   }
   std::string out;
+
+ private:
+  bool everything_;
 };
 
 }  // namespace
@@ -111,8 +121,8 @@ std::string describeView(const UIView& view, const ViewKind& kind) {
          details(view, kind);
 }
 
-std::string dumpScreen() {
-  Dump dump;
+std::string dumpScreen(bool everything) {
+  Dump dump(everything);
   dump.walkScreen();
   return dump.out;
 }

@@ -1,5 +1,6 @@
 #include "screen/ViewVisitor.h"
 
+#include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
@@ -13,6 +14,7 @@ ViewKind kindOf(const UIView& view) {
   if (const auto* slider = dynamic_cast<const UISlider*>(&view)) return slider;
   if (const auto* scroller = dynamic_cast<const UIScrollView*>(&view)) return scroller;
   if (const auto* blur = dynamic_cast<const UIVisualEffectView*>(&view)) return blur;
+  if (const auto* picture = dynamic_cast<const UIImageView*>(&view)) return picture;
   return &view;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
@@ -174,11 +175,34 @@ TEST_F(SimulatorTest, ARotatedPanelIsPlacedAgainAndLongNamesAreCutAtTheTail) {
       contains(run.out, "text=\"A name far too long to fit on the panel's one line: 20%\""));
 }
 
+// SpringBoard's own window: listed by `dump all` only, its time pinned by `clock`.
+TEST_F(SimulatorTest, TheStatusBarShowsTheClockWhatPlaysAndWhereItGoes) {
+  const auto run =
+      sim("clock 9:41\ndump\nplay on\nroute Audio/Video Headphone\ndump all\nclock 24:00\n"
+          "clock 9:5\nclock now\n");
+  EXPECT_EQ(run.status, 1) << "two bad times";
+  EXPECT_TRUE(contains(run.out, "clock 9:41\n(no window on screen)\n")) << run.out;
+  for (const char* line : {
+           "UIWindow frame=(0,0,375,667) tag=0 level=1000 alpha=1 hidden=0\n",
+           "    UILabel frame=(16,0,80,20) tag=0 text=\"9:41\" color=(1,1,1,1)\n",
+           "    UIImageView frame=(325,3,14,14) tag=0 image=StatusBarPlay.png\n",
+           "    UIImageView frame=(345,3,14,14) tag=0 image=StatusBarHeadphones.png\n",
+           "error: clock takes a time from 0:00 to 23:59, or now\n",
+       }) {
+    EXPECT_TRUE(contains(run.out, line)) << line << "\nin:\n" << run.out;
+  }
+}
+
 TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly) {
-  const auto windowless = runProgram({ORBELLE_SIM, "--window", "--root", root.path().string()}, "",
-                                     {{"SDL_VIDEODRIVER", "x11"}, {"DISPLAY", ":4711"}});
-  EXPECT_EQ(windowless.status, 1);
-  EXPECT_TRUE(contains(windowless.err, "error: cannot open a window")) << windowless.err;
+  for (const auto& display :
+       {std::map<std::string, std::string>{{"SDL_VIDEODRIVER", "x11"}, {"DISPLAY", ":4711"}},
+        std::map<std::string, std::string>{
+            {"SDL_VIDEODRIVER", ""}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}}) {
+    const auto windowless =
+        runProgram({ORBELLE_SIM, "--window", "--root", root.path().string()}, "", display);
+    EXPECT_EQ(windowless.status, 1);
+    EXPECT_TRUE(contains(windowless.err, "error: cannot open a window: ")) << windowless.err;
+  }
   const auto run = runProgram({ORBELLE_SIM, "--root", root.path().string()}, "state\n",
                               {{"ORBELLE2_PACKAGE", (root.path() / "nothing").string()}});
   EXPECT_EQ(run.status, 1);

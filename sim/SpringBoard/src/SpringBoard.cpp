@@ -5,6 +5,7 @@
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
+#include "StatusBar.h"
 
 SpringBoard& SpringBoard::shared() {
   static SpringBoard springBoard;
@@ -17,7 +18,16 @@ MobileLoader::Result SpringBoard::boot() {
   NSBundle::mainBundle().setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
+  statusBar_ = StatusBar::make();
   return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
+}
+
+void SpringBoard::setStatusBarTime(std::optional<std::string> time) {
+  if (statusBar_) statusBar_->setPinnedTime(std::move(time));
+}
+
+std::string SpringBoard::statusBarTime() const {
+  return statusBar_ ? statusBar_->time() : std::string();
 }
 
 bool SpringBoard::holdVolumeUp() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Celestial/AVSystemController.h"
+#include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
 #include "VolumeHUDView.h"
@@ -38,6 +39,13 @@ bool VolumeControl::ownHUDIsDisplayable(id self, SEL, const std::string*) {
 bool VolumeControl::isHUDDisplayableForCategory(const std::string& category) {
   return objc_msgSend<bool, const std::string*>(this, sel_registerName(kHUDSelector), true,
                                                 &category);
+}
+
+void VolumeControl::setMediaPlaying(bool playing) {
+  if (playing == mediaPlaying_) return;
+  mediaPlaying_ = playing;
+  NSNotificationCenter::defaultCenter().postNotificationName(kMediaPlayingDidChangeNotification,
+                                                             this);
 }
 
 std::string VolumeControl::activeCategory() const {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Activator/LAEvent.h"
 #include "Substrate/MobileLoader.h"
+
+class StatusBar;
 
 inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
 inline constexpr char kVolumeDownHoldShortEvent[] = "libactivator.volume.down.hold.short";
@@ -18,8 +22,8 @@ class SpringBoard {
 
   static SpringBoard& shared();
 
-  // Takes SpringBoard's identity, registers its classes with the runtime, then loads the
-  // tweaks whose filters name it. Once per process.
+  // Takes SpringBoard's identity, registers its classes with the runtime, puts up the status
+  // bar, then loads the tweaks whose filters name it. Once per process.
   MobileLoader::Result boot();
 
   // The mode Activator events carry ("springboard", "lockscreen" or "application").
@@ -32,7 +36,12 @@ class SpringBoard {
   // answers whether a listener handled its hold.
   bool holdVolumeUp();
 
+  // The status bar's time: pinned to a text, or (nothing) the host's clock.
+  void setStatusBarTime(std::optional<std::string> time);
+  std::string statusBarTime() const;
+
  private:
   bool booted_ = false;
+  std::shared_ptr<StatusBar> statusBar_;
   std::string eventMode_ = LAEventModeSpringBoard;
 };

@@ -12,6 +12,9 @@ class UIWindow;
 
 enum class VolumeButton { Up, Down };
 
+// Posted (object: the volume control) when media starts or stops playing.
+inline constexpr char kMediaPlayingDidChangeNotification[] = "SBMediaNowPlayingChangedNotification";
+
 // SpringBoard's volume control: the hardware volume buttons and the volume HUD. Registered
 // with the runtime as the class "VolumeControl", whose method `_HUDIsDisplayableForCategory:`
 // (receiver, selector, const std::string* category; answers bool) decides each time whether
@@ -38,7 +41,8 @@ class VolumeControl : public objc_object {
   int ownHUDQueries() const { return ownQueries_; }
 
   // Media playing: the buttons change "Audio/Video", otherwise "Ringtone".
-  void setMediaPlaying(bool playing) { mediaPlaying_ = playing; }
+  // A change is posted as kMediaPlayingDidChangeNotification.
+  void setMediaPlaying(bool playing);
   bool isMediaPlaying() const { return mediaPlaying_; }
   std::string activeCategory() const;
 

@@ -7,6 +7,7 @@
 
 using UIWindowLevel = CGFloat;
 inline constexpr UIWindowLevel UIWindowLevelNormal = 0.0;
+inline constexpr UIWindowLevel UIWindowLevelStatusBar = 1000.0;
 inline constexpr UIWindowLevel UIWindowLevelAlert = 2000.0;
 
 // A top-level view on the screen. A new window covers the whole screen and is hidden until
