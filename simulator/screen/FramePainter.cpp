@@ -80,7 +80,8 @@ void FramePainter::leave(const UIView&, const ViewKind&, int) {
 }
 
 void FramePainter::drawBackground(const DrawnLook& look, double alpha) {
-  if (!look.background) return;
+  // A clear colour draws nothing, however large the view (a window across the screen).
+  if (!look.background || look.background->alpha() * alpha <= 0) return;
   setColor(*look.background, alpha);
   roundedRect(CGRectMake(0, 0, look.size.width, look.size.height), look.cornerRadius);
   cairo_fill(cr_);

@@ -48,7 +48,6 @@ StatusBar::StatusBar()
       play_(glyph(status_bar_images::kPlay)),
       route_(glyph(status_bar_images::kHeadphones)) {
   window_->setWindowLevel(UIWindowLevelStatusBar);
-  window_->setBackgroundColor(UIColor::clearColor());
   window_->setUserInteractionEnabled(false);
   const CGFloat width = UIScreen::mainScreen().bounds().size.width;
   auto bar = std::make_shared<UIView>(CGRectMake(0, 0, width, kHeight));
