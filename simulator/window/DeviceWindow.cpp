@@ -56,7 +56,7 @@ CGSize displayRoom() {
   return CGSize{double(usable.w), double(usable.h)};
 }
 
-Result<double> scaleForDisplay(std::optional<double> requested, const DeviceWindow::Say& say) {
+double scaleForDisplay(std::optional<double> requested, const DeviceWindow::Say& say) {
   const CGSize room = displayRoom();
   const double scale = window_fit::forDisplay(requested, room);
   if (requested && scale != *requested) {
@@ -80,7 +80,7 @@ Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> r
     return fail(std::string("cannot open a window: ") + SDL_GetError() +
                 (display ? std::string(" (DISPLAY=") + display + ")" : std::string()));
   }
-  const double scale = *scaleForDisplay(requested, say);
+  const double scale = scaleForDisplay(requested, say);
   const DeviceOutline outline = DeviceOutline::now(scale);
   SDL_Window* window =
       SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
