@@ -22,6 +22,7 @@
 #include "device/CommandEngine.h"
 #include "device/Demo.h"
 #include "device/Device.h"
+#include "window/DeviceWindow.h"
 #include "window/KeyHelp.h"
 #include "window/WindowFit.h"
 
@@ -100,6 +101,7 @@ Result<Options> parse(const std::vector<std::string_view>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (auto parsed = parseOne(args, i, options); !parsed) return parsed.failure();
   }
+  if (options.scale && !options.window) return fail("--scale is the window's; add --window");
   return options;
 }
 
@@ -160,6 +162,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options->demo) {
+    if (options->window) {
+      // Before the demo writes anything: a demo that cannot show itself does not begin.
+      if (auto display = DeviceWindow::checkDisplay(); !display) return failed(display.failure());
+    }
     const auto player = [&](DemoStory& story, CommandEngine& engine) {
       return options->window ? windowSession(*options).playDemo(story, engine)
                              : story.playToTheEnd();

@@ -47,6 +47,18 @@ Result<Ok> chooseVideoDriver() {
   return Ok{};
 }
 
+// The video driver chosen and started.
+Result<Ok> reachDisplay() {
+  if (auto chosen = chooseVideoDriver(); !chosen) return chosen.failure();
+  X11Watch::handleErrors();
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    const char* display = std::getenv("DISPLAY");
+    return fail(std::string("cannot open a window: ") + SDL_GetError() +
+                (display ? std::string(" (DISPLAY=") + display + ")" : std::string()));
+  }
+  return Ok{};
+}
+
 // The room the display has for a window, in pixels; none known: any.
 CGSize displayRoom() {
   SDL_Rect usable;
@@ -73,13 +85,7 @@ Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> r
   // Cairo draws every pixel: the window needs the video driver's plain framebuffer, not one
   // behind an OpenGL renderer (which would load the GL stack for nothing).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (auto chosen = chooseVideoDriver(); !chosen) return chosen.failure();
-  X11Watch::handleErrors();
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    const char* display = std::getenv("DISPLAY");
-    return fail(std::string("cannot open a window: ") + SDL_GetError() +
-                (display ? std::string(" (DISPLAY=") + display + ")" : std::string()));
-  }
+  if (auto reached = reachDisplay(); !reached) return reached.failure();
   const double scale = scaleForDisplay(requested, say);
   const DeviceOutline outline = DeviceOutline::now(scale);
   SDL_Window* window =
@@ -102,6 +108,12 @@ Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> r
   opened->say_(opened->describe());
   opened->say_("press ? for keys");
   return opened;
+}
+
+Result<Ok> DeviceWindow::checkDisplay() {
+  if (auto reached = reachDisplay(); !reached) return reached.failure();
+  SDL_Quit();
+  return Ok{};
 }
 
 DeviceWindow::DeviceWindow(SDL_Window* window, double scale, Say say)
@@ -171,6 +183,14 @@ void DeviceWindow::followTheScreen() {
 
 void DeviceWindow::fillWindow(int width, int height) {
   if (width == outline_.width() && height == outline_.height()) return;
+  // Without a window manager nothing holds the window to its least size: it goes back to it,
+  // and is laid out when the server says it has.
+  const auto smallest = DeviceOutline::now(window_fit::kSmallestScale);
+  if (width < smallest.width() || height < smallest.height()) {
+    SDL_SetWindowSize(window_, std::max(width, smallest.width()),
+                      std::max(height, smallest.height()));
+    return;
+  }
   const CGSize room{double(width), double(height)};
   layOut(window_fit::largestFitting(room), room);
 }

@@ -32,6 +32,9 @@ class DeviceWindow {
   // SDL_VIDEODRIVER asked for that driver.
   static Result<std::unique_ptr<DeviceWindow>> open(std::optional<double> scale,
                                                     const std::string& title, Say say);
+  // Whether a window could open now, for a caller with work to do first: the same failure
+  // `open` would give.
+  static Result<Ok> checkDisplay();
   DeviceWindow(const DeviceWindow&) = delete;
   DeviceWindow& operator=(const DeviceWindow&) = delete;
   ~DeviceWindow();
