@@ -97,7 +97,9 @@ TEST(UIControls, SliderFollowsTheFingerAndSendsEachMove) {
 
 // In a scroll view taller than its bounds, as the mixer's rows are: the slider takes only a
 // finger that lands on its thumb (or near it); one on its track scrolls the content instead.
-TEST(UIControls, ASliderTracksFromItsThumbAndLeavesItsTrackToTheScrollView) {
+// From the thumb, the way the finger goes first decides: down, and the scroll view takes it
+// from the slider; along the track, and the slider keeps it.
+TEST(UIControls, ASliderInAScrollViewTakesOnlyAFingerThatGoesAlongFromItsThumb) {
   const auto scroller = std::make_shared<UIScrollView>(CGRectMake(0, 0, 300, 200));
   scroller->setContentSize({300, 600});
   const auto slider = std::make_shared<UISlider>(CGRectMake(20, 100, 260, 30));
@@ -105,29 +107,99 @@ TEST(UIControls, ASliderTracksFromItsThumbAndLeavesItsTrackToTheScrollView) {
   slider->setValue(50);
   scroller->addSubview(slider);
   const auto window = onScreen(scroller);
-  const CGPoint thumb = slider->convertPointToView(slider->pointForValue(50), nullptr);
+  const auto events = std::make_shared<Counter>();
+  slider->addTarget(events, &Counter::slid, UIControlEventValueChanged);
+  slider->addTarget(events, &Counter::hit, UIControlEventTouchCancel);
+  const auto thumb = [&] { return slider->convertPointToView(slider->pointForValue(50), nullptr); };
   auto& app = UIApplication::sharedApplication();
 
-  ASSERT_EQ(app.touchDown({thumb.x - 80, thumb.y}), scroller) << "on the track";
-  app.touchMoved({thumb.x - 78, thumb.y});
-  app.touchMoved({thumb.x - 78, thumb.y - 60});
-  app.touchUp({thumb.x - 78, thumb.y - 60});
+  CGPoint at = thumb();
+  ASSERT_EQ(app.touchDown({at.x - 80, at.y}), scroller) << "on the track";
+  app.touchMoved({at.x - 78, at.y});
+  app.touchMoved({at.x - 78, at.y - 60});
+  app.touchUp({at.x - 78, at.y - 60});
   EXPECT_EQ(slider->value(), 50) << "a track never moves the slider";
   EXPECT_EQ(scroller->contentOffset().y, 60) << "it scrolled";
   ASSERT_TRUE(scroller->verticalScrollIndicator()) << "the indicator shows while it scrolls";
   CFRunLoop::main().runFor(std::chrono::milliseconds(1200));
   EXPECT_FALSE(scroller->verticalScrollIndicator()) << "and fades after";
 
-  const CGPoint moved = slider->convertPointToView(slider->pointForValue(50), nullptr);
-  const CGPoint nearThumb{moved.x + 14 + UISlider::kThumbSlop - 1, moved.y};
+  at = thumb();
+  const CGPoint nearThumb{at.x + 14 + UISlider::kThumbSlop - 1, at.y};
   ASSERT_EQ(app.touchDown(nearThumb), slider) << "within the slop around the thumb";
-  app.touchMoved({nearThumb.x, nearThumb.y + 40});
-  EXPECT_EQ(slider->value(), 50) << "straight down: the thumb keeps the finger's offset";
-  app.touchMoved(
-      {nearThumb.x + slider->pointForValue(75).x - slider->pointForValue(50).x, nearThumb.y});
-  app.touchUp(nearThumb);
-  EXPECT_NEAR(slider->value(), 75, 0.01);
-  EXPECT_EQ(scroller->contentOffset().y, 60) << "the slider's finger scrolls nothing";
+  EXPECT_TRUE(slider->isHighlighted());
+  app.touchMoved({nearThumb.x + 3, nearThumb.y + 6});
+  EXPECT_TRUE(slider->isHighlighted()) << "not yet decided";
+  app.touchMoved({nearThumb.x + 3, nearThumb.y + 40});
+  EXPECT_EQ(events->count, 1) << "down first: the slider gets a cancel";
+  EXPECT_FALSE(slider->isHighlighted());
+  EXPECT_EQ(scroller->contentOffset().y, 20) << "and the content follows the finger";
+  app.touchUp({nearThumb.x, nearThumb.y + 40});
+  EXPECT_EQ(slider->value(), 50);
+  EXPECT_TRUE(events->values.empty()) << "no volume moved";
+
+  at = thumb();
+  const CGFloat quarter = slider->pointForValue(75).x - slider->pointForValue(50).x;
+  app.touchDown(at);
+  app.touchMoved({at.x + quarter, at.y + 3});
+  app.touchMoved({at.x + quarter, at.y + 40});
+  app.touchMoved({at.x + quarter, at.y - 40});
+  app.touchUp({at.x + quarter, at.y - 40});
+  EXPECT_NEAR(slider->value(), 75, 0.01) << "along first: by the finger's travel";
+  EXPECT_EQ(events->values.size(), 1u) << "moves that change nothing send nothing";
+  EXPECT_EQ(scroller->contentOffset().y, 20) << "the slider's finger scrolls nothing";
+}
+
+// UIKit's control events around a finger: 70 points of slop, the highlight following it.
+TEST(UIControls, AControlFollowsItsFingerOutAndBackWithinTheSlop) {
+  const auto button = UIButton::buttonWithType(UIButtonTypeCustom);
+  button->setFrame(CGRectMake(100, 100, 50, 50));
+  const auto window = onScreen(button);
+  struct Events {
+    std::string seen;
+    void exit() { seen += "exit "; }
+    void enter() { seen += "enter "; }
+    void upInside() { seen += "up-inside "; }
+    void upOutside() { seen += "up-outside "; }
+  };
+  const auto events = std::make_shared<Events>();
+  button->addTarget(events, &Events::exit, UIControlEventTouchDragExit);
+  button->addTarget(events, &Events::enter, UIControlEventTouchDragEnter);
+  button->addTarget(events, &Events::upInside, UIControlEventTouchUpInside);
+  button->addTarget(events, &Events::upOutside, UIControlEventTouchUpOutside);
+  auto& app = UIApplication::sharedApplication();
+
+  app.touchDown({110, 110});
+  app.touchMoved({100 + 50 + 69, 110});
+  EXPECT_TRUE(button->isHighlighted()) << "69 points out is still inside";
+  app.touchMoved({100 + 50 + 71, 110});
+  EXPECT_FALSE(button->isHighlighted());
+  app.touchMoved({120, 30});
+  EXPECT_TRUE(button->isHighlighted());
+  app.touchUp({120, 31});
+  EXPECT_EQ(events->seen, "exit enter up-inside ");
+  app.touchDown({110, 110});
+  app.touchUp({300, 110});
+  EXPECT_EQ(events->seen, "exit enter up-inside up-outside ") << "no move, no exit";
+  EXPECT_FALSE(button->isHighlighted());
+}
+
+// A window whose hit-test finds nothing, as a status bar's across the screen, passes touches
+// to the windows below; a view at alpha 0.01 still takes them, one below it does not.
+TEST(UIControls, TouchesPassThroughWindowsThatTakeNone) {
+  const auto button = UIButton::buttonWithType(UIButtonTypeCustom);
+  button->setFrame(CGRectMake(0, 0, 50, 50));
+  const auto below = onScreen(button);
+  const auto cover = std::make_shared<UIWindow>();
+  cover->setWindowLevel(UIWindowLevelStatusBar);
+  cover->setUserInteractionEnabled(false);
+  cover->makeKeyAndVisible();
+  auto& app = UIApplication::sharedApplication();
+  EXPECT_EQ(app.tap({10, 10}), button);
+  button->setAlpha(0.01);
+  EXPECT_EQ(app.tap({10, 10}), button);
+  button->setAlpha(0.0099);
+  EXPECT_EQ(app.tap({10, 10}), below);
 }
 
 TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
@@ -140,21 +212,6 @@ TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
   EXPECT_EQ(slider.value(), 0.0f);
   slider.setValue(std::nanf(""));
   EXPECT_EQ(slider.value(), 0.0f);
-}
-
-TEST(UIControls, ButtonSendsTouchUpInsideOnlyInside) {
-  const auto button = UIButton::buttonWithType(UIButtonTypeCustom);
-  button->setFrame(CGRectMake(0, 0, 50, 50));
-  const auto window = onScreen(button);
-  auto counter = std::make_shared<Counter>();
-  button->addTarget(counter, &Counter::hit, UIControlEventTouchUpInside);
-  auto& app = UIApplication::sharedApplication();
-  app.tap({10, 10});
-  EXPECT_EQ(counter->count, 1);
-  app.touchDown({10, 10});
-  app.touchMoved({80, 80});
-  app.touchUp({80, 80});
-  EXPECT_EQ(counter->count, 1) << "lifted outside";
 }
 
 TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {
@@ -194,6 +251,13 @@ TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {
   EXPECT_EQ(stretchy->capInsets(), UIEdgeInsetsMake(0, 9, 0, 9));
   EXPECT_FALSE(track->capInsets()) << "the original is unchanged";
 
+  UIScreen::mainScreen().setScale(3);
+  const auto dense = UIImage::imageWithContentsOfFile(folder + "thumb_default.png");
+  EXPECT_EQ(dense->filePath().filename(), "thumb_default@3x.png");
+  EXPECT_EQ(dense->size(), (CGSize{28, 28}));
+  root.writeBytes(folder + "thumb_default@3x.png", "not a png");
+  EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "thumb_default.png")->scale(), 2)
+      << "then @2x";
   UIScreen::mainScreen().setScale(1);
   EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "thumb_default.png")->scale(), 1);
   UIScreen::mainScreen().setScale(2);

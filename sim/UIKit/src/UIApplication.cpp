@@ -1,13 +1,37 @@
 #include "UIKit/UIApplication.h"
 
+#include <cmath>
+
 #include "UIKit/UIControl.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UIWindow.h"
 
+namespace {
+
+std::shared_ptr<UIScrollView> enclosingScrollView(const std::shared_ptr<UIView>& view) {
+  for (auto above = view; above; above = above->superview()) {
+    if (auto scroller = std::dynamic_pointer_cast<UIScrollView>(above)) return scroller;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 UIApplication& UIApplication::sharedApplication() {
   static UIApplication application;
   return application;
+}
+
+UIApplication::Hit UIApplication::hitTest(CGPoint screenPoint) {
+  const auto ordered = UIScreen::mainScreen().windows();
+  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+    const CGPoint origin = (*it)->frame().origin;
+    if (auto view = (*it)->hitTest(CGPoint{screenPoint.x - origin.x, screenPoint.y - origin.y})) {
+      return Hit{*it, std::move(view)};
+    }
+  }
+  return Hit{};
 }
 
 std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit, CGPoint inWindow) {
@@ -18,14 +42,9 @@ std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit,
       return hit;
     }
     // Not the control's: the scroll view it lies in may take it, else nothing does.
-    for (auto view = hit->superview(); view; view = view->superview()) {
-      if (dynamic_cast<UIScrollView*>(view.get())) return view;
-    }
-    return nullptr;
+    return enclosingScrollView(hit->superview());
   }
-  for (auto view = hit; view; view = view->superview()) {
-    if (dynamic_cast<UIScrollView*>(view.get())) return view;
-  }
+  if (auto scroller = enclosingScrollView(hit)) return scroller;
   return hit;
 }
 
@@ -37,21 +56,52 @@ CGPoint UIApplication::local(CGPoint screenPoint) const {
 
 std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
   touched_.reset();
-  const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
-  if (!window) return nullptr;
-  windowOrigin_ = window->frame().origin;
+  contender_.reset();
+  const auto hit = hitTest(screenPoint);
+  if (!hit.window) return nullptr;
+  windowOrigin_ = hit.window->frame().origin;
   const CGPoint inWindow{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y};
-  touched_ = takerOfTouch(window->hitTest(inWindow), inWindow);
-  if (touched_) touched_->touchesBegan(local(screenPoint));
+  touched_ = takerOfTouch(hit.view, inWindow);
+  if (!touched_) return nullptr;
+  if (dynamic_cast<UIControl*>(touched_.get())) {
+    auto scroller = enclosingScrollView(touched_->superview());
+    if (scroller && scroller->maximumContentOffset().y > 0) contender_ = std::move(scroller);
+  }
+  down_ = heldAt_ = screenPoint;
+  touched_->touchesBegan(local(screenPoint));
   return touched_;
 }
 
+bool UIApplication::settleContest(CGPoint screenPoint) {
+  if (!contender_) return true;
+  heldAt_ = screenPoint;
+  const CGFloat across = std::abs(screenPoint.x - down_.x);
+  const CGFloat along = std::abs(screenPoint.y - down_.y);
+  if (along >= kPanThreshold && across < kPanThreshold) {
+    // The scroll view's: it scrolls from where the finger went down, the control lets go.
+    const auto control = std::move(touched_);
+    touched_ = std::move(contender_);
+    control->touchesCancelled();
+    touched_->touchesBegan(local(down_));
+    return true;
+  }
+  if (across < kPanThreshold) return false;
+  contender_.reset();
+  return true;
+}
+
 void UIApplication::touchMoved(CGPoint screenPoint) {
-  if (touched_) touched_->touchesMoved(local(screenPoint));
+  if (!touched_ || !settleContest(screenPoint)) return;
+  touched_->touchesMoved(local(screenPoint));
 }
 
 void UIApplication::touchUp(CGPoint screenPoint) {
   if (!touched_) return;
+  if (contender_) {
+    // Lifted before either won: the control had the touch all along, and the way it went.
+    contender_.reset();
+    if (heldAt_ != down_) touched_->touchesMoved(local(heldAt_));
+  }
   const CGPoint point = local(screenPoint);
   const auto touched = std::move(touched_);
   touched_.reset();
@@ -65,14 +115,6 @@ std::shared_ptr<UIView> UIApplication::tap(CGPoint screenPoint) {
 }
 
 bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
-  const auto window = UIScreen::mainScreen().windowAtPoint(screenPoint);
-  if (!window) return false;
-  const CGPoint origin = window->frame().origin;
-  auto view = window->hitTest(CGPoint{screenPoint.x - origin.x, screenPoint.y - origin.y});
-  for (; view; view = view->superview()) {
-    if (auto* scroller = dynamic_cast<UIScrollView*>(view.get())) {
-      return scroller->scrollBy(distance);
-    }
-  }
-  return false;
+  const auto scroller = enclosingScrollView(hitTest(screenPoint).view);
+  return scroller && scroller->scrollBy(distance);
 }

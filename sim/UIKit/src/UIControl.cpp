@@ -24,12 +24,41 @@ std::size_t UIControl::actionCount(unsigned events) const {
   }));
 }
 
+bool UIControl::isWithinTouchSlop(CGPoint point) const {
+  const CGRect box = bounds();
+  return point.x >= box.origin.x - kTouchSlop && point.y >= box.origin.y - kTouchSlop &&
+         point.x < box.origin.x + box.size.width + kTouchSlop &&
+         point.y < box.origin.y + box.size.height + kTouchSlop;
+}
+
 void UIControl::touchesBegan(CGPoint) {
+  touchInside_ = true;
   setHighlighted(true);
   sendActionsForControlEvents(UIControlEventTouchDown);
 }
 
+void UIControl::touchesMoved(CGPoint point) {
+  const bool inside = isWithinTouchSlop(point);
+  if (inside != touchInside_) {
+    touchInside_ = inside;
+    if (highlightFollowsTouch()) setHighlighted(inside);
+    sendActionsForControlEvents(inside ? UIControlEventTouchDragEnter
+                                       : UIControlEventTouchDragExit);
+  }
+  sendActionsForControlEvents(inside ? UIControlEventTouchDragInside
+                                     : UIControlEventTouchDragOutside);
+}
+
 void UIControl::touchesEnded(CGPoint point) {
   setHighlighted(false);
-  if (pointInside(point)) sendActionsForControlEvents(UIControlEventTouchUpInside);
+  touchInside_ = isWithinTouchSlop(point);
+  sendActionsForControlEvents(touchInside_ ? UIControlEventTouchUpInside
+                                           : UIControlEventTouchUpOutside);
+  touchInside_ = false;
+}
+
+void UIControl::touchesCancelled() {
+  setHighlighted(false);
+  touchInside_ = false;
+  sendActionsForControlEvents(UIControlEventTouchCancel);
 }

@@ -56,11 +56,3 @@ std::vector<std::shared_ptr<UIWindow>> UIScreen::windows() const {
   for (auto& [order, window] : visible) ordered.push_back(std::move(window));
   return ordered;
 }
-
-std::shared_ptr<UIWindow> UIScreen::windowAtPoint(CGPoint point) const {
-  const auto ordered = windows();
-  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
-    if (CGRectContainsPoint((*it)->frame(), point)) return *it;
-  }
-  return nullptr;
-}

@@ -78,19 +78,24 @@ bool UISlider::beginTrackingWithTouch(CGPoint point) {
   return true;
 }
 
-void UISlider::touchesBegan(CGPoint) {
-  setHighlighted(true);
+void UISlider::touchesBegan(CGPoint point) {
+  valueAtTouchDown_ = value_;
+  UIControl::touchesBegan(point);
 }
 
 void UISlider::touchesMoved(CGPoint point) {
+  UIControl::touchesMoved(point);
   const auto [start, length] = thumbTravel();
   const CGFloat centre = point.x - grabOffset_;
   const CGFloat fraction = length > 0 ? std::clamp((centre - start) / length, 0.0, 1.0) : 0.0;
+  const float before = value_;
   setValue(minimumValue_ + static_cast<float>(fraction) * (maximumValue_ - minimumValue_));
-  if (continuous_) sendActionsForControlEvents(UIControlEventValueChanged);
+  if (continuous_ && value_ != before) sendActionsForControlEvents(UIControlEventValueChanged);
 }
 
-void UISlider::touchesEnded(CGPoint) {
-  setHighlighted(false);
-  if (!continuous_) sendActionsForControlEvents(UIControlEventValueChanged);
+void UISlider::touchesEnded(CGPoint point) {
+  UIControl::touchesEnded(point);
+  if (!continuous_ && value_ != valueAtTouchDown_) {
+    sendActionsForControlEvents(UIControlEventValueChanged);
+  }
 }

@@ -56,7 +56,7 @@ bool UIView::pointInside(CGPoint point) const {
 }
 
 std::shared_ptr<UIView> UIView::hitTest(CGPoint point) {
-  if (hidden_ || alpha_ <= 0.01 || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
+  if (hidden_ || alpha_ < 0.01 || !userInteractionEnabled_ || !pointInside(point)) return nullptr;
   for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
     const auto& subview = *it;
     const CGPoint seen = subview->boundsOrigin();
@@ -91,6 +91,8 @@ void UIView::touchesBegan(CGPoint) {
 void UIView::touchesMoved(CGPoint) {
 }
 void UIView::touchesEnded(CGPoint) {
+}
+void UIView::touchesCancelled() {
 }
 
 namespace {

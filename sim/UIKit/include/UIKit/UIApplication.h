@@ -5,12 +5,20 @@
 #include "CoreGraphics/CGGeometry.h"
 #include "UIKit/UIView.h"
 
-// Delivers touches at screen points: a touch goes to the view that hit-testing picks in the
-// frontmost visible window containing the point, and stays with it until lifted. A control
-// takes the touches it begins tracking; any other view's, and those a control declines, go to
-// the scroll view it lies in, if any, to scroll.
+class UIScrollView;
+class UIWindow;
+
+// Delivers touches at screen points. A touch goes to the view that hit-testing picks in the
+// frontmost visible window containing the point, or, when that window's hit-test finds nothing,
+// in the windows below it; it stays with that view until lifted. A control takes the touches it
+// begins tracking; any other view's, and those a control declines, go to the scroll view it lies
+// in, if any, to scroll. A control in a scroll view that can scroll competes with it: a pan that
+// moves kPanThreshold vertically before it moves as far sideways scrolls, and the control gets a
+// cancel; one that moves sideways first is the control's.
 class UIApplication {
  public:
+  static constexpr CGFloat kPanThreshold = 10;
+
   static UIApplication& sharedApplication();
 
   std::shared_ptr<UIView> touchDown(CGPoint screenPoint);
@@ -23,9 +31,22 @@ class UIApplication {
   bool scrollAt(CGPoint screenPoint, CGPoint distance);
 
  private:
+  struct Hit {
+    std::shared_ptr<UIWindow> window;
+    std::shared_ptr<UIView> view;
+  };
+  static Hit hitTest(CGPoint screenPoint);
   static std::shared_ptr<UIView> takerOfTouch(std::shared_ptr<UIView> hit, CGPoint inWindow);
   CGPoint local(CGPoint screenPoint) const;
+  // While a control and the scroll view around it both want the touch: decides by the way the
+  // finger went, and answers whether it is decided.
+  bool settleContest(CGPoint screenPoint);
 
   std::shared_ptr<UIView> touched_;
   CGPoint windowOrigin_{};
+  // A scroll view that may still take the touch from the control that has it, with where the
+  // touch went down and where it was last.
+  std::shared_ptr<UIScrollView> contender_;
+  CGPoint down_{};
+  CGPoint heldAt_{};
 };

@@ -41,12 +41,29 @@ class UIControl : public UIView {
   // How many live targets listen to `events`; for dumps and tests.
   std::size_t actionCount(unsigned events) const;
 
+  // How far outside its bounds a finger still counts as inside the control, in points.
+  static constexpr CGFloat kTouchSlop = 70;
+  // Whether `point` (in the control's coordinates) is within its bounds and the slop around.
+  bool isWithinTouchSlop(CGPoint point) const;
+  // Whether the finger tracked now is inside, slop included.
+  bool isTouchInside() const { return touchInside_; }
+
   // Asked when a finger goes down on the control, before it is given the touch: a control that
   // answers false lets the touch go on to the scroll view it lies in, if any.
   virtual bool beginTrackingWithTouch(CGPoint) { return true; }
 
+  // Down: highlighted, touch-down. Moves: drag-inside or drag-outside, with drag-enter and
+  // drag-exit as the finger crosses the slop's edge, the highlight following it. Up:
+  // touch-up-inside or touch-up-outside. Cancelled: touch-cancel. The highlight goes at the end.
   void touchesBegan(CGPoint point) override;
+  void touchesMoved(CGPoint point) override;
   void touchesEnded(CGPoint point) override;
+  void touchesCancelled() override;
+
+ protected:
+  // Whether the highlight follows the finger in and out of the slop (a slider's thumb stays
+  // highlighted for as long as it is held, wherever the finger goes).
+  virtual bool highlightFollowsTouch() const { return true; }
 
  private:
   struct Action {
@@ -58,5 +75,6 @@ class UIControl : public UIView {
                  unsigned events);
 
   bool highlighted_ = false;
+  bool touchInside_ = false;
   std::vector<Action> actions_;
 };

@@ -33,6 +33,12 @@ enum UIControlState : unsigned {
 
 enum UIControlEvents : unsigned {
   UIControlEventTouchDown = 1 << 0,
+  UIControlEventTouchDragInside = 1 << 2,
+  UIControlEventTouchDragOutside = 1 << 3,
+  UIControlEventTouchDragEnter = 1 << 4,
+  UIControlEventTouchDragExit = 1 << 5,
   UIControlEventTouchUpInside = 1 << 6,
+  UIControlEventTouchUpOutside = 1 << 7,
+  UIControlEventTouchCancel = 1 << 8,
   UIControlEventValueChanged = 1 << 12,
 };

@@ -24,7 +24,7 @@ class UIScreen {
   CGRect bounds() const;
   void setPortraitSize(CGSize size);  // the screen held upright, in points
 
-  // Pixels per point: 2 on every device the simulator models.
+  // Pixels per point, as the model has it (2 or 3).
   CGFloat scale() const { return scale_; }
   void setScale(CGFloat scale) { scale_ = scale; }
 
@@ -35,8 +35,6 @@ class UIScreen {
 
   // The visible (not hidden) windows, back to front: by level, then the latest shown on top.
   std::vector<std::shared_ptr<UIWindow>> windows() const;
-  // The frontmost visible window containing `point`.
-  std::shared_ptr<UIWindow> windowAtPoint(CGPoint point) const;
 
   // Called by a window when it is shown, to take its place on top of its level.
   void windowWasShown(const std::shared_ptr<UIWindow>& window);

@@ -9,10 +9,11 @@
 
 // A horizontal slider from minimumValue to maximumValue. It tracks a finger only when the
 // finger goes down on its thumb (or within kThumbSlop of it): elsewhere on the slider the touch
-// is not its own. While tracking, the slider is highlighted and each move sets the value from
-// the finger's position along the track, less where on the thumb it went down (sending
-// value-changed when continuous); lifting it clears the highlight (and sends value-changed when
-// not).
+// is not its own. While tracking, the slider is highlighted wherever the finger goes, and each
+// move sets the value from the finger's position along the track, less where on the thumb it
+// went down: a finger moving straight up or down changes nothing. Value-changed is sent only
+// when the value changes: on each such move when continuous, else once as the finger lifts.
+// Lifting or a cancel clears the highlight.
 class UISlider : public UIControl {
  public:
   using Image = std::shared_ptr<const UIImage>;
@@ -71,6 +72,9 @@ class UISlider : public UIControl {
   void touchesMoved(CGPoint point) override;
   void touchesEnded(CGPoint point) override;
 
+ protected:
+  bool highlightFollowsTouch() const override { return false; }
+
  private:
   using ImageMap = std::map<unsigned, Image>;
   static Image find(const ImageMap& images, unsigned state);
@@ -81,6 +85,7 @@ class UISlider : public UIControl {
   CGSize thumbSize() const;
 
   float value_ = 0;
+  float valueAtTouchDown_ = 0;
   CGFloat grabOffset_ = 0;  // the finger's distance from the thumb's centre where it went down
   float minimumValue_ = 0;
   float maximumValue_ = 1;

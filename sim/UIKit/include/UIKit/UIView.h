@@ -67,7 +67,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   bool isAncestorOf(const UIView& view) const;
 
   // The deepest view that takes touches at `point` (in this view's coordinates): subviews
-  // front to back before the view itself; hidden, transparent (alpha <= 0.01) and
+  // front to back before the view itself; hidden, transparent (alpha below 0.01) and
   // non-interactive views and their trees take none.
   std::shared_ptr<UIView> hitTest(CGPoint point);
   bool pointInside(CGPoint point) const;
@@ -82,6 +82,8 @@ class UIView : public std::enable_shared_from_this<UIView> {
   virtual void touchesBegan(CGPoint point);
   virtual void touchesMoved(CGPoint point);
   virtual void touchesEnded(CGPoint point);
+  // The touch was taken away (a scroll view began to scroll under it): it will not end here.
+  virtual void touchesCancelled();
 
  private:
   CGPoint originInRoot() const;
