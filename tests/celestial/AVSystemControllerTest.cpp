@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/NSNotificationCenter.h"
 
 namespace {
@@ -28,8 +29,10 @@ class AVSystemControllerTest : public ::testing::Test {
   std::vector<NSNotification> posted;
 };
 
-TEST_F(AVSystemControllerTest, SetVolumePostsCategoryAndVolume) {
+TEST_F(AVSystemControllerTest, SetVolumePostsCategoryVolumeAndReasonOnALaterTurn) {
   ASSERT_TRUE(controller->setVolumeTo(0.37f, "Audio/Video"));
+  EXPECT_TRUE(posted.empty()) << "the media server answers later";
+  CFRunLoop::main().runUntilIdle();
   ASSERT_EQ(posted.size(), 1u);
   const auto& note = posted[0];
   EXPECT_EQ(note.name, "AVSystemController_EffectiveVolumeDidChangeNotification");
@@ -39,6 +42,9 @@ TEST_F(AVSystemControllerTest, SetVolumePostsCategoryAndVolume) {
   EXPECT_EQ(note.userInfo.at("AVSystemController_EffectiveVolumeNotificationParameter_Volume")
                 .floatValue(),
             0.37f);
+  EXPECT_EQ(
+      note.userInfo.at(AVSystemController_EffectiveVolumeNotificationParameter_VolumeChangeReason),
+      PlistValue("ExplicitVolumeChange"));
   float volume = 0;
   controller->getVolume(volume, "Audio/Video");
   EXPECT_EQ(volume, 0.37f);
@@ -54,9 +60,50 @@ TEST_F(AVSystemControllerTest, VolumesAreClampedAndNanRefused) {
   EXPECT_FALSE(controller->setVolumeTo(0.5f, "Siren"));
   controller->getVolume(ringtone, "Ringtone");
   EXPECT_EQ(ringtone, 1.0f);
+  CFRunLoop::main().runUntilIdle();
   ASSERT_EQ(posted.size(), 2u) << "refused changes post nothing";
   EXPECT_EQ(posted[0].userInfo.at(AVSystemController_EffectiveVolumeNotificationParameter_Volume),
             PlistValue(1.0));
+}
+
+// Each route keeps its own volume; moving to a route posts only when the volume in effect
+// changes. A reset drops what was not posted yet.
+TEST_F(AVSystemControllerTest, EachRouteKeepsItsVolume) {
+  const auto volume = [&] {
+    float value = -1;
+    controller->getVolume(value, "Audio/Video");
+    return value;
+  };
+  controller->setRoute("Audio/Video", "Headphone");
+  EXPECT_EQ(volume(), AVSystemController::kFirstVolumeOnNewRoute);
+  controller->setVolumeTo(0.8f, "Audio/Video");
+  controller->setRoute("Audio/Video", "Speaker");
+  EXPECT_EQ(volume(), 0.5f) << "the loudspeaker's own";
+  controller->setRoute("Audio/Video", "Headphone");
+  EXPECT_EQ(volume(), 0.8f);
+  controller->setVolumeTo(0.5f, "Audio/Video");
+  controller->setRoute("Audio/Video", "Speaker");
+  CFRunLoop::main().runUntilIdle();
+  std::vector<std::string> seen;
+  for (const auto& note : posted) {
+    const auto& info = note.userInfo;
+    seen.push_back(
+        *info.at(AVSystemController_EffectiveVolumeNotificationParameter_VolumeChangeReason)
+             .asString() +
+        " " +
+        std::to_string(
+            *info.at(AVSystemController_EffectiveVolumeNotificationParameter_Volume).floatValue()));
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"RouteChange 0.375000", "ExplicitVolumeChange 0.800000",
+                                            "RouteChange 0.500000", "RouteChange 0.800000",
+                                            "ExplicitVolumeChange 0.500000"}))
+      << "the last route change kept the volume, and posted nothing";
+
+  posted.clear();
+  controller->setVolumeTo(0.1f, "Ringtone");
+  controller->reset();
+  CFRunLoop::main().runUntilIdle();
+  EXPECT_TRUE(posted.empty());
 }
 
 }  // namespace

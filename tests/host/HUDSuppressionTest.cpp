@@ -1,5 +1,7 @@
 #include "host/HostFixture.h"
 
+#include "CoreFoundation/CFRunLoop.h"
+
 namespace {
 
 namespace fx = plist_fixture;
@@ -56,6 +58,8 @@ TEST_F(HUDSuppressionTest, ButtonsChangeTheActiveCategoryAndThePanelFollows) {
     volume.setMediaPlaying(true);
     const auto press = volume.pressButton(VolumeButton::Down);
     EXPECT_EQ(press.category, "Audio/Video");
+    EXPECT_EQ(label->text(), "Audio/Video (Speaker): 50%") << "until the media server answers";
+    CFRunLoop::main().runUntilIdle();
     EXPECT_EQ(label->text(), "Audio/Video (Speaker): 44%");
   });
 }

@@ -28,20 +28,20 @@ class VolumeNotificationsTest : public PanelFixture {
 
 TEST_F(VolumeNotificationsTest, BoundOnTheLoudspeakerEachFollowsTheOther) {
   buildBound(true);
-  controller->setVolumeTo(0.4f, "Audio/Video");
+  setVolumeTo(0.4f, "Audio/Video");
   EXPECT_EQ(text(0), "Ringtone: 40%");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 40%");
-  controller->setVolumeTo(0.7f, "Ringtone");
+  setVolumeTo(0.7f, "Ringtone");
   EXPECT_EQ(slider(1)->value(), 70.0f);
   EXPECT_EQ(slider(0)->value(), 70.0f);
   EXPECT_EQ(volume("Audio/Video"), 0.4f) << "only the rows follow, not the volumes";
-  controller->setRoute("Audio/Video", "SpeakerAndMic");
-  controller->setVolumeTo(0.2f, "Audio/Video");
+  setRoute("Audio/Video", "SpeakerAndMic");
+  setVolumeTo(0.2f, "Audio/Video");
   EXPECT_EQ(text(0), "Ringtone: 20%") << "a route beginning with Speaker is the loudspeaker";
   for (const std::optional<std::string>& route :
        {std::optional<std::string>("speaker"), std::optional<std::string>()}) {
-    controller->setRoute("Audio/Video", route);
-    controller->setVolumeTo(0.6f, "Audio/Video");
+    setRoute("Audio/Video", route);
+    setVolumeTo(0.6f, "Audio/Video");
     EXPECT_EQ(text(0), "Ringtone: 20%") << "case-sensitive, and no route is not the loudspeaker";
   }
 }
@@ -50,7 +50,7 @@ TEST_F(VolumeNotificationsTest, PartnerRowIsUpdatedBeforeTheOwnRow) {
   writeList(
       fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("Audio/Video", "Media", false)}));
   buildBound(true, true);
-  controller->setVolumeTo(0.3f, "Audio/Video");
+  setVolumeTo(0.3f, "Audio/Video");
   EXPECT_EQ(log.messages(),
             (std::vector<std::string>{
                 "OB: A/V route is Speaker, updating ringtone slider as well",
@@ -59,10 +59,10 @@ TEST_F(VolumeNotificationsTest, PartnerRowIsUpdatedBeforeTheOwnRow) {
 }
 
 TEST_F(VolumeNotificationsTest, BoundOffTheLoudspeakerEachKeepsToItself) {
-  controller->setRoute("Audio/Video", "Headphones");
+  setRoute("Audio/Video", "Headphones");
   buildBound(true, true);
-  controller->setVolumeTo(0.4f, "Audio/Video");
-  controller->setVolumeTo(0.9f, "Ringtone");
+  setVolumeTo(0.4f, "Audio/Video");
+  setVolumeTo(0.9f, "Ringtone");
   EXPECT_EQ(text(0), "Ringtone: 90%");
   EXPECT_EQ(text(1), "Audio/Video (Headphones): 40%");
   EXPECT_EQ(log.messages(),
@@ -76,6 +76,7 @@ TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) 
   app.touchDown(thumbAt(1, 50));
   for (const float percent : {45.0f, 41.0f, 37.0f}) {
     app.touchMoved(thumbAt(1, percent));
+    settle();
     EXPECT_EQ(text(0), "Ringtone: " + std::to_string(int(percent)) + "%");
     EXPECT_EQ(text(1), "Audio/Video (Speaker): " + std::to_string(int(percent)) + "%");
   }
@@ -83,18 +84,18 @@ TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) 
             "OB: mixer is initiating volume change event for category Audio/Video, do not update "
             "GUI");
   // An outside change during the drag leaves the dragged row as the finger has it.
-  controller->setVolumeTo(0.9f, "Audio/Video");
+  setVolumeTo(0.9f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 37%");
   EXPECT_EQ(text(0), "Ringtone: 90%");
   app.touchUp(thumbAt(1, 37));
-  controller->setVolumeTo(0.8f, "Audio/Video");
+  setVolumeTo(0.8f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 80%") << "followed again once the finger is up";
 }
 
 TEST_F(VolumeNotificationsTest, PhoneCallNeverConsultsTheMediaRoute) {
   for (const bool bound : {false, true}) {
     buildBound(bound);
-    controller->setVolumeTo(0.2f, "PhoneCall");
+    setVolumeTo(0.2f, "PhoneCall");
     EXPECT_FALSE(askedRoute("Audio/Video"));
     EXPECT_EQ(text(4), "Phone Call (Receiver): 20%");
   }
@@ -102,7 +103,7 @@ TEST_F(VolumeNotificationsTest, PhoneCallNeverConsultsTheMediaRoute) {
 
 TEST_F(VolumeNotificationsTest, UnmatchedCategoriesAreLoggedEvenQuietly) {
   buildBound(false);
-  controller->setVolumeTo(0.3f, "Alarm");
+  setVolumeTo(0.3f, "Alarm");
   EXPECT_EQ(log.messages(), std::vector<std::string>{
                                 "OB: unable to match category Alarm to OB categories list, GUI "
                                 "not updated!"});
@@ -115,7 +116,7 @@ TEST_F(VolumeNotificationsTest, UnmatchedCategoriesAreLoggedEvenQuietly) {
 TEST_F(VolumeNotificationsTest, HiddenCategoryChangesNoView) {
   writeList(fx::array({fx::entry("Ringtone", "Ring", true), fx::entry("HeadsetBT", "BT", false)}));
   buildBound(false, true);
-  controller->setVolumeTo(0.1f, "HeadsetBT");
+  setVolumeTo(0.1f, "HeadsetBT");
   EXPECT_EQ(text(0), "Ring: 50%");
   EXPECT_EQ(log.messages(), std::vector<std::string>{"OB: category HeadsetBT not visible, no "
                                                      "slider to update for that category"});
@@ -125,7 +126,7 @@ TEST_F(VolumeNotificationsTest, DuplicateNamesUpdateTheFirstRowAndAMissingPartne
   writeList(fx::array({fx::entry("Ringtone", "First", true), fx::entry("Ringtone", "Second", true),
                        fx::entry("HeadsetBT", "BT", true)}));
   buildBound(true);
-  controller->setVolumeTo(0.65f, "Ringtone");
+  setVolumeTo(0.65f, "Ringtone");
   EXPECT_EQ(text(0), "First: 65%");
   EXPECT_EQ(text(1), "Second: 50%");
   EXPECT_EQ(text(2), "BT: 50%");

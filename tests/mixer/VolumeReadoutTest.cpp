@@ -27,8 +27,8 @@ TEST_F(VolumeReadoutTest, TitlesAreDataNotFormatsAndAMissingRouteLeavesTheNameAl
   controller->setRoute("PhoneCall", std::nullopt);
   build();
   EXPECT_EQ(text(0), "%@ %n %s %%: 50%");
-  EXPECT_EQ(text(1), "100% loud (%d%n): 50%");
-  EXPECT_EQ(text(2), "Call: 75%");
+  EXPECT_EQ(text(1), "100% loud (%d%n): 38%") << "the volume of a route new to it";
+  EXPECT_EQ(text(2), "Call: 38%");
 }
 
 TEST_F(VolumeReadoutTest, UnknownCategoryShowsUnknownAndAnimatesToZero) {

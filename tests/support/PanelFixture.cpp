@@ -1,5 +1,7 @@
 #include "support/PanelFixture.h"
 
+#include "CoreFoundation/CFRunLoop.h"
+
 #include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIApplication.h"
 
@@ -61,6 +63,20 @@ void PanelFixture::post(const char* category, double value) const {
       AVSystemController_EffectiveVolumeDidChangeNotification, controller.get(),
       {{AVSystemController_EffectiveVolumeNotificationParameter_Category, category},
        {AVSystemController_EffectiveVolumeNotificationParameter_Volume, value}});
+}
+
+void PanelFixture::setVolumeTo(float volume, const char* category) const {
+  controller->setVolumeTo(volume, category);
+  settle();
+}
+
+void PanelFixture::setRoute(const char* category, std::optional<std::string> route) const {
+  controller->setRoute(category, std::move(route));
+  settle();
+}
+
+void PanelFixture::settle() {
+  CFRunLoop::main().runUntilIdle();
 }
 
 std::shared_ptr<OrbelleView> PanelFixture::loaded(bool list) const {

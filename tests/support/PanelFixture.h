@@ -36,6 +36,11 @@ class PanelFixture : public DeviceFixture {
   std::string text(NSInteger num) const;  // "<no label>" when there is none
   float volume(const char* category) const;
   void post(const char* category, double volume) const;  // as the controller would
+  // Changes made elsewhere, with the controller's answers arriving on the run loop's next turn.
+  void setVolumeTo(float volume, const char* category) const;
+  void setRoute(const char* category, std::optional<std::string> route) const;
+  // Lets the controller's answers to the changes made so far arrive.
+  static void settle();
 
   // Where slider `num` shows `percent`, on the screen.
   CGPoint thumbAt(NSInteger num, float percent) const;

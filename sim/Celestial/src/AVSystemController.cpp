@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/NSNotificationCenter.h"
 
 namespace {
@@ -33,16 +34,24 @@ std::shared_ptr<AVSystemController> AVSystemController::sharedAVSystemController
 }
 
 void AVSystemController::reset() {
+  ++resets_;
   categories_.clear();
   for (const auto& initial : kInitialCategories) {
-    categories_.emplace(initial.name, CategoryState{initial.volume, initial.route});
+    categories_.emplace(initial.name,
+                        CategoryState{initial.route, {{initial.route, initial.volume}}});
   }
+}
+
+float& AVSystemController::CategoryState::volume() {
+  return volumeByRoute.try_emplace(route.value_or(""), kFirstVolumeOnNewRoute).first->second;
 }
 
 bool AVSystemController::getVolume(float& volume, std::string_view category) const {
   const auto found = categories_.find(category);
   if (found == categories_.end()) return false;
-  volume = found->second.volume;
+  const auto& state = found->second;
+  const auto onRoute = state.volumeByRoute.find(state.route.value_or(""));
+  volume = onRoute == state.volumeByRoute.end() ? kFirstVolumeOnNewRoute : onRoute->second;
   return true;
 }
 
@@ -50,18 +59,31 @@ bool AVSystemController::setVolumeTo(float volume, std::string_view category) {
   const auto found = categories_.find(category);
   if (found == categories_.end() || std::isnan(volume)) return false;
   const float clamped = std::clamp(volume, 0.0f, 1.0f);
-  found->second.volume = clamped;
-  postVolumeChange(found->first, clamped);
+  found->second.volume() = clamped;
+  postVolumeChange(found->first, clamped, AVSystemController_ExplicitVolumeChange);
   return true;
 }
 
-void AVSystemController::postVolumeChange(const std::string& category, float volume) {
+void AVSystemController::postVolumeChange(const std::string& category, float volume,
+                                          const char* reason) {
   PlistValue::Dictionary userInfo{
       {AVSystemController_EffectiveVolumeNotificationParameter_Category, category},
       {AVSystemController_EffectiveVolumeNotificationParameter_Volume, static_cast<double>(volume)},
+      {AVSystemController_EffectiveVolumeNotificationParameter_VolumeChangeReason,
+       std::string(reason)},
   };
-  NSNotificationCenter::defaultCenter().postNotificationName(
-      AVSystemController_EffectiveVolumeDidChangeNotification, this, std::move(userInfo));
+  postLater(AVSystemController_EffectiveVolumeDidChangeNotification, std::move(userInfo));
+}
+
+void AVSystemController::postLater(const char* name, PlistValue::Dictionary userInfo) {
+  // Held weakly: a controller gone before the run loop turns posts nothing.
+  const std::weak_ptr<AVSystemController> weak = weak_from_this();
+  CFRunLoop::main().addTimer(
+      std::chrono::milliseconds(0), [weak, resets = resets_, name, userInfo = std::move(userInfo)] {
+        const auto self = weak.lock();
+        if (!self || self->resets_ != resets) return;
+        NSNotificationCenter::defaultCenter().postNotificationName(name, self.get(), userInfo);
+      });
 }
 
 std::optional<std::string> AVSystemController::routeForCategory(std::string_view category) const {
@@ -73,10 +95,16 @@ std::optional<std::string> AVSystemController::routeForCategory(std::string_view
 bool AVSystemController::setRoute(std::string_view category, std::optional<std::string> route) {
   const auto found = categories_.find(category);
   if (found == categories_.end()) return false;
-  if (found->second.route == route) return true;
-  found->second.route = std::move(route);
-  // The volume in effect is the new route's: listeners hear of it as of any other change.
-  postVolumeChange(found->first, found->second.volume);
+  auto& state = found->second;
+  if (state.route == route) return true;
+  const float before = state.volume();
+  state.route = std::move(route);
+  postLater(AVSystemController_ActiveAudioRouteDidChangeNotification,
+            {{AVSystemController_EffectiveVolumeNotificationParameter_Category, found->first}});
+  // The volume in effect is the new route's: listeners hear of it when it is another.
+  if (state.volume() != before) {
+    postVolumeChange(found->first, state.volume(), AVSystemController_RouteChange);
+  }
   return true;
 }
 

@@ -65,7 +65,7 @@ void StatusBar::observe() {
   auto& center = NSNotificationCenter::defaultCenter();
   const auto self = shared_from_this();
   center.addObserver(self, &StatusBar::update,
-                     AVSystemController_EffectiveVolumeDidChangeNotification, nullptr);
+                     AVSystemController_ActiveAudioRouteDidChangeNotification, nullptr);
   center.addObserver(self, &StatusBar::update, kMediaPlayingDidChangeNotification, nullptr);
 }
 
