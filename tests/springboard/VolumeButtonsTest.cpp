@@ -7,6 +7,10 @@
 #include "CoreFoundation/CFRunLoop.h"
 #include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeButtons.h"
+#include "SpringBoard/VolumeControl.h"
+#include "UIKit/UIApplication.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UIWindow.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
@@ -59,9 +63,44 @@ TEST(VolumeButtonsTest, AShortPressIsAPressAndAHeldButtonFiresItsHoldInstead) {
   EXPECT_EQ(ringtone(), 0.5625f);
 
   buttons.down(VolumeButton::Down);
-  CFRunLoop::main().runFor(VolumeButtons::kShortHold * 2);
-  ASSERT_TRUE(buttons.up(VolumeButton::Down)) << "a hold nobody takes is still a press";
-  EXPECT_EQ(ringtone(), 0.5f);
+  EXPECT_EQ(buttons.held(VolumeButton::Down), false);
+  EXPECT_EQ(ringtone(), 0.5f) << "a hold nobody takes steps when it fires";
+  CFRunLoop::main().runFor(VolumeButtons::kRepeat * 3);
+  EXPECT_LE(ringtone(), 0.5f - 2 * VolumeControl::kStep) << "and again while it is held";
+  EXPECT_FALSE(buttons.up(VolumeButton::Down)) << "its release is no press";
+  const float released = ringtone();
+  CFRunLoop::main().runFor(VolumeButtons::kRepeat * 2);
+  EXPECT_EQ(ringtone(), released) << "it stops when let go";
+}
+
+// The HUD a press puts up: SpringBoard's title for the ringer, gone when a listener takes the
+// hold that follows, and a finger going down on it is the display-tap.
+TEST(VolumeButtonsTest, TheHUDGoesForAHandledHoldAndAFingerOnItIsTheDisplayTap) {
+  TempDeviceRoot root;
+  AVSystemController::sharedAVSystemController()->reset();
+  const auto listener = std::make_shared<HoldListener>();
+  LASharedActivator->registerListener(listener, "hold");
+  LASharedActivator->assignEvent(*LAEvent::eventWithName(kVolumeUpHoldShortEvent), "hold");
+  LASharedActivator->assignEvent(*LAEvent::eventWithName(kVolumeDisplayTapEvent), "hold");
+  auto& buttons = VolumeButtons::shared();
+  auto& control = VolumeControl::sharedVolumeControl();
+
+  buttons.down(VolumeButton::Up);
+  buttons.up(VolumeButton::Up);
+  ASSERT_TRUE(control.isHUDVisible());
+  const auto title = std::dynamic_pointer_cast<UILabel>(control.hudWindow()->viewWithTag(1));
+  ASSERT_TRUE(title);
+  EXPECT_EQ(title->text(), "Ringer");
+  const CGRect hud = control.hudWindow()->frame();
+  UIApplication::sharedApplication().touchDown(
+      {hud.origin.x + hud.size.width / 2, hud.origin.y + hud.size.height / 2});
+  EXPECT_EQ(listener->events, 1) << "on touch-down, before any lift";
+  UIApplication::sharedApplication().touchUp({0, 0});
+
+  buttons.down(VolumeButton::Up);
+  EXPECT_EQ(buttons.held(VolumeButton::Up), true);
+  EXPECT_FALSE(control.isHUDVisible()) << "the listener has the button now";
+  buttons.up(VolumeButton::Up);
 }
 
 }  // namespace

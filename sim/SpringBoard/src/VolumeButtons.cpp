@@ -21,20 +21,35 @@ void VolumeButtons::down(VolumeButton button) {
 std::optional<bool> VolumeButtons::held(VolumeButton button) {
   State& pressed = state(button);
   if (!pressed.down || pressed.holdFired) return std::nullopt;
-  if (pressed.timer) CFRunLoop::main().cancelTimer(*pressed.timer);
-  pressed.timer.reset();
+  cancelTimer(pressed);
   pressed.holdFired = true;
-  pressed.holdHandled = SpringBoard::shared().sendActivatorEvent(
+  const bool handled = SpringBoard::shared().sendActivatorEvent(
       button == VolumeButton::Up ? kVolumeUpHoldShortEvent : kVolumeDownHoldShortEvent);
-  return pressed.holdHandled;
+  auto& control = VolumeControl::sharedVolumeControl();
+  if (handled) {
+    control.dismissHUD();
+    return true;
+  }
+  control.pressButton(button);
+  state(button).timer = CFRunLoop::main().addRepeatingTimer(kRepeat, [this, button] {
+    if (!state(button).down) return false;
+    VolumeControl::sharedVolumeControl().pressButton(button);
+    return true;
+  });
+  return false;
 }
 
 std::optional<VolumeControl::Press> VolumeButtons::up(VolumeButton button) {
   State& pressed = state(button);
   if (!pressed.down) return std::nullopt;
-  if (pressed.timer) CFRunLoop::main().cancelTimer(*pressed.timer);
-  const bool handled = pressed.holdHandled;
+  cancelTimer(pressed);
+  const bool fired = pressed.holdFired;
   pressed = State{};
-  if (handled) return std::nullopt;
+  if (fired) return std::nullopt;
   return VolumeControl::sharedVolumeControl().pressButton(button);
+}
+
+void VolumeButtons::cancelTimer(State& pressed) {
+  if (pressed.timer) CFRunLoop::main().cancelTimer(*pressed.timer);
+  pressed.timer.reset();
 }

@@ -96,7 +96,7 @@ void VolumeControl::showHUD(const std::string& category, float volume) {
         return true;
       }
       hideTimer_.reset();
-      hideHUD();
+      dismissHUD();
       return false;
     });
   });
@@ -107,7 +107,7 @@ void VolumeControl::stopHUDTimer() {
   hideTimer_.reset();
 }
 
-void VolumeControl::hideHUD() {
+void VolumeControl::dismissHUD() {
   stopHUDTimer();
   if (hud_) hud_->setHidden(true);
 }

@@ -10,6 +10,14 @@ namespace {
 constexpr int kSteps = 16;
 constexpr NSInteger kTitleTag = 1;
 constexpr NSInteger kFirstStepTag = 100;
+
+// SpringBoard's names for the categories its buttons change.
+std::string titleFor(const std::string& category) {
+  if (category == "Audio/Video") return "Volume";
+  if (category == "Ringtone") return "Ringer";
+  return category;
+}
+
 }  // namespace
 
 VolumeHUDView::VolumeHUDView(CGRect frame) : UIControl(frame) {
@@ -33,7 +41,7 @@ VolumeHUDView::VolumeHUDView(CGRect frame) : UIControl(frame) {
 
 void VolumeHUDView::show(const std::string& category, float volume) {
   if (auto title = std::dynamic_pointer_cast<UILabel>(viewWithTag(kTitleTag))) {
-    title->setText(category == "Audio/Video" ? std::string("Volume") : category);
+    title->setText(titleFor(category));
   }
   const int lit = static_cast<int>(std::lround(volume * kSteps));
   for (int step = 0; step < kSteps; ++step) {
@@ -43,7 +51,7 @@ void VolumeHUDView::show(const std::string& category, float volume) {
   }
 }
 
-void VolumeHUDView::touchesEnded(CGPoint point) {
-  UIControl::touchesEnded(point);
-  if (pointInside(point)) SpringBoard::shared().sendActivatorEvent(kVolumeDisplayTapEvent);
+void VolumeHUDView::touchesBegan(CGPoint point) {
+  UIControl::touchesBegan(point);
+  SpringBoard::shared().sendActivatorEvent(kVolumeDisplayTapEvent);
 }

@@ -4,12 +4,12 @@
 
 #include "UIKit/UIControl.h"
 
-// The volume HUD's content: the category, a level bar of sixteen steps. A tap on it is the
-// Activator event "libactivator.volume.display-tap".
+// The volume HUD's content: the category, a level bar of sixteen steps. A finger going down on
+// it is the Activator event "libactivator.volume.display-tap".
 class VolumeHUDView : public UIControl {
  public:
   explicit VolumeHUDView(CGRect frame);
   const char* className() const override { return "SBVolumeHUDView"; }
   void show(const std::string& category, float volume);
-  void touchesEnded(CGPoint point) override;
+  void touchesBegan(CGPoint point) override;
 };

@@ -50,13 +50,14 @@ class VolumeControl : public objc_object {
   // hidden).
   const std::shared_ptr<UIWindow>& hudWindow() const { return hud_; }
   bool isHUDVisible() const;
+  // Takes the HUD off the screen at once, as when something else takes the button.
+  void dismissHUD();
   void setHUDDuration(std::chrono::milliseconds duration) { hudDuration_ = duration; }
 
  private:
   VolumeControl();
   static bool ownHUDIsDisplayable(id self, SEL selector, const std::string* category);
   void showHUD(const std::string& category, float volume);
-  void hideHUD();
   void stopHUDTimer();
 
   bool ownAnswer_ = true;
