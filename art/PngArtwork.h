@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-// Artwork drawn with Cairo into PNG files, at one pixel a unit and again at two for "@2x".
+// Artwork drawn with Cairo into PNG files, at one pixel a unit and again at two and three for
+// "@2x" and "@3x".
 namespace png_artwork {
 
 using Painter = std::function<void(cairo_t*, double w, double h)>;
@@ -27,21 +28,33 @@ inline bool draw(const std::filesystem::path& file, int width, int height, int s
   return written;
 }
 
-inline constexpr std::string_view kRetina = "@2x";
+// The denser twins a file has: "name@2x.png" and "name@3x.png" for "name.png", the same
+// artwork at two and three pixels per point, which screens of those densities load in its
+// place. A name that gives its density ("...@2x.png") has none.
+inline constexpr int kDensities[] = {2, 3};
 
-// "name@2x.png" for "name.png": the same artwork at two pixels per point, which a screen of
-// that density loads in its place. None for a name that is "@2x" already.
-inline std::optional<std::filesystem::path> retinaFile(const std::filesystem::path& file) {
-  if (file.stem().string().ends_with(kRetina)) return std::nullopt;
-  return file.parent_path() /
-         (file.stem().string() + std::string(kRetina) + file.extension().string());
+inline std::string densitySuffix(int density) {
+  return "@" + std::to_string(density) + "x";
 }
 
-// The file and its "@2x" twin.
-inline bool drawBoth(const std::filesystem::path& file, int width, int height,
-                     const Painter& paint) {
-  const auto retina = retinaFile(file);
-  return draw(file, width, height, 1, paint) && (!retina || draw(*retina, width, height, 2, paint));
+inline bool namesItsDensity(const std::filesystem::path& file) {
+  for (const int density : kDensities) {
+    if (file.stem().string().ends_with(densitySuffix(density))) return true;
+  }
+  return false;
+}
+
+// The file and its denser twins.
+inline bool drawAll(const std::filesystem::path& file, int width, int height,
+                    const Painter& paint) {
+  if (!draw(file, width, height, 1, paint)) return false;
+  if (namesItsDensity(file)) return true;
+  for (const int density : kDensities) {
+    const auto twin = file.parent_path() /
+                      (file.stem().string() + densitySuffix(density) + file.extension().string());
+    if (!draw(twin, width, height, density, paint)) return false;
+  }
+  return true;
 }
 
 }  // namespace png_artwork

@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
   }
   for (const auto& art : artwork) {
     const auto file = out / art.file;
-    if (!png_artwork::drawBoth(file, art.width, art.height, art.paint)) {
+    if (!png_artwork::drawAll(file, art.width, art.height, art.paint)) {
       std::fprintf(stderr, "skin-artwork: cannot write %s\n", file.c_str());
       return 1;
     }

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   const std::pair<const char*, Painter> glyphs[] = {
       {images::kPlay, play}, {images::kHeadphones, headphones}, {images::kBluetooth, bluetooth}};
   for (const auto& [file, paint] : glyphs) {
-    if (!png_artwork::drawBoth(out / file, images::kWidth, images::kHeight, paint)) {
+    if (!png_artwork::drawAll(out / file, images::kWidth, images::kHeight, paint)) {
       std::fprintf(stderr, "status-bar-artwork: cannot write %s\n", (out / file).c_str());
       return 1;
     }

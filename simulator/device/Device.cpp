@@ -15,6 +15,7 @@
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
 #include "common/UserFolder.h"
+#include "device/ModelScreens.h"
 #include "device/ProcessClaim.h"
 
 namespace {
@@ -33,12 +34,6 @@ std::filesystem::path Device::packageDir() {
     return configured;
   }
   return buildDir() / "package";
-}
-
-CGSize Device::screenForModel(const std::string& model) {
-  if (model.starts_with("iPad")) return {768, 1024};
-  if (model.starts_with("iPod")) return {320, 568};
-  return {375, 667};
 }
 
 namespace {
@@ -106,6 +101,11 @@ Result<> Device::claimRoot() {
 }
 
 Result<> Device::boot(const DeviceOptions& options) {
+  const auto model = model_screens::of(options.model);
+  if (!model) {
+    return fail("unknown model \"" + options.model + "\" (known: " + model_screens::knownModels() +
+                ")");
+  }
   const auto root = options.root.empty() ? UserFolder::deviceRoot() : options.root;
   if (root.empty()) return fail("no home folder for the default device root; give --root DIR");
   std::error_code error;
@@ -117,7 +117,8 @@ Result<> Device::boot(const DeviceOptions& options) {
   if (auto claimed = claimRoot(); !claimed) return claimed;
   if (auto installed = installPackage(); !installed) return installed;
   DeviceModel::setIdentifier(options.model);
-  UIScreen::mainScreen().setPortraitSize(options.screen.value_or(screenForModel(options.model)));
+  UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
+  UIScreen::mainScreen().setScale(model->scale);
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());
   if (loaded.loaded.empty()) return fail("the loader found no tweak for SpringBoard");

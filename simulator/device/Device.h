@@ -12,7 +12,7 @@
 struct DeviceOptions {
   std::filesystem::path root;  // empty: UserFolder::deviceRoot()
   std::string model = DeviceModel::defaultIdentifier();
-  std::optional<CGSize> screen;  // empty: the model family's screen
+  std::optional<CGSize> screen;  // empty: the model's own screen
 };
 
 class Device {
@@ -22,12 +22,11 @@ class Device {
 
   // The built package tree: $ORBELLE2_PACKAGE, else "../package" beside this program.
   static std::filesystem::path packageDir();
-  // iPhone 375x667, iPad 768x1024, iPod touch 320x568 points.
-  static CGSize screenForModel(const std::string& model);
 
   // Creates the root if missing, claims it for this process (one SpringBoard per device),
   // installs the package over older copies (the preferences files stay as they are), sets
-  // model and screen, and boots SpringBoard, which loads the tweak.
+  // model and screen (an unknown model is refused), and boots SpringBoard, which loads the
+  // tweak.
   static Result<> boot(const DeviceOptions& options);
   // Copies the package tree onto the current device root, never through a link in it, and
   // never rewriting a file in place: a library another process has mapped stays whole.

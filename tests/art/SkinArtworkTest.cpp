@@ -15,16 +15,18 @@ Png art(const std::string& file) {
   return readPng(kFolder / file);
 }
 
-TEST(SkinArtworkTest, EveryPlainImageHasOneOfTwiceTheDensityBeside) {
+TEST(SkinArtworkTest, EveryPlainImageHasItsTwiceAndThriceDenseTwinsBeside) {
   int plain = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
     const std::string stem = entry.path().stem().string();
-    if (stem.ends_with("@2x")) continue;
+    if (stem.ends_with("@2x") || stem.ends_with("@3x")) continue;
     ++plain;
     const Png single = art(stem + ".png");
-    const Png twice = art(stem + "@2x.png");
-    EXPECT_EQ(twice.width, 2 * single.width) << stem;
-    EXPECT_EQ(twice.height, 2 * single.height) << stem;
+    for (const int density : {2, 3}) {
+      const Png twin = art(stem + "@" + std::to_string(density) + "x.png");
+      EXPECT_EQ(twin.width, density * single.width) << stem << " @" << density;
+      EXPECT_EQ(twin.height, density * single.height) << stem << " @" << density;
+    }
   }
   EXPECT_EQ(plain, 13) << "the plain names among the seventeen files";
 }

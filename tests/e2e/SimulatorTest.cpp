@@ -113,7 +113,7 @@ TEST_F(SimulatorTest, FreshRootGetsThePackageAndItsListFromTheFirstPanel) {
   EXPECT_EQ(root.readBytes(kList), list) << "a restart leaves the preference files alone";
 }
 
-TEST_F(SimulatorTest, DeviceFamilyDecidesScreenAndList) {
+TEST_F(SimulatorTest, TheModelDecidesScreenScaleAndList) {
   const auto ipad = sim("hold up\ndump\n", {"--device", "iPad7,5"});
   EXPECT_TRUE(contains(ipad.out, "UIWindow frame=(0,0,768,1024)"));
   EXPECT_TRUE(contains(ipad.out, "OrbelleView frame=(209,367,350,290)")) << ipad.out;
@@ -122,6 +122,18 @@ TEST_F(SimulatorTest, DeviceFamilyDecidesScreenAndList) {
   const auto ipod = sim("hold up\ndump\n", {"--device", "iPod9,1", "--screen", "400x700"});
   EXPECT_TRUE(contains(ipod.out, "OrbelleView frame=(25,205,350,290)")) << ipod.out;
   EXPECT_TRUE(contains(ipod.out, "text=\"Video Conference (Speaker): 75%\""));
+
+  const auto shot = root.path() / "x.png";
+  const auto iphoneX =
+      sim("hold up\ndump\nscreenshot " + shot.string() + "\n", {"--device", "iPhone10,3"});
+  EXPECT_TRUE(contains(iphoneX.out, "UIWindow frame=(0,0,375,812)")) << iphoneX.out;
+  const Png png = readPng(shot);
+  EXPECT_EQ(png.width, 1125) << "three pixels a point";
+  EXPECT_EQ(png.height, 2436);
+  const auto unknown = sim("", {"--device", "iPhone99,9"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_TRUE(contains(unknown.err, "unknown model \"iPhone99,9\" (known: iPhone7,2,"))
+      << unknown.err;
 }
 
 TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
@@ -202,6 +214,12 @@ TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly)
         runProgram({ORBELLE_SIM, "--window", "--root", root.path().string()}, "", display);
     EXPECT_EQ(windowless.status, 1);
     EXPECT_TRUE(contains(windowless.err, "error: cannot open a window: ")) << windowless.err;
+    const auto demo = root.path() / "demo";
+    const auto story =
+        runProgram({ORBELLE_SIM, "demo", "--window", "--out", demo.string()}, "", display);
+    EXPECT_EQ(story.status, 1);
+    EXPECT_EQ(story.out, "") << "it never began";
+    EXPECT_FALSE(std::filesystem::exists(demo));
   }
   const auto run = runProgram({ORBELLE_SIM, "--root", root.path().string()}, "state\n",
                               {{"ORBELLE2_PACKAGE", (root.path() / "nothing").string()}});

@@ -8,6 +8,7 @@
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/CairoHandles.h"
+#include "screen/FontMetrics.h"
 #include "screen/SceneSnapshot.h"
 
 namespace {
@@ -98,6 +99,18 @@ TEST_F(ScreenRendererTest, DrawingWhatChangedGivesTheWholeFramesPixels) {
     differing += (keptPixels[i] & 0xffffff) != (wholePixels[i] & 0xffffff);
   }
   EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Labels are measured with the system font's stand-in, as wide as the device's letter for
+// letter: "Ringtone" at 17 points is 8198/2048 of an em (DejaVu Sans would make it 79 points).
+// The scripts install the font; without it this fails.
+TEST(FontMetricsTest, TheSystemFontIsAsWideAsTheDevices) {
+  EXPECT_NEAR(FontMetrics::width("Ringtone", UIFont::systemFontOfSize(17)), 17.0 * 8198 / 2048,
+              0.05);
 }
 
 }  // namespace

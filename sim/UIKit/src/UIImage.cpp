@@ -29,6 +29,15 @@ std::optional<CGSize> pngPixelSize(const std::filesystem::path& file) {
   return CGSize{CGFloat(width), CGFloat(height)};
 }
 
+// The scale a file's name gives it: N for "name@Nx", else none.
+std::optional<int> scaleByName(const std::filesystem::path& file) {
+  const std::string stem = file.stem().string();
+  for (const int scale : {2, 3}) {
+    if (stem.ends_with("@" + std::to_string(scale) + "x")) return scale;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 UIImage::UIImage(std::string path, std::filesystem::path filePath, CGSize pixels, CGFloat scale)
@@ -36,19 +45,22 @@ UIImage::UIImage(std::string path, std::filesystem::path filePath, CGSize pixels
 }
 
 std::shared_ptr<const UIImage> UIImage::imageWithContentsOfFile(std::string_view path) {
-  constexpr char kRetina[] = "@2x";
   auto file = DeviceRoot::resolve(path);
-  const bool retinaByName = file.stem().string().ends_with(kRetina);
-  if (!retinaByName && UIScreen::mainScreen().scale() >= 2) {
-    auto retina = file.parent_path() / (file.stem().string() + kRetina + file.extension().string());
-    if (const auto pixels = pngPixelSize(retina)) {
-      return std::make_shared<UIImage>(std::string(path), std::move(retina), *pixels, 2);
+  const auto named = scaleByName(file);
+  if (!named) {
+    // The densest twin the screen has use for, then the next, as UIKit looks for them.
+    for (const int scale : {3, 2}) {
+      if (UIScreen::mainScreen().scale() < scale) continue;
+      auto twin = file.parent_path() / (file.stem().string() + "@" + std::to_string(scale) + "x" +
+                                        file.extension().string());
+      if (const auto pixels = pngPixelSize(twin)) {
+        return std::make_shared<UIImage>(std::string(path), std::move(twin), *pixels, scale);
+      }
     }
   }
   const auto pixels = pngPixelSize(file);
   if (!pixels) return nullptr;
-  return std::make_shared<UIImage>(std::string(path), std::move(file), *pixels,
-                                   retinaByName ? 2 : 1);
+  return std::make_shared<UIImage>(std::string(path), std::move(file), *pixels, named.value_or(1));
 }
 
 std::shared_ptr<const UIImage> UIImage::resizableImageWithCapInsets(UIEdgeInsets insets) const {

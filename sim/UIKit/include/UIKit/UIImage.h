@@ -14,9 +14,10 @@
 // image is a new image of the same file.
 class UIImage {
  public:
-  // `path` is a device path. On a screen of two pixels a point, "name.png" is taken from
-  // "name@2x.png" beside it when that is a PNG, with scale 2; a file named "...@2x.png" has
-  // scale 2 in any case. A missing or unreadable file, or one that is not a PNG: null.
+  // `path` is a device path. "name.png" is taken from the densest of "name@3x.png" and
+  // "name@2x.png" beside it that the screen's scale reaches and that is a PNG, with that scale,
+  // else from itself; a file named "...@2x.png" or "...@3x.png" has that scale in any case. A
+  // missing or unreadable file, or one that is not a PNG: null.
   static std::shared_ptr<const UIImage> imageWithContentsOfFile(std::string_view path);
 
   // The same image, stretched between the caps when drawn larger than it is.
@@ -26,7 +27,7 @@ class UIImage {
   const std::filesystem::path& filePath() const { return filePath_; }  // the file read, on the host
   std::string fileName() const;                                        // of the path asked for
   CGSize size() const;                      // in points: pixels divided by the scale
-  CGFloat scale() const { return scale_; }  // 2 for an "@2x" file, else 1
+  CGFloat scale() const { return scale_; }  // 3 for an "@3x" file, 2 for "@2x", else 1
   const std::optional<UIEdgeInsets>& capInsets() const { return capInsets_; }
 
   UIImage(std::string path, std::filesystem::path filePath, CGSize pixels, CGFloat scale);

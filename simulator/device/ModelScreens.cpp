@@ -1,0 +1,84 @@
+#include "device/ModelScreens.h"
+
+#include <algorithm>
+
+namespace model_screens {
+
+const std::vector<ModelScreen>& all() {
+  static const std::vector<ModelScreen> models = {
+      {"iPhone7,2", "iPhone 6", {375, 667}, 2},
+      {"iPhone7,1", "iPhone 6 Plus", {414, 736}, 3},
+      {"iPhone8,1", "iPhone 6s", {375, 667}, 2},
+      {"iPhone8,2", "iPhone 6s Plus", {414, 736}, 3},
+      {"iPhone8,4", "iPhone SE", {320, 568}, 2},
+      {"iPhone9,1", "iPhone 7", {375, 667}, 2},
+      {"iPhone9,3", "iPhone 7", {375, 667}, 2},
+      {"iPhone9,2", "iPhone 7 Plus", {414, 736}, 3},
+      {"iPhone9,4", "iPhone 7 Plus", {414, 736}, 3},
+      {"iPhone10,1", "iPhone 8", {375, 667}, 2},
+      {"iPhone10,4", "iPhone 8", {375, 667}, 2},
+      {"iPhone10,2", "iPhone 8 Plus", {414, 736}, 3},
+      {"iPhone10,5", "iPhone 8 Plus", {414, 736}, 3},
+      {"iPhone10,3", "iPhone X", {375, 812}, 3},
+      {"iPhone10,6", "iPhone X", {375, 812}, 3},
+      {"iPhone11,2", "iPhone XS", {375, 812}, 3},
+      {"iPhone11,4", "iPhone XS Max", {414, 896}, 3},
+      {"iPhone11,6", "iPhone XS Max", {414, 896}, 3},
+      {"iPhone11,8", "iPhone XR", {414, 896}, 2},
+      {"iPhone12,1", "iPhone 11", {414, 896}, 2},
+      {"iPhone12,3", "iPhone 11 Pro", {375, 812}, 3},
+      {"iPhone12,5", "iPhone 11 Pro Max", {414, 896}, 3},
+      {"iPhone12,8", "iPhone SE (2nd generation)", {375, 667}, 2},
+      {"iPad5,1", "iPad mini 4", {768, 1024}, 2},
+      {"iPad5,2", "iPad mini 4", {768, 1024}, 2},
+      {"iPad5,3", "iPad Air 2", {768, 1024}, 2},
+      {"iPad5,4", "iPad Air 2", {768, 1024}, 2},
+      {"iPad6,3", "iPad Pro (9.7-inch)", {768, 1024}, 2},
+      {"iPad6,4", "iPad Pro (9.7-inch)", {768, 1024}, 2},
+      {"iPad6,7", "iPad Pro (12.9-inch)", {1024, 1366}, 2},
+      {"iPad6,8", "iPad Pro (12.9-inch)", {1024, 1366}, 2},
+      {"iPad6,11", "iPad (5th generation)", {768, 1024}, 2},
+      {"iPad6,12", "iPad (5th generation)", {768, 1024}, 2},
+      {"iPad7,1", "iPad Pro (12.9-inch, 2nd generation)", {1024, 1366}, 2},
+      {"iPad7,2", "iPad Pro (12.9-inch, 2nd generation)", {1024, 1366}, 2},
+      {"iPad7,3", "iPad Pro (10.5-inch)", {834, 1112}, 2},
+      {"iPad7,4", "iPad Pro (10.5-inch)", {834, 1112}, 2},
+      {"iPad7,5", "iPad (6th generation)", {768, 1024}, 2},
+      {"iPad7,6", "iPad (6th generation)", {768, 1024}, 2},
+      {"iPad7,11", "iPad (7th generation)", {810, 1080}, 2},
+      {"iPad7,12", "iPad (7th generation)", {810, 1080}, 2},
+      {"iPad8,1", "iPad Pro (11-inch)", {834, 1194}, 2},
+      {"iPad8,2", "iPad Pro (11-inch)", {834, 1194}, 2},
+      {"iPad8,3", "iPad Pro (11-inch)", {834, 1194}, 2},
+      {"iPad8,4", "iPad Pro (11-inch)", {834, 1194}, 2},
+      {"iPad8,5", "iPad Pro (12.9-inch, 3rd generation)", {1024, 1366}, 2},
+      {"iPad8,6", "iPad Pro (12.9-inch, 3rd generation)", {1024, 1366}, 2},
+      {"iPad8,7", "iPad Pro (12.9-inch, 3rd generation)", {1024, 1366}, 2},
+      {"iPad8,8", "iPad Pro (12.9-inch, 3rd generation)", {1024, 1366}, 2},
+      {"iPad11,1", "iPad mini (5th generation)", {768, 1024}, 2},
+      {"iPad11,2", "iPad mini (5th generation)", {768, 1024}, 2},
+      {"iPad11,3", "iPad Air (3rd generation)", {834, 1112}, 2},
+      {"iPad11,4", "iPad Air (3rd generation)", {834, 1112}, 2},
+      {"iPod7,1", "iPod touch (6th generation)", {320, 568}, 2},
+      {"iPod9,1", "iPod touch (7th generation)", {320, 568}, 2},
+  };
+  return models;
+}
+
+std::optional<ModelScreen> of(std::string_view model) {
+  const auto& models = all();
+  const auto found = std::find_if(models.begin(), models.end(),
+                                  [&](const ModelScreen& known) { return known.model == model; });
+  if (found == models.end()) return std::nullopt;
+  return *found;
+}
+
+std::string knownModels() {
+  std::string known;
+  for (const auto& screen : all()) {
+    known += (known.empty() ? "" : ", ") + std::string(screen.model);
+  }
+  return known;
+}
+
+}  // namespace model_screens
