@@ -32,6 +32,19 @@ TEST_F(PropertyListFileTest, WritesXmlThatReadsBackTheSame) {
   EXPECT_EQ(PlistValue(*read), value);
 }
 
+// Integers written by hand are decimal, as Core Foundation reads them, whatever zeros lead;
+// a string or a comment that looks like one is left as written.
+TEST_F(PropertyListFileTest, IntegersAreDecimalWithLeadingZeros) {
+  root.writeBytes(kFile,
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><array>"
+                  "<integer>010</integer><integer> -007 </integer><integer>000</integer>"
+                  "<!-- <integer>010</integer> --><string><![CDATA[<integer>010</integer>]]>"
+                  "</string></array></plist>");
+  const auto read = PropertyListFile::readArray(kFile);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(PlistValue(*read), PlistValue(PlistValue::Array{10, -7, 0, "<integer>010</integer>"}));
+}
+
 TEST_F(PropertyListFileTest, WritesLeaveNoTemporaryFileAndAFailedOneKeepsTheOldFile) {
   const PlistValue old(PlistValue::Array{"old"});
   ASSERT_TRUE(PropertyListFile::write(PlistValue(PlistValue::Array{"older"}), kFile));

@@ -160,8 +160,9 @@ Node toNode(const PlistValue& value) {
 std::optional<PlistValue> parse(std::string_view bytes) {
   if (bytes.empty() || bytes.size() > kMaxBytes) return std::nullopt;
   const bool binary = bytes.starts_with("bplist00");
-  const auto text = binary ? std::optional<std::string>() : plist_text::asUtf8(bytes);
+  auto text = binary ? std::optional<std::string>() : plist_text::asUtf8(bytes);
   if (!binary && !text) return std::nullopt;
+  if (text) text = plist_text::decimalIntegers(*text);
   const std::string_view plist = binary ? bytes : std::string_view(*text);
   if (binary ? !plist_depth::binaryWithin(plist, kMaxDepth)
              : !plist_depth::xmlWithin(plist, kMaxDepth)) {

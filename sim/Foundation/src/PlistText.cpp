@@ -69,4 +69,61 @@ bool isUtf8(std::string_view text) {
   return true;
 }
 
+namespace {
+
+// The integer's text with the zeros before its first significant digit dropped; anything that
+// is not an optional sign and decimal digits is passed on for libplist to judge.
+std::string withoutLeadingZeros(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  const auto last = text.find_last_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return std::string(text);
+  std::string_view number = text.substr(first, last - first + 1);
+  std::string sign;
+  if (number.front() == '-' || number.front() == '+') {
+    sign = number.front() == '-' ? "-" : "";
+    number.remove_prefix(1);
+  }
+  if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::string(text);
+  }
+  const auto significant = number.find_first_not_of('0');
+  return sign +
+         std::string(significant == std::string_view::npos ? "0" : number.substr(significant));
+}
+
+}  // namespace
+
+std::string decimalIntegers(std::string_view xml) {
+  static constexpr std::string_view kOpen = "<integer>";
+  static constexpr std::string_view kClose = "</integer>";
+  std::string out;
+  out.reserve(xml.size());
+  std::size_t at = 0;
+  while (at < xml.size()) {
+    const std::size_t next = xml.find('<', at);
+    if (next == std::string_view::npos) break;
+    out.append(xml.substr(at, next - at));
+    const std::string_view rest = xml.substr(next);
+    std::string_view skipTo;
+    if (rest.starts_with("<!--")) skipTo = "-->";
+    if (rest.starts_with("<![CDATA[")) skipTo = "]]>";
+    const std::size_t close = rest.starts_with(kOpen) ? rest.find(kClose) : std::string_view::npos;
+    if (!skipTo.empty()) {
+      const std::size_t end = rest.find(skipTo);
+      const std::size_t length = end == std::string_view::npos ? rest.size() : end + skipTo.size();
+      out.append(rest.substr(0, length));
+      at = next + length;
+    } else if (close != std::string_view::npos) {
+      out.append(kOpen);
+      out.append(withoutLeadingZeros(rest.substr(kOpen.size(), close - kOpen.size())));
+      at = next + close;
+    } else {
+      out.push_back('<');
+      at = next + 1;
+    }
+  }
+  if (at < xml.size()) out.append(xml.substr(at));
+  return out;
+}
+
 }  // namespace plist_text

@@ -16,4 +16,9 @@ std::optional<std::string> asUtf8(std::string_view bytes);
 // text an XML property list declared as UTF-8 may hold.
 bool isUtf8(std::string_view text);
 
+// The text with every <integer> read as Core Foundation reads it, in decimal: leading zeros,
+// which libplist takes for octal ("010" as 8), are dropped. Comments and CDATA are left as
+// they are.
+std::string decimalIntegers(std::string_view xml);
+
 }  // namespace plist_text

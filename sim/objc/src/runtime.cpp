@@ -44,6 +44,14 @@ SEL sel_registerName(const char* name) {
   return reinterpret_cast<SEL>(interned.c_str());
 }
 
+const char* sel_getName(SEL selector) {
+  return selector ? reinterpret_cast<const char*>(selector) : "<null selector>";
+}
+
+const char* class_getName(Class cls) {
+  return cls ? cls->name.c_str() : "nil";
+}
+
 bool class_addMethod(Class cls, SEL selector, IMP implementation) {
   if (cls == nullptr || selector == nullptr) return false;
   return cls->methods.emplace(selector, implementation).second;

@@ -4,5 +4,6 @@
 
 // Replaces the implementation of `selector` in `cls` with `replacement`, storing the former
 // one in `*result` (when `result` is given) so the replacement can call through. A null class
-// or selector hooks nothing and leaves `*result` as it was.
+// or selector, or a class without the method, hooks nothing and leaves `*result` as it was;
+// the last is logged as "MS:Error: message not found [CLASS SELECTOR]".
 void MSHookMessageEx(Class cls, SEL selector, IMP replacement, IMP* result);

@@ -22,6 +22,8 @@ Class objc_getClass(const char* name);
 Class objc_registerClass(const char* name);
 
 SEL sel_registerName(const char* name);
+const char* sel_getName(SEL selector);
+const char* class_getName(Class cls);
 
 // False when the class already has a method for the selector.
 bool class_addMethod(Class cls, SEL selector, IMP implementation);
