@@ -90,6 +90,15 @@ TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) 
   app.touchUp(thumbAt(1, 37));
   setVolumeTo(0.8f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 80%") << "followed again once the finger is up";
+  // A quick drag, lifted before the controller answers any of it: the answers, late, leave
+  // the thumb where the finger left it.
+  app.touchDown(thumbAt(1, 80));
+  app.touchMoved(thumbAt(1, 60));
+  app.touchMoved(thumbAt(1, 30));
+  app.touchUp(thumbAt(1, 30));
+  settle();
+  EXPECT_EQ(text(1), "Audio/Video (Speaker): 30%");
+  EXPECT_NEAR(slider(1)->value(), 30, 0.01);
 }
 
 TEST_F(VolumeNotificationsTest, PhoneCallNeverConsultsTheMediaRoute) {
