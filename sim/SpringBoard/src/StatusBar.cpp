@@ -116,10 +116,13 @@ void StatusBar::tickAtTheNextMinute() {
   tick_.reset();
   if (pinned_) return;
   const auto now = std::chrono::system_clock::now();
-  const auto next = std::chrono::ceil<std::chrono::minutes>(now + std::chrono::milliseconds(1));
+  const auto next = std::chrono::floor<std::chrono::minutes>(now) + std::chrono::minutes(1);
+  // A little past the minute: the run loop's clock is not the wall clock, and a tick a moment
+  // early would read the minute that is ending.
+  constexpr std::chrono::milliseconds kPastTheMinute{20};
   const std::weak_ptr<StatusBar> weak = weak_from_this();
   tick_ = CFRunLoop::main().addTimer(
-      std::chrono::duration_cast<std::chrono::milliseconds>(next - now), [weak] {
+      std::chrono::ceil<std::chrono::milliseconds>(next - now) + kPastTheMinute, [weak] {
         if (const auto bar = weak.lock()) {
           bar->tick_.reset();
           bar->update();
