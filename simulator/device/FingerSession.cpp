@@ -66,13 +66,14 @@ Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
   from = onScreen(from);
   to = onScreen(to);
   auto& app = UIApplication::sharedApplication();
-  const auto taken = app.touchDown(from);
+  app.touchDown(from);
   const CGFloat distance = std::hypot(to.x - from.x, to.y - from.y);
   const int steps = std::max(1, static_cast<int>(std::ceil(distance / kLongestSwipeStep)));
   for (int step = 1; step <= steps; ++step) {
     const CGFloat along = static_cast<CGFloat>(step) / steps;
     app.touchMoved(CGPoint{from.x + (to.x - from.x) * along, from.y + (to.y - from.y) * along});
   }
+  const auto taken = app.touchedView();  // a scroll view may have taken it from a control
   app.touchUp(to);
   return describe(taken.get());
 }

@@ -131,7 +131,7 @@ TEST_F(SimulatorTest, TheModelDecidesScreenScaleAndList) {
   EXPECT_EQ(png.width, 1125) << "three pixels a point";
   EXPECT_EQ(png.height, 2436);
   const auto unknown = sim("", {"--device", "iPhone99,9"});
-  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.status, 2) << "refused as an option";
   EXPECT_TRUE(contains(unknown.err, "unknown model \"iPhone99,9\" (known: iPhone7,2,"))
       << unknown.err;
 }
@@ -145,7 +145,7 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
   // Swipes go down off the sliders, left of them, where the finger meets the panel itself.
   const auto run =
       sim("hold up\ndump\ndrag 19 30\nswipe 35 600 35 100\nshow\ndrag 19 30\nvolumes\n"
-          "swipe 35 100 35 600\ndrag 0 40\n");
+          "swipe 35 100 35 600\nswipe 187.5 120 187.5 180\ndrag 0 40\n");
   EXPECT_TRUE(contains(run.out,
                        "    UIScrollView frame=(25,20,325,627) tag=0 contentSize=(325,1040) "
                        "contentOffset=(0,0) border=2(1,1,1,0.5) cornerRadius=8\n"
@@ -157,7 +157,9 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
                        "  | [###############---------------] 50  #8\n"))
       << "a swipe longer than the content stops at its end, and only rows in view show";
   EXPECT_TRUE(contains(run.out, "PhoneCall 0.3 Receiver\n"));
-  EXPECT_TRUE(contains(run.out, "UISlider tag=2000 value=40 label=\"Row: 40%\""));
+  EXPECT_TRUE(
+      contains(run.out, "UIScrollView tag=0\nUISlider tag=2000 value=40 label=\"Row: 40%\""))
+      << "a swipe down from row 1's thumb is the scroll view's, and moves no slider";
 }
 
 TEST_F(SimulatorTest, ARotatedPanelIsPlacedAgainAndLongNamesAreCutAtTheTail) {

@@ -24,6 +24,9 @@ class UIApplication {
   std::shared_ptr<UIView> touchDown(CGPoint screenPoint);
   void touchMoved(CGPoint screenPoint);
   void touchUp(CGPoint screenPoint);
+  // The view that has the finger now: the one that took it at touch-down, or the scroll view
+  // that took it since. Null when no finger is down or nothing took it.
+  const std::shared_ptr<UIView>& touchedView() const { return touched_; }
   // Down and up at one point; answers the view that took it (null: none did).
   std::shared_ptr<UIView> tap(CGPoint screenPoint);
   // A pointer's scroll (a wheel, a touchpad) at a screen point: the scroll view under it, or
