@@ -47,7 +47,7 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
   static const std::vector<Command> table{
       {"event", "event NAME [MODE]", "Activator fires NAME (mode springboard by default)",
        &CommandEngine::event, 1, 2},
-      {"hold", "hold up", "a short hold of volume-up", &CommandEngine::hold, 1, 1},
+      {"hold", "hold up|down", "a short hold of a volume button", &CommandEngine::hold, 1, 1},
       {"press", "press up|down", "a short press of a volume button", &CommandEngine::press, 1, 1},
       {"tap", "tap X Y", "a tap at a screen point", &CommandEngine::tap, 2, 2},
       {"swipe", "swipe X1 Y1 X2 Y2", "a finger drawn from one point to another",
@@ -132,21 +132,37 @@ Result<std::string> CommandEngine::event(const Args& args) {
   return std::string(LASharedActivator->sendEventToListener(*fired) ? "handled" : "unhandled");
 }
 
+Result<VolumeButton> CommandEngine::volumeButton(const std::string& name) const {
+  if (name != "up" && name != "down") return usage();
+  const auto button = name == "up" ? VolumeButton::Up : VolumeButton::Down;
+  if (VolumeButtons::shared().isDown(button)) return fail("the " + name + " button is held down");
+  return button;
+}
+
+std::string CommandEngine::describeStep(const std::string& category, float volume, bool hud) {
+  return category + " " + shortest(volume) + (hud ? " hud=shown" : " hud=hidden");
+}
+
 Result<std::string> CommandEngine::hold(const Args& args) {
-  if (args[0] != "up") return fail("only volume-up has a hold event");
-  return std::string(SpringBoard::shared().holdVolumeUp() ? "handled" : "unhandled");
+  const auto button = volumeButton(args[0]);
+  if (!button) return button.failure();
+  if (SpringBoard::shared().holdVolumeButton(*button)) return std::string("handled");
+  // No listener took it: the button stepped the volume once, as a press would.
+  auto& control = VolumeControl::sharedVolumeControl();
+  const std::string category = control.activeCategory();
+  float volume = 0;
+  AVSystemController::sharedAVSystemController()->getVolume(volume, category);
+  return "unhandled " + describeStep(category, volume, control.isHUDVisible());
 }
 
 Result<std::string> CommandEngine::press(const Args& args) {
-  if (args[0] != "up" && args[0] != "down") return usage();
-  const auto button = args[0] == "up" ? VolumeButton::Up : VolumeButton::Down;
+  const auto button = volumeButton(args[0]);
+  if (!button) return button.failure();
   auto& buttons = VolumeButtons::shared();
-  if (buttons.isDown(button)) return fail("the " + args[0] + " button is held down");
-  buttons.down(button);
-  const auto pressed = buttons.up(button);
+  buttons.down(*button);
+  const auto pressed = buttons.up(*button);
   if (!pressed) return fail("the " + args[0] + " button made no press");
-  return pressed->category + " " + shortest(pressed->volume) +
-         (pressed->hudShown ? " hud=shown" : " hud=hidden");
+  return describeStep(pressed->category, pressed->volume, pressed->hudShown);
 }
 
 Result<std::string> CommandEngine::tap(const Args& args) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SpringBoard/VolumeControl.h"
 #include "common/Arguments.h"
 #include "common/Result.h"
 #include "device/FingerSession.h"
@@ -36,6 +37,10 @@ class CommandEngine {
   Failure usage() const;
 
   Result<std::string> event(const Args& args);
+  // "up" or "down", a button not held down already.
+  Result<VolumeButton> volumeButton(const std::string& name) const;
+  // "CATEGORY VOLUME hud=shown|hidden": what a step of a button did.
+  static std::string describeStep(const std::string& category, float volume, bool hud);
   Result<std::string> hold(const Args& args);
   Result<std::string> press(const Args& args);
   Result<std::string> tap(const Args& args);

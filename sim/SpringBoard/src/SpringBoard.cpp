@@ -30,11 +30,11 @@ std::string SpringBoard::statusBarTime() const {
   return statusBar_ ? statusBar_->time() : std::string();
 }
 
-bool SpringBoard::holdVolumeUp() {
+bool SpringBoard::holdVolumeButton(VolumeButton button) {
   auto& buttons = VolumeButtons::shared();
-  buttons.down(VolumeButton::Up);
-  const bool handled = buttons.held(VolumeButton::Up).value_or(false);
-  [[maybe_unused]] const auto unhandledIsAPress = buttons.up(VolumeButton::Up);
+  buttons.down(button);
+  const bool handled = buttons.held(button).value_or(false);
+  [[maybe_unused]] const auto noPressAfterAHold = buttons.up(button);
   return handled;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Activator/LAEvent.h"
+#include "SpringBoard/VolumeControl.h"
 #include "Substrate/MobileLoader.h"
 
 class StatusBar;
@@ -32,9 +33,10 @@ class SpringBoard {
 
   // Fires an Activator event in the current mode; answers whether a listener handled it.
   bool sendActivatorEvent(const std::string& name);
-  // Volume-up goes down, is held for the short hold without waiting for it, and comes up:
+  // The button goes down, is held for the short hold without waiting for it, and comes up:
   // answers whether a listener handled its hold.
-  bool holdVolumeUp();
+  bool holdVolumeButton(VolumeButton button);
+  bool holdVolumeUp() { return holdVolumeButton(VolumeButton::Up); }
 
   // The status bar's time: pinned to a text, or (nothing) the host's clock.
   void setStatusBarTime(std::optional<std::string> time);
