@@ -22,6 +22,7 @@
 #include "device/CommandEngine.h"
 #include "device/Demo.h"
 #include "device/Device.h"
+#include "device/ModelScreens.h"
 #include "window/DeviceWindow.h"
 #include "window/KeyHelp.h"
 #include "window/WindowFit.h"
@@ -72,7 +73,10 @@ Result<Ok> parseOne(const std::vector<std::string_view>& args, std::size_t& i, O
                                                    : "a folder");
     if (!value) return value.failure();
     if (option == "--root") options.device.root = *value;
-    if (option == "--device") options.device.model = *value;
+    if (option == "--device") {
+      if (auto known = model_screens::of(*value); !known) return known.failure();
+      options.device.model = *value;
+    }
     if (option == "--script") options.script = std::string(*value);
     if (option == "--out") options.out = *value;
   } else if (option == "--screen") {

@@ -102,10 +102,7 @@ Result<> Device::claimRoot() {
 
 Result<> Device::boot(const DeviceOptions& options) {
   const auto model = model_screens::of(options.model);
-  if (!model) {
-    return fail("unknown model \"" + options.model + "\" (known: " + model_screens::knownModels() +
-                ")");
-  }
+  if (!model) return model.failure();
   const auto root = options.root.empty() ? UserFolder::deviceRoot() : options.root;
   if (root.empty()) return fail("no home folder for the default device root; give --root DIR");
   std::error_code error;

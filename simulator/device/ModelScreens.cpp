@@ -65,20 +65,15 @@ const std::vector<ModelScreen>& all() {
   return models;
 }
 
-std::optional<ModelScreen> of(std::string_view model) {
+Result<ModelScreen> of(std::string_view model) {
   const auto& models = all();
   const auto found = std::find_if(models.begin(), models.end(),
                                   [&](const ModelScreen& known) { return known.model == model; });
-  if (found == models.end()) return std::nullopt;
-  return *found;
-}
-
-std::string knownModels() {
+  if (found != models.end()) return *found;
   std::string known;
-  for (const auto& screen : all()) {
+  for (const auto& screen : models)
     known += (known.empty() ? "" : ", ") + std::string(screen.model);
-  }
-  return known;
+  return fail("unknown model \"" + std::string(model) + "\" (known: " + known + ")");
 }
 
 }  // namespace model_screens

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "common/Result.h"
 
 // The models the simulator boots, each with its screen as the device has it: points held
 // upright and pixels per point.
@@ -19,8 +20,7 @@ struct ModelScreen {
 namespace model_screens {
 
 const std::vector<ModelScreen>& all();
-std::optional<ModelScreen> of(std::string_view model);
-// "iPhone7,1, iPhone7,2, ..." for a message.
-std::string knownModels();
+// Refused, with the models known, when the simulator does not boot it.
+Result<ModelScreen> of(std::string_view model);
 
 }  // namespace model_screens
