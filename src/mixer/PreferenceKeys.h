@@ -8,21 +8,25 @@
 #include "mixer/ColorNames.h"
 #include "mixer/Skins.h"
 
-// The keys of the preferences file, with the type the preferences bundle stores under each, the
-// value an absent key stands for, and what reads it. The panel's settings, the tweak's blur
-// preference and the tools that write the file all take them from here.
+// The keys of the preferences file, with the title the preferences page gives each, the type
+// the preferences bundle stores under it, the value an absent key stands for, and what reads it.
+// The panel's settings, the tweak's blur preference and the tools that write the file all take them
+// from here.
 struct BooleanPreference {
   std::string_view name;
+  std::string_view title;
   bool fallback;
   std::string_view readBy;
 };
 struct TextPreference {
   std::string_view name;
+  std::string_view title;
   std::string_view fallback;
   std::string_view readBy;
 };
 struct ColorPreference {
   std::string_view name;
+  std::string_view title;
   std::int64_t fallback;  // an index of the colour table
   std::string_view readBy;
 };
@@ -30,24 +34,28 @@ using PreferenceKey = std::variant<BooleanPreference, TextPreference, ColorPrefe
 
 namespace preference_keys {
 
-inline constexpr BooleanPreference kEnableDebugLogging{"enableDebugLogging", false,
+inline constexpr BooleanPreference kEnableDebugLogging{"enableDebugLogging", "Debug Logging", false,
                                                        "the panel's \"OB: \" log lines"};
 inline constexpr BooleanPreference kBindRingerAndAV{
-    "bindRingerAndAV", false, "ringtone and audio/video rows follow each other"};
-inline constexpr BooleanPreference kDisplayPercentage{"displayPercentage", true,
+    "bindRingerAndAV", "Link Ringer and Media", false,
+    "ringtone and audio/video rows follow each other"};
+inline constexpr BooleanPreference kDisplayPercentage{"displayPercentage", "Show Percentages", true,
                                                       "labels show the volume in percent"};
-inline constexpr TextPreference kSelectedSkin{"selectedSkin", skins::kDefaultIos,
+inline constexpr TextPreference kSelectedSkin{"selectedSkin", "Skin", skins::kDefaultIos,
                                               "the sliders' skin"};
-inline constexpr ColorPreference kThumbTintColor{"thumbTintColor", color_index::kWhite,
+inline constexpr ColorPreference kThumbTintColor{"thumbTintColor", "Thumb", color_index::kWhite,
                                                  "thumb tint, \"Default iOS\" only"};
-inline constexpr ColorPreference kTextColor{"textColor", color_index::kWhite,
+inline constexpr ColorPreference kTextColor{"textColor", "Text", color_index::kWhite,
                                             "label colour, \"Default iOS\" only"};
 inline constexpr ColorPreference kMinimumTrackTintColor{
-    "minimumTrackTintColor", color_index::kRed, "track left of the thumb, \"Default iOS\" only"};
+    "minimumTrackTintColor", "Track Left of the Thumb", color_index::kRed,
+    "track left of the thumb, \"Default iOS\" only"};
 inline constexpr ColorPreference kMaximumTrackTintColor{
-    "maximumTrackTintColor", color_index::kWhite, "track right of the thumb, \"Default iOS\" only"};
+    "maximumTrackTintColor", "Track Right of the Thumb", color_index::kWhite,
+    "track right of the thumb, \"Default iOS\" only"};
 inline constexpr BooleanPreference kEnableBackgroundBlur{
-    "enableBackgroundBlur", true, "the popup's blurred background (read by the tweak)"};
+    "enableBackgroundBlur", "Blur the Background", true,
+    "the popup's blurred background (read by the tweak)"};
 
 // Every key: the panel's in the order it reads them, then the one the tweak reads apart.
 inline constexpr std::array<PreferenceKey, 9> kAll{

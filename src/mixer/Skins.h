@@ -14,6 +14,9 @@ inline constexpr std::string_view kDefaultIos = "Default iOS";
 inline constexpr std::string_view kCreamPrefix = "Cream";
 inline constexpr std::string_view kCreamRound = "Cream Round";
 inline constexpr std::string_view kMetalPrefix = "Metal";
+// The four skins, as the preferences page offers them.
+inline constexpr std::array<std::string_view, 4> kNames{kDefaultIos, kCreamPrefix, kCreamRound,
+                                                        kMetalPrefix};
 
 inline constexpr char kFolder[] = "/Library/Application Support/Orbelle 2/";
 
