@@ -146,13 +146,11 @@ std::string CommandEngine::describeStep(const std::string& category, float volum
 Result<std::string> CommandEngine::hold(const Args& args) {
   const auto button = volumeButton(args[0]);
   if (!button) return button.failure();
-  if (SpringBoard::shared().holdVolumeButton(*button)) return std::string("handled");
+  const auto hold = SpringBoard::shared().holdVolumeButton(*button);
+  if (hold.handled) return std::string("handled");
+  if (!hold.step) return std::string("unhandled");
   // No listener took it: the button stepped the volume once, as a press would.
-  auto& control = VolumeControl::sharedVolumeControl();
-  const std::string category = control.activeCategory();
-  float volume = 0;
-  AVSystemController::sharedAVSystemController()->getVolume(volume, category);
-  return "unhandled " + describeStep(category, volume, control.isHUDVisible());
+  return "unhandled " + describeStep(hold.step->category, hold.step->volume, hold.step->hudShown);
 }
 
 Result<std::string> CommandEngine::press(const Args& args) {

@@ -63,7 +63,9 @@ TEST(VolumeButtonsTest, AShortPressIsAPressAndAHeldButtonFiresItsHoldInstead) {
   EXPECT_EQ(ringtone(), 0.5625f);
 
   buttons.down(VolumeButton::Down);
-  EXPECT_EQ(buttons.held(VolumeButton::Down), false);
+  const auto hold = buttons.held(VolumeButton::Down);
+  ASSERT_TRUE(hold && !hold->handled && hold->step);
+  EXPECT_EQ(hold->step->volume, 0.5f);
   EXPECT_EQ(ringtone(), 0.5f) << "a hold nobody takes steps when it fires";
   CFRunLoop::main().runFor(VolumeButtons::kRepeat * 3);
   EXPECT_LE(ringtone(), 0.5f - 2 * VolumeControl::kStep) << "and again while it is held";
@@ -98,7 +100,7 @@ TEST(VolumeButtonsTest, TheHUDGoesForAHandledHoldAndAFingerOnItIsTheDisplayTap) 
   UIApplication::sharedApplication().touchUp({0, 0});
 
   buttons.down(VolumeButton::Up);
-  EXPECT_EQ(buttons.held(VolumeButton::Up), true);
+  EXPECT_TRUE(buttons.held(VolumeButton::Up)->handled);
   EXPECT_FALSE(control.isHUDVisible()) << "the listener has the button now";
   buttons.up(VolumeButton::Up);
 }

@@ -30,12 +30,12 @@ std::string SpringBoard::statusBarTime() const {
   return statusBar_ ? statusBar_->time() : std::string();
 }
 
-bool SpringBoard::holdVolumeButton(VolumeButton button) {
+VolumeButtons::Hold SpringBoard::holdVolumeButton(VolumeButton button) {
   auto& buttons = VolumeButtons::shared();
   buttons.down(button);
-  const bool handled = buttons.held(button).value_or(false);
+  const auto hold = buttons.held(button).value_or(VolumeButtons::Hold{false, std::nullopt});
   [[maybe_unused]] const auto noPressAfterAHold = buttons.up(button);
-  return handled;
+  return hold;
 }
 
 bool SpringBoard::sendActivatorEvent(const std::string& name) {

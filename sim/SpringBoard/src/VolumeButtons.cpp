@@ -10,15 +10,16 @@ VolumeButtons& VolumeButtons::shared() {
 void VolumeButtons::down(VolumeButton button) {
   State& pressed = state(button);
   if (pressed.down) return;
+  cancelTimer(pressed);
   pressed = State{};
   pressed.down = true;
   pressed.timer = CFRunLoop::main().addTimer(kShortHold, [this, button] {
     state(button).timer.reset();
-    held(button);
+    [[maybe_unused]] const auto fired = held(button);
   });
 }
 
-std::optional<bool> VolumeButtons::held(VolumeButton button) {
+std::optional<VolumeButtons::Hold> VolumeButtons::held(VolumeButton button) {
   State& pressed = state(button);
   if (!pressed.down || pressed.holdFired) return std::nullopt;
   cancelTimer(pressed);
@@ -28,15 +29,17 @@ std::optional<bool> VolumeButtons::held(VolumeButton button) {
   auto& control = VolumeControl::sharedVolumeControl();
   if (handled) {
     control.dismissHUD();
-    return true;
+    return Hold{true, std::nullopt};
   }
-  control.pressButton(button);
+  // The listeners' turn may have let the button go: a button that is up repeats nothing.
+  if (!state(button).down) return Hold{false, std::nullopt};
+  const auto step = control.pressButton(button);
   state(button).timer = CFRunLoop::main().addRepeatingTimer(kRepeat, [this, button] {
     if (!state(button).down) return false;
     VolumeControl::sharedVolumeControl().pressButton(button);
     return true;
   });
-  return false;
+  return Hold{false, step};
 }
 
 std::optional<VolumeControl::Press> VolumeButtons::up(VolumeButton button) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Activator/LAEvent.h"
-#include "SpringBoard/VolumeControl.h"
+#include "SpringBoard/VolumeButtons.h"
 #include "Substrate/MobileLoader.h"
 
 class StatusBar;
@@ -34,9 +34,10 @@ class SpringBoard {
   // Fires an Activator event in the current mode; answers whether a listener handled it.
   bool sendActivatorEvent(const std::string& name);
   // The button goes down, is held for the short hold without waiting for it, and comes up:
-  // answers whether a listener handled its hold.
-  bool holdVolumeButton(VolumeButton button);
-  bool holdVolumeUp() { return holdVolumeButton(VolumeButton::Up); }
+  // answers what its hold did.
+  VolumeButtons::Hold holdVolumeButton(VolumeButton button);
+  // Answers whether a listener took the hold.
+  bool holdVolumeUp() { return holdVolumeButton(VolumeButton::Up).handled; }
 
   // The status bar's time: pinned to a text, or (nothing) the host's clock.
   void setStatusBarTime(std::optional<std::string> time);

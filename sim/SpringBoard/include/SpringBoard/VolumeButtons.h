@@ -21,10 +21,15 @@ class VolumeButtons {
 
   // Goes down; the main run loop calls `held` once the short hold has passed with it still down.
   void down(VolumeButton button);
+  // What a hold did: taken by a listener, or the step the button made when none took it.
+  struct Hold {
+    bool handled;
+    std::optional<VolumeControl::Press> step;
+  };
   // The short hold has passed with the button down: its event fires, and, unless a listener
-  // handled it, the volume steps and goes on stepping. Answers whether a listener handled it;
-  // nothing when the button is not down or has fired its hold already.
-  std::optional<bool> held(VolumeButton button);
+  // handled it, the volume steps and goes on stepping while the button stays down. Nothing
+  // when the button is not down or has fired its hold already.
+  std::optional<Hold> held(VolumeButton button);
   // Comes up: the press it made; nothing when its hold fired or it was not down.
   std::optional<VolumeControl::Press> up(VolumeButton button);
 
