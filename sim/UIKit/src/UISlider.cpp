@@ -83,19 +83,21 @@ void UISlider::touchesBegan(CGPoint point) {
   UIControl::touchesBegan(point);
 }
 
+// As UIKit's controls do, the slider tracks first (value-changed), then the drag and touch-up
+// events follow.
 void UISlider::touchesMoved(CGPoint point) {
-  UIControl::touchesMoved(point);
   const auto [start, length] = thumbTravel();
   const CGFloat centre = point.x - grabOffset_;
   const CGFloat fraction = length > 0 ? std::clamp((centre - start) / length, 0.0, 1.0) : 0.0;
   const float before = value_;
   setValue(minimumValue_ + static_cast<float>(fraction) * (maximumValue_ - minimumValue_));
   if (continuous_ && value_ != before) sendActionsForControlEvents(UIControlEventValueChanged);
+  UIControl::touchesMoved(point);
 }
 
 void UISlider::touchesEnded(CGPoint point) {
-  UIControl::touchesEnded(point);
   if (!continuous_ && value_ != valueAtTouchDown_) {
     sendActionsForControlEvents(UIControlEventValueChanged);
   }
+  UIControl::touchesEnded(point);
 }
