@@ -11,8 +11,8 @@
 // label's line is measured with it, so truncation is the same in a screenshot and in `show`.
 class FontMetrics {
  public:
-  // Free, packaged by Debian, and as wide as Helvetica letter for letter: within a few percent
-  // of the device's own system font, where DejaVu Sans runs about a tenth wider.
+  // Free, packaged by Debian, and metric-compatible with Helvetica and Arial: the closest such
+  // font to the device's system font, where DejaVu Sans runs about a tenth wider.
   static constexpr char kSystemFontFamily[] = "Liberation Sans";
 
   // Selects the face and size on `cr` for drawing.

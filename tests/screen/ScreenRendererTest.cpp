@@ -105,10 +105,10 @@ TEST_F(ScreenRendererTest, DrawingWhatChangedGivesTheWholeFramesPixels) {
 
 namespace {
 
-// Labels are measured with the system font's stand-in, as wide as the device's letter for
-// letter: "Ringtone" at 17 points is 8198/2048 of an em (DejaVu Sans would make it 79 points).
-// The scripts install the font; without it this fails.
-TEST(FontMetricsTest, TheSystemFontIsAsWideAsTheDevices) {
+// Labels are measured with the system font's stand-in, Liberation Sans, Helvetica's widths:
+// "Ringtone" at 17 points is 8198/2048 of an em (DejaVu Sans, the usual fallback, would make it
+// 79 points). The scripts install the font; without it this fails.
+TEST(FontMetricsTest, LabelsAreMeasuredWithHelveticasWidths) {
   EXPECT_NEAR(FontMetrics::width("Ringtone", UIFont::systemFontOfSize(17)), 17.0 * 8198 / 2048,
               0.05);
 }
