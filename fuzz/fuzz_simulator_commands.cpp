@@ -1,7 +1,7 @@
 // Random command sequences into the simulator's engine. After every command: SpringBoard's
 // HUD question is answered NO exactly while a popup window is shown, at most one popup window
-// is on screen, and no panel but the latest is still observed (beside SpringBoard's own
-// observers, such as its status bar, counted once the device has booted).
+// is on screen, and no panel but the latest is still observed (beside whatever observers
+// SpringBoard has of its own, counted once the device has booted).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

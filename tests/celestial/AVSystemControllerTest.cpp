@@ -66,9 +66,20 @@ TEST_F(AVSystemControllerTest, VolumesAreClampedAndNanRefused) {
             PlistValue(1.0));
 }
 
-// Each route keeps its own volume; moving to a route posts only when the volume in effect
-// changes. A reset drops what was not posted yet.
+// Each route keeps its own volume; moving to a route posts the volume change only when the
+// volume in effect changes, and the route change every time. A reset drops what was not posted
+// yet.
 TEST_F(AVSystemControllerTest, EachRouteKeepsItsVolume) {
+  std::vector<std::string> rerouted;
+  const auto routeToken = std::make_shared<int>(0);
+  NSNotificationCenter::defaultCenter().addObserver(
+      routeToken,
+      [&](const NSNotification& note) {
+        rerouted.push_back(
+            *note.userInfo.at(AVSystemController_EffectiveVolumeNotificationParameter_Category)
+                 .asString());
+      },
+      AVSystemController_ActiveAudioRouteDidChangeNotification, nullptr);
   const auto volume = [&] {
     float value = -1;
     controller->getVolume(value, "Audio/Video");
@@ -98,6 +109,8 @@ TEST_F(AVSystemControllerTest, EachRouteKeepsItsVolume) {
                                             "RouteChange 0.500000", "RouteChange 0.800000",
                                             "ExplicitVolumeChange 0.500000"}))
       << "the last route change kept the volume, and posted nothing";
+  EXPECT_EQ(rerouted, std::vector<std::string>(4, "Audio/Video")) << "but its route change";
+  NSNotificationCenter::defaultCenter().removeObserver(routeToken.get());
 
   posted.clear();
   controller->setVolumeTo(0.1f, "Ringtone");

@@ -9,9 +9,9 @@
 
 #include "Foundation/PlistValue.h"
 
-// Posted on the default notification centre, by the controller, after every change of the
-// volume in effect: not at once, but on a following turn of the main run loop, as the media
-// server's answer comes back on a device.
+// Posted on the default notification centre, by the controller, after every volume it is told
+// to set and every route change that changes the volume in effect: not at once, but on a
+// following turn of the main run loop, as the media server's answer comes back on a device.
 inline constexpr char AVSystemController_EffectiveVolumeDidChangeNotification[] =
     "AVSystemController_EffectiveVolumeDidChangeNotification";
 // userInfo: the category that changed (a string) and its new volume (a real, 0.0 to 1.0).
