@@ -98,8 +98,16 @@ std::string rootPlistPath() {
   return std::string(kBundleFolder) + kRootPlistName;
 }
 
-std::string iconPath() {
-  return std::string(kBundleFolder) + kIconName;
+std::string infoPlistPath() {
+  return std::string(kBundleFolder) + kInfoPlistName;
+}
+
+PlistValue bundleInfo() {
+  return Dictionary{
+      {"CFBundleExecutable", kBundleName},   {"CFBundleIdentifier", kBundleIdentifier},
+      {"CFBundleName", kBundleName},         {"CFBundlePackageType", "BNDL"},
+      {"NSPrincipalClass", kRootController},
+  };
 }
 
 PlistValue loaderEntry() {

@@ -13,6 +13,10 @@ inline constexpr char kLoaderEntry[] = "/Library/PreferenceLoader/Preferences/Or
 inline constexpr char kBundleFolder[] = "/Library/PreferenceBundles/Orbelle2Prefs.bundle/";
 inline constexpr char kBundleName[] = "Orbelle2Prefs";
 inline constexpr char kRootPlistName[] = "Root.plist";
+inline constexpr char kInfoPlistName[] = "Info.plist";
+inline constexpr char kBundleIdentifier[] = "com.zentrik.orbelle2.prefs";
+// The page's controller, the bundle's principal class, which loads Root.plist.
+inline constexpr char kRootController[] = "OB2RootListController";
 inline constexpr char kIconName[] = "Orbelle2.png";
 inline constexpr int kIconSide = 29;  // points, as Settings shows an entry's icon
 inline constexpr char kLabel[] = "Orbelle 2";
@@ -20,10 +24,12 @@ inline constexpr char kLabel[] = "Orbelle 2";
 inline constexpr char kCategoryEditor[] = "OB2CategoryListController";
 
 std::string rootPlistPath();
-std::string iconPath();
+std::string infoPlistPath();
 
 // The loader entry: a dictionary whose "entry" is the link cell to the bundle.
 PlistValue loaderEntry();
+// Info.plist: the bundle's executable and principal class, by which the loader opens it.
+PlistValue bundleInfo();
 // Root.plist: the page's title and its items, a group at a time.
 PlistValue rootPage();
 

@@ -1,5 +1,5 @@
 // Writes the preferences page into a package tree at build time: the loader entry and the
-// bundle's Root.plist, each where it goes on a device.
+// bundle's Info.plist and Root.plist, each where it goes on a device.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
   }
   DeviceRoot::setPath(std::filesystem::absolute(argv[1]));
   const bool written = write(preference_page::loaderEntry(), preference_page::kLoaderEntry) &&
+                       write(preference_page::bundleInfo(), preference_page::infoPlistPath()) &&
                        write(preference_page::rootPage(), preference_page::rootPlistPath());
   return written ? 0 : 1;
 }

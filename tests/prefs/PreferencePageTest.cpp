@@ -39,6 +39,10 @@ TEST_F(PreferencePageTest, TheLoaderEntryLinksToTheBundleWithItsIcon) {
                                                      text(*link, "icon"));
   ASSERT_TRUE(icon);
   EXPECT_EQ(icon->size(), (CGSize{29, 29}));
+  const auto info = PropertyListFile::readDictionary(preference_page::infoPlistPath());
+  ASSERT_TRUE(info);
+  EXPECT_EQ(text(*info, "CFBundleExecutable"), text(*link, "bundle"));
+  EXPECT_EQ(text(*info, "NSPrincipalClass"), "OB2RootListController");
 }
 
 // Every key of the preferences file once, writing where the tweak reads and announcing it, and
