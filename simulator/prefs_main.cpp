@@ -41,12 +41,6 @@ int report(const Result<std::string>& outcome) {
   return ::report(outcome ? std::cout : std::cerr, outcome) ? 0 : 1;
 }
 
-Result<std::size_t> categoryNumber(const std::string& text, std::size_t count) {
-  const auto number = arguments::number<std::size_t>(text);
-  if (!number || *number >= count) return fail("no category number " + text);
-  return *number;
-}
-
 Result<std::string> get(const std::string& key) {
   const auto prefs = PreferencesEditor::readPreferences();
   if (!prefs) return prefs.failure();
@@ -84,33 +78,6 @@ Result<std::string> listCategories() {
   return out;
 }
 
-// hide N, show N, rename N NAME, move FROM TO, made on the list as read.
-Result<std::string> editCategory(PlistValue::Array& list, const Words& args) {
-  const std::string& command = args[0];
-  const auto n = categoryNumber(args[1], list.size());
-  if (!n) return n.failure();
-  if (command == "move") {
-    const auto to = categoryNumber(args[2], list.size());
-    if (!to) return to.failure();
-    PlistValue moving = std::move(list[*n]);
-    list.erase(list.begin() + static_cast<long>(*n));
-    list.insert(list.begin() + static_cast<long>(*to), std::move(moving));
-    return "moved " + args[1] + " to " + args[2];
-  }
-  const PlistValue::Dictionary* fields = list[*n].asDictionary();
-  if (!fields) return fail("category " + args[1] + " is not a dictionary; left as it is");
-  PlistValue::Dictionary changed = *fields;
-  if (command == "rename") {
-    auto name = PreferencesEditor::displayName(args[2]);
-    if (!name) return name.failure();
-    changed[category_keys::kPrettyCategoryName] = std::move(*name);
-  } else {
-    changed[category_keys::kVisible] = command == "show";
-  }
-  list[*n] = PlistValue(std::move(changed));
-  return command + " " + args[1];
-}
-
 // Runs a command known() took, with the words it takes.
 int run(const Words& args) {
   const std::string& command = args[0];
@@ -124,8 +91,7 @@ int run(const Words& args) {
   }
   if (command == "reset") return report(PreferencesEditor::resetCategories());
   // hide N, show N, rename N NAME, move FROM TO
-  return report(PreferencesEditor::editCategories(
-      [&](PlistValue::Array& list) { return editCategory(list, args); }));
+  return report(PreferencesEditor::editCategory(args));
 }
 
 // Whether `args` is a command the tool knows, with the words it takes; why not otherwise.

@@ -12,7 +12,5 @@ namespace display_text {
 std::string quoted(std::string_view text);
 // The text as it is, but for the escapes of controls and stray bytes.
 std::string printable(std::string_view text);
-// Well-formed UTF-8 without a control character: what the programs write as a name or a text.
-bool isPlain(std::string_view text);
 
 }  // namespace display_text

@@ -2,52 +2,32 @@
 
 #include <cstdio>
 
-#include "CoreFoundation/CFNotificationCenter.h"
-#include "Foundation/NSFileCoordinator.h"
-#include "Foundation/NSFileManager.h"
 #include "Foundation/Overloaded.h"
-#include "Foundation/PropertyListFile.h"
 #include "common/Arguments.h"
 #include "common/DisplayText.h"
-#include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceKeys.h"
+#include "prefs/CategoryListEditor.h"
+#include "prefs/PreferenceWriter.h"
 
 namespace {
 
-constexpr char kUnwritablePreferences[] = "cannot write the preferences file";
-constexpr char kUnwritableList[] = "cannot write the category list";
+// Words to a typed value where they read as one; as text otherwise, for the bundle to refuse.
+PlistValue typed(const BooleanPreference&, const std::string& text) {
+  if (text == "true" || text == "false") return PlistValue(text == "true");
+  return PlistValue(text);
+}
 
-const PreferenceKey* findKey(std::string_view name) {
-  for (const auto& key : preference_keys::kAll) {
-    if (std::visit([](const auto& known) { return known.name; }, key) == name) return &key;
-  }
-  return nullptr;
+PlistValue typed(const ColorPreference&, const std::string& text) {
+  const auto index = arguments::number<std::int64_t>(text);
+  return index ? PlistValue(*index) : PlistValue(text);
+}
+
+PlistValue typed(const TextPreference&, const std::string& text) {
+  return PlistValue(text);
 }
 
 std::string colorRange() {
   return "0 to " + std::to_string(color_index::kCount - 1);
-}
-
-Result<PlistValue> typed(const BooleanPreference& key, const std::string& text) {
-  if (text == "true" || text == "false") return PlistValue(text == "true");
-  return fail(std::string(key.name) + " takes true or false");
-}
-
-Result<PlistValue> typed(const ColorPreference& key, const std::string& text) {
-  const auto index = arguments::number<std::int64_t>(text);
-  if (index && *index >= 0 && *index < color_index::kCount) return PlistValue(*index);
-  return fail(std::string(key.name) + " takes a colour number from " + colorRange());
-}
-
-Result<PlistValue> typed(const TextPreference& key, const std::string& text) {
-  // A property list's string stops at a NUL: the value stored would not be the value asked for.
-  if (text.find('\0') != std::string::npos) {
-    return fail(std::string(key.name) + " cannot hold a NUL character");
-  }
-  if (!display_text::isPlain(text)) {
-    return fail(std::string(key.name) + " takes UTF-8 text without control characters");
-  }
-  return PlistValue(text);
 }
 
 std::string valuesHelp(const BooleanPreference& key) {
@@ -63,41 +43,24 @@ std::string valuesHelp(const TextPreference& key) {
   return "text         default \"" + std::string(key.fallback) + "\"";
 }
 
-void postChanged() {
-  CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
-                                       kPreferencesChangedNotification, nullptr, nullptr, true);
-}
-
-Failure unwritable(const char* what, const NSError& error) {
-  return fail(std::string(what) + ": " + error.localizedDescription);
-}
-
-Result<std::string> writePreferences(PlistValue::Dictionary prefs, std::string done) {
-  NSError error;
-  if (!PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath, &error)) {
-    return unwritable(kUnwritablePreferences, error);
-  }
+// What the bundle answered, as a Result: `done` when it did it, else its reason.
+Result<std::string> outcome(bool made, const NSError& error, std::string done) {
+  if (!made) return fail(error.localizedDescription);
   return done;
+}
+
+Result<std::size_t> categoryNumber(const std::string& text) {
+  const auto number = arguments::number<std::size_t>(text);
+  if (!number) return fail("no category number " + text);
+  return *number;
 }
 
 }  // namespace
 
 Result<PlistValue> PreferencesEditor::valueForKey(const std::string& key, const std::string& text) {
-  const PreferenceKey* known = findKey(key);
-  if (!known) return fail("unknown key " + key);
+  const PreferenceKey* known = preference_keys::find(key);
+  if (!known) return PlistValue(text);
   return std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known);
-}
-
-Result<std::string> PreferencesEditor::displayName(const std::string& text) {
-  if (text.find_first_not_of(" ") == std::string::npos) {
-    return fail("a category's name cannot be empty");
-  }
-  if (text.find('\0') != std::string::npos || !display_text::isPlain(text)) {
-    return fail(
-        "a category's name cannot hold a control character (a newline, a tab, a NUL) or bytes "
-        "that are not UTF-8");
-  }
-  return text;
 }
 
 std::string PreferencesEditor::keysHelp() {
@@ -138,87 +101,52 @@ std::string PreferencesEditor::describe(const PlistValue& value) {
 }
 
 Result<PlistValue::Dictionary> PreferencesEditor::readPreferences() {
-  if (!NSFileManager::defaultManager().fileExistsAtPath(kPreferencesPath)) {
-    return PlistValue::Dictionary();
-  }
   NSError error;
-  auto prefs = PropertyListFile::readDictionary(kPreferencesPath, &error);
-  if (!prefs) {
-    return fail("the preferences file cannot be read as a dictionary (" +
-                error.localizedDescription + "); left as it is");
-  }
+  auto prefs = PreferenceWriter::read(&error);
+  if (!prefs) return fail(error.localizedDescription);
   return std::move(*prefs);
 }
 
-Result<std::string> PreferencesEditor::coordinated(
-    const char* path, const std::string& failure,
-    const std::function<Result<std::string>()>& change) {
-  Result<std::string> outcome = fail(failure);
-  NSError error;
-  if (!NSFileCoordinator().coordinateWritingItemAtPath(
-          path, [&] { outcome = change(); }, &error)) {
-    return unwritable(failure.c_str(), error);
-  }
-  if (outcome) postChanged();
-  return outcome;
-}
-
 Result<std::string> PreferencesEditor::setPreference(const std::string& key, PlistValue value) {
-  return coordinated(kPreferencesPath, kUnwritablePreferences, [&]() -> Result<std::string> {
-    auto prefs = readPreferences();
-    if (!prefs) return prefs.failure();
-    const std::string shown = key + "=" + describe(value);
-    (*prefs)[key] = std::move(value);
-    return writePreferences(std::move(*prefs), shown);
-  });
+  const std::string shown = key + "=" + describe(value);
+  NSError error;
+  return outcome(PreferenceWriter::set(key, std::move(value), &error), error, shown);
 }
 
 Result<std::string> PreferencesEditor::unsetPreference(const std::string& key) {
-  return coordinated(kPreferencesPath, kUnwritablePreferences, [&]() -> Result<std::string> {
-    auto prefs = readPreferences();
-    if (!prefs) return prefs.failure();
-    if (prefs->erase(key) == 0) return fail("no key " + key);
-    return writePreferences(std::move(*prefs), "unset " + key);
-  });
+  NSError error;
+  return outcome(PreferenceWriter::unset(key, &error), error, "unset " + key);
 }
 
 Result<PlistValue::Array> PreferencesEditor::readCategories() {
-  if (!NSFileManager::defaultManager().fileExistsAtPath(kCategoriesPath)) {
-    return fail("there is no category list yet (the panel creates it when it first opens)");
-  }
   NSError error;
-  auto list = PropertyListFile::readArray(kCategoriesPath, &error);
-  if (!list) {
-    return fail("the category list cannot be read as an array (" + error.localizedDescription +
-                "); left as it is");
-  }
+  auto list = CategoryListEditor::read(&error);
+  if (!list) return fail(error.localizedDescription);
   return std::move(*list);
 }
 
-Result<std::string> PreferencesEditor::editCategories(
-    const std::function<Result<std::string>(PlistValue::Array&)>& edit) {
-  return coordinated(kCategoriesPath, kUnwritableList, [&]() -> Result<std::string> {
-    auto list = readCategories();
-    if (!list) return list.failure();
-    auto done = edit(*list);
-    if (!done) return done;
-    NSError error;
-    if (!PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath, &error)) {
-      return unwritable(kUnwritableList, error);
-    }
-    return done;
-  });
+Result<std::string> PreferencesEditor::editCategory(const std::vector<std::string>& words) {
+  const std::string& command = words.at(0);
+  const auto n = categoryNumber(words.at(1));
+  if (!n) return n.failure();
+  NSError error;
+  if (command == "move") {
+    const auto to = categoryNumber(words.at(2));
+    if (!to) return to.failure();
+    return outcome(CategoryListEditor::move(*n, *to, &error), error,
+                   "moved " + words[1] + " to " + words[2]);
+  }
+  const bool made = command == "rename"
+                        ? CategoryListEditor::rename(*n, words.at(2), &error)
+                        : CategoryListEditor::setVisible(*n, command == "show", &error);
+  return outcome(made, error, command + " " + words[1]);
 }
 
 Result<std::string> PreferencesEditor::resetCategories() {
-  return coordinated(kCategoriesPath, kUnwritableList, []() -> Result<std::string> {
-    auto& files = NSFileManager::defaultManager();
-    if (!files.fileExistsAtPath(kCategoriesPath)) return std::string("no category list to remove");
-    NSError error;
-    if (!files.removeItemAtPath(kCategoriesPath, &error)) {
-      return unwritable("cannot remove the category list", error);
-    }
-    return std::string(
-        "category list removed; the panel makes the initial one at its next opening");
-  });
+  bool removed = false;
+  NSError error;
+  return outcome(CategoryListEditor::reset(removed, &error), error,
+                 removed ? "category list removed; the panel makes the initial one at its next "
+                           "opening"
+                         : "no category list to remove");
 }

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "Foundation/PlistValue.h"
 #include "common/Result.h"
 
-// Changes the two preference files as the preferences bundle does: each change read, made,
-// written atomically, then announced with the preferences-changed Darwin notification. A file
-// that exists but cannot be read is never overwritten. Each change holds the file's write claim
-// from the read to the rename, so that writers in other processes wait for it rather than lose
-// it.
+// The preferences bundle's writers (PreferenceWriter, CategoryListEditor) as the command lines
+// use them: values typed from words, outcomes as Results that say what was done.
 class PreferencesEditor {
  public:
-  // The value `text` gives a known key, typed as the preferences bundle stores it: true or
-  // false, a colour number from 0 to 9, or any text.
+  // The value `text` gives a known key, in the type the key takes: true or false, a colour
+  // number, or text. Whether the value is one the key takes is the bundle's to say on `set`.
   static Result<PlistValue> valueForKey(const std::string& key, const std::string& text);
-  // A category's display name as these programs write it: not empty, and no control character
-  // (a newline would split the listing and the panel's label).
-  static Result<std::string> displayName(const std::string& text);
   // The known keys, a line each: name, values, default, what reads it.
   static std::string keysHelp();
   // Readable text of a stored value: true, 12, 0.5, "Metal", <array of 3>.
@@ -32,14 +26,7 @@ class PreferencesEditor {
 
   // The category list; a failure when it is missing or unreadable.
   static Result<PlistValue::Array> readCategories();
-  // Reads the list, lets `edit` change it (answering what it did) and writes it back when the
-  // edit succeeded.
-  static Result<std::string> editCategories(
-      const std::function<Result<std::string>(PlistValue::Array&)>& edit);
+  // hide N, show N, rename N NAME, move FROM TO: the words, command first.
+  static Result<std::string> editCategory(const std::vector<std::string>& words);
   static Result<std::string> resetCategories();
-
- private:
-  // Runs `change` under the write claim of the file at `path` and announces what it changed.
-  static Result<std::string> coordinated(const char* path, const std::string& failure,
-                                         const std::function<Result<std::string>()>& change);
 };

@@ -64,4 +64,12 @@ inline constexpr std::array<PreferenceKey, 9> kAll{
     kMinimumTrackTintColor, kMaximumTrackTintColor, kEnableBackgroundBlur,
 };
 
+// The key of that name; null for a key the tweak does not read.
+inline const PreferenceKey* find(std::string_view name) {
+  for (const auto& key : kAll) {
+    if (std::visit([](const auto& known) { return known.name; }, key) == name) return &key;
+  }
+  return nullptr;
+}
+
 }  // namespace preference_keys

@@ -1,0 +1,94 @@
+#include "prefs/PreferenceWriter.h"
+
+#include "Foundation/NSFileManager.h"
+#include "Foundation/Overloaded.h"
+#include "Foundation/PropertyListFile.h"
+#include "mixer/PreferenceFiles.h"
+#include "mixer/PreferenceKeys.h"
+#include "prefs/CoordinatedChange.h"
+#include "prefs/PlainText.h"
+
+namespace {
+
+using coordinated_change::refuse;
+
+constexpr char kUnwritable[] = "cannot write the preferences file";
+
+bool fits(const BooleanPreference& key, const PlistValue& value, NSError* error) {
+  if (value.visit(Overloaded{[](bool) { return true; }, [](const auto&) { return false; }})) {
+    return true;
+  }
+  return refuse(error, std::string(key.name) + " takes true or false");
+}
+
+bool fits(const ColorPreference& key, const PlistValue& value, NSError* error) {
+  const auto inTable =
+      Overloaded{[](std::int64_t index) { return index >= 0 && index < color_index::kCount; },
+                 [](const auto&) { return false; }};
+  if (value.visit(inTable)) return true;
+  return refuse(error, std::string(key.name) + " takes a colour number from 0 to " +
+                           std::to_string(color_index::kCount - 1));
+}
+
+bool fits(const TextPreference& key, const PlistValue& value, NSError* error) {
+  const std::string* text = value.asString();
+  if (!text) return refuse(error, std::string(key.name) + " takes text");
+  // A property list's string stops at a NUL: the value stored would not be the value asked for.
+  if (text->find('\0') != std::string::npos) {
+    return refuse(error, std::string(key.name) + " cannot hold a NUL character");
+  }
+  if (!plain_text::isPlain(*text)) {
+    return refuse(error, std::string(key.name) + " takes UTF-8 text without control characters");
+  }
+  return true;
+}
+
+bool write(PlistValue::Dictionary prefs, NSError* error) {
+  NSError why;
+  if (PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath, &why)) return true;
+  return refuse(error, std::string(kUnwritable) + ": " + why.localizedDescription);
+}
+
+}  // namespace
+
+std::optional<PlistValue::Dictionary> PreferenceWriter::read(NSError* error) {
+  if (!NSFileManager::defaultManager().fileExistsAtPath(kPreferencesPath)) {
+    return PlistValue::Dictionary();
+  }
+  NSError why;
+  auto prefs = PropertyListFile::readDictionary(kPreferencesPath, &why);
+  if (!prefs) {
+    refuse(error, "the preferences file cannot be read as a dictionary (" +
+                      why.localizedDescription + "); left as it is");
+  }
+  return prefs;
+}
+
+bool PreferenceWriter::set(const std::string& key, PlistValue value, NSError* error) {
+  const PreferenceKey* known = preference_keys::find(key);
+  if (!known) return refuse(error, "unknown key " + key);
+  const bool typed =
+      std::visit([&](const auto& typedKey) { return fits(typedKey, value, error); }, *known);
+  if (!typed) return false;
+  return coordinated_change::run(
+      kPreferencesPath, kUnwritable,
+      [&](NSError* why) {
+        auto prefs = read(why);
+        if (!prefs) return false;
+        (*prefs)[key] = std::move(value);
+        return write(std::move(*prefs), why);
+      },
+      error);
+}
+
+bool PreferenceWriter::unset(const std::string& key, NSError* error) {
+  return coordinated_change::run(
+      kPreferencesPath, kUnwritable,
+      [&](NSError* why) {
+        auto prefs = read(why);
+        if (!prefs) return false;
+        if (prefs->erase(key) == 0) return refuse(why, "no key " + key);
+        return write(std::move(*prefs), why);
+      },
+      error);
+}
