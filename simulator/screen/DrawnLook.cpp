@@ -5,6 +5,7 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UISwitch.h"
 #include "screen/FontMetrics.h"
 
 namespace {
@@ -66,6 +67,9 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },
+                 [&](const UISwitch* toggle) {
+                   look.toggle = Switch{toggle->isOn(), toggle->onTintColor()};
+                 },
                  [&](const UIImageView* picture) { look.image = lookOf(picture->image()); },
                  [&](const UIScrollView* scroller) {
                    if (const auto shown = scroller->verticalScrollIndicator()) {

@@ -45,6 +45,12 @@ struct DrawnLook {
     bool operator==(const Slider&) const = default;
   };
 
+  struct Switch {
+    bool on = false;
+    UIColor onTint;
+    bool operator==(const Switch&) const = default;
+  };
+
   CGSize size;
   CGPoint boundsOrigin;
   bool clipsToBounds = false;
@@ -57,6 +63,7 @@ struct DrawnLook {
   std::optional<CGColor> borderColor;
   std::optional<Text> text;
   std::optional<Slider> slider;
+  std::optional<Switch> toggle;
   std::optional<Image> image;  // an image view's, over its bounds
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.
   std::optional<CGRect> indicator;

@@ -54,6 +54,7 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   drawBackground(look, alpha);
   if (look.text) drawText(*look.text, look.size, alpha);
   if (look.slider) drawSlider(*look.slider, look.size, alpha);
+  if (look.toggle) drawSwitch(*look.toggle, look.size, alpha);
   if (look.image) {
     drawImage(*look.image->image, CGRectMake(0, 0, look.size.width, look.size.height), alpha);
   }
@@ -162,6 +163,30 @@ void FramePainter::drawTrack(const DrawnLook::Track& track, double midY, double 
   setColor(track.color, alpha);
   roundedRect(part, kStandardTrackHeight / 2);
   cairo_fill(cr_);
+}
+
+// The platform's plain switch: a pill in the on-tint, or white edged in light grey, and a white
+// knob with a faint edge at the end the value says.
+void FramePainter::drawSwitch(const DrawnLook::Switch& toggle, CGSize box, double alpha) {
+  const double radius = box.height / 2;
+  roundedRect(CGRectMake(0.5, 0.5, box.width - 1, box.height - 1), radius - 0.5);
+  if (toggle.on) {
+    setColor(toggle.onTint, alpha);
+    cairo_fill(cr_);
+  } else {
+    setColor(UIColor::whiteColor(), alpha);
+    cairo_fill_preserve(cr_);
+    setColor(UIColor(0.88, 0.88, 0.88, 1), alpha);
+    cairo_set_line_width(cr_, 1.5);
+    cairo_stroke(cr_);
+  }
+  const double knobX = toggle.on ? box.width - radius : radius;
+  cairo_arc(cr_, knobX, radius, radius - 2, 0, 2 * M_PI);
+  setColor(UIColor::whiteColor(), alpha);
+  cairo_fill_preserve(cr_);
+  setColor(UIColor(0, 0, 0, 0.12), alpha);
+  cairo_set_line_width(cr_, 0.75);
+  cairo_stroke(cr_);
 }
 
 void FramePainter::drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha) {

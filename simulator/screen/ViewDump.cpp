@@ -9,6 +9,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UISwitch.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
@@ -79,6 +80,9 @@ std::string details(const UIView& view, const ViewKind& kind) {
                    " color=" + color(label->textColor()) + layerDetails(view);
           },
           [&](const UISlider* slider) { return sliderDetails(*slider) + layerDetails(view); },
+          [&](const UISwitch* toggle) {
+            return std::string(" on=") + (toggle->isOn() ? "1" : "0") + layerDetails(view);
+          },
           [&](const UIScrollView* scroller) {
             const CGSize size = scroller->contentSize();
             const CGPoint offset = scroller->contentOffset();

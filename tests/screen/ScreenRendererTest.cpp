@@ -4,12 +4,15 @@
 
 #include <cstdint>
 
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
+#include "UIKit/UISwitch.h"
 #include "UIKit/UIWindow.h"
 #include "screen/CairoHandles.h"
 #include "screen/FontMetrics.h"
 #include "screen/SceneSnapshot.h"
+#include "screen/ViewDump.h"
 
 namespace {
 
@@ -48,6 +51,33 @@ TEST_F(ScreenRendererTest, AWindowsAlphaFadesItWholeNotEachViewInIt) {
     EXPECT_NEAR(channel(seen, shift), (255 + channel(behind, shift)) / 2.0, 1.5)
         << "white over what lies behind the window, no red from under the white";
   }
+}
+
+// A switch, as a person sees it and as the dump tells it: a tap flips it (value-changed once),
+// and it shows green with the knob at the right while on, white with the knob at the left while
+// off.
+TEST_F(ScreenRendererTest, ASwitchFlipsUnderAFingerAndShowsItsState) {
+  const auto toggle = std::make_shared<UISwitch>(CGRectMake(100, 100, 10, 10));
+  const auto window = std::make_shared<UIWindow>();
+  window->addSubview(toggle);
+  window->makeKeyAndVisible();
+  struct Flips {
+    int count = 0;
+    void flipped() { ++count; }
+  };
+  const auto flips = std::make_shared<Flips>();
+  toggle->addTarget(flips, &Flips::flipped, UIControlEventValueChanged);
+  EXPECT_EQ(describeView(*toggle, kindOf(*toggle)), "UISwitch frame=(100,100,51,31) tag=0 on=0");
+  EXPECT_EQ(channel(pixelAt(140, 115), 8), 255) << "off: the track is white";
+
+  UIApplication::sharedApplication().tap({140, 115});
+  EXPECT_TRUE(toggle->isOn());
+  EXPECT_EQ(flips->count, 1);
+  const auto track = pixelAt(108, 115);
+  EXPECT_GT(channel(track, 8), 2 * channel(track, 16)) << "on: green at the left";
+  EXPECT_EQ(channel(pixelAt(135, 115), 16), 255) << "and the white knob at the right";
+  toggle->setOn(false);
+  EXPECT_EQ(flips->count, 1) << "a change from code sends nothing";
 }
 
 TEST_F(ScreenRendererTest, AScrollViewShowsItsContentFromItsOffsetWithinItsBounds) {
