@@ -6,6 +6,7 @@
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
+#include "UIKit/UITableViewCell.h"
 #include "screen/FontMetrics.h"
 
 namespace {
@@ -20,7 +21,7 @@ std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
 
 DrawnLook::Text textOf(const UILabel& label) {
   return DrawnLook::Text{label.displayedText(FontMetrics::measure()), label.font(),
-                         label.textColor()};
+                         label.textColor(), label.textAlignment()};
 }
 
 DrawnLook::Slider sliderOf(const UISlider& slider) {
@@ -67,6 +68,10 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },
+                 [&](const UITableViewCell* cell) {
+                   look.accessory =
+                       cell->accessoryView() ? 0L : static_cast<long>(cell->accessoryType());
+                 },
                  [&](const UISwitch* toggle) {
                    look.toggle = Switch{toggle->isOn(), toggle->onTintColor()};
                  },

@@ -24,6 +24,7 @@ struct DrawnLook {
     std::string line;  // as the label shows it, cut to its width
     UIFont font;
     UIColor color;
+    long alignment = 0;  // NSTextAlignment
     bool operator==(const Text&) const = default;
   };
   // One side of a slider's track, from `from` to `to` along it.
@@ -64,6 +65,7 @@ struct DrawnLook {
   std::optional<Text> text;
   std::optional<Slider> slider;
   std::optional<Switch> toggle;
+  long accessory = 0;          // a table row's mark at its right edge: UITableViewCellAccessoryType
   std::optional<Image> image;  // an image view's, over its bounds
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.
   std::optional<CGRect> indicator;

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "RoundedRectangle.h"
+#include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UITableViewCell.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/FontMetrics.h"
@@ -55,6 +57,7 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   if (look.text) drawText(*look.text, look.size, alpha);
   if (look.slider) drawSlider(*look.slider, look.size, alpha);
   if (look.toggle) drawSwitch(*look.toggle, look.size, alpha);
+  if (look.accessory) drawAccessory(look.accessory, look.size, alpha);
   if (look.image) {
     drawImage(*look.image->image, CGRectMake(0, 0, look.size.width, look.size.height), alpha);
   }
@@ -118,7 +121,14 @@ void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alp
   cairo_font_extents_t font;
   cairo_font_extents(cr_, &font);
   setColor(text.color, alpha);
-  cairo_move_to(cr_, 0, (size.height - font.height) / 2 + font.ascent);
+  double x = 0;
+  if (text.alignment != NSTextAlignmentLeft) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, text.line.c_str(), &extents);
+    const double room = size.width - extents.x_advance;
+    x = text.alignment == NSTextAlignmentRight ? room : room / 2;
+  }
+  cairo_move_to(cr_, x, (size.height - font.height) / 2 + font.ascent);
   cairo_show_text(cr_, text.line.c_str());
   cairo_restore(cr_);
 }
@@ -187,6 +197,30 @@ void FramePainter::drawSwitch(const DrawnLook::Switch& toggle, CGSize box, doubl
   setColor(UIColor(0, 0, 0, 0.12), alpha);
   cairo_set_line_width(cr_, 0.75);
   cairo_stroke(cr_);
+}
+
+// A row's mark at its right edge: a grey chevron that leads on, or a blue check mark.
+void FramePainter::drawAccessory(long type, CGSize box, double alpha) {
+  const double x = box.width - UITableViewCell::kMargin - UITableViewCell::kAccessoryWidth / 2;
+  const double y = box.height / 2;
+  cairo_save(cr_);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  if (type == UITableViewCellAccessoryCheckmark) {
+    cairo_move_to(cr_, x - 6, y);
+    cairo_line_to(cr_, x - 2, y + 4.5);
+    cairo_line_to(cr_, x + 6, y - 5.5);
+    setColor(UIColor(0, 0.48, 1, 1), alpha);
+    cairo_set_line_width(cr_, 2.2);
+  } else {
+    cairo_move_to(cr_, x + 1, y - 6);
+    cairo_line_to(cr_, x + 6, y);
+    cairo_line_to(cr_, x + 1, y + 6);
+    setColor(UIColor(0.78, 0.78, 0.8, 1), alpha);
+    cairo_set_line_width(cr_, 2);
+  }
+  cairo_stroke(cr_);
+  cairo_restore(cr_);
 }
 
 void FramePainter::drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha) {

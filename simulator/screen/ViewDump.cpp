@@ -10,6 +10,7 @@
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
+#include "UIKit/UITableViewCell.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
@@ -80,6 +81,13 @@ std::string details(const UIView& view, const ViewKind& kind) {
                    " color=" + color(label->textColor()) + layerDetails(view);
           },
           [&](const UISlider* slider) { return sliderDetails(*slider) + layerDetails(view); },
+          [&](const UITableViewCell* cell) {
+            static constexpr const char* kMarks[] = {"", " accessory=disclosure", "",
+                                                     " accessory=checkmark"};
+            const auto type = static_cast<std::size_t>(cell->accessoryType());
+            return std::string(type < std::size(kMarks) ? kMarks[type] : "") +
+                   (cell->isHighlighted() ? " highlighted=1" : "") + layerDetails(view);
+          },
           [&](const UISwitch* toggle) {
             return std::string(" on=") + (toggle->isOn() ? "1" : "0") + layerDetails(view);
           },

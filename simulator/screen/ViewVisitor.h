@@ -10,11 +10,12 @@ class UIScrollView;
 class UIVisualEffectView;
 class UIImageView;
 class UISwitch;
+class UITableViewCell;
 
 // The kinds of view the simulator draws and describes each in its own way, told apart once.
-using ViewKind =
-    std::variant<const UIWindow*, const UILabel*, const UISlider*, const UISwitch*,
-                 const UIScrollView*, const UIVisualEffectView*, const UIImageView*, const UIView*>;
+using ViewKind = std::variant<const UIWindow*, const UILabel*, const UISlider*, const UISwitch*,
+                              const UITableViewCell*, const UIScrollView*,
+                              const UIVisualEffectView*, const UIImageView*, const UIView*>;
 ViewKind kindOf(const UIView& view);
 
 // Something that looks at a view tree depth first: each view on the way down, with its kind and

@@ -13,6 +13,8 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UISwitch.h"
+#include "UIKit/UITableView.h"
 #include "UIKit/UIWindow.h"
 #include "support/DevicePaths.h"
 #include "support/TempDeviceRoot.h"
@@ -212,6 +214,55 @@ TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
   EXPECT_EQ(slider.value(), 0.0f);
   slider.setValue(std::nanf(""));
   EXPECT_EQ(slider.value(), 0.0f);
+}
+
+// A grouped table as a preferences page has it: sections under their headers, a tap on a row
+// selects it (grey while the finger is on it), a drag scrolls instead, and a switch in a row
+// takes its own touches.
+TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
+  struct Page : UITableViewDataSource, UITableViewDelegate {
+    NSInteger numberOfSections() override { return 2; }
+    NSInteger numberOfRowsInSection(NSInteger section) override { return section == 0 ? 2 : 9; }
+    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override {
+      auto cell = std::make_shared<UITableViewCell>();
+      cell->textLabel()->setText("Row " + std::to_string(path.row));
+      if (path.section == 0 && path.row == 1) cell->setAccessoryView(toggle);
+      return cell;
+    }
+    std::optional<std::string> titleForHeaderInSection(NSInteger section) override {
+      return section == 0 ? std::optional<std::string>("Panel") : std::nullopt;
+    }
+    void didSelectRowAtIndexPath(NSIndexPath path) override { chosen.push_back(path); }
+    std::shared_ptr<UISwitch> toggle = std::make_shared<UISwitch>();
+    std::vector<NSIndexPath> chosen;
+  };
+  const auto page = std::make_shared<Page>();
+  const auto table = std::make_shared<UITableView>(CGRectMake(0, 0, 320, 400));
+  table->setDataSource(page);
+  table->setDelegate(page);
+  table->reloadData();
+  const auto window = onScreen(table);
+  EXPECT_EQ(table->cellForRowAtIndexPath({0, 0})->frame(), CGRectMake(0, 55, 320, 44));
+  EXPECT_EQ(table->cellForRowAtIndexPath({1, 0})->frame().origin.y, 55 + 88 + 35);
+  EXPECT_EQ(table->contentSize().height, 55 + 88 + 35 + 9 * 44 + 35);
+  auto& app = UIApplication::sharedApplication();
+
+  app.touchDown({100, 70});
+  EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
+  app.touchUp({100, 72});
+  EXPECT_EQ(page->chosen, (std::vector<NSIndexPath>{NSIndexPath{0, 0}}));
+  EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
+
+  app.touchDown({100, 300});
+  app.touchMoved({100, 250});
+  app.touchUp({100, 250});
+  EXPECT_EQ(page->chosen.size(), 1u) << "a drag is no choice";
+  EXPECT_EQ(table->contentOffset().y, 50);
+
+  const CGPoint knob = page->toggle->convertPointToView(CGPoint{25, 15}, nullptr);
+  EXPECT_EQ(app.tap(knob), page->toggle);
+  EXPECT_TRUE(page->toggle->isOn());
+  EXPECT_EQ(page->chosen.size(), 1u);
 }
 
 TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {

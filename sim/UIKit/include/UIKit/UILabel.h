@@ -8,7 +8,14 @@
 #include "UIKit/UIFont.h"
 #include "UIKit/UIView.h"
 
-// A line of text. Labels take no touches: a tap on one goes to the view behind it.
+enum NSTextAlignment : long {
+  NSTextAlignmentLeft = 0,
+  NSTextAlignmentCenter = 1,
+  NSTextAlignmentRight = 2,
+};
+
+// A line of text, laid at the left, the middle or the right of the label. Labels take no
+// touches: a tap on one goes to the view behind it.
 class UILabel : public UIView {
  public:
   // How wide a text is when drawn in a font: the measure of whoever draws the label.
@@ -23,6 +30,9 @@ class UILabel : public UIView {
   const UIColor& textColor() const { return textColor_; }
   void setTextColor(UIColor color) { textColor_ = color; }
 
+  NSTextAlignment textAlignment() const { return alignment_; }
+  void setTextAlignment(NSTextAlignment alignment) { alignment_ = alignment; }
+
   const UIFont& font() const { return font_; }
   void setFont(UIFont font) { font_ = std::move(font); }
 
@@ -34,5 +44,6 @@ class UILabel : public UIView {
  private:
   std::optional<std::string> text_;
   UIColor textColor_ = UIColor::blackColor();
+  NSTextAlignment alignment_ = NSTextAlignmentLeft;
   UIFont font_ = UIFont::systemFontOfSize(17);
 };

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "UIKit/UIScrollView.h"
+#include "UIKit/UITableViewCell.h"
+
+struct NSIndexPath {
+  NSInteger section = 0;
+  NSInteger row = 0;
+  bool operator==(const NSIndexPath&) const = default;
+};
+
+// What a table shows, asked for again on every reloadData.
+class UITableViewDataSource {
+ public:
+  virtual ~UITableViewDataSource() = default;
+  virtual NSInteger numberOfSections() { return 1; }
+  virtual NSInteger numberOfRowsInSection(NSInteger section) = 0;
+  virtual std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) = 0;
+  virtual std::optional<std::string> titleForHeaderInSection(NSInteger) { return std::nullopt; }
+  virtual std::optional<std::string> titleForFooterInSection(NSInteger) { return std::nullopt; }
+};
+
+// What a table tells of a row a finger chose.
+class UITableViewDelegate {
+ public:
+  virtual ~UITableViewDelegate() = default;
+  virtual void didSelectRowAtIndexPath(NSIndexPath path) = 0;
+};
+
+// A grouped table, as a preferences page is: sections of rows on a light grey ground, each
+// section with its header above (small capitals) and its footer below. Its rows scroll like any
+// content; a finger lifted on a row where it went down, without scrolling, selects it: the row
+// shows grey while the finger is on it and the delegate hears of it. Both the data source and
+// the delegate are held weakly, as UIKit holds them.
+class UITableView : public UIScrollView {
+ public:
+  static constexpr CGFloat kSectionGap = 35;
+
+  explicit UITableView(CGRect frame = {});
+  const char* className() const override { return "UITableView"; }
+
+  void setDataSource(std::weak_ptr<UITableViewDataSource> source) {
+    dataSource_ = std::move(source);
+  }
+  void setDelegate(std::weak_ptr<UITableViewDelegate> delegate) { delegate_ = std::move(delegate); }
+
+  // Builds every row again from the data source, and lays them out.
+  void reloadData();
+  // The row shown at a path; null for none.
+  std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) const;
+  std::optional<NSIndexPath> indexPathForRowAtPoint(CGPoint point) const;  // content points
+
+  void touchesBegan(CGPoint point) override;
+  void touchesMoved(CGPoint point) override;
+  void touchesEnded(CGPoint point) override;
+  void touchesCancelled() override;
+  void layoutSubviews() override;
+
+ private:
+  struct Row {
+    NSIndexPath path;
+    std::shared_ptr<UITableViewCell> cell;
+  };
+  void layOut();
+  void unhighlight();
+
+  std::weak_ptr<UITableViewDataSource> dataSource_;
+  std::weak_ptr<UITableViewDelegate> delegate_;
+  std::vector<Row> rows_;
+  std::vector<std::shared_ptr<UILabel>> headers_;  // a section's header and footer, in order
+  std::optional<NSIndexPath> touchedRow_;
+  CGPoint touchDown_{};
+};

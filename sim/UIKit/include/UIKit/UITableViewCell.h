@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+
+#include "UIKit/UILabel.h"
+#include "UIKit/UIView.h"
+
+enum UITableViewCellAccessoryType : long {
+  UITableViewCellAccessoryNone = 0,
+  UITableViewCellAccessoryDisclosureIndicator = 1,
+  UITableViewCellAccessoryCheckmark = 3,
+};
+
+// A row of a table: a title at the left, an optional value at the right (UIKit's "value 1"
+// style), and at the right edge an accessory: a chevron, a check mark, or a view of its own
+// such as a switch. Grey while a finger is on it.
+class UITableViewCell : public UIView {
+ public:
+  static constexpr CGFloat kHeight = 44;
+  static constexpr CGFloat kMargin = 15;
+  static constexpr CGFloat kAccessoryWidth = 20;
+
+  UITableViewCell();
+  const char* className() const override { return "UITableViewCell"; }
+
+  const std::shared_ptr<UILabel>& textLabel() const { return textLabel_; }
+  const std::shared_ptr<UILabel>& detailTextLabel() const { return detailTextLabel_; }
+
+  UITableViewCellAccessoryType accessoryType() const { return accessoryType_; }
+  void setAccessoryType(UITableViewCellAccessoryType type);
+  // Shown in place of the accessory type's mark, at the right edge, centred on the row.
+  const std::shared_ptr<UIView>& accessoryView() const { return accessoryView_; }
+  void setAccessoryView(std::shared_ptr<UIView> view);
+
+  bool isHighlighted() const { return highlighted_; }
+  void setHighlighted(bool highlighted);
+
+  void layoutSubviews() override;
+
+ private:
+  std::shared_ptr<UILabel> textLabel_;
+  std::shared_ptr<UILabel> detailTextLabel_;
+  std::shared_ptr<UIView> accessoryView_;
+  UITableViewCellAccessoryType accessoryType_ = UITableViewCellAccessoryNone;
+  bool highlighted_ = false;
+};

@@ -1,0 +1,133 @@
+#include "UIKit/UITableView.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+const UIColor kGroundColor{0.94, 0.94, 0.96, 1};
+const UIColor kNoteColor{0.43, 0.43, 0.45, 1};
+constexpr CGFloat kHeaderGap = 55;  // above a section with a header
+constexpr CGFloat kNoteHeight = 18;
+constexpr CGFloat kFooterHeight = 30;
+constexpr CGFloat kTapSlop = 10;  // a finger that moves further scrolls rather than selects
+
+std::shared_ptr<UILabel> note(const std::string& text, CGRect frame) {
+  auto label = std::make_shared<UILabel>(frame);
+  label->setText(text);
+  label->setFont(UIFont::systemFontOfSize(13));
+  label->setTextColor(kNoteColor);
+  return label;
+}
+
+std::string capitals(std::string text) {
+  for (auto& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+UITableView::UITableView(CGRect frame) : UIScrollView(frame) {
+  setBackgroundColor(kGroundColor);
+}
+
+void UITableView::reloadData() {
+  for (const auto& row : rows_) row.cell->removeFromSuperview();
+  for (const auto& label : headers_) label->removeFromSuperview();
+  rows_.clear();
+  headers_.clear();
+  touchedRow_.reset();
+  if (const auto source = dataSource_.lock()) {
+    for (NSInteger section = 0; section < source->numberOfSections(); ++section) {
+      for (NSInteger row = 0; row < source->numberOfRowsInSection(section); ++row) {
+        if (auto cell = source->cellForRowAtIndexPath({section, row})) {
+          rows_.push_back(Row{{section, row}, std::move(cell)});
+        }
+      }
+    }
+  }
+  layOut();
+}
+
+// Sections top to bottom: the gap (with the header in it), the rows, the footer.
+void UITableView::layOut() {
+  const auto source = dataSource_.lock();
+  const CGFloat width = frame().size.width;
+  CGFloat y = 0;
+  auto row = rows_.begin();
+  const NSInteger sections = source ? source->numberOfSections() : 0;
+  for (NSInteger section = 0; section < sections; ++section) {
+    const auto header = source->titleForHeaderInSection(section);
+    y += header ? kHeaderGap : kSectionGap;
+    if (header) {
+      headers_.push_back(
+          note(capitals(*header),
+               CGRectMake(UITableViewCell::kMargin, y - kNoteHeight - 6, width - 30, kNoteHeight)));
+      addSubview(headers_.back());
+    }
+    for (; row != rows_.end() && row->path.section == section; ++row) {
+      row->cell->setFrame(CGRectMake(0, y, width, UITableViewCell::kHeight));
+      row->cell->layoutSubviews();
+      addSubview(row->cell);
+      y += UITableViewCell::kHeight;
+    }
+    if (const auto footer = source->titleForFooterInSection(section)) {
+      headers_.push_back(
+          note(*footer, CGRectMake(UITableViewCell::kMargin, y + 6, width - 30, kNoteHeight)));
+      addSubview(headers_.back());
+      y += kFooterHeight;
+    }
+  }
+  setContentSize(CGSize{width, y + kSectionGap});
+}
+
+void UITableView::layoutSubviews() {
+  for (const auto& label : headers_) label->removeFromSuperview();
+  headers_.clear();
+  layOut();
+}
+
+std::shared_ptr<UITableViewCell> UITableView::cellForRowAtIndexPath(NSIndexPath path) const {
+  for (const auto& row : rows_) {
+    if (row.path == path) return row.cell;
+  }
+  return nullptr;
+}
+
+std::optional<NSIndexPath> UITableView::indexPathForRowAtPoint(CGPoint point) const {
+  for (const auto& row : rows_) {
+    if (CGRectContainsPoint(row.cell->frame(), point)) return row.path;
+  }
+  return std::nullopt;
+}
+
+void UITableView::touchesBegan(CGPoint point) {
+  UIScrollView::touchesBegan(point);
+  touchDown_ = CGPoint{point.x - contentOffset().x, point.y - contentOffset().y};
+  touchedRow_ = indexPathForRowAtPoint(point);
+  if (touchedRow_) cellForRowAtIndexPath(*touchedRow_)->setHighlighted(true);
+}
+
+void UITableView::touchesMoved(CGPoint point) {
+  UIScrollView::touchesMoved(point);
+  const CGPoint now{point.x - contentOffset().x, point.y - contentOffset().y};
+  if (std::hypot(now.x - touchDown_.x, now.y - touchDown_.y) > kTapSlop) unhighlight();
+}
+
+void UITableView::touchesEnded(CGPoint) {
+  const auto chosen = touchedRow_;
+  unhighlight();
+  if (!chosen) return;
+  if (const auto delegate = delegate_.lock()) delegate->didSelectRowAtIndexPath(*chosen);
+}
+
+void UITableView::touchesCancelled() {
+  unhighlight();
+}
+
+void UITableView::unhighlight() {
+  if (touchedRow_) {
+    if (const auto cell = cellForRowAtIndexPath(*touchedRow_)) cell->setHighlighted(false);
+  }
+  touchedRow_.reset();
+}
