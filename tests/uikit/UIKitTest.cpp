@@ -10,6 +10,7 @@
 #include "UIKit/UIButton.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UILabel.h"
+#include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
@@ -263,6 +264,30 @@ TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   EXPECT_EQ(app.tap(knob), page->toggle);
   EXPECT_TRUE(page->toggle->isOn());
   EXPECT_EQ(page->chosen.size(), 1u);
+}
+
+// Pages pushed under a navigation bar: the bar names the top one, its back button the one
+// beneath, and a tap on the back button goes back; the root stays.
+TEST(UINavigation, TheBackButtonNamesThePageBeneathAndGoesBackToIt) {
+  const auto root = std::make_shared<UIViewController>();
+  root->setTitle("Settings");
+  const auto page = std::make_shared<UIViewController>();
+  page->setTitle("Orbelle 2");
+  const auto navigation = UINavigationController::make(root);
+  const auto window = std::make_shared<UIWindow>();
+  window->setRootViewController(navigation);
+  window->makeKeyAndVisible();
+  EXPECT_TRUE(navigation->backButton()->isHidden()) << "nothing beneath the root";
+  EXPECT_EQ(navigation->titleLabel()->text(), "Settings");
+
+  navigation->pushViewController(page);
+  EXPECT_EQ(navigation->titleLabel()->text(), "Orbelle 2");
+  EXPECT_EQ(page->view()->frame().origin.y, 64) << "below the status bar and the bar";
+  EXPECT_FALSE(root->view()->superview()) << "only the top page is shown";
+  EXPECT_EQ(UIApplication::sharedApplication().tap({30, 40}), navigation->backButton());
+  EXPECT_EQ(navigation->viewControllers().size(), 1u);
+  EXPECT_EQ(navigation->titleLabel()->text(), "Settings");
+  EXPECT_EQ(navigation->popViewController(), nullptr);
 }
 
 TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {

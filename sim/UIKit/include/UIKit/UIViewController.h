@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "Foundation/NSObjCRuntime.h"
 #include "UIKit/UIView.h"
@@ -26,6 +27,10 @@ class UIViewController {
   const std::shared_ptr<UIView>& view();
   void setView(std::shared_ptr<UIView> view) { view_ = std::move(view); }
 
+  // What a navigation bar shows for the controller.
+  const std::string& title() const { return title_; }
+  void setTitle(std::string title) { title_ = std::move(title); }
+
   virtual NSUInteger supportedInterfaceOrientations() const;
   virtual bool shouldAutorotate() const;
   virtual bool shouldAutorotateToInterfaceOrientation(NSInteger orientation) const;
@@ -38,4 +43,5 @@ class UIViewController {
 
  private:
   std::shared_ptr<UIView> view_;
+  std::string title_;
 };

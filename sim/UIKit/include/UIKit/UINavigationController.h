@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "UIKit/UIButton.h"
+#include "UIKit/UILabel.h"
+#include "UIKit/UIViewController.h"
+
+// A stack of view controllers under a navigation bar: the bar shows the top one's title and,
+// below the root, a back button named after the one beneath, which pops the top one. The top
+// one's view fills the rest of the navigation controller's view.
+class UINavigationController : public UIViewController,
+                               public std::enable_shared_from_this<UINavigationController> {
+ public:
+  static constexpr CGFloat kStatusBarHeight = 20;
+  static constexpr CGFloat kBarHeight = 44;
+
+  // Made through `make`, so that the back button can reach it.
+  static std::shared_ptr<UINavigationController> make(std::shared_ptr<UIViewController> root);
+
+  const std::vector<std::shared_ptr<UIViewController>>& viewControllers() const { return stack_; }
+  const std::shared_ptr<UIViewController>& topViewController() const { return stack_.back(); }
+
+  void pushViewController(std::shared_ptr<UIViewController> controller);
+  // The top one goes, unless it is the root; answers the one that went.
+  std::shared_ptr<UIViewController> popViewController();
+
+  // The bar's parts, for those who look at it.
+  const std::shared_ptr<UILabel>& titleLabel() const { return title_; }
+  const std::shared_ptr<UIButton>& backButton() const { return back_; }
+
+  void viewDidLayoutSubviews() override;
+
+ private:
+  UINavigationController() = default;
+  void showTop();
+  void popBack();
+
+  std::vector<std::shared_ptr<UIViewController>> stack_;
+  std::shared_ptr<UIView> bar_;
+  std::shared_ptr<UILabel> title_;
+  std::shared_ptr<UIButton> back_;
+  std::shared_ptr<UILabel> backTitle_;
+};
