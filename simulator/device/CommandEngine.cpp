@@ -6,6 +6,7 @@
 #include "Activator/LAActivator.h"
 #include "Celestial/AVSystemController.h"
 #include "CoreFoundation/CFRunLoop.h"
+#include "Settings/SettingsApp.h"
 #include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
@@ -76,6 +77,8 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
        &CommandEngine::dump, 0, 1},
       {"clock", "clock H:MM|now", "the status bar's time: pinned, or the host's",
        &CommandEngine::clock, 1, 1},
+      {"launch", "launch Settings", "opens an app by its name", &CommandEngine::launch, 1, 1},
+      {"home", "home", "the Home button: back to the home screen", &CommandEngine::home, 0, 0},
       {"show", "show", "the screen drawn as text", &CommandEngine::show, 0, 0},
       {"screenshot", "screenshot FILE", "the screen as a PNG", &CommandEngine::screenshot, 1, 1},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
@@ -290,6 +293,19 @@ Result<std::string> CommandEngine::dump(const Args& args) {
   std::string out = dumpScreen(!args.empty());
   if (!out.empty()) out.pop_back();
   return out.empty() ? std::string("(no window on screen)") : out;
+}
+
+Result<std::string> CommandEngine::launch(const Args& args) {
+  if (args[0] != SettingsApp::kName) {
+    return fail("no app named \"" + args[0] + "\" (" + SettingsApp::kName + ")");
+  }
+  SettingsApp::shared().launch();
+  return std::string(SettingsApp::kName);
+}
+
+Result<std::string> CommandEngine::home(const Args&) {
+  SettingsApp::shared().close();
+  return std::string("home screen");
 }
 
 Result<std::string> CommandEngine::clock(const Args& args) {

@@ -63,6 +63,8 @@ class CommandEngine {
   Result<std::string> state(const Args& args);
   Result<std::string> dump(const Args& args);
   Result<std::string> clock(const Args& args);
+  Result<std::string> launch(const Args& args);
+  Result<std::string> home(const Args& args);
   Result<std::string> show(const Args& args);
   Result<std::string> screenshot(const Args& args);
   Result<std::string> wait(const Args& args);

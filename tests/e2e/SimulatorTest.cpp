@@ -229,6 +229,23 @@ TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly)
   EXPECT_TRUE(contains(run.err, "error: no tweak package at")) << run.err;
 }
 
+// The mixer set up as a user does it, in Settings: the entry (row at y 121), the binding's
+// switch (334,545), the skin's list (y 141) and its fourth choice, Metal (y 253); then a hold of
+// volume-up over Settings opens a Metal panel whose Ringtone row follows Audio/Video.
+TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
+  const auto run =
+      sim("launch Settings\ntap 187 121\ntap 334 545\ntap 187 141\ntap 187 253\nhome\n"
+          "launch Settings\nlaunch Mail\nhold up\ndump\ndrag 1 37\nshow\n");
+  EXPECT_EQ(run.status, 1) << "Mail is no app here";
+  EXPECT_TRUE(contains(run.out, "error: no app named \"Mail\" (Settings)")) << run.out;
+  const auto prefs = PropertyListFile::readDictionary(device_paths::kPrefs);
+  ASSERT_TRUE(prefs);
+  EXPECT_EQ(prefs->at("selectedSkin"), PlistValue("Metal"));
+  EXPECT_EQ(prefs->at("bindRingerAndAV"), PlistValue(true));
+  EXPECT_TRUE(contains(run.out, "thumb=thumb_metal.png")) << run.out;
+  EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%\n")) << run.out;
+}
+
 TEST_F(SimulatorTest, DemoNarratesAndNeverRemovesWhatItDidNotWrite) {
   const auto mine = root.path() / "mine";
   root.writeBytes("/mine/important.txt", "keep me");

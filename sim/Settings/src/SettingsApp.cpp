@@ -1,0 +1,91 @@
+#include "Settings/SettingsApp.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
+#include "EntryListController.h"
+#include "Foundation/PropertyListFile.h"
+#include "Preferences/PSListController.h"
+#include "SimDevice/DeviceRoot.h"
+#include "SimDevice/FolderHandle.h"
+#include "UIKit/UIScreen.h"
+
+namespace {
+
+bool refuse(NSError* error, std::string reason) {
+  if (error) error->localizedDescription = std::move(reason);
+  return false;
+}
+
+std::string text(const PlistValue::Dictionary& fields, const char* key) {
+  const auto found = fields.find(key);
+  return found != fields.end() && found->second.asString() ? *found->second.asString() : "";
+}
+
+}  // namespace
+
+SettingsApp& SettingsApp::shared() {
+  static SettingsApp app;
+  return app;
+}
+
+void SettingsApp::readEntries() {
+  entries_.clear();
+  FileError cause;
+  const auto folder = FolderHandle::open(
+      DeviceRoot::path(), std::filesystem::path(kLoaderFolder).relative_path(), false, cause);
+  if (!folder) return;
+  auto names = folder->names();
+  std::sort(names.begin(), names.end());
+  for (const auto& name : names) {
+    if (!name.ends_with(".plist")) continue;
+    const auto plist = PropertyListFile::readDictionary(kLoaderFolder + name);
+    const auto entry = plist ? plist->find("entry") : PlistValue::Dictionary::const_iterator();
+    if (!plist || entry == plist->end() || !entry->second.asDictionary()) continue;
+    const auto& fields = *entry->second.asDictionary();
+    if (!text(fields, "bundle").empty()) {
+      entries_.push_back(Entry{text(fields, "label"), text(fields, "bundle")});
+    }
+  }
+}
+
+void SettingsApp::launch() {
+  readEntries();
+  const auto first = EntryListController::make(entries_);
+  first->setTitle(kName);
+  navigation_ = UINavigationController::make(first);
+  window_ = std::make_shared<UIWindow>();
+  window_->setBackgroundColor(UIColor::whiteColor());
+  window_->setRootViewController(navigation_);
+  window_->makeKeyAndVisible();
+}
+
+void SettingsApp::close() {
+  if (window_) window_->setHidden(true);
+  window_.reset();
+  navigation_.reset();
+}
+
+bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
+  if (!navigation_) return refuse(error, "Settings is not running");
+  const std::string folder = std::string(kBundlesFolder) + entry.bundle + ".bundle/";
+  NSError why;
+  const auto info = PropertyListFile::readDictionary(folder + "Info.plist", &why);
+  if (!info) return refuse(error, "cannot open " + entry.bundle + ": " + why.localizedDescription);
+  const std::string executable = DeviceRoot::resolve(folder + text(*info, "CFBundleExecutable"));
+  if (!dlopen(executable.c_str(), RTLD_NOW | RTLD_GLOBAL)) {
+    return refuse(error, "cannot load " + entry.bundle + ": " + dlerror());
+  }
+  auto page = PSListController::controllerNamed(text(*info, "NSPrincipalClass"));
+  if (!page) {
+    return refuse(error, entry.bundle + " has no class " + text(*info, "NSPrincipalClass"));
+  }
+  page->setBundlePath(folder);
+  page->setNavigation(navigation_);
+  if (!page->loadSpecifiers(&why)) {
+    return refuse(error, "cannot read " + entry.bundle + "'s page: " + why.localizedDescription);
+  }
+  navigation_->pushViewController(std::move(page));
+  return true;
+}
