@@ -9,6 +9,7 @@
 #include "Preferences/PSListController.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 
 namespace {
@@ -59,10 +60,12 @@ void SettingsApp::launch() {
   window_->setBackgroundColor(UIColor::whiteColor());
   window_->setRootViewController(navigation_);
   window_->makeKeyAndVisible();
+  UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleDefault);
 }
 
 void SettingsApp::close() {
   if (window_) window_->setHidden(true);
+  UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleLightContent);
   window_.reset();
   navigation_.reset();
 }

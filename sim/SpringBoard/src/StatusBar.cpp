@@ -6,6 +6,7 @@
 #include "Foundation/NSNotificationCenter.h"
 #include "SpringBoard/StatusBarImages.h"
 #include "SpringBoard/VolumeControl.h"
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
@@ -67,6 +68,8 @@ void StatusBar::observe() {
   center.addObserver(self, &StatusBar::update,
                      AVSystemController_ActiveAudioRouteDidChangeNotification, nullptr);
   center.addObserver(self, &StatusBar::update, kMediaPlayingDidChangeNotification, nullptr);
+  center.addObserver(self, &StatusBar::update, UIApplicationStatusBarStyleDidChangeNotification,
+                     nullptr);
 }
 
 void StatusBar::setPinnedTime(std::optional<std::string> time) {
@@ -91,6 +94,8 @@ void StatusBar::update(const NSNotification&) {
 // The glyphs line up from the right edge: the route's outermost, then the play glyph.
 void StatusBar::update() {
   time_->setText(time());
+  const bool dark = UIApplication::sharedApplication().statusBarStyle() == UIStatusBarStyleDefault;
+  time_->setTextColor(dark ? UIColor::blackColor() : UIColor::whiteColor());
   const CGFloat width = UIScreen::mainScreen().bounds().size.width;
   CGFloat right = width - kEdge;
   const std::string route = activeRoute();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIControl.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
@@ -21,6 +22,13 @@ std::shared_ptr<UIScrollView> enclosingScrollView(const std::shared_ptr<UIView>&
 UIApplication& UIApplication::sharedApplication() {
   static UIApplication application;
   return application;
+}
+
+void UIApplication::setStatusBarStyle(UIStatusBarStyle style) {
+  if (style == statusBarStyle_) return;
+  statusBarStyle_ = style;
+  NSNotificationCenter::defaultCenter().postNotificationName(
+      UIApplicationStatusBarStyleDidChangeNotification, this);
 }
 
 UIApplication::Hit UIApplication::hitTest(CGPoint screenPoint) {

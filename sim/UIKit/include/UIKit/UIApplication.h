@@ -8,6 +8,15 @@
 class UIScrollView;
 class UIWindow;
 
+enum UIStatusBarStyle : long {
+  UIStatusBarStyleDefault = 0,       // dark content, for light apps
+  UIStatusBarStyleLightContent = 1,  // light content, for dark backgrounds such as the home screen
+};
+
+// Posted (object: the application) when the status bar's style changes.
+inline constexpr char UIApplicationStatusBarStyleDidChangeNotification[] =
+    "UIApplicationStatusBarStyleDidChangeNotification";
+
 // Delivers touches at screen points. A touch goes to the view that hit-testing picks in the
 // frontmost visible window containing the point, or, when that window's hit-test finds nothing,
 // in the windows below it; it stays with that view until lifted. A control takes the touches it
@@ -20,6 +29,10 @@ class UIApplication {
   static constexpr CGFloat kPanThreshold = 10;
 
   static UIApplication& sharedApplication();
+
+  // The style the app in front asks of the status bar; the home screen's is light content.
+  UIStatusBarStyle statusBarStyle() const { return statusBarStyle_; }
+  void setStatusBarStyle(UIStatusBarStyle style);
 
   std::shared_ptr<UIView> touchDown(CGPoint screenPoint);
   void touchMoved(CGPoint screenPoint);
@@ -45,6 +58,7 @@ class UIApplication {
   // finger went, and answers whether it is decided.
   bool settleContest(CGPoint screenPoint);
 
+  UIStatusBarStyle statusBarStyle_ = UIStatusBarStyleLightContent;
   std::shared_ptr<UIView> touched_;
   CGPoint windowOrigin_{};
   // A scroll view that may still take the touch from the control that has it, with where the
