@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/PropertyListFile.h"
 #include "Preferences/PSListController.h"
 #include "UIKit/UIApplication.h"
@@ -7,6 +8,7 @@
 #include "UIKit/UIWindow.h"
 #include "mixer/PreferenceFiles.h"
 #include "prefs/PreferencePage.h"
+#include "prefs/PreferenceWriter.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
@@ -59,6 +61,16 @@ TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
             UITableViewCellAccessoryCheckmark);
   app.tap(centre(navigation->backButton()));
   EXPECT_EQ(cell(0, 0)->detailTextLabel()->text(), "Metal");
+
+  // A change made elsewhere reaches the page shown with its notification, without a touch.
+  ASSERT_TRUE(PreferenceWriter::set("displayPercentage", PlistValue(false)));
+  const auto shown = [&] {
+    return std::dynamic_pointer_cast<UISwitch>(cell(2, 0)->accessoryView())->isOn();
+  };
+  for (int turn = 0; turn < 100 && shown(); ++turn) {
+    CFRunLoop::main().runFor(std::chrono::milliseconds(20));
+  }
+  EXPECT_FALSE(shown());
 }
 
 }  // namespace

@@ -20,6 +20,12 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
   DarwinNotifyCenter::shared().addObserver(observer, callback, name);
 }
 
+void CFNotificationCenterRemoveObserver(CFNotificationCenterRef center, const void* observer,
+                                        CFStringRef name, const void* /*object*/) {
+  if (center != &darwinCenter) return;
+  DarwinNotifyCenter::shared().removeObserver(observer, name ? name : "");
+}
+
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name,
                                           const void* /*object*/, CFDictionaryRef /*userInfo*/,
                                           bool /*deliverImmediately*/) {

@@ -115,6 +115,12 @@ void DarwinNotifyCenter::addObserver(const void* observer, CFNotificationCallbac
   observers_.push_back(Observer{observer, callback, std::move(name)});
 }
 
+void DarwinNotifyCenter::removeObserver(const void* observer, const std::string& name) {
+  std::erase_if(observers_, [&](const Observer& o) {
+    return o.observer == observer && (name.empty() || o.name == name);
+  });
+}
+
 // Only regular files are read, each a bounded read that never waits: anything else planted in
 // the folder (a FIFO, a link to a device) is passed over.
 void DarwinNotifyCenter::post(const std::string& name) {
@@ -154,7 +160,10 @@ void DarwinNotifyCenter::receive() {
   for (const auto& name : pending) {
     const auto observers = observers_;  // a callback may add or remove observers
     for (const auto& o : observers) {
-      if (o.name == name) {
+      const bool stillThere = std::any_of(observers_.begin(), observers_.end(), [&](const auto& s) {
+        return s.observer == o.observer && s.callback == o.callback && s.name == o.name;
+      });
+      if (o.name == name && stillThere) {
         o.callback(CFNotificationCenterGetDarwinNotifyCenter(), const_cast<void*>(o.observer),
                    name.c_str(), nullptr, nullptr);
       }

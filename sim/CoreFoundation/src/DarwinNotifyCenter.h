@@ -19,6 +19,8 @@ class DarwinNotifyCenter {
   ~DarwinNotifyCenter();
 
   void addObserver(const void* observer, CFNotificationCallback callback, std::string name);
+  // Every registration of `observer` for `name`, or for any name when `name` is empty.
+  void removeObserver(const void* observer, const std::string& name);
   void post(const std::string& name);
 
  private:

@@ -1,5 +1,6 @@
 #include "Preferences/PSListController.h"
 
+#include <algorithm>
 #include <map>
 
 #include "CoreFoundation/CFNotificationCenter.h"
@@ -27,6 +28,29 @@ std::string domainPath(const PSSpecifier& specifier) {
 PSListController::PSListController()
     : table_(std::make_shared<UITableView>(UIScreen::mainScreen().bounds())) {
   setView(table_);
+}
+
+PSListController::~PSListController() {
+  CFNotificationCenterRemoveObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, nullptr,
+                                     nullptr);
+}
+
+void PSListController::observeChanges() {
+  const auto center = CFNotificationCenterGetDarwinNotifyCenter();
+  CFNotificationCenterRemoveObserver(center, this, nullptr, nullptr);
+  std::vector<std::string> names;
+  for (const auto& specifier : specifiers_) {
+    const std::string name = specifier.property("PostNotification");
+    if (name.empty() || std::find(names.begin(), names.end(), name) != names.end()) continue;
+    names.push_back(name);
+    CFNotificationCenterAddObserver(center, this, &PSListController::changedElsewhere, name.c_str(),
+                                    nullptr, CFNotificationSuspensionBehaviorCoalesce);
+  }
+}
+
+void PSListController::changedElsewhere(CFNotificationCenterRef, void* observer, const char*,
+                                        const void*, const void*) {
+  static_cast<PSListController*>(observer)->reloadSpecifiers();
 }
 
 void PSListController::registerFactory(const char* name, Factory factory) {
@@ -62,6 +86,7 @@ bool PSListController::loadSpecifiers(NSError* error) {
   table_->setDataSource(weak_from_this());
   table_->setDelegate(weak_from_this());
   reloadSpecifiers();
+  observeChanges();
   return true;
 }
 

@@ -28,6 +28,10 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
                                      CFNotificationCallback callback, CFStringRef name,
                                      const void* object,
                                      CFNotificationSuspensionBehavior suspensionBehavior);
+// Takes back the observer's registration for `name` (null: for every name). A callback not yet
+// made to it is not made.
+void CFNotificationCenterRemoveObserver(CFNotificationCenterRef center, const void* observer,
+                                        CFStringRef name, const void* object);
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name,
                                           const void* object, CFDictionaryRef userInfo,
                                           bool deliverImmediately);

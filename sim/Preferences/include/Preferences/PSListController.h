@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSError.h"
 #include "Preferences/PSSpecifier.h"
 #include "UIKit/UISwitch.h"
@@ -25,6 +26,7 @@ class PSListController : public UIViewController,
                          public std::enable_shared_from_this<PSListController> {
  public:
   PSListController();
+  ~PSListController() override;
 
   // Controllers by class name, as a bundle's principal class or a link's "detail" names them;
   // a bundle registers its own when it is loaded.
@@ -65,6 +67,10 @@ class PSListController : public UIViewController,
   using Factory = std::shared_ptr<PSListController> (*)();
   static void registerFactory(const char* name, Factory factory);
   void switchChanged(UISwitch& sender);
+  // The page follows changes made elsewhere: each notification its items post reloads it.
+  void observeChanges();
+  static void changedElsewhere(CFNotificationCenterRef, void* observer, const char* name,
+                               const void*, const void*);
   // The groups: each a group specifier's index and its items' indexes.
   struct Section {
     std::optional<std::size_t> group;  // none for items before the first group
