@@ -145,7 +145,8 @@ Result<std::string> PreferencesEditor::editCategory(const std::vector<std::strin
 Result<std::string> PreferencesEditor::resetCategories() {
   bool removed = false;
   NSError error;
-  return outcome(CategoryListEditor::reset(removed, &error), error,
+  const bool made = CategoryListEditor::reset(removed, &error);
+  return outcome(made, error,
                  removed ? "category list removed; the panel makes the initial one at its next "
                            "opening"
                          : "no category list to remove");

@@ -24,9 +24,14 @@ std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key)
 }
 
 UIColor read(const PlistValue::Dictionary& prefs, const ColorPreference& key) {
+  return colorForIndex(colorIndex(prefs, key));
+}
+
+std::int64_t colorIndex(const PlistValue::Dictionary& prefs, const ColorPreference& key) {
   const PlistValue* value = find(prefs, key.name);
   const auto index = value ? value->integerValue() : std::nullopt;
-  return colorForIndex(index.value_or(key.fallback));
+  const std::int64_t stored = index.value_or(key.fallback);
+  return stored >= 0 && stored < color_index::kCount ? stored : color_index::kWhite;
 }
 
 }  // namespace preference_values

@@ -14,5 +14,8 @@ namespace preference_values {
 bool read(const PlistValue::Dictionary& prefs, const BooleanPreference& key);
 std::string read(const PlistValue::Dictionary& prefs, const TextPreference& key);
 UIColor read(const PlistValue::Dictionary& prefs, const ColorPreference& key);
+// The index of the colour table that `read` takes the colour from: white's for an index outside
+// the table.
+std::int64_t colorIndex(const PlistValue::Dictionary& prefs, const ColorPreference& key);
 
 }  // namespace preference_values

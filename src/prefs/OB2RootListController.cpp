@@ -1,5 +1,8 @@
 #include "prefs/OB2RootListController.h"
 
+#include "Foundation/Overloaded.h"
+#include "mixer/PreferenceKeys.h"
+#include "mixer/PreferenceValues.h"
 #include "prefs/PreferencePage.h"
 #include "prefs/PreferenceWriter.h"
 
@@ -13,6 +16,25 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+PlistValue OB2RootListController::readPreferenceValue(const PSSpecifier& specifier) const {
+  const PreferenceKey* key = preference_keys::find(specifier.key());
+  if (!key) return PSListController::readPreferenceValue(specifier);
+  // An unreadable file is no file to the tweak: every key at its default.
+  const auto prefs = PreferenceWriter::read().value_or(PlistValue::Dictionary());
+  return std::visit(Overloaded{
+                        [&](const BooleanPreference& known) {
+                          return PlistValue(preference_values::read(prefs, known));
+                        },
+                        [&](const TextPreference& known) {
+                          return PlistValue(preference_values::read(prefs, known));
+                        },
+                        [&](const ColorPreference& known) {
+                          return PlistValue(preference_values::colorIndex(prefs, known));
+                        },
+                    },
+                    *key);
+}
 
 bool OB2RootListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier,
                                                NSError* error) {

@@ -14,12 +14,17 @@
 namespace {
 
 // The tweak's page as the preferences framework makes it from the installed Root.plist, used
-// as a person would: each cell shows the stored value or its default, a switch writes its key as
+// as a person would: each cell shows its key as the panel reads it, a switch writes its key as
 // it flips, and a list of choices opens a page whose tap writes the choice.
 TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
   TempDeviceRoot root;
   installPackage("/Library/PreferenceBundles/");
-  const auto page = std::make_shared<PSListController>();
+  // Stored with other types than the page writes: shown as the panel reads them.
+  ASSERT_TRUE(PropertyListFile::write(
+      PlistValue(PlistValue::Dictionary{{"textColor", "Blue"}, {"thumbTintColor", 42}}),
+      kPreferencesPath));
+  const auto page = PSListController::controllerNamed("OB2RootListController");
+  ASSERT_TRUE(page) << "the bundle's page, as Settings finds it by name";
   page->setBundlePath(preference_page::kBundleFolder);
   ASSERT_TRUE(page->loadSpecifiers());
   const auto navigation = UINavigationController::make(page);
@@ -33,7 +38,9 @@ TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
     return table->cellForRowAtIndexPath({section, row});
   };
   EXPECT_EQ(cell(0, 0)->textLabel()->text(), "Skin");
-  EXPECT_EQ(cell(0, 0)->detailTextLabel()->text(), "Default iOS") << "the default, with no file";
+  EXPECT_EQ(cell(0, 0)->detailTextLabel()->text(), "Default iOS") << "the default";
+  EXPECT_EQ(cell(1, 0)->detailTextLabel()->text(), "White") << "42 is no colour: white";
+  EXPECT_EQ(cell(1, 1)->detailTextLabel()->text(), "Red") << "text reads as the number 0";
   const auto percentages = std::dynamic_pointer_cast<UISwitch>(cell(2, 0)->accessoryView());
   ASSERT_TRUE(percentages);
   EXPECT_TRUE(percentages->isOn());

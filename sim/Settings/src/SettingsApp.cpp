@@ -52,6 +52,12 @@ void SettingsApp::readEntries() {
 }
 
 void SettingsApp::launch() {
+  if (navigation_) {
+    // Back where it was left, as the app resumes.
+    window_->makeKeyAndVisible();
+    UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleDefault);
+    return;
+  }
   readEntries();
   const auto first = EntryListController::make(entries_);
   first->setTitle(kName);
@@ -66,8 +72,6 @@ void SettingsApp::launch() {
 void SettingsApp::close() {
   if (window_) window_->setHidden(true);
   UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleLightContent);
-  window_.reset();
-  navigation_.reset();
 }
 
 bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
@@ -85,6 +89,7 @@ bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
     return refuse(error, entry.bundle + " has no class " + text(*info, "NSPrincipalClass"));
   }
   page->setBundlePath(folder);
+  page->setTitle(entry.label);  // unless the page names itself
   page->setNavigation(navigation_);
   if (!page->loadSpecifiers(&why)) {
     return refuse(error, "cannot read " + entry.bundle + "'s page: " + why.localizedDescription);

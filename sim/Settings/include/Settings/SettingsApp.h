@@ -26,9 +26,10 @@ class SettingsApp {
 
   static SettingsApp& shared();
 
-  // Shows the app at its first page, the entries read anew.
+  // Shows the app: where it was left, or, the first time, at its first page with the entries
+  // read then.
   void launch();
-  // Goes to the home screen: the window is hidden and the pages dropped.
+  // Goes to the home screen: the window is hidden, its pages kept for the next launch.
   void close();
   bool isRunning() const { return window_ && !window_->isHidden(); }
 
