@@ -72,8 +72,8 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
                    look.accessory =
                        cell->accessoryView() ? 0L : static_cast<long>(cell->accessoryType());
                  },
-                 [&](const UISwitch* toggle) {
-                   look.toggle = Switch{toggle->isOn(), toggle->onTintColor()};
+                 [&](const UISwitch* flip) {
+                   look.toggle = Switch{flip->isOn(), flip->onTintColor()};
                  },
                  [&](const UIImageView* picture) { look.image = lookOf(picture->image()); },
                  [&](const UIScrollView* scroller) {
