@@ -248,6 +248,24 @@ TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
   EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%\n")) << run.out;
 }
 
+// The category editor, behind the page's last link (scrolled into view, at y 451): a row's
+// switch hides its category from the next panel. Without a list it says why, with no rows.
+TEST_F(SimulatorTest, TheCategoryEditorHidesARowAndSaysWhyThereIsNoList) {
+  const std::string editor = "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\n";
+  const auto none = sim(editor + "dump\n");
+  EXPECT_TRUE(contains(none.out,
+                       "text=\"there is no category list yet (the panel creates it when "
+                       "it first opens)\""))
+      << none.out;
+  EXPECT_FALSE(contains(none.out, "UISwitch")) << "nothing to write over a list";
+  const auto hidden = sim("hold up\ntap 5 5\n" + editor + "tap 334 121\nhome\nhold up\nshow\n");
+  EXPECT_FALSE(contains(hidden.out, "| Ringtone:")) << hidden.out;
+  EXPECT_TRUE(contains(hidden.out, "  | Audio/Video (Speaker): 50%\n"));
+  const auto list = PropertyListFile::readArray(kList);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(*(*list)[0].objectForKey("visible"), PlistValue(false));
+}
+
 TEST_F(SimulatorTest, DemoNarratesAndNeverRemovesWhatItDidNotWrite) {
   const auto mine = root.path() / "mine";
   root.writeBytes("/mine/important.txt", "keep me");

@@ -209,6 +209,12 @@ void PSListController::didSelectRowAtIndexPath(NSIndexPath path) {
     page->setTitle(specifier.label());
     page->setBundlePath(bundlePath_);
     page->setNavigation(navigation_);
+    NSError error;
+    if (!page->loadSpecifiers(&error)) {
+      NSLog("Preferences: " + specifier.label() +
+            " cannot be shown: " + error.localizedDescription);
+      return;
+    }
     navigation->pushViewController(std::move(page));
   }
 }

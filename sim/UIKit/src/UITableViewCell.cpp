@@ -7,11 +7,20 @@ const UIColor kDetailColor{0.56, 0.56, 0.58, 1};
 const UIColor kHighlightColor{0.85, 0.85, 0.85, 1};
 }  // namespace
 
-UITableViewCell::UITableViewCell()
-    : textLabel_(std::make_shared<UILabel>()), detailTextLabel_(std::make_shared<UILabel>()) {
+UITableViewCell::UITableViewCell() : UITableViewCell(UITableViewCellStyleValue1) {
+}
+
+UITableViewCell::UITableViewCell(UITableViewCellStyle style)
+    : style_(style),
+      textLabel_(std::make_shared<UILabel>()),
+      detailTextLabel_(std::make_shared<UILabel>()) {
   setBackgroundColor(UIColor::whiteColor());
   detailTextLabel_->setTextColor(kDetailColor);
-  detailTextLabel_->setTextAlignment(NSTextAlignmentRight);
+  if (style_ == UITableViewCellStyleSubtitle) {
+    detailTextLabel_->setFont(UIFont::systemFontOfSize(12));
+  } else {
+    detailTextLabel_->setTextAlignment(NSTextAlignmentRight);
+  }
   addSubview(textLabel_);
   addSubview(detailTextLabel_);
 }
@@ -46,8 +55,13 @@ void UITableViewCell::layoutSubviews() {
   } else if (accessoryType_ != UITableViewCellAccessoryNone) {
     right -= kAccessoryWidth;
   }
-  // A value takes the right part of the row; without one the title has it all.
   const CGFloat width = std::max<CGFloat>(0, right - kMargin);
+  if (style_ == UITableViewCellStyleSubtitle) {
+    textLabel_->setFrame(CGRectMake(kMargin, 4, width, size.height * 0.55 - 4));
+    detailTextLabel_->setFrame(CGRectMake(kMargin, size.height * 0.55, width, size.height * 0.4));
+    return;
+  }
+  // A value takes the right part of the row; without one the title has it all.
   const bool valued = detailTextLabel_->text() && !detailTextLabel_->text()->empty();
   const CGFloat titleWidth = valued ? width * 0.6 : width;
   textLabel_->setFrame(CGRectMake(kMargin, 0, titleWidth, size.height));

@@ -40,7 +40,8 @@ class PSListController : public UIViewController,
   const std::string& bundlePath() const { return bundlePath_; }
   void setBundlePath(std::string folder) { bundlePath_ = std::move(folder); }
   // Reads "<bundlePath>Root.plist" (its "title" and "items"); false, with why, when it cannot.
-  bool loadSpecifiers(NSError* error = nullptr);
+  // A page of a controller of its own makes itself here instead.
+  virtual bool loadSpecifiers(NSError* error = nullptr);
   const std::vector<PSSpecifier>& specifiers() const { return specifiers_; }
 
   void setNavigation(std::weak_ptr<UINavigationController> navigation);

@@ -11,11 +11,17 @@ enum UITableViewCellAccessoryType : long {
   UITableViewCellAccessoryCheckmark = 3,
 };
 
-// A row of a table: a title at the left, an optional value at the right (UIKit's "value 1"
-// style), and at the right edge an accessory: a chevron, a check mark, or a view of its own
-// such as a switch. Grey while a finger is on it.
+enum UITableViewCellStyle : long {
+  UITableViewCellStyleValue1 = 1,    // the detail as a value at the right
+  UITableViewCellStyleSubtitle = 3,  // the detail in small grey text under the title
+};
+
+// A row of a table: a title at the left, a detail (a value at the right, or a subtitle under the
+// title), and at the right edge an accessory: a chevron, a check mark, or a view of its own such
+// as a switch. Grey while a finger is on it.
 class UITableViewCell : public UIView {
  public:
+  explicit UITableViewCell(UITableViewCellStyle style);
   static constexpr CGFloat kHeight = 44;
   static constexpr CGFloat kMargin = 15;
   static constexpr CGFloat kAccessoryWidth = 20;
@@ -38,6 +44,7 @@ class UITableViewCell : public UIView {
   void layoutSubviews() override;
 
  private:
+  UITableViewCellStyle style_ = UITableViewCellStyleValue1;
   std::shared_ptr<UILabel> textLabel_;
   std::shared_ptr<UILabel> detailTextLabel_;
   std::shared_ptr<UIView> accessoryView_;
