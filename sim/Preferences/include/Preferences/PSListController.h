@@ -8,7 +8,7 @@
 
 #include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSError.h"
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"
 
@@ -27,9 +28,12 @@ class PSListItemsController : public UIViewController,
 
  private:
   PSListItemsController(std::weak_ptr<PSListController> page, PSSpecifier specifier);
+  // Reads the stored value once, then builds the rows.
+  void reload();
   const PlistValue::Array& values() const;
 
   std::weak_ptr<PSListController> page_;
   PSSpecifier specifier_;
   std::shared_ptr<UITableView> table_;
+  std::optional<PlistValue> stored_;
 };

@@ -5,7 +5,7 @@
 
 #include "Foundation/PlistValue.h"
 
-// One item of a preferences page's specifier list, as the preferences framework reads it from a
+// One item of a preferences page (the framework's PSSpecifier), as the framework reads it from a
 // bundle's plist: a group, a switch, a list of choices, a link or a button, with the key it
 // shows and writes, the domain it lives in ("defaults"), its default and the notification posted
 // after a change.
