@@ -49,12 +49,6 @@ Result<std::string> get(const std::string& key) {
   return PreferencesEditor::describe(found->second);
 }
 
-Result<std::string> set(const std::string& key, const std::string& text) {
-  auto value = PreferencesEditor::valueForKey(key, text);
-  if (!value) return value.failure();
-  return PreferencesEditor::setPreference(key, std::move(*value));
-}
-
 // An entry's text field as the list holds it; "?" when absent or not text.
 std::string field(const PlistValue& entry, const char* key) {
   const PlistValue* value = entry.objectForKey(key);
@@ -82,7 +76,7 @@ Result<std::string> listCategories() {
 int run(const Words& args) {
   const std::string& command = args[0];
   if (command == "get") return report(get(args[1]));
-  if (command == "set") return report(set(args[1], args[2]));
+  if (command == "set") return report(PreferencesEditor::setPreferenceFromText(args[1], args[2]));
   if (command == "unset") return report(PreferencesEditor::unsetPreference(args[1]));
   if (command == "categories") return report(listCategories());
   if (command == "files") {

@@ -242,9 +242,7 @@ Result<std::string> CommandEngine::hud(const Args& args) {
 }
 
 Result<std::string> CommandEngine::prefs(const Args& args) {
-  auto value = PreferencesEditor::valueForKey(args[0], args[1]);
-  if (!value) return value.failure();
-  return PreferencesEditor::setPreference(args[0], std::move(*value));
+  return PreferencesEditor::setPreferenceFromText(args[0], args[1]);
 }
 
 Result<std::string> CommandEngine::reduceTransparency(const Args& args) {

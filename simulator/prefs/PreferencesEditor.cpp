@@ -57,10 +57,13 @@ Result<std::size_t> categoryNumber(const std::string& text) {
 
 }  // namespace
 
-Result<PlistValue> PreferencesEditor::valueForKey(const std::string& key, const std::string& text) {
+Result<std::string> PreferencesEditor::setPreferenceFromText(const std::string& key,
+                                                             const std::string& text) {
   const PreferenceKey* known = preference_keys::find(key);
-  if (!known) return PlistValue(text);
-  return std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known);
+  PlistValue value =
+      known ? std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known)
+            : PlistValue(text);
+  return setPreference(key, std::move(value));
 }
 
 std::string PreferencesEditor::keysHelp() {

@@ -10,9 +10,6 @@
 // use them: values typed from words, outcomes as Results that say what was done.
 class PreferencesEditor {
  public:
-  // The value `text` gives a known key, in the type the key takes: true or false, a colour
-  // number, or text. Whether the value is one the key takes is the bundle's to say on `set`.
-  static Result<PlistValue> valueForKey(const std::string& key, const std::string& text);
   // The known keys, a line each: name, values, default, what reads it.
   static std::string keysHelp();
   // Readable text of a stored value: true, 12, 0.5, "Metal", <array of 3>.
@@ -22,6 +19,9 @@ class PreferencesEditor {
   static Result<PlistValue::Dictionary> readPreferences();
   // Each answers what it did.
   static Result<std::string> setPreference(const std::string& key, PlistValue value);
+  // The value `text` gives the key, in the type the key takes (true or false, a colour number,
+  // or text), set; whether the key takes it is the bundle's to say.
+  static Result<std::string> setPreferenceFromText(const std::string& key, const std::string& text);
   static Result<std::string> unsetPreference(const std::string& key);
 
   // The category list; a failure when it is missing or unreadable.

@@ -80,4 +80,18 @@ TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
   EXPECT_FALSE(shown());
 }
 
+// The framework's own write, for a page with no writer of its own, never writes over a file it
+// cannot read.
+TEST(PreferencesPageTest, TheFrameworksWriteLeavesAnUnreadableFileAlone) {
+  TempDeviceRoot root;
+  installPackage("/Library/PreferenceBundles/");
+  root.writeBytes(kPreferencesPath, "not a property list");
+  const auto page = std::make_shared<PSListController>();
+  page->setBundlePath(preference_page::kBundleFolder);
+  ASSERT_TRUE(page->loadSpecifiers());
+  page->change(page->specifiers().at(1), PlistValue("Metal"));
+  EXPECT_FALSE(page->lastFailure().empty());
+  EXPECT_EQ(root.readBytes(kPreferencesPath), "not a property list");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "CoreFoundation/CFNotificationCenter.h"
+#include "Foundation/NSFileManager.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
 #include "Preferences/PSListItemsController.h"
@@ -113,9 +114,18 @@ PlistValue PSListController::readPreferenceValue(const PSSpecifier& specifier) c
 bool PSListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier,
                                           NSError* error) {
   const std::string path = domainPath(specifier);
-  auto stored = PropertyListFile::readDictionary(path).value_or(PlistValue::Dictionary());
-  stored[specifier.key()] = std::move(value);
-  if (!PropertyListFile::write(PlistValue(std::move(stored)), path, error)) return false;
+  // A file that is there but cannot be read is left as it is, never written over.
+  NSError why;
+  auto stored = PropertyListFile::readDictionary(path, &why);
+  if (!stored && NSFileManager::defaultManager().fileExistsAtPath(path)) {
+    if (error)
+      error->localizedDescription =
+          path + " cannot be read (" + why.localizedDescription + "); left as it is";
+    return false;
+  }
+  if (!stored) stored.emplace();
+  (*stored)[specifier.key()] = std::move(value);
+  if (!PropertyListFile::write(PlistValue(std::move(*stored)), path, error)) return false;
   const std::string posted = specifier.property("PostNotification");
   if (!posted.empty()) {
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
@@ -188,11 +198,12 @@ std::shared_ptr<UITableViewCell> PSListController::cellForRowAtIndexPath(NSIndex
 }
 
 void PSListController::switchChanged(UISwitch& sender) {
-  for (const auto& [toggle, index] : switches_) {
-    if (toggle != &sender) continue;
-    const PSSpecifier specifier = specifiers_[index];  // the cells are built again by the change
-    return change(specifier, PlistValue(sender.isOn()));
-  }
+  const auto found = std::find_if(switches_.begin(), switches_.end(),
+                                  [&](const auto& each) { return each.first == &sender; });
+  if (found == switches_.end()) return;
+  // A copy: the change builds the cells, and this list of their switches, again.
+  const PSSpecifier specifier = specifiers_[found->second];
+  change(specifier, PlistValue(sender.isOn()));
 }
 
 void PSListController::didSelectRowAtIndexPath(NSIndexPath path) {

@@ -18,8 +18,14 @@ std::shared_ptr<PSListItemsController> PSListItemsController::make(
       new PSListItemsController(std::move(page), std::move(specifier)));
   made->table_->setDataSource(made);
   made->table_->setDelegate(made);
-  made->table_->reloadData();
+  made->reload();
   return made;
+}
+
+void PSListItemsController::reload() {
+  const auto page = page_.lock();
+  stored_ = page ? std::optional<PlistValue>(page->readPreferenceValue(specifier_)) : std::nullopt;
+  table_->reloadData();
 }
 
 const PlistValue::Array& PSListItemsController::values() const {
@@ -36,8 +42,7 @@ std::shared_ptr<UITableViewCell> PSListItemsController::cellForRowAtIndexPath(NS
   const auto& choice = values().at(static_cast<std::size_t>(path.row));
   auto cell = std::make_shared<UITableViewCell>();
   cell->textLabel()->setText(specifier_.titleOfValue(choice));
-  const auto page = page_.lock();
-  if (page && page->readPreferenceValue(specifier_) == choice) {
+  if (stored_ == choice) {
     cell->setAccessoryType(UITableViewCellAccessoryCheckmark);
   }
   return cell;
@@ -47,5 +52,5 @@ void PSListItemsController::didSelectRowAtIndexPath(NSIndexPath path) {
   const auto page = page_.lock();
   if (!page) return;
   page->change(specifier_, values().at(static_cast<std::size_t>(path.row)));
-  table_->reloadData();
+  reload();
 }

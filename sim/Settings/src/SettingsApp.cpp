@@ -82,7 +82,9 @@ bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
   if (!info) return refuse(error, "cannot open " + entry.bundle + ": " + why.localizedDescription);
   const std::string executable = DeviceRoot::resolve(folder + text(*info, "CFBundleExecutable"));
   if (!dlopen(executable.c_str(), RTLD_NOW | RTLD_GLOBAL)) {
-    return refuse(error, "cannot load " + entry.bundle + ": " + dlerror());
+    const char* reason = dlerror();
+    return refuse(error,
+                  "cannot load " + entry.bundle + ": " + (reason ? reason : "unknown error"));
   }
   auto page = PSListController::controllerNamed(text(*info, "NSPrincipalClass"));
   if (!page) {
