@@ -1,5 +1,7 @@
 #include "screen/DrawnLook.h"
 
+#include <algorithm>
+
 #include "Foundation/Overloaded.h"
 #include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
@@ -7,12 +9,14 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableViewCell.h"
+#include "UIKit/UITextField.h"
 #include "screen/FontMetrics.h"
 
 namespace {
 
 constexpr UIColor kStandardMinimumTrack(0, 0.48, 1, 1);
 constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
+constexpr UIColor kPlaceholderColor(0.78, 0.78, 0.8, 1);
 
 std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
   if (!image) return std::nullopt;
@@ -20,8 +24,24 @@ std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
 }
 
 DrawnLook::Text textOf(const UILabel& label) {
-  return DrawnLook::Text{label.displayedText(FontMetrics::measure()), label.font(),
-                         label.textColor(), label.textAlignment()};
+  return DrawnLook::Text{label.displayedLines(FontMetrics::measure()), label.lineHeight(),
+                         label.font(), label.textColor(), label.textAlignment()};
+}
+
+// The text inside the field's insets, or its placeholder in grey while it has none.
+DrawnLook::Text fieldTextOf(const UITextField& field) {
+  UILabel line(CGRectMake(0, 0, field.frame().size.width - 2 * UITextField::kInset, 0));
+  const bool empty = field.text().empty();
+  line.setText(empty ? field.placeholder() : field.text());
+  line.setFont(field.font());
+  return DrawnLook::Text{
+      line.displayedLines(FontMetrics::measure()),       line.lineHeight(),   field.font(),
+      empty ? kPlaceholderColor : UIColor::blackColor(), NSTextAlignmentLeft, UITextField::kInset};
+}
+
+double caretOf(const UITextField& field) {
+  const double end = UITextField::kInset + FontMetrics::width(field.text(), field.font()) + 1;
+  return std::min(end, field.frame().size.width - UITextField::kInset);
 }
 
 DrawnLook::Slider sliderOf(const UISlider& slider) {
@@ -69,8 +89,17 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },
                  [&](const UITableViewCell* cell) {
-                   look.accessory =
-                       cell->accessoryView() ? 0L : static_cast<long>(cell->accessoryType());
+                   const bool replaced = cell->accessoryView() || cell->showsReorderControl();
+                   look.accessory = replaced ? 0L : static_cast<long>(cell->accessoryType());
+                 },
+                 [&](const UITextField* field) {
+                   look.text = fieldTextOf(*field);
+                   if (!field->isFirstResponder()) return;
+                   if (field->isAllSelected()) {
+                     look.selectionWidth = caretOf(*field) - UITextField::kInset;
+                   } else {
+                     look.caretX = caretOf(*field);
+                   }
                  },
                  [&](const UISwitch* flip) {
                    look.toggle = Switch{flip->isOn(), flip->onTintColor()};

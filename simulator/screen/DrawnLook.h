@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CoreGraphics/CGColor.h"
 #include "CoreGraphics/CGGeometry.h"
@@ -21,10 +22,12 @@ struct DrawnLook {
     bool operator==(const Image& other) const;
   };
   struct Text {
-    std::string line;  // as the label shows it, cut to its width
+    std::vector<std::string> lines;  // as the label shows them, each cut to its width
+    double lineHeight = 0;
     UIFont font;
     UIColor color;
     long alignment = 0;  // NSTextAlignment
+    double inset = 0;    // from either side
     bool operator==(const Text&) const = default;
   };
   // One side of a slider's track, from `from` to `to` along it.
@@ -65,6 +68,8 @@ struct DrawnLook {
   std::optional<Text> text;
   std::optional<Slider> slider;
   std::optional<Switch> toggle;
+  std::optional<double> caretX;  // a focused text field's caret, after its text
+  double selectionWidth = 0;     // a text field's text selected whole, from its inset
   long accessory = 0;          // a table row's mark at its right edge: UITableViewCellAccessoryType
   std::optional<Image> image;  // an image view's, over its bounds
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.

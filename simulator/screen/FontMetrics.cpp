@@ -21,7 +21,8 @@ struct Canvas {
 }  // namespace
 
 void FontMetrics::select(cairo_t* cr, const UIFont& font) {
-  cairo_select_font_face(cr, kSystemFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_select_font_face(cr, kSystemFontFamily, CAIRO_FONT_SLANT_NORMAL,
+                         font.isBold() ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, font.pointSize());
   const std::unique_ptr<cairo_font_options_t, decltype(&cairo_font_options_destroy)> options(
       cairo_font_options_create(), &cairo_font_options_destroy);

@@ -9,6 +9,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UITableViewCell.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/FontMetrics.h"
@@ -19,6 +20,8 @@ namespace {
 constexpr double kStandardTrackHeight = 3;
 constexpr double kStandardThumbRadius = 13.5;
 constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
+constexpr UIColor kCaretColor(0, 0.48, 1, 1);
+constexpr UIColor kSelectionColor(0.7, 0.84, 1, 1);
 
 // The visible windows under `window`, back to front.
 std::vector<std::shared_ptr<UIWindow>> windowsBelow(const UIWindow* window) {
@@ -54,7 +57,9 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   const double alpha = ownAlpha(look);
   if (look.blur) drawBlur(view, look.size, alpha);
   drawBackground(look, alpha);
+  if (look.selectionWidth > 0) drawSelection(look.selectionWidth, look.size, alpha);
   if (look.text) drawText(*look.text, look.size, alpha);
+  if (look.caretX) drawCaret(*look.caretX, look.text->font, look.size, alpha);
   if (look.slider) drawSlider(*look.slider, look.size, alpha);
   if (look.toggle) drawSwitch(*look.toggle, look.size, alpha);
   if (look.accessory) drawAccessory(look.accessory, look.size, alpha);
@@ -112,8 +117,9 @@ void FramePainter::drawIndicator(CGRect rect, double alpha) {
   cairo_stroke(cr_);
 }
 
+// The lines as a block centred on the label's height, each laid by the label's alignment.
 void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alpha) {
-  if (text.line.empty()) return;
+  if (text.lines.empty() || (text.lines.size() == 1 && text.lines[0].empty())) return;
   cairo_save(cr_);
   cairo_rectangle(cr_, 0, 0, size.width, size.height);
   cairo_clip(cr_);
@@ -121,16 +127,37 @@ void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alp
   cairo_font_extents_t font;
   cairo_font_extents(cr_, &font);
   setColor(text.color, alpha);
-  double x = 0;
-  if (text.alignment != NSTextAlignmentLeft) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr_, text.line.c_str(), &extents);
-    const double room = size.width - extents.x_advance;
-    x = text.alignment == NSTextAlignmentRight ? room : room / 2;
+  const double step = text.lines.size() == 1 ? font.height : text.lineHeight;
+  cairo_translate(cr_, text.inset, 0);
+  size.width -= 2 * text.inset;
+  double top = (size.height - step * static_cast<double>(text.lines.size())) / 2;
+  for (const auto& line : text.lines) {
+    double x = 0;
+    if (text.alignment != NSTextAlignmentLeft) {
+      cairo_text_extents_t extents;
+      cairo_text_extents(cr_, line.c_str(), &extents);
+      const double room = size.width - extents.x_advance;
+      x = text.alignment == NSTextAlignmentRight ? room : room / 2;
+    }
+    cairo_move_to(cr_, x, top + (step - font.height) / 2 + font.ascent);
+    cairo_show_text(cr_, line.c_str());
+    top += step;
   }
-  cairo_move_to(cr_, x, (size.height - font.height) / 2 + font.ascent);
-  cairo_show_text(cr_, text.line.c_str());
   cairo_restore(cr_);
+}
+
+void FramePainter::drawSelection(double width, CGSize size, double alpha) {
+  setColor(kSelectionColor, alpha);
+  cairo_rectangle(cr_, UITextField::kInset, 4, width, size.height - 8);
+  cairo_fill(cr_);
+}
+
+// A bar of the tint colour after the text, nearly the font's height.
+void FramePainter::drawCaret(double x, const UIFont& font, CGSize size, double alpha) {
+  const double height = font.pointSize() * 1.15;
+  setColor(kCaretColor, alpha);
+  cairo_rectangle(cr_, x, (size.height - height) / 2, 2, height);
+  cairo_fill(cr_);
 }
 
 // A resizable image keeps its left and right caps and stretches the middle; any other image is

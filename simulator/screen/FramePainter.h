@@ -31,6 +31,8 @@ class FramePainter : public ViewVisitor {
   void drawBorder(const DrawnLook& look, double alpha);
   void drawIndicator(CGRect rect, double alpha);
   void drawText(const DrawnLook::Text& text, CGSize size, double alpha);
+  void drawSelection(double width, CGSize size, double alpha);
+  void drawCaret(double x, const UIFont& font, CGSize size, double alpha);
   void drawSlider(const DrawnLook::Slider& slider, CGSize box, double alpha);
   void drawTrack(const DrawnLook::Track& track, double midY, double alpha);
   void drawSwitch(const DrawnLook::Switch& toggle, CGSize box, double alpha);

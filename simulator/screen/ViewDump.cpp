@@ -11,6 +11,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableViewCell.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
@@ -87,6 +88,9 @@ std::string details(const UIView& view, const ViewKind& kind) {
             const auto type = static_cast<std::size_t>(cell->accessoryType());
             return std::string(type < std::size(kMarks) ? kMarks[type] : "") +
                    (cell->isHighlighted() ? " highlighted=1" : "") + layerDetails(view);
+          },
+          [&](const UITextField* field) {
+            return " text=" + display_text::quoted(field->text()) + layerDetails(view);
           },
           [&](const UISwitch* toggle) {
             return std::string(" on=") + (toggle->isOn() ? "1" : "0") + layerDetails(view);

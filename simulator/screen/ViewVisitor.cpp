@@ -7,6 +7,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableViewCell.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 
@@ -15,6 +16,7 @@ ViewKind kindOf(const UIView& view) {
   if (const auto* label = dynamic_cast<const UILabel*>(&view)) return label;
   if (const auto* slider = dynamic_cast<const UISlider*>(&view)) return slider;
   if (const auto* toggle = dynamic_cast<const UISwitch*>(&view)) return toggle;
+  if (const auto* field = dynamic_cast<const UITextField*>(&view)) return field;
   if (const auto* cell = dynamic_cast<const UITableViewCell*>(&view)) return cell;
   if (const auto* scroller = dynamic_cast<const UIScrollView*>(&view)) return scroller;
   if (const auto* blur = dynamic_cast<const UIVisualEffectView*>(&view)) return blur;

@@ -11,10 +11,11 @@ class UIVisualEffectView;
 class UIImageView;
 class UISwitch;
 class UITableViewCell;
+class UITextField;
 
 // The kinds of view the simulator draws and describes each in its own way, told apart once.
 using ViewKind = std::variant<const UIWindow*, const UILabel*, const UISlider*, const UISwitch*,
-                              const UITableViewCell*, const UIScrollView*,
+                              const UITextField*, const UITableViewCell*, const UIScrollView*,
                               const UIVisualEffectView*, const UIImageView*, const UIView*>;
 ViewKind kindOf(const UIView& view);
 

@@ -6,6 +6,7 @@
 #include "UIKit/UIControl.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
 
 namespace {
@@ -125,4 +126,18 @@ std::shared_ptr<UIView> UIApplication::tap(CGPoint screenPoint) {
 bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
   const auto scroller = enclosingScrollView(hitTest(screenPoint).view);
   return scroller && scroller->scrollBy(distance);
+}
+
+std::shared_ptr<UITextField> UIApplication::focusedField() const {
+  auto field = focused_.lock();
+  if (!field) return nullptr;
+  // Out of the tree, or in a window off screen: no keys reach it.
+  std::shared_ptr<UIView> top = field;
+  while (const auto above = top->superview()) {
+    if (above->isHidden()) return nullptr;
+    top = above;
+  }
+  const auto* window = dynamic_cast<const UIWindow*>(top.get());
+  if (!window || window->isHidden()) return nullptr;
+  return field;
 }

@@ -4,6 +4,7 @@ namespace {
 const UIColor kBarColor{0.97, 0.97, 0.97, 1};
 const UIColor kTintColor{0, 0.48, 1, 1};
 constexpr CGFloat kBackWidth = 120;
+constexpr CGFloat kRightWidth = 70;
 }  // namespace
 
 std::shared_ptr<UINavigationController> UINavigationController::make(
@@ -23,9 +24,16 @@ std::shared_ptr<UINavigationController> UINavigationController::make(
   made->backTitle_->setTextColor(kTintColor);
   made->back_->addSubview(made->backTitle_);
   made->back_->addTarget(made, &UINavigationController::popBack, UIControlEventTouchUpInside);
+  made->right_ = UIButton::buttonWithType(UIButtonTypeSystem);
+  made->right_->setFrame(
+      CGRectMake(width - kRightWidth, kStatusBarHeight, kRightWidth, kBarHeight));
+  made->right_->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin);
+  made->right_->addTarget(made, &UINavigationController::tapRight, UIControlEventTouchUpInside);
   made->bar_->addSubview(made->title_);
   made->bar_->addSubview(made->back_);
+  made->bar_->addSubview(made->right_);
   made->view()->addSubview(made->bar_);
+  root->setNavigationController(made);
   made->stack_.push_back(std::move(root));
   made->showTop();
   return made;
@@ -38,6 +46,7 @@ void UINavigationController::popBack() {
 void UINavigationController::pushViewController(std::shared_ptr<UIViewController> controller) {
   if (!controller) return;
   stack_.back()->view()->removeFromSuperview();
+  controller->setNavigationController(sharedAs<UINavigationController>());
   stack_.push_back(std::move(controller));
   showTop();
 }
@@ -47,6 +56,7 @@ std::shared_ptr<UIViewController> UINavigationController::popViewController() {
   auto gone = std::move(stack_.back());
   stack_.pop_back();
   gone->view()->removeFromSuperview();
+  gone->setNavigationController({});
   showTop();
   return gone;
 }
@@ -58,11 +68,24 @@ void UINavigationController::showTop() {
   const auto& shown = stack_.back()->view();
   shown->setFrame(CGRectMake(0, top, size.width, size.height - top));
   view()->addSubview(shown);
+  updateBar();
+  stack_.back()->viewDidLayoutSubviews();
+}
+
+void UINavigationController::updateBar() {
   title_->setText(stack_.back()->title());
   back_->setHidden(stack_.size() < 2);
   backTitle_->setText(stack_.size() < 2 ? std::string()
                                         : "\u2039 " + stack_[stack_.size() - 2]->title());
-  stack_.back()->viewDidLayoutSubviews();
+  const auto& item = stack_.back()->rightBarButtonItem();
+  right_->setHidden(!item);
+  right_->setTitle(item ? item->title : std::string());
+}
+
+void UINavigationController::tapRight() {
+  // A copy: the action may set the item anew.
+  const auto item = stack_.back()->rightBarButtonItem();
+  if (item && item->action) item->action();
 }
 
 void UINavigationController::viewDidLayoutSubviews() {

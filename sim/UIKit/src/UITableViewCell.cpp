@@ -1,10 +1,29 @@
 #include "UIKit/UITableViewCell.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const UIColor kDetailColor{0.56, 0.56, 0.58, 1};
 const UIColor kHighlightColor{0.85, 0.85, 0.85, 1};
+const UIColor kHandleColor{0.78, 0.78, 0.8, 1};
+constexpr CGFloat kHandleWidth = 44;
+
+// Three bars across the middle of a square a row high.
+class UITableViewCellReorderControl : public UIView {
+ public:
+  UITableViewCellReorderControl()
+      : UIView(CGRectMake(0, 0, kHandleWidth, UITableViewCell::kHeight)) {
+    for (int bar = 0; bar < 3; ++bar) {
+      auto line = std::make_shared<UIView>(CGRectMake(12, 15 + bar * 6, 20, 2));
+      line->setBackgroundColor(kHandleColor);
+      line->setUserInteractionEnabled(false);
+      addSubview(line);
+    }
+  }
+  const char* className() const override { return "UITableViewCellReorderControl"; }
+};
+
 }  // namespace
 
 UITableViewCell::UITableViewCell() : UITableViewCell(UITableViewCellStyleValue1) {
@@ -37,6 +56,19 @@ void UITableViewCell::setAccessoryView(std::shared_ptr<UIView> view) {
   layoutSubviews();
 }
 
+void UITableViewCell::setShowsReorderControl(bool shows) {
+  if (shows == showsReorderControl()) return;
+  if (shows) {
+    reorderControl_ = std::make_shared<UITableViewCellReorderControl>();
+    addSubview(reorderControl_);
+  } else {
+    reorderControl_->removeFromSuperview();
+    reorderControl_.reset();
+  }
+  if (accessoryView_) accessoryView_->setHidden(shows);
+  layoutSubviews();
+}
+
 void UITableViewCell::setHighlighted(bool highlighted) {
   highlighted_ = highlighted;
   setBackgroundColor(highlighted ? kHighlightColor : UIColor::whiteColor());
@@ -46,7 +78,11 @@ void UITableViewCell::setHighlighted(bool highlighted) {
 void UITableViewCell::layoutSubviews() {
   const CGSize size = frame().size;
   CGFloat right = size.width - kMargin;
-  if (accessoryView_) {
+  if (reorderControl_) {
+    right = size.width - kHandleWidth;
+    reorderControl_->setFrame(
+        CGRectMake(right, (size.height - kHeight) / 2, kHandleWidth, kHeight));
+  } else if (accessoryView_) {
     const CGSize accessory = accessoryView_->frame().size;
     right -= accessory.width;
     accessoryView_->setFrame(
@@ -57,8 +93,9 @@ void UITableViewCell::layoutSubviews() {
   }
   const CGFloat width = std::max<CGFloat>(0, right - kMargin);
   if (style_ == UITableViewCellStyleSubtitle) {
-    textLabel_->setFrame(CGRectMake(kMargin, 4, width, size.height * 0.55 - 4));
-    detailTextLabel_->setFrame(CGRectMake(kMargin, size.height * 0.55, width, size.height * 0.4));
+    const CGFloat split = std::round(size.height * 0.55);
+    textLabel_->setFrame(CGRectMake(kMargin, 4, width, split - 4));
+    detailTextLabel_->setFrame(CGRectMake(kMargin, split, width, size.height - split - 4));
     return;
   }
   // A value takes the right part of the row; without one the title has it all.

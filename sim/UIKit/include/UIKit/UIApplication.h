@@ -6,6 +6,7 @@
 #include "UIKit/UIView.h"
 
 class UIScrollView;
+class UITextField;
 class UIWindow;
 
 enum UIStatusBarStyle : long {
@@ -46,6 +47,11 @@ class UIApplication {
   // the nearest one it lies in, scrolls by `distance`. Answers whether anything scrolled.
   bool scrollAt(CGPoint screenPoint, CGPoint distance);
 
+  // The text field that has the focus, while it is in a window on screen; null for none. Keys
+  // typed go to it.
+  std::shared_ptr<UITextField> focusedField() const;
+  void setFocusedField(const std::shared_ptr<UITextField>& field) { focused_ = field; }
+
  private:
   struct Hit {
     std::shared_ptr<UIWindow> window;
@@ -60,6 +66,7 @@ class UIApplication {
 
   UIStatusBarStyle statusBarStyle_ = UIStatusBarStyleLightContent;
   std::shared_ptr<UIView> touched_;
+  std::weak_ptr<UITextField> focused_;
   CGPoint windowOrigin_{};
   // A scroll view that may still take the touch from the control that has it, with where the
   // touch went down and where it was last.

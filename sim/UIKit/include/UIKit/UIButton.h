@@ -1,12 +1,15 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "UIKit/UIControl.h"
+#include "UIKit/UILabel.h"
 
-enum UIButtonType : long { UIButtonTypeCustom = 0 };
+enum UIButtonType : long { UIButtonTypeCustom = 0, UIButtonTypeSystem = 1 };
 
-// A plain tappable area: a custom button with no title or image.
+// A tappable area. A custom button shows nothing of its own; a system button shows its title
+// in the tint colour, centred, dimmed while a finger is on it.
 class UIButton : public UIControl {
  public:
   using UIControl::UIControl;
@@ -14,6 +17,20 @@ class UIButton : public UIControl {
 
   static std::shared_ptr<UIButton> buttonWithType(UIButtonType type);
 
+  // The label the title is shown in: made with the first title.
+  const std::shared_ptr<UILabel>& titleLabel() const { return titleLabel_; }
+  void setTitle(std::string title);
+  void setTitleColor(UIColor color);
+
+  void layoutSubviews() override;
+  void touchesBegan(CGPoint point) override;
+  void touchesMoved(CGPoint point) override;
+  void touchesEnded(CGPoint point) override;
+  void touchesCancelled() override;
+
  private:
+  void dimWhileHighlighted();
+
   UIButtonType type_ = UIButtonTypeCustom;
+  std::shared_ptr<UILabel> titleLabel_;
 };

@@ -11,6 +11,9 @@ class UIFont {
       : familyName_(std::move(familyName)), pointSize_(pointSize) {}
 
   static UIFont systemFontOfSize(CGFloat size) { return UIFont(".SFUIText", size); }
+  static UIFont boldSystemFontOfSize(CGFloat size) { return UIFont(".SFUIText-Semibold", size); }
+
+  bool isBold() const { return familyName_.ends_with("-Semibold"); }
 
   const std::string& familyName() const { return familyName_; }
   CGFloat pointSize() const { return pointSize_; }

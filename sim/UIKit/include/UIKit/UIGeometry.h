@@ -41,4 +41,8 @@ enum UIControlEvents : unsigned {
   UIControlEventTouchUpOutside = 1 << 7,
   UIControlEventTouchCancel = 1 << 8,
   UIControlEventValueChanged = 1 << 12,
+  UIControlEventEditingDidBegin = 1 << 16,
+  UIControlEventEditingChanged = 1 << 17,
+  UIControlEventEditingDidEnd = 1 << 18,
+  UIControlEventEditingDidEndOnExit = 1 << 19,  // the Return key
 };

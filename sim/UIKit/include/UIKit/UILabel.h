@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "UIKit/UIFont.h"
 #include "UIKit/UIView.h"
@@ -14,8 +15,9 @@ enum NSTextAlignment : long {
   NSTextAlignmentRight = 2,
 };
 
-// A line of text, laid at the left, the middle or the right of the label. Labels take no
-// touches: a tap on one goes to the view behind it.
+// Text laid at the left, the middle or the right of the label: one line, or, when it may take
+// more, as many as its words need, broken between words. Labels take no touches: a tap on one
+// goes to the view behind it.
 class UILabel : public UIView {
  public:
   // How wide a text is when drawn in a font: the measure of whoever draws the label.
@@ -41,9 +43,25 @@ class UILabel : public UIView {
   // characters) that fits with "…" after it. The text itself stays whole.
   std::string displayedText(const TextWidth& widthOf) const;
 
+  // 1 (the default) shows one line; 0, as many lines as the text needs.
+  NSInteger numberOfLines() const { return numberOfLines_; }
+  void setNumberOfLines(NSInteger lines) { numberOfLines_ = lines; }
+  // The lines the label shows: the text broken between words to the label's width (a word
+  // wider than that gets a line of its own, cut), or, for a one-line label, its displayed text.
+  std::vector<std::string> displayedLines(const TextWidth& widthOf) const;
+  CGFloat lineHeight() const;
+  // The height the lines take at `width`, measured by the system's measure.
+  CGFloat heightForWidth(CGFloat width) const;
+
+  // The measure text is laid out by, as the system's fonts give it: the drawer's once it has
+  // set one, else an estimate of half the point size a byte.
+  static const TextWidth& systemMeasure();
+  static void setSystemMeasure(TextWidth measure);
+
  private:
   std::optional<std::string> text_;
   UIColor textColor_ = UIColor::blackColor();
   NSTextAlignment alignment_ = NSTextAlignmentLeft;
+  NSInteger numberOfLines_ = 1;
   UIFont font_ = UIFont::systemFontOfSize(17);
 };

@@ -7,11 +7,11 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIViewController.h"
 
-// A stack of view controllers under a navigation bar: the bar shows the top one's title and,
-// below the root, a back button named after the one beneath, which pops the top one. The top
-// one's view fills the rest of the navigation controller's view.
-class UINavigationController : public UIViewController,
-                               public std::enable_shared_from_this<UINavigationController> {
+// A stack of view controllers under a navigation bar: the bar shows the top one's title, its
+// right bar button if it has one, and, below the root, a back button named after the one
+// beneath, which pops the top one. The top one's view fills the rest of the navigation
+// controller's view.
+class UINavigationController : public UIViewController {
  public:
   static constexpr CGFloat kStatusBarHeight = 20;
   static constexpr CGFloat kBarHeight = 44;
@@ -29,6 +29,9 @@ class UINavigationController : public UIViewController,
   // The bar's parts, for those who look at it.
   const std::shared_ptr<UILabel>& titleLabel() const { return title_; }
   const std::shared_ptr<UIButton>& backButton() const { return back_; }
+  const std::shared_ptr<UIButton>& rightButton() const { return right_; }
+  // Shows the top one's title and buttons as they are now.
+  void updateBar();
 
   void viewDidLayoutSubviews() override;
 
@@ -36,10 +39,12 @@ class UINavigationController : public UIViewController,
   UINavigationController() = default;
   void showTop();
   void popBack();
+  void tapRight();
 
   std::vector<std::shared_ptr<UIViewController>> stack_;
   std::shared_ptr<UIView> bar_;
   std::shared_ptr<UILabel> title_;
   std::shared_ptr<UIButton> back_;
   std::shared_ptr<UILabel> backTitle_;
+  std::shared_ptr<UIButton> right_;
 };

@@ -23,6 +23,11 @@ class UITableViewDataSource {
   virtual std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) = 0;
   virtual std::optional<std::string> titleForHeaderInSection(NSInteger) { return std::nullopt; }
   virtual std::optional<std::string> titleForFooterInSection(NSInteger) { return std::nullopt; }
+  // Whether a row shows a handle to drag it by while the table is editing.
+  virtual bool canMoveRowAtIndexPath(NSIndexPath) { return false; }
+  // A row was dragged from one place to another within its section, `to` counted in the
+  // section as it is after the move. The table builds its rows again after this.
+  virtual void moveRowAtIndexPath(NSIndexPath, NSIndexPath) {}
 };
 
 // What a table tells of a row a finger chose.
@@ -36,7 +41,10 @@ class UITableViewDelegate {
 // section with its header above (small capitals) and its footer below. Its rows scroll like any
 // content; a finger lifted on a row where it went down, without scrolling, selects it: the row
 // shows grey while the finger is on it and the delegate hears of it. Both the data source and
-// the delegate are held weakly, as UIKit holds them.
+// the delegate are held weakly, as UIKit holds them. While it is editing, each row that can move
+// shows a handle at its right edge in place of its accessory: a finger on a handle drags the
+// row up and down its section, the others making room, and on release the data source hears
+// where it went.
 class UITableView : public UIScrollView {
  public:
   static constexpr CGFloat kSectionGap = 35;
@@ -51,6 +59,8 @@ class UITableView : public UIScrollView {
 
   // Builds every row again from the data source, and lays them out.
   void reloadData();
+  bool isEditing() const { return editing_; }
+  void setEditing(bool editing);
   // The row shown at a path; null for none.
   std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) const;
   std::optional<NSIndexPath> indexPathForRowAtPoint(CGPoint point) const;  // content points
@@ -68,6 +78,13 @@ class UITableView : public UIScrollView {
   };
   void layOut();
   void unhighlight();
+  void showHandles();
+  bool beginDrag(CGPoint point);
+  void dragTo(CGPoint point);
+  void endDrag();
+  // The rows of the dragged row's section, and the slot the dragged one would drop into now.
+  std::vector<Row*> sectionRows();
+  std::size_t dropSlot() const;
 
   std::weak_ptr<UITableViewDataSource> dataSource_;
   std::weak_ptr<UITableViewDelegate> delegate_;
@@ -75,4 +92,14 @@ class UITableView : public UIScrollView {
   std::vector<std::shared_ptr<UILabel>> headers_;  // a section's header and footer, in order
   std::optional<NSIndexPath> touchedRow_;
   CGPoint touchDown_{};
+  bool editing_ = false;
+  // A row held by its handle: where it is in its section, the first row's top, and how far
+  // below the row's top the finger holds it.
+  struct Drag {
+    NSIndexPath path;
+    CGFloat sectionTop = 0;
+    std::size_t rows = 0;
+    CGFloat grip = 0;
+  };
+  std::optional<Drag> drag_;
 };

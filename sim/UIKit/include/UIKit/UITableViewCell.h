@@ -18,7 +18,8 @@ enum UITableViewCellStyle : long {
 
 // A row of a table: a title at the left, a detail (a value at the right, or a subtitle under the
 // title), and at the right edge an accessory: a chevron, a check mark, or a view of its own such
-// as a switch. Grey while a finger is on it.
+// as a switch. Grey while a finger is on it. A handle of three grey bars may stand in place of
+// the accessory, for dragging the row.
 class UITableViewCell : public UIView {
  public:
   explicit UITableViewCell(UITableViewCellStyle style);
@@ -38,6 +39,11 @@ class UITableViewCell : public UIView {
   const std::shared_ptr<UIView>& accessoryView() const { return accessoryView_; }
   void setAccessoryView(std::shared_ptr<UIView> view);
 
+  // While its table edits: the handle it is dragged by, in place of the accessory.
+  bool showsReorderControl() const { return reorderControl_ != nullptr; }
+  void setShowsReorderControl(bool shows);
+  const std::shared_ptr<UIView>& reorderControl() const { return reorderControl_; }
+
   bool isHighlighted() const { return highlighted_; }
   void setHighlighted(bool highlighted);
 
@@ -48,6 +54,7 @@ class UITableViewCell : public UIView {
   std::shared_ptr<UILabel> textLabel_;
   std::shared_ptr<UILabel> detailTextLabel_;
   std::shared_ptr<UIView> accessoryView_;
+  std::shared_ptr<UIView> reorderControl_;
   UITableViewCellAccessoryType accessoryType_ = UITableViewCellAccessoryNone;
   bool highlighted_ = false;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Foundation/NSObjCRuntime.h"
@@ -15,8 +17,19 @@ enum UIInterfaceOrientationMask : NSUInteger {
   UIInterfaceOrientationMaskAllButUpsideDown = 26,
 };
 
-// Owns a view and answers the rotation questions for the window it is the root of.
-class UIViewController {
+class UINavigationController;
+
+// A button of a navigation bar: its title, and what a tap on it does.
+struct UIBarButtonItem {
+  std::string title;
+  std::function<void()> action;
+};
+
+// Owns a view and answers the rotation questions for the window it is the root of. It may
+// present another controller over its window, as an alert is presented, and owns it until it
+// is dismissed. Controllers are reference-counted: make them with std::make_shared (or their
+// own `make`).
+class UIViewController : public std::enable_shared_from_this<UIViewController> {
  public:
   UIViewController() = default;
   UIViewController(const UIViewController&) = delete;
@@ -41,7 +54,43 @@ class UIViewController {
   // Whether the controller lets its window turn to `orientation`.
   bool allowsRotationTo(NSInteger orientation) const;
 
+  // Lays `controller`'s view over this one's window, across the whole of it. Refused (and
+  // logged) while this one's view is in no window, or while it presents another.
+  void presentViewController(std::shared_ptr<UIViewController> controller);
+  // Takes away what this controller presents, or, called on the presented one, itself.
+  void dismissViewController();
+  const std::shared_ptr<UIViewController>& presentedViewController() const { return presented_; }
+  std::shared_ptr<UIViewController> presentingViewController() const { return presenting_.lock(); }
+
+  // The navigation controller whose stack holds this one; null for none.
+  std::shared_ptr<UINavigationController> navigationController() const {
+    return navigationController_.lock();
+  }
+  void setNavigationController(std::weak_ptr<UINavigationController> navigation) {
+    navigationController_ = std::move(navigation);
+  }
+  // The button at the right of the navigation bar while this one is at the top.
+  const std::optional<UIBarButtonItem>& rightBarButtonItem() const { return rightBarButton_; }
+  void setRightBarButtonItem(std::optional<UIBarButtonItem> item);
+
+  // Whether the controller shows its content for editing, and an item that switches it,
+  // titled "Edit" or "Done" as it stands.
+  bool isEditing() const { return editing_; }
+  virtual void setEditing(bool editing);
+  UIBarButtonItem editButtonItem();
+
+ protected:
+  template <class Self>
+  std::shared_ptr<Self> sharedAs() {
+    return std::static_pointer_cast<Self>(shared_from_this());
+  }
+
  private:
   std::shared_ptr<UIView> view_;
   std::string title_;
+  std::shared_ptr<UIViewController> presented_;
+  std::weak_ptr<UIViewController> presenting_;
+  std::weak_ptr<UINavigationController> navigationController_;
+  std::optional<UIBarButtonItem> rightBarButton_;
+  bool editing_ = false;
 };

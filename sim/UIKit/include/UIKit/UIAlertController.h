@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "UIKit/UIAlertAction.h"
+#include "UIKit/UIButton.h"
+#include "UIKit/UIViewController.h"
+
+enum UIAlertControllerStyle : long { UIAlertControllerStyleAlert = 1 };
+
+// An alert: a title, a message and its buttons on a white box in the middle of the screen,
+// over a dimmed view that takes every touch outside it. Two buttons stand side by side, more
+// one above another. A tap on a button dismisses the alert, then runs its action's handler.
+class UIAlertController : public UIViewController {
+ public:
+  static constexpr CGFloat kWidth = 270;
+  static constexpr CGFloat kButtonHeight = 44;
+
+  static std::shared_ptr<UIAlertController> alertControllerWithTitle(
+      std::string title, std::string message,
+      UIAlertControllerStyle style = UIAlertControllerStyleAlert);
+
+  const std::string& message() const { return message_; }
+  void addAction(std::shared_ptr<UIAlertAction> action);
+  const std::vector<std::shared_ptr<UIAlertAction>>& actions() const { return actions_; }
+
+  void viewDidLayoutSubviews() override;
+
+ private:
+  UIAlertController() = default;
+  void build();
+  void tapped(UIButton& button);
+
+  std::string message_;
+  std::vector<std::shared_ptr<UIAlertAction>> actions_;
+  std::shared_ptr<UIView> box_;
+};

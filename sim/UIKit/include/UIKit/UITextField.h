@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "UIKit/UIControl.h"
+#include "UIKit/UIFont.h"
+
+// A line of editable text on a white ground, in a thin rounded border. A tap in it, or
+// becomeFirstResponder, gives it the focus: the keys typed then go to it (see UIApplication), and
+// it shows a caret after its text. Typing adds at the end and sends editing-changed; Backspace
+// takes the last character off. While the whole text is selected (selectAll), it shows on a light
+// blue ground with no caret, and typing or Backspace replaces all of it. Return sends
+// editing-did-end-on-exit and ends the editing; Escape, as a hardware keyboard's, ends it without
+// that event. Either way editing-did-end follows.
+class UITextField : public UIControl {
+ public:
+  enum class Key { Return, Escape, Backspace };
+
+  // Inset the text is laid in from either side.
+  static constexpr CGFloat kInset = 6;
+
+  explicit UITextField(CGRect frame = {});
+  const char* className() const override { return "UITextField"; }
+
+  const std::string& text() const { return text_; }
+  void setText(std::string text) {
+    text_ = std::move(text);
+    allSelected_ = false;
+  }
+  const std::string& placeholder() const { return placeholder_; }
+  void setPlaceholder(std::string placeholder) { placeholder_ = std::move(placeholder); }
+  const UIFont& font() const { return font_; }
+  void setFont(UIFont font) { font_ = std::move(font); }
+
+  bool isFirstResponder() const;
+  // Takes the focus from whichever field has it (that one's editing ends first).
+  bool becomeFirstResponder();
+  bool resignFirstResponder();
+
+  void selectAll() { allSelected_ = !text_.empty(); }
+  bool isAllSelected() const { return allSelected_; }
+
+  void insertText(const std::string& typed);
+  void deleteBackward();
+  void pressKey(Key key);
+
+  void touchesEnded(CGPoint point) override;
+
+ private:
+  std::string text_;
+  std::string placeholder_;
+  bool allSelected_ = false;
+  UIFont font_ = UIFont::systemFontOfSize(17);
+};

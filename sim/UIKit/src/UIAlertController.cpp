@@ -1,0 +1,108 @@
+#include "UIKit/UIAlertController.h"
+
+#include <cmath>
+
+#include "UIKit/UILabel.h"
+#include "UIKit/UIScreen.h"
+
+namespace {
+
+const UIColor kDimColor{0, 0, 0, 0.4};
+const UIColor kBoxColor{0.97, 0.97, 0.97, 1};
+const UIColor kLineColor{0.8, 0.8, 0.82, 1};
+const UIColor kTintColor{0, 0.48, 1, 1};
+const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
+constexpr CGFloat kPadding = 20;
+constexpr CGFloat kRadius = 13;
+constexpr CGFloat kLine = 0.5;
+
+std::shared_ptr<UILabel> wrapped(const std::string& text, const UIFont& font) {
+  auto label = std::make_shared<UILabel>();
+  label->setText(text);
+  label->setFont(font);
+  label->setNumberOfLines(0);
+  label->setTextAlignment(NSTextAlignmentCenter);
+  return label;
+}
+
+std::shared_ptr<UIView> line(CGRect frame) {
+  auto view = std::make_shared<UIView>(frame);
+  view->setBackgroundColor(kLineColor);
+  view->setUserInteractionEnabled(false);
+  return view;
+}
+
+}  // namespace
+
+std::shared_ptr<UIAlertController> UIAlertController::alertControllerWithTitle(
+    std::string title, std::string message, UIAlertControllerStyle) {
+  auto alert = std::shared_ptr<UIAlertController>(new UIAlertController());
+  alert->setTitle(std::move(title));
+  alert->message_ = std::move(message);
+  alert->view()->setBackgroundColor(kDimColor);
+  return alert;
+}
+
+void UIAlertController::addAction(std::shared_ptr<UIAlertAction> action) {
+  if (action) actions_.push_back(std::move(action));
+  build();
+}
+
+// Title and message wrapped to the box's width, then the buttons under a hairline.
+void UIAlertController::build() {
+  if (box_) box_->removeFromSuperview();
+  const CGFloat inner = kWidth - 2 * kPadding;
+  auto title = wrapped(this->title(), UIFont::boldSystemFontOfSize(17));
+  auto message = wrapped(message_, UIFont::systemFontOfSize(13));
+  const CGFloat titleHeight = title->heightForWidth(inner);
+  const CGFloat messageHeight = message_.empty() ? 0 : message->heightForWidth(inner);
+  title->setFrame(CGRectMake(kPadding, kPadding, inner, titleHeight));
+  message->setFrame(CGRectMake(kPadding, kPadding + titleHeight + 4, inner, messageHeight));
+  const CGFloat top = kPadding + titleHeight + 4 + messageHeight + kPadding;
+  const bool sideBySide = actions_.size() == 2;
+  const std::size_t rows = sideBySide ? 1 : actions_.size();
+  box_ = std::make_shared<UIView>(
+      CGRectMake(0, 0, kWidth, top + kButtonHeight * static_cast<CGFloat>(rows)));
+  box_->setBackgroundColor(kBoxColor);
+  box_->layer().setCornerRadius(kRadius);
+  box_->addSubview(title);
+  box_->addSubview(message);
+  for (std::size_t i = 0; i < actions_.size(); ++i) {
+    const auto& action = *actions_[i];
+    const CGFloat width = sideBySide ? kWidth / 2 : kWidth;
+    const CGFloat x = sideBySide ? width * static_cast<CGFloat>(i) : 0;
+    const CGFloat y = top + (sideBySide ? 0 : kButtonHeight * static_cast<CGFloat>(i));
+    auto button = UIButton::buttonWithType(UIButtonTypeSystem);
+    button->setFrame(CGRectMake(x, y, width, kButtonHeight));
+    button->setTag(static_cast<NSInteger>(i));
+    button->setTitle(action.title());
+    if (action.style() == UIAlertActionStyleDestructive) button->setTitleColor(kDestructiveColor);
+    if (action.style() == UIAlertActionStyleCancel) {
+      button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(17));
+    }
+    button->addTarget(sharedAs<UIAlertController>(), &UIAlertController::tapped,
+                      UIControlEventTouchUpInside);
+    box_->addSubview(line(CGRectMake(x, y, width, kLine)));
+    if (sideBySide && i == 1) box_->addSubview(line(CGRectMake(x, y, kLine, kButtonHeight)));
+    box_->addSubview(button);
+  }
+  view()->addSubview(box_);
+  viewDidLayoutSubviews();
+}
+
+void UIAlertController::viewDidLayoutSubviews() {
+  if (!box_) return;
+  const CGSize size = view()->frame().size;
+  const CGSize box = box_->frame().size;
+  box_->setFrame(CGRectMake(std::round((size.width - box.width) / 2),
+                            std::round((size.height - box.height) / 2), box.width, box.height));
+}
+
+void UIAlertController::tapped(UIButton& button) {
+  const auto index = static_cast<std::size_t>(button.tag());
+  if (index >= actions_.size()) return;
+  const auto action = actions_[index];
+  const auto self = shared_from_this();  // alive until the handler is done
+  if (const auto presenter = presentingViewController()) presenter->dismissViewController();
+  if (action->handler()) action->handler()();
+}

@@ -1,0 +1,75 @@
+#include "UIKit/UITextField.h"
+
+#include "UIKit/UIApplication.h"
+
+UITextField::UITextField(CGRect frame) : UIControl(frame) {
+  setBackgroundColor(UIColor::whiteColor());
+  layer().setBorderWidth(0.5);
+  layer().setBorderColor(CGColor{0.78, 0.78, 0.8, 1});
+  layer().setCornerRadius(5);
+}
+
+bool UITextField::isFirstResponder() const {
+  return UIApplication::sharedApplication().focusedField().get() == this;
+}
+
+bool UITextField::becomeFirstResponder() {
+  if (isFirstResponder()) return true;
+  auto& application = UIApplication::sharedApplication();
+  if (const auto other = application.focusedField()) other->resignFirstResponder();
+  application.setFocusedField(std::static_pointer_cast<UITextField>(shared_from_this()));
+  sendActionsForControlEvents(UIControlEventEditingDidBegin);
+  return true;
+}
+
+bool UITextField::resignFirstResponder() {
+  if (!isFirstResponder()) return true;
+  UIApplication::sharedApplication().setFocusedField(nullptr);
+  allSelected_ = false;
+  sendActionsForControlEvents(UIControlEventEditingDidEnd);
+  return true;
+}
+
+void UITextField::insertText(const std::string& typed) {
+  if (typed.empty()) return;
+  if (allSelected_) text_.clear();
+  allSelected_ = false;
+  text_ += typed;
+  sendActionsForControlEvents(UIControlEventEditingChanged);
+}
+
+// The last whole character: a UTF-8 lead byte and the continuation bytes after it.
+void UITextField::deleteBackward() {
+  if (text_.empty()) return;
+  if (allSelected_) {
+    setText(std::string());
+    sendActionsForControlEvents(UIControlEventEditingChanged);
+    return;
+  }
+  std::size_t end = text_.size() - 1;
+  while (end > 0 && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80) --end;
+  text_.erase(end);
+  sendActionsForControlEvents(UIControlEventEditingChanged);
+}
+
+void UITextField::pressKey(Key key) {
+  // The field stays alive while its actions run, whatever they do to the tree.
+  const auto self = shared_from_this();
+  switch (key) {
+    case Key::Backspace:
+      deleteBackward();
+      break;
+    case Key::Return:
+      sendActionsForControlEvents(UIControlEventEditingDidEndOnExit);
+      resignFirstResponder();
+      break;
+    case Key::Escape:
+      resignFirstResponder();
+      break;
+  }
+}
+
+void UITextField::touchesEnded(CGPoint point) {
+  UIControl::touchesEnded(point);
+  if (isWithinTouchSlop(point)) becomeFirstResponder();
+}
