@@ -11,7 +11,10 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIAccessibility.h"
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UITextField.h"
+#include "common/DisplayText.h"
 #include "common/Shortest.h"
 #include "prefs/PreferencesEditor.h"
 #include "screen/ScreenRenderer.h"
@@ -32,6 +35,13 @@ namespace {
 using arguments::number;
 
 constexpr double kLongestWait = 60;
+constexpr std::size_t kAnyNumber = SIZE_MAX;
+
+Result<std::shared_ptr<UITextField>> focusedField() {
+  auto field = UIApplication::sharedApplication().focusedField();
+  if (!field) return fail("no text field has the focus (tap one first)");
+  return field;
+}
 
 Result<NSInteger> categoryNumber(const std::string& text) {
   const auto n = number<NSInteger>(text);
@@ -79,6 +89,10 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
        &CommandEngine::clock, 1, 1},
       {"launch", "launch Settings", "opens an app by its name", &CommandEngine::launch, 1, 1},
       {"home", "home", "the Home button: back to the home screen", &CommandEngine::home, 0, 0},
+      {"type", "type TEXT", "types into the text field with the focus", &CommandEngine::type, 1,
+       kAnyNumber},
+      {"key", "key return|escape|backspace", "one key to the text field with the focus",
+       &CommandEngine::key, 1, 1},
       {"show", "show", "the screen drawn as text", &CommandEngine::show, 0, 0},
       {"screenshot", "screenshot FILE", "the screen as a PNG", &CommandEngine::screenshot, 1, 1},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
@@ -304,6 +318,33 @@ Result<std::string> CommandEngine::launch(const Args& args) {
 Result<std::string> CommandEngine::home(const Args&) {
   SettingsApp::shared().close();
   return std::string("home screen");
+}
+
+Result<std::string> CommandEngine::type(const Args& args) {
+  const auto field = focusedField();
+  if (!field) return field.failure();
+  std::string typed;
+  for (const auto& word : args) typed += (typed.empty() ? "" : " ") + word;
+  (*field)->insertText(typed);
+  return "text " + display_text::quoted((*field)->text());
+}
+
+Result<std::string> CommandEngine::key(const Args& args) {
+  static const std::pair<const char*, UITextField::Key> kKeys[] = {
+      {"return", UITextField::Key::Return},
+      {"escape", UITextField::Key::Escape},
+      {"backspace", UITextField::Key::Backspace},
+  };
+  const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                  [&](const auto& each) { return args[0] == each.first; });
+  if (known == std::end(kKeys)) return usage();
+  const auto field = focusedField();
+  if (!field) return field.failure();
+  (*field)->pressKey(known->second);
+  if (known->second == UITextField::Key::Backspace) {
+    return "text " + display_text::quoted((*field)->text());
+  }
+  return args[0];
 }
 
 Result<std::string> CommandEngine::clock(const Args& args) {

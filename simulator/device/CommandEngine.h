@@ -65,6 +65,8 @@ class CommandEngine {
   Result<std::string> clock(const Args& args);
   Result<std::string> launch(const Args& args);
   Result<std::string> home(const Args& args);
+  Result<std::string> type(const Args& args);
+  Result<std::string> key(const Args& args);
   Result<std::string> show(const Args& args);
   Result<std::string> screenshot(const Args& args);
   Result<std::string> wait(const Args& args);

@@ -13,10 +13,12 @@
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
 #include "SpringBoard/SpringBoard.h"
+#include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "common/UserFolder.h"
 #include "device/ModelScreens.h"
 #include "device/ProcessClaim.h"
+#include "screen/FontMetrics.h"
 
 namespace {
 
@@ -114,6 +116,7 @@ Result<> Device::boot(const DeviceOptions& options) {
   if (auto claimed = claimRoot(); !claimed) return claimed;
   if (auto installed = installPackage(); !installed) return installed;
   DeviceModel::setIdentifier(options.model);
+  UILabel::setSystemMeasure(FontMetrics::measure());
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
   UIScreen::mainScreen().setScale(model->scale);
   const auto loaded = SpringBoard::shared().boot();

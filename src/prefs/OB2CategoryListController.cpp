@@ -1,6 +1,6 @@
 #include "prefs/OB2CategoryListController.h"
 
-#include "Foundation/NSLog.h"
+#include "UIKit/UIAlertController.h"
 #include "mixer/CategoryKeys.h"
 #include "prefs/CategoryListEditor.h"
 #include "prefs/PreferencePage.h"
@@ -12,6 +12,11 @@ const bool registered = [] {
       preference_page::kCategoryEditor);
   return true;
 }();
+
+const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
+constexpr char kHint[] = "Tap a name to rename it. Edit shows the handles to reorder the list.";
+constexpr char kResetNote[] =
+    "The panel writes the initial list, every category in its first order, when it next opens.";
 
 std::string text(const PlistValue& entry, const char* key) {
   const PlistValue* value = entry.objectForKey(key);
@@ -27,45 +32,136 @@ void OB2CategoryListController::readList() {
   unreadable_ = list ? std::string() : error.localizedDescription;
 }
 
-bool OB2CategoryListController::loadSpecifiers(NSError*) {
+void OB2CategoryListController::reload() {
+  renaming_.reset();
   readList();
-  table()->setDataSource(weak_from_this());
-  table()->setDelegate(weak_from_this());
+  if (list_.empty() && isEditing()) PSListController::setEditing(false);
+  setRightBarButtonItem(list_.empty() ? std::nullopt
+                                      : std::optional<UIBarButtonItem>(editButtonItem()));
+  table()->setEditing(isEditing());
   table()->reloadData();
+}
+
+bool OB2CategoryListController::loadSpecifiers(NSError*) {
+  table()->setDataSource(self());
+  table()->setDelegate(self());
+  reload();
   return true;
 }
 
-NSInteger OB2CategoryListController::numberOfRowsInSection(NSInteger) {
-  return static_cast<NSInteger>(list_.size());
+void OB2CategoryListController::setEditing(bool editing) {
+  PSListController::setEditing(editing);
+  reload();
 }
 
-std::optional<std::string> OB2CategoryListController::titleForFooterInSection(NSInteger) {
-  if (unreadable_.empty()) return std::nullopt;
-  return unreadable_;
+NSInteger OB2CategoryListController::numberOfRowsInSection(NSInteger section) {
+  return section == kEntries ? static_cast<NSInteger>(list_.size()) : 1;
+}
+
+std::optional<std::string> OB2CategoryListController::titleForFooterInSection(NSInteger section) {
+  if (section == kReset) return kResetNote;
+  if (!unreadable_.empty()) return unreadable_;
+  return kHint;
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::cellForRowAtIndexPath(
     NSIndexPath path) {
-  const auto& entry = list_.at(static_cast<std::size_t>(path.row));
+  if (path.section == kReset) return resetCell();
+  return entryCell(static_cast<std::size_t>(path.row));
+}
+
+std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_t index) {
+  const auto& entry = list_.at(index);
   auto cell = std::make_shared<UITableViewCell>(UITableViewCellStyleSubtitle);
   cell->textLabel()->setText(text(entry, category_keys::kPrettyCategoryName));
   cell->detailTextLabel()->setText(text(entry, category_keys::kCategoryName));
   auto visible = std::make_shared<UISwitch>();
-  visible->setTag(path.row);
+  visible->setTag(static_cast<NSInteger>(index));
   const PlistValue* shown = entry.objectForKey(category_keys::kVisible);
   visible->setOn(shown && shown->boolValue().value_or(false));
-  visible->addTarget(std::static_pointer_cast<OB2CategoryListController>(shared_from_this()),
-                     &OB2CategoryListController::visibilityChanged, UIControlEventValueChanged);
+  visible->addTarget(self(), &OB2CategoryListController::visibilityChanged,
+                     UIControlEventValueChanged);
   cell->setAccessoryView(visible);
   return cell;
 }
 
+std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {
+  auto cell = std::make_shared<UITableViewCell>();
+  cell->textLabel()->setText(kResetTitle);
+  cell->textLabel()->setTextColor(kDestructiveColor);
+  return cell;
+}
+
+void OB2CategoryListController::didSelectRowAtIndexPath(NSIndexPath path) {
+  if (path.section == kReset) return confirmReset();
+  if (!isEditing()) beginRenaming(static_cast<std::size_t>(path.row));
+}
+
+void OB2CategoryListController::report(bool made, const char* title, const NSError& error) {
+  reload();
+  if (!made) presentFailure(title, error.localizedDescription);
+}
+
 void OB2CategoryListController::visibilityChanged(UISwitch& sender) {
   NSError error;
-  if (!CategoryListEditor::setVisible(static_cast<std::size_t>(sender.tag()), sender.isOn(),
-                                      &error)) {
-    NSLog("Preferences: the category was not changed: " + error.localizedDescription);
-  }
-  readList();
-  table()->reloadData();
+  const bool made =
+      CategoryListEditor::setVisible(static_cast<std::size_t>(sender.tag()), sender.isOn(), &error);
+  report(made, "Category Not Changed", error);
+}
+
+void OB2CategoryListController::moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) {
+  NSError error;
+  const bool made = CategoryListEditor::move(static_cast<std::size_t>(from.row),
+                                             static_cast<std::size_t>(to.row), &error);
+  report(made, "Category Not Moved", error);
+}
+
+// The name's label gives way to a field over it, holding the name, with the focus.
+void OB2CategoryListController::beginRenaming(std::size_t index) {
+  if (renaming_) return;
+  const auto cell = table()->cellForRowAtIndexPath({kEntries, static_cast<NSInteger>(index)});
+  if (!cell) return;
+  renaming_ = index;
+  const auto& label = cell->textLabel();
+  auto field = std::make_shared<UITextField>(label->frame());
+  field->setText(label->text().value_or(std::string()));
+  field->setTag(static_cast<NSInteger>(index));
+  field->addTarget(self(), &OB2CategoryListController::renameReturned,
+                   UIControlEventEditingDidEndOnExit);
+  field->addTarget(self(), &OB2CategoryListController::renameEnded, UIControlEventEditingDidEnd);
+  label->setHidden(true);
+  cell->addSubview(field);
+  field->becomeFirstResponder();
+  field->selectAll();
+}
+
+void OB2CategoryListController::renameReturned(UITextField& field) {
+  if (!renaming_) return;
+  NSError error;
+  const bool made = CategoryListEditor::rename(*renaming_, field.text(), &error);
+  report(made, "Category Not Renamed", error);
+}
+
+// Ended without Return (Escape, or the focus gone elsewhere): the name stays as it was.
+void OB2CategoryListController::renameEnded(UITextField&) {
+  if (renaming_) reload();
+}
+
+void OB2CategoryListController::confirmReset() {
+  auto alert = UIAlertController::alertControllerWithTitle(
+      "Reset the category list?",
+      "Every name, order and switch goes back to the first list. This cannot be undone.");
+  alert->addAction(UIAlertAction::actionWithTitle("Cancel", UIAlertActionStyleCancel));
+  const std::weak_ptr<OB2CategoryListController> weak = self();
+  alert->addAction(UIAlertAction::actionWithTitle("Reset", UIAlertActionStyleDestructive, [weak] {
+    if (const auto page = weak.lock()) page->reset();
+  }));
+  presentAlert(std::move(alert));
+}
+
+void OB2CategoryListController::reset() {
+  NSError error;
+  bool removed = false;
+  const bool made = CategoryListEditor::reset(removed, &error);
+  report(made, "Category List Not Reset", error);
 }

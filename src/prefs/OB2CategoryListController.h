@@ -1,29 +1,58 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "Preferences/PSListController.h"
+#include "UIKit/UIButton.h"
+#include "UIKit/UITextField.h"
 
 // The bundle's category editor: one row for each entry of the category list, in its order, with
 // the name the panel shows, the category's own name in small text under it and a switch for
-// whether the panel shows it. A list that is missing or cannot be read shows why, and no rows:
-// nothing on the page can write over it.
+// whether the panel shows it. A tap on a name opens a field to rename it (Return saves, Escape
+// cancels); Edit shows a handle on each row to drag it to another place; "Reset to defaults",
+// once confirmed, removes the list. A list that is missing or cannot be read shows why, and no
+// rows: nothing on the page can write over it. Each change is written at once; one refused
+// shows an alert that says why, and the rows show the list as it is stored.
 class OB2CategoryListController : public PSListController {
  public:
-  bool loadSpecifiers(NSError* error = nullptr) override;
+  static constexpr char kResetTitle[] = "Reset to defaults";
 
-  NSInteger numberOfSections() override { return 1; }
+  bool loadSpecifiers(NSError* error = nullptr) override;
+  void setEditing(bool editing) override;
+
+  NSInteger numberOfSections() override { return 2; }
   NSInteger numberOfRowsInSection(NSInteger section) override;
   std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override;
   std::optional<std::string> titleForHeaderInSection(NSInteger) override { return std::nullopt; }
   std::optional<std::string> titleForFooterInSection(NSInteger section) override;
-  void didSelectRowAtIndexPath(NSIndexPath) override {}
+  void didSelectRowAtIndexPath(NSIndexPath path) override;
+  bool canMoveRowAtIndexPath(NSIndexPath path) override { return path.section == kEntries; }
+  void moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) override;
 
  private:
-  void visibilityChanged(UISwitch& sender);
+  static constexpr NSInteger kEntries = 0;
+  static constexpr NSInteger kReset = 1;
+
+  std::shared_ptr<OB2CategoryListController> self() {
+    return sharedAs<OB2CategoryListController>();
+  }
+  void reload();
   void readList();
+  std::shared_ptr<UITableViewCell> entryCell(std::size_t index);
+  std::shared_ptr<UITableViewCell> resetCell();
+  void visibilityChanged(UISwitch& sender);
+  void beginRenaming(std::size_t index);
+  void renameReturned(UITextField& field);
+  void renameEnded(UITextField& field);
+  void confirmReset();
+  void reset();
+  // Shows a refused edit, or does nothing for one made.
+  void report(bool made, const char* title, const NSError& error);
 
   PlistValue::Array list_;
   std::string unreadable_;  // why there are no rows, when the list cannot be had
+  std::optional<std::size_t> renaming_;
 };

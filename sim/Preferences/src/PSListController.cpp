@@ -8,6 +8,7 @@
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
 #include "Preferences/PSListItemsController.h"
+#include "UIKit/UIAlertController.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
 
@@ -84,8 +85,8 @@ bool PSListController::loadSpecifiers(NSError* error) {
       sections_.back().items.push_back(i);
     }
   }
-  table_->setDataSource(weak_from_this());
-  table_->setDelegate(weak_from_this());
+  table_->setDataSource(sharedAs<PSListController>());
+  table_->setDelegate(sharedAs<PSListController>());
   reloadSpecifiers();
   observeChanges();
   return true;
@@ -137,11 +138,27 @@ bool PSListController::setPreferenceValue(PlistValue value, const PSSpecifier& s
 void PSListController::change(const PSSpecifier& specifier, PlistValue value) {
   NSError error;
   lastFailure_.clear();
-  if (!setPreferenceValue(std::move(value), specifier, &error)) {
-    lastFailure_ = error.localizedDescription;
-    NSLog("Preferences: " + specifier.label() + " was not changed: " + lastFailure_);
-  }
+  const bool written = setPreferenceValue(std::move(value), specifier, &error);
   reloadSpecifiers();
+  if (!written) {
+    lastFailure_ = error.localizedDescription;
+    presentFailure(specifier.label() + " Not Changed", lastFailure_);
+  }
+}
+
+void PSListController::presentFailure(const std::string& title, const std::string& why) {
+  NSLog("Preferences: " + title + ": " + why);
+  auto alert = UIAlertController::alertControllerWithTitle(title, why);
+  alert->addAction(UIAlertAction::actionWithTitle("OK", UIAlertActionStyleCancel));
+  presentAlert(std::move(alert));
+}
+
+void PSListController::presentAlert(std::shared_ptr<UIAlertController> alert) {
+  if (const auto navigation = navigation_.lock()) {
+    navigation->presentViewController(std::move(alert));
+  } else {
+    presentViewController(std::move(alert));
+  }
 }
 
 NSInteger PSListController::numberOfSections() {
@@ -175,7 +192,7 @@ std::shared_ptr<UITableViewCell> PSListController::cellForRowAtIndexPath(NSIndex
     case PSSpecifier::Cell::Switch: {
       auto toggle = std::make_shared<UISwitch>();
       toggle->setOn(readPreferenceValue(specifier).boolValue().value_or(false));
-      toggle->addTarget(shared_from_this(), &PSListController::switchChanged,
+      toggle->addTarget(sharedAs<PSListController>(), &PSListController::switchChanged,
                         UIControlEventValueChanged);
       switches_.emplace_back(toggle.get(), index);
       cell->setAccessoryView(toggle);
@@ -213,7 +230,8 @@ void PSListController::didSelectRowAtIndexPath(NSIndexPath path) {
   const auto navigation = navigation_.lock();
   if (!navigation) return;
   if (specifier.cell() == PSSpecifier::Cell::LinkList) {
-    navigation->pushViewController(PSListItemsController::make(weak_from_this(), specifier));
+    navigation->pushViewController(
+        PSListItemsController::make(sharedAs<PSListController>(), specifier));
   } else if (specifier.cell() == PSSpecifier::Cell::Link) {
     auto page = controllerNamed(specifier.property("detail"));
     if (!page) return;

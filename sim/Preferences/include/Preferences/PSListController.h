@@ -13,6 +13,7 @@
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"
 
+class UIAlertController;
 class UINavigationController;
 
 // A preferences page: a grouped table made from a specifier list, each cell showing its key's
@@ -22,8 +23,7 @@ class UINavigationController;
 // announced with the item's PostNotification; a bundle's controller may write its own way.
 class PSListController : public UIViewController,
                          public UITableViewDataSource,
-                         public UITableViewDelegate,
-                         public std::enable_shared_from_this<PSListController> {
+                         public UITableViewDelegate {
  public:
   PSListController();
   ~PSListController() override;
@@ -61,8 +61,15 @@ class PSListController : public UIViewController,
   std::optional<std::string> titleForFooterInSection(NSInteger section) override;
   void didSelectRowAtIndexPath(NSIndexPath path) override;
 
-  // A value chosen or flipped on the page: written, or, when refused, the cell goes back.
+  // A value chosen or flipped on the page: written, or, when refused, an alert says why and
+  // the cell goes back to the stored value.
   void change(const PSSpecifier& specifier, PlistValue value);
+
+ protected:
+  // Logs a refused change and shows it in an alert with an OK button.
+  void presentFailure(const std::string& title, const std::string& why);
+  // Over the whole app, bar and all, as an alert is.
+  void presentAlert(std::shared_ptr<UIAlertController> alert);
 
  private:
   using Factory = std::shared_ptr<PSListController> (*)();

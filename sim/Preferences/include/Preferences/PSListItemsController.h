@@ -14,8 +14,7 @@ class PSListController;
 // and the check mark moves.
 class PSListItemsController : public UIViewController,
                               public UITableViewDataSource,
-                              public UITableViewDelegate,
-                              public std::enable_shared_from_this<PSListItemsController> {
+                              public UITableViewDelegate {
  public:
   static std::shared_ptr<PSListItemsController> make(std::weak_ptr<PSListController> page,
                                                      PSSpecifier specifier);
