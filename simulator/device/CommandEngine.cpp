@@ -308,15 +308,19 @@ Result<std::string> CommandEngine::dump(const Args& args) {
 }
 
 Result<std::string> CommandEngine::launch(const Args& args) {
-  if (args[0] != SettingsApp::kName) {
-    return fail("no app named \"" + args[0] + "\" (" + SettingsApp::kName + ")");
+  auto& springBoard = SpringBoard::shared();
+  if (!springBoard.launchApplication(args[0])) {
+    std::string known;
+    for (const auto& app : springBoard.applications()) {
+      known += (known.empty() ? "" : ", ") + app.displayName;
+    }
+    return fail("no app named \"" + args[0] + "\" (" + known + ")");
   }
-  SettingsApp::shared().launch();
-  return std::string(SettingsApp::kName);
+  return args[0];
 }
 
 Result<std::string> CommandEngine::home(const Args&) {
-  SettingsApp::shared().close();
+  SpringBoard::shared().pressHomeButton();
   return std::string("home screen");
 }
 

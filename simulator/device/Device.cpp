@@ -8,7 +8,10 @@
 #include <cstdlib>
 #include <optional>
 #include <system_error>
+#include <utility>
 
+#include "Settings/SettingsApp.h"
+#include "Settings/SettingsIcon.h"
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
@@ -102,6 +105,17 @@ Result<> Device::claimRoot() {
   return Ok{};
 }
 
+void Device::installApps() {
+  static bool installed = false;
+  if (std::exchange(installed, true)) return;
+  SpringBoard::shared().installApplication(SBApplication{
+      SettingsApp::kName,
+      std::string(settings_icon::kFolder) + settings_icon::kFile,
+      [] { SettingsApp::shared().launch(); },
+      [] { SettingsApp::shared().close(); },
+  });
+}
+
 Result<> Device::boot(const DeviceOptions& options) {
   const auto model = model_screens::of(options.model);
   if (!model) return model.failure();
@@ -119,6 +133,7 @@ Result<> Device::boot(const DeviceOptions& options) {
   UILabel::setSystemMeasure(FontMetrics::measure());
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
   UIScreen::mainScreen().setScale(model->scale);
+  installApps();
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());
   if (loaded.loaded.empty()) return fail("the loader found no tweak for SpringBoard");

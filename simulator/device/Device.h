@@ -34,4 +34,6 @@ class Device {
   // Holds the current device root for the rest of this process; refused while another
   // simulator holds it.
   static Result<> claimRoot();
+  // Puts the simulator's own apps (Settings) on SpringBoard's home screen, once.
+  static void installApps();
 };

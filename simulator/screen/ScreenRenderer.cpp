@@ -8,7 +8,7 @@
 #include "UIKit/UIWindow.h"
 #include "screen/BoxBlur.h"
 #include "screen/FramePainter.h"
-#include "screen/HomeScreen.h"
+#include "screen/Wallpaper.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ cairo_surface_t* ScreenRenderer::homeScreen(CGSize size) {
   home_ = imageSurface(int(size.width * scale_), int(size.height * scale_));
   const CairoContext cr(cairo_create(home_.get()));
   cairo_scale(cr.get(), scale_, scale_);
-  drawHomeScreen(cr.get(), size);
+  drawWallpaper(cr.get(), size);
   homeSize_ = size;
   return home_.get();
 }

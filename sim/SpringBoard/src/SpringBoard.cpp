@@ -1,7 +1,10 @@
 #include "SpringBoard/SpringBoard.h"
 
+#include <algorithm>
+
 #include "Activator/LAActivator.h"
 #include "Foundation/NSBundle.h"
+#include "SBIconController.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
@@ -18,8 +21,39 @@ MobileLoader::Result SpringBoard::boot() {
   NSBundle::mainBundle().setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
+  homeScreen_ = std::make_shared<SBIconController>(
+      [](const std::string& name) { SpringBoard::shared().launchApplication(name); });
+  for (const auto& application : applications_) {
+    homeScreen_->setIconImage(application.displayName, application.iconPath);
+  }
   statusBar_ = StatusBar::make();
   return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
+}
+
+void SpringBoard::installApplication(SBApplication application) {
+  if (homeScreen_) homeScreen_->setIconImage(application.displayName, application.iconPath);
+  applications_.push_back(std::move(application));
+}
+
+bool SpringBoard::launchApplication(const std::string& name) {
+  const auto found =
+      std::find_if(applications_.begin(), applications_.end(),
+                   [&](const SBApplication& app) { return app.displayName == name; });
+  if (found == applications_.end()) return false;
+  if (!front_.empty() && front_ != name) pressHomeButton();
+  front_ = name;
+  eventMode_ = LAEventModeApplication;
+  if (found->launch) found->launch();
+  return true;
+}
+
+void SpringBoard::pressHomeButton() {
+  const auto found =
+      std::find_if(applications_.begin(), applications_.end(),
+                   [&](const SBApplication& app) { return app.displayName == front_; });
+  front_.clear();
+  eventMode_ = LAEventModeSpringBoard;
+  if (found != applications_.end() && found->close) found->close();
 }
 
 void SpringBoard::setStatusBarTime(std::optional<std::string> time) {

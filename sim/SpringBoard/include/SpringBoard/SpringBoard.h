@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,11 +10,23 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "Substrate/MobileLoader.h"
 
+class SBIconController;
 class StatusBar;
+
+// An app the home screen can open: its name under its icon, the icon's image (a device path;
+// empty for none), and how it comes to the front and goes.
+struct SBApplication {
+  std::string displayName;
+  std::string iconPath;
+  std::function<void()> launch;
+  std::function<void()> close;
+};
 
 inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
 inline constexpr char kVolumeDownHoldShortEvent[] = "libactivator.volume.down.hold.short";
 inline constexpr char kVolumeDisplayTapEvent[] = "libactivator.volume.display-tap";
+// The class of the home screen's window, as a view dump names it.
+inline constexpr char kHomeScreenWindowClass[] = "SBHomeScreenWindow";
 
 // The home-screen process: its identity, the tweaks it loads at launch, and the hardware
 // events it turns into Activator events.
@@ -23,9 +36,20 @@ class SpringBoard {
 
   static SpringBoard& shared();
 
-  // Takes SpringBoard's identity, registers its classes with the runtime, puts up the status
-  // bar, then loads the tweaks whose filters name it. Once per process.
+  // Takes SpringBoard's identity, registers its classes with the runtime, puts up the home
+  // screen and the status bar, then loads the tweaks whose filters name it. Once per process.
   MobileLoader::Result boot();
+
+  // Puts an app on the home screen, its icon's tap opening it.
+  void installApplication(SBApplication application);
+  // Brings the named app to the front (Activator's mode becomes "application"); false when
+  // there is no such app.
+  bool launchApplication(const std::string& name);
+  // The Home button: the app in front goes, and the home screen shows.
+  void pressHomeButton();
+  // The app in front; empty on the home screen.
+  const std::string& frontApplication() const { return front_; }
+  const std::vector<SBApplication>& applications() const { return applications_; }
 
   // The mode Activator events carry ("springboard", "lockscreen" or "application").
   const std::string& eventMode() const { return eventMode_; }
@@ -46,5 +70,8 @@ class SpringBoard {
  private:
   bool booted_ = false;
   std::shared_ptr<StatusBar> statusBar_;
+  std::shared_ptr<SBIconController> homeScreen_;
+  std::vector<SBApplication> applications_;
+  std::string front_;
   std::string eventMode_ = LAEventModeSpringBoard;
 };
