@@ -15,6 +15,7 @@ struct ModelScreen {
   std::string_view name;   // what people call it
   CGSize points;
   int scale;
+  bool homeButton;  // under the screen, as models before the edge-to-edge screens have
 };
 
 namespace model_screens {

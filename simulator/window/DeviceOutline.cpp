@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "RoundedRectangle.h"
+#include "SimDevice/DeviceModel.h"
+#include "device/ModelScreens.h"
 
 namespace {
 
@@ -18,6 +20,25 @@ constexpr double kButtonLength = 56;
 constexpr double kFirstButtonAt = 120;  // from the body's top end, along its side
 constexpr double kButtonGap = 14;
 constexpr double kPressedDepth = 2;  // how far a held button still stands out
+constexpr double kHomeRadius = 22;
+
+// The middle of the bezel at the body's bottom end, wherever the turn has put that end.
+CGPoint homeCentre(CGRect body, CGRect screen, UIInterfaceOrientation orientation) {
+  const CGPoint middle{screen.origin.x + screen.size.width / 2,
+                       screen.origin.y + screen.size.height / 2};
+  switch (orientation) {
+    case UIInterfaceOrientationLandscapeLeft:  // the bottom end is at the left
+      return CGPoint{(body.origin.x + screen.origin.x) / 2, middle.y};
+    case UIInterfaceOrientationLandscapeRight:
+      return CGPoint{(screen.origin.x + screen.size.width + body.origin.x + body.size.width) / 2,
+                     middle.y};
+    case UIInterfaceOrientationPortraitUpsideDown:
+      return CGPoint{middle.x, (body.origin.y + screen.origin.y) / 2};
+    default:
+      return CGPoint{middle.x,
+                     (screen.origin.y + screen.size.height + body.origin.y + body.size.height) / 2};
+  }
+}
 
 // In whole pixels, moved by `offset`: the screen's corner lands on a pixel's, so that window
 // pixels and screen points map alike everywhere.
@@ -32,11 +53,13 @@ CGRect scaled(CGRect r, double scale, CGPoint offset) {
 
 DeviceOutline DeviceOutline::now(double scale, CGSize window) {
   const auto& screen = UIScreen::mainScreen();
-  return DeviceOutline(screen.bounds().size, screen.orientation(), scale, window);
+  const auto model = model_screens::of(DeviceModel::identifier());
+  return DeviceOutline(screen.bounds().size, screen.orientation(), scale, window,
+                       model && model->homeButton);
 }
 
 DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, double scale,
-                             CGSize window)
+                             CGSize window, bool homeButton)
     : scale_(scale) {
   const bool upright = orientation == UIInterfaceOrientationPortrait ||
                        orientation == UIInterfaceOrientationPortraitUpsideDown;
@@ -77,6 +100,12 @@ DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, 
   screen_ = scaled(shown, scale, offset);
   up_ = scaled(button(0), scale, offset);
   down_ = scaled(button(1), scale, offset);
+  if (homeButton) {
+    const CGPoint centre = homeCentre(body, shown, orientation);
+    home_ = scaled(CGRectMake(centre.x - kHomeRadius, centre.y - kHomeRadius, 2 * kHomeRadius,
+                              2 * kHomeRadius),
+                   scale, offset);
+  }
   orientation_ = orientation;
 }
 
@@ -106,6 +135,12 @@ std::optional<VolumeButton> DeviceOutline::buttonAt(CGPoint pixel) const {
   return std::nullopt;
 }
 
+bool DeviceOutline::isHomeButtonAt(CGPoint pixel) const {
+  if (!home_) return false;
+  const double r = home_->size.width / 2;
+  return std::hypot(pixel.x - (home_->origin.x + r), pixel.y - (home_->origin.y + r)) <= r;
+}
+
 // A held button sinks into the body, leaving a lighter edge standing out.
 CGRect DeviceOutline::pushedIn(CGRect button) const {
   const double sink = std::round((kButtonDepth - kPressedDepth) * scale_);
@@ -125,7 +160,8 @@ CGRect DeviceOutline::pushedIn(CGRect button) const {
   }
 }
 
-void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed) const {
+void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed,
+                         bool homeHeld) const {
   cairo_set_source_rgb(cr, 0.93, 0.93, 0.94);
   cairo_paint(cr);
   for (const auto& [which, rect] :
@@ -144,5 +180,22 @@ void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed) 
   cairo_set_source_rgb(cr, 0.11, 0.11, 0.12);
   roundedRectangle(cr, body_.origin.x, body_.origin.y, body_.size.width, body_.size.height,
                    kBodyRadius * scale_);
+  cairo_fill(cr);
+  if (home_) drawHomeButton(cr, homeHeld);
+}
+
+// A dark disc in a grey ring, lit a little while held.
+void DeviceOutline::drawHomeButton(cairo_t* cr, bool held) const {
+  const double r = home_->size.width / 2;
+  const double cx = home_->origin.x + r, cy = home_->origin.y + r;
+  cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.36, 0.37, 0.4);
+  cairo_fill(cr);
+  cairo_arc(cr, cx, cy, r - 1.5 * scale_, 0, 2 * M_PI);
+  if (held) {
+    cairo_set_source_rgb(cr, 0.22, 0.22, 0.24);
+  } else {
+    cairo_set_source_rgb(cr, 0.08, 0.08, 0.09);
+  }
   cairo_fill(cr);
 }

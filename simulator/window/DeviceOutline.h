@@ -10,15 +10,17 @@
 #include "UIKit/UIScreen.h"
 
 // The device as the window shows it: a body around the screen with the two volume buttons on
-// its side, turned with the device. Sizes are in whole window pixels, `scale` of them to a
+// its side and, for a model that has one, the Home button under the screen, turned with the
+// device. Sizes are in whole window pixels, `scale` of them to a
 // point; the device stands in the middle of its window.
 class DeviceOutline {
  public:
   // For a screen of `screen` points (as it stands, turned) in `orientation`, in a window just
   // its size, or in one of `window` pixels when that is larger.
-  DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, double scale,
-                CGSize window = {});
-  // The same device at the current screen and orientation.
+  DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, double scale, CGSize window = {},
+                bool homeButton = false);
+  // The same device at the current screen and orientation, with the Home button if its model
+  // has one.
   static DeviceOutline now(double scale, CGSize window = {});
 
   int width() const { return int(window_.size.width); }
@@ -33,13 +35,16 @@ class DeviceOutline {
   CGPoint nearestScreenPoint(CGPoint pixel) const;
   // The volume button drawn under a window pixel.
   std::optional<VolumeButton> buttonAt(CGPoint pixel) const;
+  // Whether the window pixel is on the Home button.
+  bool isHomeButtonAt(CGPoint pixel) const;
 
   // The body and its buttons, those in `pressed` pushed in; the screen's area is left for the
   // screen.
-  void draw(cairo_t* cr, const std::vector<VolumeButton>& pressed) const;
+  void draw(cairo_t* cr, const std::vector<VolumeButton>& pressed, bool homeHeld = false) const;
 
  private:
   CGRect pushedIn(CGRect button) const;
+  void drawHomeButton(cairo_t* cr, bool held) const;
 
   double scale_;
   UIInterfaceOrientation orientation_;
@@ -48,4 +53,5 @@ class DeviceOutline {
   CGRect screen_;
   CGRect up_;
   CGRect down_;
+  std::optional<CGRect> home_;  // the round button's box
 };

@@ -214,7 +214,7 @@ void DeviceWindow::redraw(bool everything) {
   auto areas = SceneSnapshot::changes(shown_, now);
   shown_ = std::move(now);
   const auto pressed = buttonsDown();
-  everything = everything || showKeys_ || pressed != buttonsShown_;
+  everything = everything || showKeys_ || pressed != buttonsShown_ || homeHeld_ != homeShown_;
   if (finger_ != fingerShown_ || (finger_ && !areas.empty())) {
     for (const auto& finger : {fingerShown_, finger_}) {
       if (const auto area = fingerArea(finger)) areas.push_back(*area);
@@ -232,7 +232,7 @@ void DeviceWindow::redraw(bool everything) {
       cairo_image_surface_create_for_data(pixels, *format, surface->w, surface->h, surface->pitch));
   if (everything) {
     const CairoContext cr(cairo_create(whole.get()));
-    outline_.draw(cr.get(), pressed);
+    outline_.draw(cr.get(), pressed, homeHeld_);
     areas.clear();
   }
   const CGPoint origin = outline_.screenOrigin();
@@ -247,6 +247,7 @@ void DeviceWindow::redraw(bool everything) {
     key_help::draw(cr.get(), CGRectMake(0, 0, outline_.width(), outline_.height()), scale_);
   }
   buttonsShown_ = pressed;
+  homeShown_ = homeHeld_;
   fingerShown_ = finger_;
   if (areas.empty()) {
     SDL_UpdateWindowSurface(window_);

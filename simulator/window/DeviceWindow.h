@@ -64,6 +64,9 @@ class DeviceWindow {
   void windowEvent(const SDL_WindowEvent& event);
   void key(const SDL_KeyboardEvent& event, bool down);
   void commandKey(SDL_Keycode key);
+  // While a text field has the focus the keyboard types into it; answers whether it did.
+  bool typingKey(SDL_Keycode key);
+  void pressHomeButton();
   void volumeButton(VolumeButton button, bool down);
   void mouseDown(CGPoint pixel);
   void mouseMoved(CGPoint pixel, bool held);
@@ -100,6 +103,8 @@ class DeviceWindow {
   bool look_ = false;
   bool showKeys_ = false;
   std::optional<VolumeButton> clickedButton_;
+  bool homeHeld_ = false;  // by the mouse, drawn pushed in until it comes up
+  bool homeShown_ = false;
   std::optional<CGPoint> finger_;       // where the finger is on the screen, while it is down
   std::optional<CGPoint> fingerShown_;  // where the window last drew it
   std::vector<VolumeButton> buttonsShown_;

@@ -4,10 +4,12 @@
 #include <cerrno>
 
 #include "SimDevice/FolderHandle.h"
+#include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UITextField.h"
 #include "common/UserFolder.h"
 #include "window/DeviceWindow.h"
 
@@ -39,6 +41,11 @@ void DeviceWindow::handle(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       key(event.key, event.type == SDL_KEYDOWN);
+      break;
+    case SDL_TEXTINPUT:
+      if (const auto field = UIApplication::sharedApplication().focusedField()) {
+        field->insertText(event.text.text);
+      }
       break;
     case SDL_MOUSEBUTTONDOWN:
       if (event.button.button == SDL_BUTTON_LEFT) {
@@ -83,6 +90,8 @@ void DeviceWindow::windowEvent(const SDL_WindowEvent& event) {
 }
 
 void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
+  if (down && typingKey(event.keysym.sym)) return;
+  if (UIApplication::sharedApplication().focusedField()) return;  // typed, not for the device
   if (event.repeat) return;  // the keyboard's repeat is not another press
   switch (event.keysym.sym) {
     case SDLK_UP:
@@ -93,6 +102,34 @@ void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
       if (down) commandKey(event.keysym.sym);
       return;
   }
+}
+
+// Return, Escape and Backspace edit; the text itself comes as SDL's text input. A held
+// Backspace repeats, as a keyboard's does.
+bool DeviceWindow::typingKey(SDL_Keycode key) {
+  const auto field = UIApplication::sharedApplication().focusedField();
+  if (!field) return false;
+  switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      field->pressKey(UITextField::Key::Return);
+      say_("key return");
+      return true;
+    case SDLK_ESCAPE:
+      field->pressKey(UITextField::Key::Escape);
+      say_("key escape");
+      return true;
+    case SDLK_BACKSPACE:
+      field->pressKey(UITextField::Key::Backspace);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DeviceWindow::pressHomeButton() {
+  SpringBoard::shared().pressHomeButton();
+  say_("home");
 }
 
 // Each key says what it did in the words of the command that does the same.
@@ -118,6 +155,9 @@ void DeviceWindow::commandKey(SDL_Keycode key) {
       return;
     case SDLK_s:
       return saveScreenshot();
+    case SDLK_h:
+    case SDLK_HOME:
+      return pressHomeButton();
     case SDLK_SLASH:  // "?" is its shifted self on most layouts
     case SDLK_QUESTION:
     case SDLK_F1:
@@ -145,6 +185,10 @@ void DeviceWindow::volumeButton(VolumeButton button, bool down) {
 }
 
 void DeviceWindow::mouseDown(CGPoint pixel) {
+  if (outline_.isHomeButtonAt(pixel)) {
+    homeHeld_ = true;
+    return;
+  }
   if (const auto button = outline_.buttonAt(pixel)) {
     clickedButton_ = button;
     return volumeButton(*button, true);
@@ -172,6 +216,8 @@ void DeviceWindow::mouseUp(CGPoint pixel) {
 }
 
 void DeviceWindow::lift() {
+  // The Home button acts as it comes up, as the hardware one does.
+  if (std::exchange(homeHeld_, false)) pressHomeButton();
   if (clickedButton_) volumeButton(*std::exchange(clickedButton_, std::nullopt), false);
   if (!finger_) return;
   const CGPoint point = *finger_;

@@ -24,6 +24,8 @@ constexpr Entry kEntries[] = {
     {"J", "wired headphones in or out"},
     {"B", "Bluetooth on or off"},
     {"S", "save a screenshot"},
+    {"H or Home", "the Home button (or click it under the screen)"},
+    {"typing", "into a text field with the focus"},
     {"? or F1", "show or hide these keys"},
     {"Q or Esc", "quit"},
 };

@@ -1,6 +1,8 @@
 #include "EntryListController.h"
 
 #include "Foundation/NSLog.h"
+#include "UIKit/UIAlertController.h"
+#include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
 
 EntryListController::EntryListController(std::vector<SettingsApp::Entry> entries)
@@ -23,15 +25,25 @@ NSInteger EntryListController::numberOfRowsInSection(NSInteger) {
 }
 
 std::shared_ptr<UITableViewCell> EntryListController::cellForRowAtIndexPath(NSIndexPath path) {
+  const auto& entry = entries_.at(static_cast<std::size_t>(path.row));
   auto cell = std::make_shared<UITableViewCell>();
-  cell->textLabel()->setText(entries_.at(static_cast<std::size_t>(path.row)).label);
+  cell->textLabel()->setText(entry.label);
+  if (!entry.iconPath.empty()) {
+    cell->imageView()->setImage(UIImage::imageWithContentsOfFile(entry.iconPath));
+    cell->layoutSubviews();
+  }
   cell->setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
   return cell;
 }
 
 void EntryListController::didSelectRowAtIndexPath(NSIndexPath path) {
   NSError error;
-  if (!SettingsApp::shared().openEntry(entries_.at(static_cast<std::size_t>(path.row)), &error)) {
-    NSLog("Settings: " + error.localizedDescription);
+  if (SettingsApp::shared().openEntry(entries_.at(static_cast<std::size_t>(path.row)), &error)) {
+    return;
   }
+  NSLog("Settings: " + error.localizedDescription);
+  auto alert =
+      UIAlertController::alertControllerWithTitle("Cannot Open", error.localizedDescription);
+  alert->addAction(UIAlertAction::actionWithTitle("OK", UIAlertActionStyleCancel));
+  if (const auto navigation = navigationController()) navigation->presentViewController(alert);
 }

@@ -26,6 +26,10 @@ std::string text(const PlistValue::Dictionary& fields, const char* key) {
 
 }  // namespace
 
+std::string SettingsApp::bundleFolder(const std::string& bundle) {
+  return std::string(kBundlesFolder) + bundle + ".bundle/";
+}
+
 SettingsApp& SettingsApp::shared() {
   static SettingsApp app;
   return app;
@@ -45,9 +49,14 @@ void SettingsApp::readEntries() {
     const auto entry = plist ? plist->find("entry") : PlistValue::Dictionary::const_iterator();
     if (!plist || entry == plist->end() || !entry->second.asDictionary()) continue;
     const auto& fields = *entry->second.asDictionary();
-    if (!text(fields, "bundle").empty()) {
-      entries_.push_back(Entry{text(fields, "label"), text(fields, "bundle")});
-    }
+    const std::string bundle = text(fields, "bundle");
+    const std::string icon = text(fields, "icon");
+    // A bundle or icon name is a name in its folder, never a way out of it.
+    if (bundle.empty() || bundle.find('/') != std::string::npos || bundle.starts_with("."))
+      continue;
+    const bool iconIsName = !icon.empty() && icon.find('/') == std::string::npos && icon[0] != '.';
+    entries_.push_back(Entry{text(fields, "label"), bundle,
+                             iconIsName ? bundleFolder(bundle) + icon : std::string()});
   }
 }
 
@@ -76,7 +85,7 @@ void SettingsApp::close() {
 
 bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
   if (!navigation_) return refuse(error, "Settings is not running");
-  const std::string folder = std::string(kBundlesFolder) + entry.bundle + ".bundle/";
+  const std::string folder = bundleFolder(entry.bundle);
   NSError why;
   const auto info = PropertyListFile::readDictionary(folder + "Info.plist", &why);
   if (!info) return refuse(error, "cannot open " + entry.bundle + ": " + why.localizedDescription);

@@ -56,6 +56,14 @@ void UITableViewCell::setAccessoryView(std::shared_ptr<UIView> view) {
   layoutSubviews();
 }
 
+const std::shared_ptr<UIImageView>& UITableViewCell::imageView() {
+  if (!imageView_) {
+    imageView_ = std::make_shared<UIImageView>(nullptr);
+    addSubview(imageView_);
+  }
+  return imageView_;
+}
+
 void UITableViewCell::setShowsReorderControl(bool shows) {
   if (shows == showsReorderControl()) return;
   if (shows) {
@@ -91,16 +99,22 @@ void UITableViewCell::layoutSubviews() {
   } else if (accessoryType_ != UITableViewCellAccessoryNone) {
     right -= kAccessoryWidth;
   }
-  const CGFloat width = std::max<CGFloat>(0, right - kMargin);
+  CGFloat left = kMargin;
+  if (imageView_ && imageView_->image()) {
+    imageView_->setFrame(
+        CGRectMake(kMargin, (size.height - kImageSide) / 2, kImageSide, kImageSide));
+    left += kImageSide + kMargin;
+  }
+  const CGFloat width = std::max<CGFloat>(0, right - left);
   if (style_ == UITableViewCellStyleSubtitle) {
     const CGFloat split = std::round(size.height * 0.55);
-    textLabel_->setFrame(CGRectMake(kMargin, 4, width, split - 4));
-    detailTextLabel_->setFrame(CGRectMake(kMargin, split, width, size.height - split - 4));
+    textLabel_->setFrame(CGRectMake(left, 4, width, split - 4));
+    detailTextLabel_->setFrame(CGRectMake(left, split, width, size.height - split - 4));
     return;
   }
   // A value takes the right part of the row; without one the title has it all.
   const bool valued = detailTextLabel_->text() && !detailTextLabel_->text()->empty();
   const CGFloat titleWidth = valued ? width * 0.6 : width;
-  textLabel_->setFrame(CGRectMake(kMargin, 0, titleWidth, size.height));
-  detailTextLabel_->setFrame(CGRectMake(kMargin + titleWidth, 0, width - titleWidth, size.height));
+  textLabel_->setFrame(CGRectMake(left, 0, titleWidth, size.height));
+  detailTextLabel_->setFrame(CGRectMake(left + titleWidth, 0, width - titleWidth, size.height));
 }

@@ -22,6 +22,7 @@ class SettingsApp {
   struct Entry {
     std::string label;
     std::string bundle;
+    std::string iconPath;  // in the bundle's folder; empty for none
   };
 
   static SettingsApp& shared();
@@ -43,6 +44,7 @@ class SettingsApp {
  private:
   SettingsApp() = default;
   void readEntries();
+  static std::string bundleFolder(const std::string& bundle);
 
   std::shared_ptr<UIWindow> window_;
   std::shared_ptr<UINavigationController> navigation_;

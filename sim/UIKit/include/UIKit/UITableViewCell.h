@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIView.h"
 
@@ -26,12 +27,16 @@ class UITableViewCell : public UIView {
   static constexpr CGFloat kHeight = 44;
   static constexpr CGFloat kMargin = 15;
   static constexpr CGFloat kAccessoryWidth = 20;
+  static constexpr CGFloat kImageSide = 29;
 
   UITableViewCell();
   const char* className() const override { return "UITableViewCell"; }
 
   const std::shared_ptr<UILabel>& textLabel() const { return textLabel_; }
   const std::shared_ptr<UILabel>& detailTextLabel() const { return detailTextLabel_; }
+  // An image at the left of the title, made on first use; the title moves right of it while
+  // it has an image.
+  const std::shared_ptr<UIImageView>& imageView();
 
   UITableViewCellAccessoryType accessoryType() const { return accessoryType_; }
   void setAccessoryType(UITableViewCellAccessoryType type);
@@ -53,6 +58,7 @@ class UITableViewCell : public UIView {
   UITableViewCellStyle style_ = UITableViewCellStyleValue1;
   std::shared_ptr<UILabel> textLabel_;
   std::shared_ptr<UILabel> detailTextLabel_;
+  std::shared_ptr<UIImageView> imageView_;
   std::shared_ptr<UIView> accessoryView_;
   std::shared_ptr<UIView> reorderControl_;
   UITableViewCellAccessoryType accessoryType_ = UITableViewCellAccessoryNone;
