@@ -1,27 +1,38 @@
 #include "device/Demo.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Settings/SettingsApp.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SimDevice/FolderHandle.h"
+#include "UIKit/UIScreen.h"
 #include "common/Report.h"
+#include "common/Shortest.h"
 #include "common/UserFolder.h"
 #include "device/CommandEngine.h"
 #include "device/DemoFolder.h"
 #include "mixer/PreferenceKeys.h"
+#include "mixer/Skins.h"
+#include "prefs/PreferencePage.h"
+#include "screen/LabelledTarget.h"
 
 namespace {
 
 constexpr char kDefaultFolder[] = "orbelle2-demo";
+constexpr char kBack[] = "\u2039 ";  // before the title of the page a back button returns to
+constexpr char kPhoneCallRow[] = "Phone Call";
 constexpr char kShotsFolder[] = "screenshots";
 constexpr char kDeviceFolder[] = "device";
-constexpr const char* kShots[] = {"01-home", "02-popup-open", "03-dragging", "04-closed",
-                                  "05-hud-again"};
-enum Shot { kHome, kPopupOpen, kDragging, kClosed, kHudAgain };
+constexpr const char* kShots[] = {"01-home",     "02-settings", "03-categories", "04-popup-open",
+                                  "05-dragging", "06-closed",   "07-hud-again"};
+enum Shot { kHome, kSettings, kCategories, kPopupOpen, kDragging, kClosed, kHudAgain };
+using labelled_target::Part;
 
 // What a run writes in its folder: the screenshots and all of its own device root.
 std::vector<std::string> outputs(bool ownDevice) {
@@ -45,6 +56,10 @@ class Narrator : public DemoStory {
 
   void say(const std::string& text) { steps_.push_back({Step::kSay, text}); }
   void run(const std::string& command) { steps_.push_back({Step::kRun, command}); }
+  // A tap on what the label names, found on the screen as it is when the step comes.
+  void tapOn(const std::string& label, Part part = Part::Whole) {
+    steps_.push_back({part == Part::Whole ? Step::kTapOn : Step::kTapOnSwitch, label});
+  }
   void shoot(Shot shot) {
     run("screenshot \"" + (shots_ / (std::string(kShots[shot]) + ".png")).string() + "\"");
   }
@@ -57,24 +72,55 @@ class Narrator : public DemoStory {
       print_("\n" + std::to_string(++told_) + ". " + step.text);
       return kAfterSaying;
     }
-    const auto result = engine_.execute(step.text);
-    print_("   > " + step.text);
-    std::ostringstream said;
-    report(said, result);
-    std::istringstream lines(said.str());
-    for (std::string line; std::getline(lines, line);) print_("     " + line);
-    ok_ = ok_ && result.ok();
+    if (step.kind == Step::kRun) {
+      execute(step.text);
+    } else {
+      tap(step.text, step.kind == Step::kTapOn ? Part::Whole : Part::Accessory);
+    }
     return kAfterRunning;
   }
 
  private:
   struct Step {
-    enum Kind { kSay, kRun } kind;
+    enum Kind { kSay, kRun, kTapOn, kTapOnSwitch } kind;
     std::string text;
   };
+
+  void execute(const std::string& command) {
+    const auto result = engine_.execute(command);
+    print_("   > " + command);
+    std::ostringstream said;
+    report(said, result);
+    std::istringstream lines(said.str());
+    for (std::string line; std::getline(lines, line);) print_("     " + line);
+    ok_ = ok_ && result.ok();
+  }
+
+  // A row scrolled out of sight is brought to the screen's middle first, a swipe of at most
+  // half the screen at a time, as a finger would.
+  void tap(const std::string& label, Part part) {
+    auto at = labelled_target::find(label, part);
+    const CGSize screen = UIScreen::mainScreen().bounds().size;
+    for (int swipes = 0; at && at->scrollBy && swipes < kMostSwipes; ++swipes) {
+      const double reach = screen.height / 2;
+      const double by = std::clamp(*at->scrollBy, -reach, reach);
+      const double from = by > 0 ? screen.height * 0.75 : screen.height * 0.25;
+      execute("swipe " + shortest(screen.width / 2) + " " + shortest(from) + " " +
+              shortest(screen.width / 2) + " " + shortest(std::round(from - by)));
+      at = labelled_target::find(label, part);
+    }
+    if (!at) {
+      print_("   > tap on \"" + label + "\"");
+      report(std::cout, at.failure());
+      ok_ = false;
+      return;
+    }
+    execute("tap " + shortest(std::round(at->point.x)) + " " + shortest(std::round(at->point.y)));
+  }
   // What a person watching the window has time to take in.
   static constexpr std::chrono::milliseconds kAfterSaying{1500};
   static constexpr std::chrono::milliseconds kAfterRunning{700};
+  static constexpr int kMostSwipes = 8;
 
   CommandEngine& engine_;
   std::filesystem::path shots_;
@@ -136,12 +182,29 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   demo.run("state");
   demo.shoot(kHome);
 
-  demo.say("In the preferences the user binds the ringer and audio/video sliders.");
-  demo.run("prefs " + std::string(preference_keys::kBindRingerAndAV.name) + " true");
+  demo.say("The user opens Settings from its icon, and the Orbelle 2 page.");
+  demo.tapOn(SettingsApp::kName);
+  demo.tapOn(preference_page::kLabel);
+
+  demo.say("There the user switches on the binding of the ringer and audio/video sliders.");
+  demo.tapOn(std::string(preference_keys::kBindRingerAndAV.title), Part::Accessory);
+  demo.shoot(kSettings);
+
+  demo.say("The Skin row opens the four skins; the user picks Metal, then goes back.");
+  demo.tapOn(std::string(preference_keys::kSelectedSkin.title));
+  demo.tapOn(std::string(skins::kMetalPrefix));
+  demo.tapOn(kBack + std::string(preference_page::kLabel));
+
+  demo.say("In the category editor the user hides the phone call's row, then goes home.");
+  demo.tapOn(preference_page::kCategoryEditorTitle);
+  demo.tapOn(kPhoneCallRow, Part::Accessory);
+  demo.shoot(kCategories);
+  demo.run("home");
 
   demo.say(
-      "A short hold of volume-up: Activator calls the listener, the popup opens with one "
-      "row for each of the five categories, over a dimmed and blurred screen.");
+      "A short hold of volume-up: Activator calls the listener, the popup opens in the Metal "
+      "skin with a row for each of the four categories shown, over a dimmed and blurred "
+      "screen.");
   demo.run("hold up");
   demo.run("show");
   demo.shoot(kPopupOpen);
@@ -161,7 +224,7 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   demo.run("hud Ringtone");
 
   demo.say("A tap outside the panel closes the popup.");
-  demo.run("tap 12 40");
+  demo.run("tap 12 30");
   demo.run("state");
   demo.shoot(kClosed);
 

@@ -9,6 +9,7 @@
 #include "Foundation/PropertyListFile.h"
 #include "mixer/CategoryEntry.h"
 #include "mixer/CategoryNames.h"
+#include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
 #include "mixer/PreferenceFiles.h"
 
@@ -28,6 +29,11 @@ PlistValue::Array CategoryList::initial(bool isIpadOrIpod) {
                      ? CategoryEntry::make(name::kVideoConference, "Video Conference", true)
                      : CategoryEntry::make(name::kPhoneCall, "Phone Call", true));
   return list;
+}
+
+PlistValue::Array CategoryList::initialForThisDevice() {
+  const std::string model = machineModel();
+  return initial(model.starts_with("iPad") || model.starts_with("iPod"));
 }
 
 NSInteger CategoryList::visibleCount(const PlistValue::Array& list) {

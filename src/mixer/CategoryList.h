@@ -13,6 +13,8 @@ class CategoryList {
   // Five entries, all visible; the last is the video conference on an iPad or iPod touch and
   // the phone call on an iPhone.
   static PlistValue::Array initial(bool isIpadOrIpod);
+  // The initial list for the device this runs on.
+  static PlistValue::Array initialForThisDevice();
   // The entries of `list` whose "visible" is true.
   static NSInteger visibleCount(const PlistValue::Array& list);
 };

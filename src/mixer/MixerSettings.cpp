@@ -3,23 +3,10 @@
 #include <vector>
 
 #include "Foundation/PropertyListFile.h"
-#include "System/sysctl.h"
+#include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
 #include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceValues.h"
-
-namespace {
-
-// The device's model identifier ("iPhone10,4"); empty when the system will not say.
-std::string machineModel() {
-  std::size_t length = 0;
-  if (sysctlbyname("hw.machine", nullptr, &length, nullptr, 0) != 0 || length == 0) return {};
-  std::vector<char> buffer(length);
-  if (sysctlbyname("hw.machine", buffer.data(), &length, nullptr, 0) != 0) return {};
-  return std::string(buffer.data(), strnlen(buffer.data(), length));
-}
-
-}  // namespace
 
 void OrbelleView::loadSettings() {
   using preference_values::read;

@@ -3,6 +3,7 @@
 #include "Foundation/NSFileManager.h"
 #include "Foundation/PropertyListFile.h"
 #include "mixer/CategoryKeys.h"
+#include "mixer/CategoryList.h"
 #include "mixer/PreferenceFiles.h"
 #include "prefs/CoordinatedChange.h"
 #include "prefs/PlainText.h"
@@ -35,11 +36,14 @@ std::optional<PlistValue::Array> CategoryListEditor::read(NSError* error) {
 }
 
 bool CategoryListEditor::edit(const std::function<bool(PlistValue::Array&, NSError*)>& change,
-                              NSError* error) {
+                              NSError* error, Missing missing) {
   return coordinated_change::run(
       kCategoriesPath, kUnwritable,
       [&](NSError* why) {
-        auto list = read(why);
+        const bool absent = !NSFileManager::defaultManager().fileExistsAtPath(kCategoriesPath);
+        auto list = absent && missing == Missing::StartFromInitial
+                        ? std::optional(CategoryList::initialForThisDevice())
+                        : read(why);
         if (!list || !change(*list, why)) return false;
         NSError cause;
         if (PropertyListFile::write(PlistValue(std::move(*list)), kCategoriesPath, &cause)) {
@@ -52,7 +56,7 @@ bool CategoryListEditor::edit(const std::function<bool(PlistValue::Array&, NSErr
 
 bool CategoryListEditor::changeEntry(std::size_t index,
                                      const std::function<void(PlistValue::Dictionary&)>& change,
-                                     NSError* error) {
+                                     NSError* error, Missing missing) {
   return edit(
       [&](PlistValue::Array& list, NSError* why) {
         if (!inList(index, list, why)) return false;
@@ -66,13 +70,14 @@ bool CategoryListEditor::changeEntry(std::size_t index,
         list[index] = PlistValue(std::move(changed));
         return true;
       },
-      error);
+      error, missing);
 }
 
-bool CategoryListEditor::setVisible(std::size_t index, bool visible, NSError* error) {
+bool CategoryListEditor::setVisible(std::size_t index, bool visible, NSError* error,
+                                    Missing missing) {
   return changeEntry(
       index, [&](PlistValue::Dictionary& entry) { entry[category_keys::kVisible] = visible; },
-      error);
+      error, missing);
 }
 
 std::optional<std::string> CategoryListEditor::nameRefusal(const std::string& name) {
@@ -86,15 +91,16 @@ std::optional<std::string> CategoryListEditor::nameRefusal(const std::string& na
   return std::nullopt;
 }
 
-bool CategoryListEditor::rename(std::size_t index, const std::string& name, NSError* error) {
+bool CategoryListEditor::rename(std::size_t index, const std::string& name, NSError* error,
+                                Missing missing) {
   if (const auto refusal = nameRefusal(name)) return refuse(error, *refusal);
   return changeEntry(
       index,
       [&](PlistValue::Dictionary& entry) { entry[category_keys::kPrettyCategoryName] = name; },
-      error);
+      error, missing);
 }
 
-bool CategoryListEditor::move(std::size_t from, std::size_t to, NSError* error) {
+bool CategoryListEditor::move(std::size_t from, std::size_t to, NSError* error, Missing missing) {
   return edit(
       [&](PlistValue::Array& list, NSError* why) {
         if (!inList(from, list, why) || !inList(to, list, why)) return false;
@@ -103,7 +109,7 @@ bool CategoryListEditor::move(std::size_t from, std::size_t to, NSError* error) 
         list.insert(list.begin() + static_cast<long>(to), std::move(moving));
         return true;
       },
-      error);
+      error, missing);
 }
 
 bool CategoryListEditor::reset(bool& removed, NSError* error) {

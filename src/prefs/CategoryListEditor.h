@@ -14,15 +14,22 @@
 // (or nothing) with why in `error`.
 class CategoryListEditor {
  public:
+  // What an edit does with a list not there yet: refuses, or starts from the list the panel
+  // would write at its first opening (as the editor shows it).
+  enum class Missing { Refuse, StartFromInitial };
+
   // The list; nothing when it is missing (the panel makes it at its first opening) or
   // unreadable.
   static std::optional<PlistValue::Array> read(NSError* error = nullptr);
 
-  static bool setVisible(std::size_t index, bool visible, NSError* error = nullptr);
+  static bool setVisible(std::size_t index, bool visible, NSError* error = nullptr,
+                         Missing missing = Missing::Refuse);
   // The name the panel shows: not blank, plain text (UTF-8 without a control character).
-  static bool rename(std::size_t index, const std::string& name, NSError* error = nullptr);
+  static bool rename(std::size_t index, const std::string& name, NSError* error = nullptr,
+                     Missing missing = Missing::Refuse);
   // Takes the entry out and puts it back at `to`, counted in the list without it.
-  static bool move(std::size_t from, std::size_t to, NSError* error = nullptr);
+  static bool move(std::size_t from, std::size_t to, NSError* error = nullptr,
+                   Missing missing = Missing::Refuse);
   // Removes the list, so that the panel writes its initial one at its next opening. `removed`
   // says whether there was one to remove.
   static bool reset(bool& removed, NSError* error = nullptr);
@@ -31,7 +38,8 @@ class CategoryListEditor {
   static std::optional<std::string> nameRefusal(const std::string& name);
 
  private:
-  static bool edit(const std::function<bool(PlistValue::Array&, NSError*)>& change, NSError* error);
+  static bool edit(const std::function<bool(PlistValue::Array&, NSError*)>& change, NSError* error,
+                   Missing missing);
   static bool changeEntry(std::size_t index, const std::function<void(PlistValue::Dictionary&)>&,
-                          NSError* error);
+                          NSError* error, Missing missing);
 };

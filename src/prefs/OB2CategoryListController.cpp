@@ -1,8 +1,10 @@
 #include "prefs/OB2CategoryListController.h"
 
+#include "Foundation/NSFileManager.h"
 #include "UIKit/UIAlertController.h"
 #include "mixer/CategoryKeys.h"
-#include "prefs/CategoryListEditor.h"
+#include "mixer/CategoryList.h"
+#include "mixer/PreferenceFiles.h"
 #include "prefs/PreferencePage.h"
 
 namespace {
@@ -15,6 +17,8 @@ const bool registered = [] {
 
 const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
 constexpr char kHint[] = "Tap a name to rename it. Edit shows the handles to reorder the list.";
+constexpr char kInitialNote[] =
+    "The panel has not written its list yet: this is the one it starts with.";
 constexpr char kResetNote[] =
     "The panel writes the initial list, every category in its first order, when it next opens.";
 
@@ -28,8 +32,15 @@ std::string text(const PlistValue& entry, const char* key) {
 void OB2CategoryListController::readList() {
   NSError error;
   auto list = CategoryListEditor::read(&error);
+  initial_ = !list && !NSFileManager::defaultManager().fileExistsAtPath(kCategoriesPath);
+  if (initial_) list = CategoryList::initialForThisDevice();
   list_ = list ? std::move(*list) : PlistValue::Array();
   unreadable_ = list ? std::string() : error.localizedDescription;
+}
+
+CategoryListEditor::Missing OB2CategoryListController::missing() const {
+  return initial_ ? CategoryListEditor::Missing::StartFromInitial
+                  : CategoryListEditor::Missing::Refuse;
 }
 
 void OB2CategoryListController::reload() {
@@ -61,7 +72,7 @@ NSInteger OB2CategoryListController::numberOfRowsInSection(NSInteger section) {
 std::optional<std::string> OB2CategoryListController::titleForFooterInSection(NSInteger section) {
   if (section == kReset) return kResetNote;
   if (!unreadable_.empty()) return unreadable_;
-  return kHint;
+  return initial_ ? std::string(kInitialNote) + " " + kHint : std::string(kHint);
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::cellForRowAtIndexPath(
@@ -104,15 +115,15 @@ void OB2CategoryListController::report(bool made, const char* title, const NSErr
 
 void OB2CategoryListController::visibilityChanged(UISwitch& sender) {
   NSError error;
-  const bool made =
-      CategoryListEditor::setVisible(static_cast<std::size_t>(sender.tag()), sender.isOn(), &error);
+  const bool made = CategoryListEditor::setVisible(static_cast<std::size_t>(sender.tag()),
+                                                   sender.isOn(), &error, missing());
   report(made, "Category Not Changed", error);
 }
 
 void OB2CategoryListController::moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) {
   NSError error;
   const bool made = CategoryListEditor::move(static_cast<std::size_t>(from.row),
-                                             static_cast<std::size_t>(to.row), &error);
+                                             static_cast<std::size_t>(to.row), &error, missing());
   report(made, "Category Not Moved", error);
 }
 
@@ -138,7 +149,7 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
 void OB2CategoryListController::renameReturned(UITextField& field) {
   if (!renaming_) return;
   NSError error;
-  const bool made = CategoryListEditor::rename(*renaming_, field.text(), &error);
+  const bool made = CategoryListEditor::rename(*renaming_, field.text(), &error, missing());
   report(made, "Category Not Renamed", error);
 }
 

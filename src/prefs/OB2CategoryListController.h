@@ -8,14 +8,16 @@
 #include "Preferences/PSListController.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UITextField.h"
+#include "prefs/CategoryListEditor.h"
 
 // The bundle's category editor: one row for each entry of the category list, in its order, with
 // the name the panel shows, the category's own name in small text under it and a switch for
 // whether the panel shows it. A tap on a name opens a field to rename it (Return saves, Escape
 // cancels); Edit shows a handle on each row to drag it to another place; "Reset to defaults",
 // once confirmed, removes the list. A list that is missing or cannot be read shows why, and no
-// rows: nothing on the page can write over it. Each change is written at once; one refused
-// shows an alert that says why, and the rows show the list as it is stored.
+// rows: nothing on the page can write over it. Before the panel has written its list, the page
+// shows the list it would write, and the first change writes it. Each change is written at once;
+// one refused shows an alert that says why, and the rows show the list as it is stored.
 class OB2CategoryListController : public PSListController {
  public:
   static constexpr char kResetTitle[] = "Reset to defaults";
@@ -49,10 +51,12 @@ class OB2CategoryListController : public PSListController {
   void renameEnded(UITextField& field);
   void confirmReset();
   void reset();
+  CategoryListEditor::Missing missing() const;
   // Shows a refused edit, or does nothing for one made.
   void report(bool made, const char* title, const NSError& error);
 
   PlistValue::Array list_;
   std::string unreadable_;  // why there are no rows, when the list cannot be had
+  bool initial_ = false;    // the rows are the list the panel would write, not yet stored
   std::optional<std::size_t> renaming_;
 };

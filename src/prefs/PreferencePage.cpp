@@ -32,7 +32,10 @@ const std::vector<Group>& groups() {
       {"Panel",
        "The ringtone and media rows follow each other while sound plays through the speaker.",
        {kDisplayPercentage, kBindRingerAndAV, kEnableBackgroundBlur}},
-      {"Categories", "Which categories the panel shows, and in what order.", {}, kCategoryEditor},
+      {kCategoryEditorTitle,
+       "Which categories the panel shows, and in what order.",
+       {},
+       kCategoryEditor},
       {"Troubleshooting", "Writes what the panel does to the system log.", {kEnableDebugLogging}},
   };
   return page;

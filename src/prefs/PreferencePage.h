@@ -22,6 +22,7 @@ inline constexpr int kIconSide = 29;  // points, as Settings shows an entry's ic
 inline constexpr char kLabel[] = "Orbelle 2";
 // The bundle's own controller for the category list, which the page links to.
 inline constexpr char kCategoryEditor[] = "OB2CategoryListController";
+inline constexpr char kCategoryEditorTitle[] = "Categories";
 
 std::string rootPlistPath();
 std::string infoPlistPath();

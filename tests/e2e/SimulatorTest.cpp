@@ -248,22 +248,31 @@ TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
   EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%\n")) << run.out;
 }
 
-// The category editor, behind the page's last link (scrolled into view, at y 451): a row's
-// switch hides its category from the next panel. Without a list it says why, with no rows.
-TEST_F(SimulatorTest, TheCategoryEditorHidesARowAndSaysWhyThereIsNoList) {
+// The category editor, behind the page's last link (scrolled into view, at y 451). Before the
+// panel has written a list it shows the one the panel starts with; hiding a row (its switch at
+// x 334) and renaming another (a tap on its name, a name typed, Return) write the list, and
+// the next panel shows both. An unreadable list shows why, with no rows to write over it.
+TEST_F(SimulatorTest, TheCategoryEditorHidesAndRenamesAndLeavesAnUnreadableListAlone) {
   const std::string editor = "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\n";
-  const auto none = sim(editor + "dump\n");
-  EXPECT_TRUE(contains(none.out,
-                       "text=\"there is no category list yet (the panel creates it when "
-                       "it first opens)\""))
-      << none.out;
-  EXPECT_FALSE(contains(none.out, "UISwitch")) << "nothing to write over a list";
-  const auto hidden = sim("hold up\ntap 5 5\n" + editor + "tap 334 121\nhome\nhold up\nshow\n");
-  EXPECT_FALSE(contains(hidden.out, "| Ringtone:")) << hidden.out;
-  EXPECT_TRUE(contains(hidden.out, "  | Audio/Video (Speaker): 50%\n"));
+  const auto edited = sim(editor + "tap 334 121\ntap 100 165\ntype Tunes\nkey return\n" +
+                          "home\nhold up\nshow\n");
+  EXPECT_FALSE(contains(edited.out, "| Ringtone:")) << edited.out;
+  EXPECT_TRUE(contains(edited.out, "  | Tunes (Speaker): 50%\n")) << edited.out;
   const auto list = PropertyListFile::readArray(kList);
   ASSERT_TRUE(list);
   EXPECT_EQ(*(*list)[0].objectForKey("visible"), PlistValue(false));
+  EXPECT_EQ(*(*list)[1].objectForKey("prettyCategoryName"), PlistValue("Tunes"));
+
+  const auto cancelled = sim(editor + "tap 100 165\ntype Lost\nkey escape\nkey return\n");
+  EXPECT_TRUE(contains(cancelled.out, "error: no text field has the focus")) << cancelled.out;
+  EXPECT_EQ(*PropertyListFile::readArray(kList), *list) << "Escape keeps the old name";
+
+  root.writeBytes(kList, "not a list");
+  const auto unreadable = sim(editor + "dump\n");
+  EXPECT_TRUE(contains(unreadable.out, "cannot be read as an array")) << unreadable.out;
+  EXPECT_FALSE(contains(unreadable.out, "UISwitch")) << "nothing to write over a list";
+  EXPECT_TRUE(contains(unreadable.out, "text=\"Reset to defaults\""));
+  EXPECT_EQ(root.readBytes(kList), "not a list");
 }
 
 TEST_F(SimulatorTest, DemoNarratesAndNeverRemovesWhatItDidNotWrite) {
@@ -282,8 +291,14 @@ TEST_F(SimulatorTest, DemoNarratesAndNeverRemovesWhatItDidNotWrite) {
   EXPECT_TRUE(contains(run.out, "UISlider tag=2001 value=37 label=\"Audio/Video (Speaker): 37%\""));
   EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%")) << "the Ringtone row followed";
   EXPECT_TRUE(contains(run.out, "Screenshots: " + (out / "screenshots").string()));
-  for (const char* shot :
-       {"01-home", "02-popup-open", "03-dragging", "04-closed", "05-hud-again"}) {
+  EXPECT_TRUE(contains(run.out, "UISwitch tag=4")) << "the phone call's row hidden in Settings";
+  const auto prefs =
+      PropertyListFile::readDictionary(std::string("/demo/device") + device_paths::kPrefs);
+  ASSERT_TRUE(prefs) << "written in Settings";
+  EXPECT_EQ(prefs->at("selectedSkin"), PlistValue("Metal"));
+  EXPECT_EQ(prefs->at("bindRingerAndAV"), PlistValue(true));
+  for (const char* shot : {"01-home", "02-settings", "03-categories", "04-popup-open",
+                           "05-dragging", "06-closed", "07-hud-again"}) {
     EXPECT_EQ(readPng(out / "screenshots" / (std::string(shot) + ".png")).width, 750) << shot;
   }
   root.writeBytes("/demo/notes.txt", "mine");

@@ -242,6 +242,47 @@ TEST_F(Desk, TheWindowFitsTheDisplayAndFillsItsNewSize) {
   EXPECT_EQ(sim->finish().status, 0) << "closed from outside: a clean end";
 }
 
+// Settings at the window: the gear on the home screen, the entry, the editor's link scrolled
+// into view by the wheel, a name renamed at the keyboard (keys that would otherwise turn the
+// device or quit go into the field), and the drawn Home button back to the home screen.
+TEST_F(Desk, APersonRenamesACategoryInSettingsAndPressesHome) {
+  start({});
+  xdotool({"windowfocus", "--sync", window});
+  for (const CGPoint point : {CGPoint{318, 80}, CGPoint{187, 121}}) {
+    pointAt(point);
+    xdotool({"click", "1"});
+    settle();
+  }
+  pointAt(CGPoint{187, 400});
+  for (int notch = 0; notch < 12; ++notch) xdotool({"click", "5"});
+  settle();
+  EXPECT_GT(scrolled(), 100) << "the wheel scrolls the page";
+  const std::string page = ask("dump");
+  const auto link = page.find("text=\"Categories\"");
+  ASSERT_NE(link, std::string::npos) << page;
+  EXPECT_TRUE(contains(ask("tap 187 451"), "UITableView")) << "the link, scrolled into view";
+  pointAt(CGPoint{100, 165});
+  xdotool({"click", "1"});
+  settle();
+  xdotool({"type", "--delay", "20", "Rq"});
+  xdotool({"key", "BackSpace", "Return"});
+  settle();
+  const std::string list = root.readBytes(device_paths::kList);
+  EXPECT_TRUE(contains(list, "<string>R</string>")) << list;
+  EXPECT_TRUE(contains(ask("state"), "popupWindow=nil")) << "R typed, not a turn of the device";
+  EXPECT_FALSE(contains(sim->output(), "rotate landscape"));
+
+  // The Home button sits in the bezel under the screen, 36 points below its edge.
+  xdotool({"mousemove", std::to_string(int(windowX + screenX + 187.5 * scale)),
+           std::to_string(int(windowY + screenY + (667 + 36) * scale))});
+  xdotool({"click", "1"});
+  settle();
+  EXPECT_TRUE(contains(sim->output(), "home\n")) << sim->output();
+  EXPECT_EQ(ask("dump").find("Categories"), std::string::npos) << "Settings closed";
+  sim->send("quit");
+  EXPECT_EQ(sim->finish().status, 0);
+}
+
 TEST_F(Desk, ScriptsAndTheDemoPlayInTheWindow) {
   server = std::make_unique<Xvfb>();
   ASSERT_FALSE(server->display.empty());
@@ -265,7 +306,7 @@ TEST_F(Desk, ScriptsAndTheDemoPlayInTheWindow) {
   // The demo, watched up to its second step, then its window closed.
   const auto demo = root.path() / "demo";
   RunningProgram watched({ORBELLE_SIM, "demo", "--window", "--out", demo.string()}, environment());
-  ASSERT_TRUE(watched.waitForOutput("\n2. In the preferences")) << watched.output();
+  ASSERT_TRUE(watched.waitForOutput("\n2. The user opens Settings")) << watched.output();
   EXPECT_TRUE(contains(watched.output(), "press ? for keys")) << "played in a window";
   EXPECT_FALSE(contains(watched.output(), "\n3. ")) << "paced for a person watching";
   const std::string found = xdotool({"search", "--sync", "--name", "Orbelle 2"});

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIView.h"
@@ -18,7 +19,7 @@ class SBIconView : public UIView {
   static constexpr CGFloat kLabelHeight = 16;
 
   SBIconView(std::string name, UIColor color, bool labelled, std::function<void()> tapped);
-  const char* className() const override { return "SBIconView"; }
+  const char* className() const override { return kIconViewClass; }
 
   const std::string& name() const { return name_; }
   void setImage(std::shared_ptr<const UIImage> image);

@@ -23,6 +23,15 @@ void UIView::addSubview(const std::shared_ptr<UIView>& view) {
   view->removeFromSuperview();
   view->superview_ = weak_from_this();
   subviews_.push_back(view);
+  if (!weak_from_this().expired()) view->adoptSubviews();
+}
+
+// Subviews a view added in its own constructor, before anything owned it, could not know it.
+void UIView::adoptSubviews() {
+  for (const auto& subview : subviews_) {
+    if (subview->superview_.expired()) subview->superview_ = weak_from_this();
+    subview->adoptSubviews();
+  }
 }
 
 void UIView::removeFromSuperview() {

@@ -27,6 +27,7 @@ inline constexpr char kVolumeDownHoldShortEvent[] = "libactivator.volume.down.ho
 inline constexpr char kVolumeDisplayTapEvent[] = "libactivator.volume.display-tap";
 // The class of the home screen's window, as a view dump names it.
 inline constexpr char kHomeScreenWindowClass[] = "SBHomeScreenWindow";
+inline constexpr char kIconViewClass[] = "SBIconView";
 
 // The home-screen process: its identity, the tweaks it loads at launch, and the hardware
 // events it turns into Activator events.

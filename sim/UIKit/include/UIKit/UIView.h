@@ -87,6 +87,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
  private:
   CGPoint originInRoot() const;
+  void adoptSubviews();
   void resizeWithOldSuperviewSize(CGSize oldSize);
 
   CGRect frame_;
