@@ -93,16 +93,27 @@ TEST_F(PrefsToolTest, CategoryListEdits) {
             "preferences " + at + kPrefs + "\ncategories " + at + kList + "\n");
 }
 
+// The tweak and the page shown in Settings both follow a change made in a shell: the page's
+// switch flips with no input.
 TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
   RunningProgram sim({ORBELLE_SIM, "--root", root.path().string()});
+  sim.send("launch Settings");
+  sim.send("tap 187 121");
   sim.send("state");
   ASSERT_TRUE(sim.waitForOutput("enableBackgroundBlur=YES"));
   ASSERT_EQ(prefs({"set", "enableBackgroundBlur", "false"}).status, 0);
+  ASSERT_EQ(prefs({"set", "displayPercentage", "false"}).status, 0);
   sim.send("wait 0.2");
   sim.send("state");
+  sim.send("dump");
   const auto run = sim.finish();
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("enableBackgroundBlur=NO"), std::string::npos) << run.out;
+  const auto row = run.out.find("text=\"Show Percentages\"");
+  ASSERT_NE(row, std::string::npos) << run.out;
+  const auto toggle = run.out.find("UISwitch", row);
+  EXPECT_EQ(run.out.substr(toggle, run.out.find('\n', toggle) - toggle),
+            "UISwitch frame=(309,6.5,51,31) tag=0 on=0");
 }
 
 // Writers in separate processes at once, as the preferences bundle and a shell might be: each

@@ -12,12 +12,14 @@
 
 #include "support/DevicePaths.h"
 #include "support/FileSizeLimit.h"
+#include "support/PlistFixture.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+namespace fx = plist_fixture;
 using device_paths::kList;
 using device_paths::kPrefs;
 
@@ -162,6 +164,17 @@ TEST_F(HostileFilesTest, AClaimNeverLetGoEndsInAnErrorAndThePanelStillOpens) {
   EXPECT_TRUE(contains(run.out, "handled\npopupWindow=shown")) << "the commands after it ran";
   EXPECT_TRUE(contains(run.err, "OB: the initial category list is not saved: ")) << run.err;
   EXPECT_FALSE(fs::exists(device() / kList));
+
+  // In Settings the binding's switch (334,545) tells why in an alert, and goes back; the file
+  // a person wrote before keeps every byte.
+  const std::string before = fx::xml(fx::dict({{"textColor", plist_new_uint(3)}}));
+  root.writeBytes(devicePath(kPrefs), before);
+  const auto flipped = sim("launch Settings\ntap 187 121\ntap 334 545\ndump\n");
+  EXPECT_TRUE(contains(flipped.out, "text=\"Link Ringer and Media Not Changed\"")) << flipped.out;
+  EXPECT_TRUE(contains(flipped.out, held)) << "the alert says why";
+  EXPECT_TRUE(contains(flipped.out, "UISwitch frame=(309,6.5,51,31) tag=0 on=0")) << "back off";
+  EXPECT_TRUE(contains(flipped.out, "text=\"OK\"")) << flipped.out;
+  EXPECT_EQ(root.readBytes(devicePath(kPrefs)), before);
 }
 
 TEST_F(HostileFilesTest, WhatTheReaderWouldRefuseIsNeverWritten) {

@@ -6,6 +6,7 @@
 
 #include "CoreFoundation/CFRunLoop.h"
 
+#include "UIKit/UIAlertController.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UIImage.h"
@@ -16,6 +17,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableView.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
 #include "support/DevicePaths.h"
 #include "support/TempDeviceRoot.h"
@@ -303,6 +305,128 @@ TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {
   EXPECT_EQ(label.text(), "abcdefgh");
   label.setText("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9");
   EXPECT_EQ(label.displayedText(tenPointsACharacter), "\u00e9\u00e9\u00e9\u00e9\u2026");
+
+  label.setNumberOfLines(0);
+  label.setText("ab cd efghijk l");
+  EXPECT_EQ(label.displayedLines(tenPointsACharacter),
+            (std::vector<std::string>{"ab cd", "efghijk", "l"}))
+      << "broken between words; a long word has a line of its own";
+}
+
+// In Edit mode a row's handle drags it: the others close up around the place it would drop
+// into, and on release the data source hears from where to where, once.
+TEST(UITableViews, AHandleDragsARowToAnotherPlaceInEditMode) {
+  struct List : UITableViewDataSource, UITableViewDelegate {
+    NSInteger numberOfRowsInSection(NSInteger) override { return NSInteger(names.size()); }
+    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override {
+      auto cell = std::make_shared<UITableViewCell>();
+      cell->textLabel()->setText(names.at(std::size_t(path.row)));
+      return cell;
+    }
+    bool canMoveRowAtIndexPath(NSIndexPath) override { return true; }
+    void moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) override {
+      const std::string moving = names[std::size_t(from.row)];
+      names.erase(names.begin() + from.row);
+      names.insert(names.begin() + to.row, moving);
+      ++moves;
+    }
+    void didSelectRowAtIndexPath(NSIndexPath) override { ++chosen; }
+    std::vector<std::string> names{"a", "b", "c", "d"};
+    int moves = 0, chosen = 0;
+  };
+  const auto list = std::make_shared<List>();
+  const auto table = std::make_shared<UITableView>(CGRectMake(0, 0, 320, 400));
+  table->setDataSource(list);
+  table->setDelegate(list);
+  table->reloadData();
+  const auto window = onScreen(table);
+  auto& app = UIApplication::sharedApplication();
+  EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->showsReorderControl());
+  app.touchDown({300, 57});
+  app.touchUp({300, 57});
+  EXPECT_EQ(list->moves, 0) << "no handles outside Edit mode";
+  EXPECT_EQ(list->chosen, 1) << "a tap there chooses the row";
+
+  table->setEditing(true);
+  // Row "a" (y 35 to 79) held by its handle at the right edge, dragged two rows down.
+  app.touchDown({300, 57});
+  app.touchMoved({300, 100});
+  app.touchMoved({300, 145});
+  EXPECT_EQ(table->cellForRowAtIndexPath({0, 1})->frame().origin.y, 35) << "b closed up";
+  EXPECT_EQ(table->cellForRowAtIndexPath({0, 3})->frame().origin.y, 167) << "d stays below";
+  app.touchUp({300, 145});
+  EXPECT_EQ(list->names, (std::vector<std::string>{"b", "c", "a", "d"}));
+  EXPECT_EQ(list->moves, 1);
+  EXPECT_EQ(table->contentOffset().y, 0) << "a drag by the handle never scrolls";
+  EXPECT_EQ(table->cellForRowAtIndexPath({0, 2})->textLabel()->text(), "a");
+
+  app.touchDown({300, 57});
+  app.touchMoved({300, -300});
+  app.touchUp({300, -300});
+  EXPECT_EQ(list->moves, 1) << "held at the top of its section, where it was: no move";
+  EXPECT_EQ(list->chosen, 1) << "a drag by the handle chooses nothing";
+}
+
+// A field takes the keys while it has the focus: typing adds, Backspace takes whole UTF-8
+// characters, a selection is replaced; Return sends its event before editing ends, Escape
+// only ends it; a field off screen has no focus.
+TEST(UITextFields, KeysGoToTheFocusedFieldUntilReturnOrEscape) {
+  const auto field = std::make_shared<UITextField>(CGRectMake(10, 10, 200, 30));
+  const auto window = onScreen(field);
+  auto& app = UIApplication::sharedApplication();
+  struct Recorder {
+    void returned() { events.push_back("return"); }
+    void ended() { events.push_back("end"); }
+    std::vector<std::string> events;
+  };
+  const auto recorder = std::make_shared<Recorder>();
+  field->addTarget(recorder, &Recorder::returned, UIControlEventEditingDidEndOnExit);
+  field->addTarget(recorder, &Recorder::ended, UIControlEventEditingDidEnd);
+  EXPECT_EQ(app.tap({50, 25}), field);
+  EXPECT_TRUE(field->isFirstResponder());
+  field->insertText("Caf\u00e9");
+  field->pressKey(UITextField::Key::Backspace);
+  EXPECT_EQ(field->text(), "Caf") << "a whole character";
+  field->selectAll();
+  field->insertText("Tunes");
+  EXPECT_EQ(field->text(), "Tunes") << "the selection replaced";
+  window->setHidden(true);
+  EXPECT_EQ(app.focusedField(), nullptr) << "no keys to a field off screen";
+  window->setHidden(false);
+  field->pressKey(UITextField::Key::Return);
+  EXPECT_FALSE(field->isFirstResponder());
+  field->becomeFirstResponder();
+  field->pressKey(UITextField::Key::Escape);
+  EXPECT_FALSE(field->isFirstResponder());
+  EXPECT_EQ(field->text(), "Tunes");
+  EXPECT_EQ(recorder->events, (std::vector<std::string>{"return", "end", "end"}));
+}
+
+// An alert over a window: its buttons side by side, the dimmed view under it taking every
+// other touch; a tap on a button takes the alert away, then runs the button's handler.
+TEST(UIAlerts, AButtonDismissesTheAlertThenRunsItsHandler) {
+  const auto page = std::make_shared<UIViewController>();
+  const auto window = std::make_shared<UIWindow>();
+  window->setRootViewController(page);
+  window->makeKeyAndVisible();
+  bool presentedDuringHandler = true;
+  auto alert = UIAlertController::alertControllerWithTitle("Reset?", "It cannot be undone.");
+  alert->addAction(UIAlertAction::actionWithTitle("Cancel", UIAlertActionStyleCancel));
+  alert->addAction(UIAlertAction::actionWithTitle("Reset", UIAlertActionStyleDestructive, [&] {
+    presentedDuringHandler = page->presentedViewController() != nullptr;
+  }));
+  page->presentViewController(alert);
+  ASSERT_EQ(page->presentedViewController(), alert);
+  const auto screen = UIScreen::mainScreen().bounds().size;
+  auto& app = UIApplication::sharedApplication();
+  EXPECT_EQ(app.tap({5, 5}), alert->view()) << "the dimmed view takes what is outside";
+  const CGPoint reset{screen.width / 2 + 60, screen.height / 2 + 40};
+  const auto button = std::dynamic_pointer_cast<UIButton>(app.tap(reset));
+  ASSERT_TRUE(button);
+  EXPECT_EQ(button->titleLabel()->text(), "Reset");
+  EXPECT_FALSE(presentedDuringHandler);
+  EXPECT_EQ(page->presentedViewController(), nullptr);
+  EXPECT_FALSE(alert->view()->superview());
 }
 
 TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {
