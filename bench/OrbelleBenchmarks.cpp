@@ -12,6 +12,7 @@
 
 #include "Celestial/AVSystemController.h"
 #include "Foundation/PropertyListFile.h"
+#include "Settings/SettingsApp.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIApplication.h"
@@ -172,20 +173,28 @@ void BM_ExternalVolumeChange(benchmark::State& state) {
 }
 BENCHMARK(BM_ExternalVolumeChange)->Unit(benchmark::kMicrosecond);
 
-// The window's frames: the screen drawn by the renderer the window keeps (the home screen and
-// the blurred backdrop made once an opening), with the popup open on five rows, with or without
-// blur, at the asked scale, after a first full frame.
+// The window's frames: the screen drawn by the renderer the window keeps (the blurred backdrop
+// made once an opening), with the popup open on five rows over the home screen or over the
+// Settings app on the tweak's page, with or without blur, at the asked scale, after a first
+// full frame.
 struct OpenFrame {
   explicit OpenFrame(const benchmark::State& state)
       : renderer(double(state.range(0))), target(screenSurface(double(state.range(0)))) {
     configure(5, 0);
     *tweak().blur = state.range(1) != 0;
+    if (state.range(2) != 0) openSettingsPage();
     openPopup();
     renderer.draw(target.get());
   }
   ~OpenFrame() {
     closePopup();
+    SpringBoard::shared().pressHomeButton();
     *tweak().blur = true;
+  }
+  static void openSettingsPage() {
+    SpringBoard::shared().launchApplication(SettingsApp::kName);
+    const auto& pages = SettingsApp::shared().navigation()->viewControllers();
+    if (pages.size() == 1) UIApplication::sharedApplication().tap(CGPoint{187, 121});  // the entry
   }
   static CairoSurface screenSurface(double scale) {
     const CGSize size = UIScreen::mainScreen().bounds().size;
@@ -202,8 +211,8 @@ void BM_FullFrame(benchmark::State& state) {
   for (auto _ : state) frame.renderer.draw(frame.target.get());
 }
 BENCHMARK(BM_FullFrame)
-    ->ArgNames({"scale", "blur"})
-    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->ArgNames({"scale", "blur", "settings"})
+    ->ArgsProduct({{1, 2}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 // A finger on the Audio/Video slider moves one step and the window draws what changed: the
@@ -228,8 +237,8 @@ void BM_DragFrame(benchmark::State& state) {
   app.touchUp(at(50));
 }
 BENCHMARK(BM_DragFrame)
-    ->ArgNames({"scale", "blur"})
-    ->ArgsProduct({{2}, {0, 1}})
+    ->ArgNames({"scale", "blur", "settings"})
+    ->ArgsProduct({{2}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 long residentKiB() {
