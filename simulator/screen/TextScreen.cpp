@@ -3,14 +3,20 @@
 #include <cmath>
 
 #include "Foundation/Overloaded.h"
+#include "SpringBoard/SpringBoard.h"
+#include "UIKit/UIButton.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UISwitch.h"
+#include "UIKit/UITableViewCell.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
 #include "mixer/RowTags.h"
+#include "screen/DrawnLook.h"
 #include "screen/FontMetrics.h"
 #include "screen/ScreenPoint.h"
 #include "screen/ViewVisitor.h"
@@ -78,6 +84,56 @@ class HUDTitles : public ViewVisitor {
   bool insideHUD_ = false;
 };
 
+// The app in front, a line a row: a table row as its title, its detail and its accessory
+// ("[on]", "[off]", ">", a check mark, "=" for a drag handle), a field as "[text_]", a button as
+// "[title]", any other label as its text.
+class AppText : public ViewVisitor {
+ public:
+  bool enter(const UIView& view, const ViewKind& kind, int) override {
+    if (!DrawnLook::drawn(view)) return false;
+    if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) {
+      return (*window)->windowLevel() != UIWindowLevelStatusBar &&
+             std::string_view((*window)->className()) != kHomeScreenWindowClass;
+    }
+    if (!seen(view)) return true;
+    if (const auto* const* cell = std::get_if<const UITableViewCell*>(&kind)) {
+      out += "  | " + row(**cell) + "\n";
+      return false;
+    }
+    if (const auto* button = dynamic_cast<const UIButton*>(&view);
+        button && button->titleLabel() && !button->titleLabel()->text().value_or("").empty()) {
+      out += "  [" + printable(button->titleLabel()->text()) + "]\n";
+      return false;
+    }
+    if (const auto* const* label = std::get_if<const UILabel*>(&kind)) {
+      if (!printable((*label)->text()).empty()) out += "  " + printable((*label)->text()) + "\n";
+    }
+    return true;
+  }
+  std::string out;
+
+ private:
+  static std::string printable(const std::optional<std::string>& text) {
+    return display_text::printable(text.value_or(""));
+  }
+  static std::string row(const UITableViewCell& cell) {
+    std::string line = printable(cell.textLabel()->text());
+    for (const auto& subview : cell.subviews()) {
+      const auto* field = dynamic_cast<const UITextField*>(subview.get());
+      if (field && !field->isHidden()) line = "[" + display_text::printable(field->text()) + "_]";
+    }
+    const std::string detail = printable(cell.detailTextLabel()->text());
+    if (!detail.empty()) line += " (" + detail + ")";
+    if (cell.showsReorderControl()) return line + "  =";
+    if (const auto* toggle = dynamic_cast<const UISwitch*>(cell.accessoryView().get())) {
+      return line + (toggle->isOn() ? "  [on]" : "  [off]");
+    }
+    if (cell.accessoryType() == UITableViewCellAccessoryDisclosureIndicator) return line + "  >";
+    if (cell.accessoryType() == UITableViewCellAccessoryCheckmark) return line + "  \u2713";
+    return line;
+  }
+};
+
 bool shown(const UIView& view) {
   for (const auto& window : UIScreen::mainScreen().windows()) {
     if (view.superview() && window->isAncestorOf(view)) return true;
@@ -108,5 +164,9 @@ std::string drawScreenAsText(const UIView* panel) {
   }
   HUDTitles hud;
   hud.walkScreen();
-  return out + "  home screen\n" + hud.out;
+  const std::string& app = SpringBoard::shared().frontApplication();
+  if (app.empty()) return out + "  home screen\n" + hud.out;
+  AppText text;
+  text.walkScreen();
+  return out + "  " + app + "\n" + text.out + hud.out;
 }
