@@ -28,11 +28,26 @@ DrawnLook::Text textOf(const UILabel& label) {
                          label.font(), label.textColor(), label.textAlignment()};
 }
 
-// The text inside the field's insets, or its placeholder in grey while it has none.
+// What of a focused field's text fits before its caret: the end, where the typing is.
+std::string tailThatFits(const UITextField& field, double room) {
+  std::string text = field.text();
+  while (!text.empty() && FontMetrics::width(text, field.font()) > room) {
+    std::size_t cut = 1;
+    while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
+    text.erase(0, cut);
+  }
+  return text;
+}
+
+// The text inside the field's insets, or its placeholder in grey while it has none; while it
+// has the focus, the end of a text too long for it.
 DrawnLook::Text fieldTextOf(const UITextField& field) {
-  UILabel line(CGRectMake(0, 0, field.frame().size.width - 2 * UITextField::kInset, 0));
+  const double room = field.frame().size.width - 2 * UITextField::kInset;
+  UILabel line(CGRectMake(0, 0, room, 0));
   const bool empty = field.text().empty();
-  line.setText(empty ? field.placeholder() : field.text());
+  line.setText(empty                      ? field.placeholder()
+               : field.isFirstResponder() ? tailThatFits(field, room - 3)
+                                          : field.text());
   line.setFont(field.font());
   return DrawnLook::Text{
       line.displayedLines(FontMetrics::measure()),       line.lineHeight(),   field.font(),
@@ -40,7 +55,9 @@ DrawnLook::Text fieldTextOf(const UITextField& field) {
 }
 
 double caretOf(const UITextField& field) {
-  const double end = UITextField::kInset + FontMetrics::width(field.text(), field.font()) + 1;
+  const double room = field.frame().size.width - 2 * UITextField::kInset;
+  const double end =
+      UITextField::kInset + FontMetrics::width(tailThatFits(field, room - 3), field.font()) + 1;
   return std::min(end, field.frame().size.width - UITextField::kInset);
 }
 

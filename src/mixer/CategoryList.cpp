@@ -57,7 +57,7 @@ void OrbelleView::loadCategories() {
       [&] {
         // The preferences bundle may have written a list since it was read: that one stands.
         if (CategoryList::read()) return;
-        if (!setUnreadableListAside(error) ||
+        if (!CategoryList::setUnreadableListAside(error) ||
             !PropertyListFile::write(PlistValue(categories_), kCategoriesPath, &error)) {
           NSLog("OB: the initial category list is not saved: " + error.localizedDescription);
         }
@@ -67,7 +67,7 @@ void OrbelleView::loadCategories() {
   if (!claimed) NSLog("OB: the initial category list is not saved: " + error.localizedDescription);
 }
 
-bool OrbelleView::setUnreadableListAside(NSError& error) const {
+bool CategoryList::setUnreadableListAside(NSError& error) {
   auto& files = NSFileManager::defaultManager();
   bool isDirectory = false;
   if (!files.fileExistsAtPath(kCategoriesPath, isDirectory)) return true;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "Foundation/NSError.h"
 #include "Foundation/NSObjCRuntime.h"
 #include "Foundation/PlistValue.h"
 
@@ -15,6 +16,10 @@ class CategoryList {
   static PlistValue::Array initial(bool isIpadOrIpod);
   // The initial list for the device this runs on.
   static PlistValue::Array initialForThisDevice();
+  // Before the initial list replaces an unreadable file, or a reset removes it, the file is
+  // moved beside it (to "<name>.corrupt", replacing an older one); false when that could not
+  // be done (a folder in its place is left alone), and the file must then stay as it is.
+  static bool setUnreadableListAside(NSError& error);
   // The entries of `list` whose "visible" is true.
   static NSInteger visibleCount(const PlistValue::Array& list);
 };

@@ -76,10 +76,6 @@ class OrbelleView : public UIView {
   std::shared_ptr<View> inPanel(const std::weak_ptr<View>& view) const;
 
   void detectDeviceClass();
-  // Before the initial list replaces an unreadable file, the file is moved beside it (to
-  // "<name>.corrupt", replacing an older one); false when that could not be done, and the
-  // file must then stay as it is.
-  bool setUnreadableListAside(NSError& error) const;
   void layOutRows();
   void applySkin(UILabel& label, UISlider& slider) const;
 

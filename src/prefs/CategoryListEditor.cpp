@@ -120,6 +120,15 @@ bool CategoryListEditor::reset(bool& removed, NSError* error) {
         auto& files = NSFileManager::defaultManager();
         if (!files.fileExistsAtPath(kCategoriesPath)) return true;
         NSError cause;
+        // A list that cannot be read is someone's all the same: kept aside, as the panel keeps it.
+        if (!PropertyListFile::readArray(kCategoriesPath)) {
+          if (!CategoryList::setUnreadableListAside(cause)) {
+            return refuse(why, "cannot set the unreadable category list aside: " +
+                                   cause.localizedDescription);
+          }
+          removed = true;
+          return true;
+        }
         if (!files.removeItemAtPath(kCategoriesPath, &cause)) {
           return refuse(why, "cannot remove the category list: " + cause.localizedDescription);
         }

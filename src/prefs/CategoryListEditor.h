@@ -30,8 +30,9 @@ class CategoryListEditor {
   // Takes the entry out and puts it back at `to`, counted in the list without it.
   static bool move(std::size_t from, std::size_t to, NSError* error = nullptr,
                    Missing missing = Missing::Refuse);
-  // Removes the list, so that the panel writes its initial one at its next opening. `removed`
-  // says whether there was one to remove.
+  // Removes the list, so that the panel writes its initial one at its next opening (a list that
+  // cannot be read is moved aside, as the panel would move it). `removed` says whether there
+  // was one to remove.
   static bool reset(bool& removed, NSError* error = nullptr);
 
   // Why a name would be refused; nothing for a name `rename` takes.

@@ -1,5 +1,7 @@
 #include "prefs/OB2CategoryListController.h"
 
+#include <algorithm>
+
 #include "Foundation/NSFileManager.h"
 #include "UIKit/UIAlertController.h"
 #include "mixer/CategoryKeys.h"
@@ -45,6 +47,7 @@ CategoryListEditor::Missing OB2CategoryListController::missing() const {
 
 void OB2CategoryListController::reload() {
   renaming_.reset();
+  changedMeanwhile_ = false;
   readList();
   if (list_.empty() && isEditing()) PSListController::setEditing(false);
   setRightBarButtonItem(list_.empty() ? std::nullopt
@@ -56,13 +59,27 @@ void OB2CategoryListController::reload() {
 bool OB2CategoryListController::loadSpecifiers(NSError*) {
   table()->setDataSource(self());
   table()->setDelegate(self());
+  followNotifications({kPreferencesChangedNotification});
   reload();
   return true;
 }
 
+void OB2CategoryListController::reloadSpecifiers() {
+  if (renaming_) {
+    changedMeanwhile_ = true;
+    return;
+  }
+  reload();
+}
+
 void OB2CategoryListController::setEditing(bool editing) {
+  endRenaming();
   PSListController::setEditing(editing);
   reload();
+}
+
+void OB2CategoryListController::viewWillDisappear() {
+  endRenaming();
 }
 
 NSInteger OB2CategoryListController::numberOfRowsInSection(NSInteger section) {
@@ -114,6 +131,7 @@ void OB2CategoryListController::report(bool made, const char* title, const NSErr
 }
 
 void OB2CategoryListController::visibilityChanged(UISwitch& sender) {
+  endRenaming();
   NSError error;
   const bool made = CategoryListEditor::setVisible(static_cast<std::size_t>(sender.tag()),
                                                    sender.isOn(), &error, missing());
@@ -121,6 +139,7 @@ void OB2CategoryListController::visibilityChanged(UISwitch& sender) {
 }
 
 void OB2CategoryListController::moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) {
+  endRenaming();
   NSError error;
   const bool made = CategoryListEditor::move(static_cast<std::size_t>(from.row),
                                              static_cast<std::size_t>(to.row), &error, missing());
@@ -129,12 +148,18 @@ void OB2CategoryListController::moveRowAtIndexPath(NSIndexPath from, NSIndexPath
 
 // The name's label gives way to a field over it, holding the name, with the focus.
 void OB2CategoryListController::beginRenaming(std::size_t index) {
-  if (renaming_) return;
+  endRenaming();
   const auto cell = table()->cellForRowAtIndexPath({kEntries, static_cast<NSInteger>(index)});
-  if (!cell) return;
-  renaming_ = index;
+  if (!cell || index >= list_.size()) return;
+  renaming_ = list_[index];
   const auto& label = cell->textLabel();
-  auto field = std::make_shared<UITextField>(label->frame());
+  // The text stays where it stood: the field's inset to the left of the label, and a little
+  // room above and below.
+  const CGRect at = label->frame();
+  auto field = std::make_shared<UITextField>(
+      CGRectMake(at.origin.x - UITextField::kInset, at.origin.y - 2,
+                 at.size.width + 2 * UITextField::kInset, at.size.height + 4));
+  field_ = field;
   field->setText(label->text().value_or(std::string()));
   field->setTag(static_cast<NSInteger>(index));
   field->addTarget(self(), &OB2CategoryListController::renameReturned,
@@ -147,18 +172,38 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
 }
 
 void OB2CategoryListController::renameReturned(UITextField& field) {
+  saveName(field.text());
+}
+
+// Ended without Return: Escape, which put the name back, or the focus gone elsewhere.
+void OB2CategoryListController::renameEnded(UITextField& field) {
+  saveName(field.text());
+}
+
+void OB2CategoryListController::endRenaming() {
+  if (const auto field = field_.lock(); field && renaming_) field->resignFirstResponder();
+}
+
+void OB2CategoryListController::saveName(const std::string& name) {
   if (!renaming_) return;
+  const PlistValue entry = std::move(*renaming_);
+  renaming_.reset();
+  if (name == text(entry, category_keys::kPrettyCategoryName)) return reload();  // unchanged
+  // Where the entry is now: another writer may have moved it while the name was typed.
+  readList();
+  const auto found = std::find(list_.begin(), list_.end(), entry);
   NSError error;
-  const bool made = CategoryListEditor::rename(*renaming_, field.text(), &error, missing());
+  if (found == list_.end()) {
+    error.localizedDescription = "the category list changed elsewhere while the name was typed";
+    return report(false, "Category Not Renamed", error);
+  }
+  const auto index = static_cast<std::size_t>(found - list_.begin());
+  const bool made = CategoryListEditor::rename(index, name, &error, missing());
   report(made, "Category Not Renamed", error);
 }
 
-// Ended without Return (Escape, or the focus gone elsewhere): the name stays as it was.
-void OB2CategoryListController::renameEnded(UITextField&) {
-  if (renaming_) reload();
-}
-
 void OB2CategoryListController::confirmReset() {
+  endRenaming();
   auto alert = UIAlertController::alertControllerWithTitle(
       "Reset the category list?",
       "Every name, order and switch goes back to the first list. This cannot be undone.");

@@ -13,17 +13,22 @@
 // The bundle's category editor: one row for each entry of the category list, in its order, with
 // the name the panel shows, the category's own name in small text under it and a switch for
 // whether the panel shows it. A tap on a name opens a field to rename it (Return saves, Escape
-// cancels); Edit shows a handle on each row to drag it to another place; "Reset to defaults",
-// once confirmed, removes the list. A list that is missing or cannot be read shows why, and no
-// rows: nothing on the page can write over it. Before the panel has written its list, the page
-// shows the list it would write, and the first change writes it. Each change is written at once;
-// one refused shows an alert that says why, and the rows show the list as it is stored.
+// puts the name back); Edit shows a handle on each row to drag it to another place; "Reset to
+// defaults", once confirmed, removes the list. A name being typed is saved before anything else
+// on the page happens (another row, a switch, Edit, the back button), and the page follows
+// changes made elsewhere once no name is being typed. A list that is missing or cannot be read
+// shows why, and no rows: nothing on the page can write over it. Before the panel has written its
+// list, the page shows the list it would write, and the first change writes it. Each change is
+// written at once; one refused shows an alert that says why, and the rows show the list as it is
+// stored.
 class OB2CategoryListController : public PSListController {
  public:
   static constexpr char kResetTitle[] = "Reset to defaults";
 
   bool loadSpecifiers(NSError* error = nullptr) override;
+  void reloadSpecifiers() override;
   void setEditing(bool editing) override;
+  void viewWillDisappear() override;
 
   NSInteger numberOfSections() override { return 2; }
   NSInteger numberOfRowsInSection(NSInteger section) override;
@@ -49,6 +54,9 @@ class OB2CategoryListController : public PSListController {
   void beginRenaming(std::size_t index);
   void renameReturned(UITextField& field);
   void renameEnded(UITextField& field);
+  // Saves the name being typed, if any, by ending its editing.
+  void endRenaming();
+  void saveName(const std::string& name);
   void confirmReset();
   void reset();
   CategoryListEditor::Missing missing() const;
@@ -58,5 +66,9 @@ class OB2CategoryListController : public PSListController {
   PlistValue::Array list_;
   std::string unreadable_;  // why there are no rows, when the list cannot be had
   bool initial_ = false;    // the rows are the list the panel would write, not yet stored
-  std::optional<std::size_t> renaming_;
+  // The entry being renamed, as it was read: found again by its contents when the name is
+  // saved, wherever the list has it by then.
+  std::optional<PlistValue> renaming_;
+  std::weak_ptr<UITextField> field_;
+  bool changedMeanwhile_ = false;  // a change made elsewhere while a name was being typed
 };

@@ -309,8 +309,8 @@ TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {
   label.setNumberOfLines(0);
   label.setText("ab cd efghijk l");
   EXPECT_EQ(label.displayedLines(tenPointsACharacter),
-            (std::vector<std::string>{"ab cd", "efghijk", "l"}))
-      << "broken between words; a long word has a line of its own";
+            (std::vector<std::string>{"ab cd", "efghi", "jk l"}))
+      << "broken between words, and a word too long for a line between its characters";
 }
 
 // In Edit mode a row's handle drags it: the others close up around the place it would drop

@@ -38,13 +38,19 @@ PSListController::~PSListController() {
 }
 
 void PSListController::observeChanges() {
-  const auto center = CFNotificationCenterGetDarwinNotifyCenter();
-  CFNotificationCenterRemoveObserver(center, this, nullptr, nullptr);
   std::vector<std::string> names;
   for (const auto& specifier : specifiers_) {
     const std::string name = specifier.property("PostNotification");
     if (name.empty() || std::find(names.begin(), names.end(), name) != names.end()) continue;
     names.push_back(name);
+  }
+  followNotifications(names);
+}
+
+void PSListController::followNotifications(const std::vector<std::string>& names) {
+  const auto center = CFNotificationCenterGetDarwinNotifyCenter();
+  CFNotificationCenterRemoveObserver(center, this, nullptr, nullptr);
+  for (const auto& name : names) {
     CFNotificationCenterAddObserver(center, this, &PSListController::changedElsewhere, name.c_str(),
                                     nullptr, CFNotificationSuspensionBehaviorCoalesce);
   }

@@ -20,6 +20,18 @@ std::vector<std::size_t> characterEnds(std::string_view text) {
   return ends;
 }
 
+// The length of the longest start of `text`, in whole characters (at least one), that fits.
+std::size_t fittingStart(const std::string& text, CGFloat room, const UILabel::TextWidth& widthOf,
+                         const UIFont& font) {
+  const auto ends = characterEnds(text);
+  std::size_t fitting = 1, tooMany = ends.size() + 1;
+  while (tooMany - fitting > 1) {
+    const std::size_t tried = (fitting + tooMany) / 2;
+    (widthOf(text.substr(0, ends[tried - 1]), font) <= room ? fitting : tooMany) = tried;
+  }
+  return ends.empty() ? text.size() : ends[fitting - 1];
+}
+
 }  // namespace
 
 UILabel::UILabel(CGRect frame) : UIView(frame) {
@@ -51,13 +63,19 @@ std::vector<std::string> UILabel::displayedLines(const TextWidth& widthOf) const
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t end = std::min(text.find(' ', at), text.size());
-    const std::string word = text.substr(at, end - at);
+    std::string word = text.substr(at, end - at);
     const std::string longer = line.empty() ? word : line + " " + word;
-    if (!line.empty() && widthOf(longer, font_) > room) {
-      lines.push_back(line);
-      line = word;
-    } else {
+    if (widthOf(longer, font_) <= room) {
       line = longer;
+    } else {
+      if (!line.empty()) lines.push_back(line);
+      // A word wider than the label is broken between its characters.
+      while (widthOf(word, font_) > room) {
+        const std::size_t cut = fittingStart(word, room, widthOf, font_);
+        lines.push_back(word.substr(0, cut));
+        word.erase(0, cut);
+      }
+      line = word;
     }
     at = end + 1;
   }

@@ -11,6 +11,8 @@ std::shared_ptr<UINavigationController> UINavigationController::make(
     std::shared_ptr<UIViewController> root) {
   std::shared_ptr<UINavigationController> made(new UINavigationController());
   const CGFloat width = made->view()->frame().size.width;
+  made->view()->setAutoresizingMask(UIViewAutoresizingFlexibleWidth |
+                                    UIViewAutoresizingFlexibleHeight);
   made->bar_ = std::make_shared<UIView>(CGRectMake(0, 0, width, kStatusBarHeight + kBarHeight));
   made->bar_->setBackgroundColor(kBarColor);
   made->bar_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
@@ -45,6 +47,7 @@ void UINavigationController::popBack() {
 
 void UINavigationController::pushViewController(std::shared_ptr<UIViewController> controller) {
   if (!controller) return;
+  stack_.back()->viewWillDisappear();
   stack_.back()->view()->removeFromSuperview();
   controller->setNavigationController(sharedAs<UINavigationController>());
   stack_.push_back(std::move(controller));
@@ -53,6 +56,7 @@ void UINavigationController::pushViewController(std::shared_ptr<UIViewController
 
 std::shared_ptr<UIViewController> UINavigationController::popViewController() {
   if (stack_.size() < 2) return nullptr;
+  stack_.back()->viewWillDisappear();
   auto gone = std::move(stack_.back());
   stack_.pop_back();
   gone->view()->removeFromSuperview();

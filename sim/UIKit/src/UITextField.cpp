@@ -18,6 +18,7 @@ bool UITextField::becomeFirstResponder() {
   auto& application = UIApplication::sharedApplication();
   if (const auto other = application.focusedField()) other->resignFirstResponder();
   application.setFocusedField(std::static_pointer_cast<UITextField>(shared_from_this()));
+  textAtBegin_ = text_;
   sendActionsForControlEvents(UIControlEventEditingDidBegin);
   return true;
 }
@@ -64,6 +65,7 @@ void UITextField::pressKey(Key key) {
       resignFirstResponder();
       break;
     case Key::Escape:
+      setText(textAtBegin_);
       resignFirstResponder();
       break;
   }

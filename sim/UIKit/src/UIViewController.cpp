@@ -1,8 +1,10 @@
 #include "UIKit/UIViewController.h"
 
 #include "Foundation/NSLog.h"
+#include "UIKit/UIApplication.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
 
 UIViewController::~UIViewController() = default;
@@ -39,6 +41,10 @@ void UIViewController::presentViewController(std::shared_ptr<UIViewController> c
     NSLog("Warning: attempt to present " + controller->title() +
           (presented_ ? " while already presenting" : " whose presenter is in no window"));
     return;
+  }
+  if (const auto field = UIApplication::sharedApplication().focusedField();
+      field && top->isAncestorOf(*field)) {
+    field->resignFirstResponder();
   }
   controller->presenting_ = weak_from_this();
   controller->view()->setFrame(top->bounds());

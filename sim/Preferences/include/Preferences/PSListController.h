@@ -46,8 +46,9 @@ class PSListController : public UIViewController,
 
   void setNavigation(std::weak_ptr<UINavigationController> navigation);
   const std::shared_ptr<UITableView>& table() const { return table_; }
-  // Builds the cells again with the values stored now.
-  void reloadSpecifiers();
+  // Builds the cells again with the values stored now; also when a notification the page
+  // follows arrives.
+  virtual void reloadSpecifiers();
 
   virtual PlistValue readPreferenceValue(const PSSpecifier& specifier) const;
   virtual bool setPreferenceValue(PlistValue value, const PSSpecifier& specifier, NSError* error);
@@ -70,6 +71,8 @@ class PSListController : public UIViewController,
   void presentFailure(const std::string& title, const std::string& why);
   // Over the whole app, bar and all, as an alert is.
   void presentAlert(std::shared_ptr<UIAlertController> alert);
+  // Follows changes made elsewhere: each of these notifications reloads the page.
+  void followNotifications(const std::vector<std::string>& names);
 
  private:
   using Factory = std::shared_ptr<PSListController> (*)();

@@ -11,8 +11,9 @@
 // it shows a caret after its text. Typing adds at the end and sends editing-changed; Backspace
 // takes the last character off. While the whole text is selected (selectAll), it shows on a light
 // blue ground with no caret, and typing or Backspace replaces all of it. Return sends
-// editing-did-end-on-exit and ends the editing; Escape, as a hardware keyboard's, ends it without
-// that event. Either way editing-did-end follows.
+// editing-did-end-on-exit and ends the editing; Escape, as a hardware keyboard's, puts back the
+// text the field had when the editing began and ends it without that event. Either way
+// editing-did-end follows.
 class UITextField : public UIControl {
  public:
   enum class Key { Return, Escape, Backspace };
@@ -51,5 +52,6 @@ class UITextField : public UIControl {
   std::string text_;
   std::string placeholder_;
   bool allSelected_ = false;
+  std::string textAtBegin_;
   UIFont font_ = UIFont::systemFontOfSize(17);
 };

@@ -50,12 +50,15 @@ class UIViewController : public std::enable_shared_from_this<UIViewController> {
 
   // After its window's views were laid out anew (its size changed, as when the device turns).
   virtual void viewDidLayoutSubviews();
+  // Before its view leaves the screen (its navigation controller pops it or covers it).
+  virtual void viewWillDisappear() {}
 
   // Whether the controller lets its window turn to `orientation`.
   bool allowsRotationTo(NSInteger orientation) const;
 
-  // Lays `controller`'s view over this one's window, across the whole of it. Refused (and
-  // logged) while this one's view is in no window, or while it presents another.
+  // Lays `controller`'s view over this one's window, across the whole of it; a text field there
+  // loses the focus. Refused (and logged) while this one's view is in no window, or while it
+  // presents another.
   void presentViewController(std::shared_ptr<UIViewController> controller);
   // Takes away what this controller presents, or, called on the presented one, itself.
   void dismissViewController();
