@@ -254,8 +254,8 @@ TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
 // the next panel shows both. An unreadable list shows why, with no rows to write over it.
 TEST_F(SimulatorTest, TheCategoryEditorHidesAndRenamesAndLeavesAnUnreadableListAlone) {
   const std::string editor = "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\n";
-  const auto edited = sim(editor + "tap 334 121\ntap 100 165\ntype Tunes\nkey return\n" +
-                          "home\nhold up\nshow\n");
+  const auto edited =
+      sim(editor + "tap 334 121\ntap 100 165\ntype Tunes\nkey return\n" + "home\nhold up\nshow\n");
   EXPECT_FALSE(contains(edited.out, "| Ringtone:")) << edited.out;
   EXPECT_TRUE(contains(edited.out, "  | Tunes (Speaker): 50%\n")) << edited.out;
   const auto list = PropertyListFile::readArray(kList);
