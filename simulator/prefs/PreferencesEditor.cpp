@@ -5,6 +5,7 @@
 #include "Foundation/Overloaded.h"
 #include "common/Arguments.h"
 #include "common/DisplayText.h"
+#include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceKeys.h"
 #include "prefs/CategoryListEditor.h"
 #include "prefs/PreferenceWriter.h"
@@ -146,11 +147,19 @@ Result<std::string> PreferencesEditor::editCategory(const std::vector<std::strin
 }
 
 Result<std::string> PreferencesEditor::resetCategories() {
-  bool removed = false;
+  CategoryListEditor::Reset done{};
   NSError error;
-  const bool made = CategoryListEditor::reset(removed, &error);
-  return outcome(made, error,
-                 removed ? "category list removed; the panel makes the initial one at its next "
-                           "opening"
-                         : "no category list to remove");
+  const bool made = CategoryListEditor::reset(done, &error);
+  switch (done) {
+    case CategoryListEditor::Reset::Removed:
+      return outcome(made, error,
+                     "category list removed; the panel makes the initial one at its next opening");
+    case CategoryListEditor::Reset::SetAside:
+      return outcome(made, error,
+                     std::string("unreadable category list moved to ") + kUnreadableCategoriesPath +
+                         "; the panel makes the initial one at its next opening");
+    case CategoryListEditor::Reset::NothingThere:
+      break;
+  }
+  return outcome(made, error, "no category list to remove");
 }

@@ -112,8 +112,8 @@ bool CategoryListEditor::move(std::size_t from, std::size_t to, NSError* error, 
       error, missing);
 }
 
-bool CategoryListEditor::reset(bool& removed, NSError* error) {
-  removed = false;
+bool CategoryListEditor::reset(Reset& done, NSError* error) {
+  done = Reset::NothingThere;
   return coordinated_change::run(
       kCategoriesPath, kUnwritable,
       [&](NSError* why) {
@@ -126,13 +126,13 @@ bool CategoryListEditor::reset(bool& removed, NSError* error) {
             return refuse(why, "cannot set the unreadable category list aside: " +
                                    cause.localizedDescription);
           }
-          removed = true;
+          done = Reset::SetAside;
           return true;
         }
         if (!files.removeItemAtPath(kCategoriesPath, &cause)) {
           return refuse(why, "cannot remove the category list: " + cause.localizedDescription);
         }
-        removed = true;
+        done = Reset::Removed;
         return true;
       },
       error);

@@ -30,10 +30,11 @@ class CategoryListEditor {
   // Takes the entry out and puts it back at `to`, counted in the list without it.
   static bool move(std::size_t from, std::size_t to, NSError* error = nullptr,
                    Missing missing = Missing::Refuse);
-  // Removes the list, so that the panel writes its initial one at its next opening (a list that
-  // cannot be read is moved aside, as the panel would move it). `removed` says whether there
-  // was one to remove.
-  static bool reset(bool& removed, NSError* error = nullptr);
+  // What a reset did.
+  enum class Reset { NothingThere, Removed, SetAside };
+  // Removes the list, so that the panel writes its initial one at its next opening; a list that
+  // cannot be read is moved aside instead, as the panel would move it.
+  static bool reset(Reset& done, NSError* error = nullptr);
 
   // Why a name would be refused; nothing for a name `rename` takes.
   static std::optional<std::string> nameRefusal(const std::string& name);

@@ -21,6 +21,7 @@ const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
 constexpr char kHint[] = "Tap a name to rename it. Edit shows the handles to reorder the list.";
 constexpr char kInitialNote[] =
     "The panel has not written its list yet: this is the one it starts with.";
+constexpr char kNoneShown[] = "With every category hidden, the panel shows no rows.";
 constexpr char kResetNote[] =
     "The panel writes the initial list, every category in its first order, when it next opens.";
 
@@ -89,7 +90,10 @@ NSInteger OB2CategoryListController::numberOfRowsInSection(NSInteger section) {
 std::optional<std::string> OB2CategoryListController::titleForFooterInSection(NSInteger section) {
   if (section == kReset) return kResetNote;
   if (!unreadable_.empty()) return unreadable_;
-  return initial_ ? std::string(kInitialNote) + " " + kHint : std::string(kHint);
+  std::string note = initial_ ? std::string(kInitialNote) + " " + kHint : std::string(kHint);
+  if (!list_.empty() && CategoryList::visibleCount(list_) == 0)
+    note += std::string(" ") + kNoneShown;
+  return note;
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::cellForRowAtIndexPath(
@@ -217,7 +221,7 @@ void OB2CategoryListController::confirmReset() {
 
 void OB2CategoryListController::reset() {
   NSError error;
-  bool removed = false;
-  const bool made = CategoryListEditor::reset(removed, &error);
+  CategoryListEditor::Reset done{};
+  const bool made = CategoryListEditor::reset(done, &error);
   report(made, "Category List Not Reset", error);
 }

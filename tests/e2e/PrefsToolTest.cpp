@@ -66,6 +66,11 @@ TEST_F(PrefsToolTest, UnreadableFilesAreNeverOverwritten) {
   EXPECT_EQ(prefs({"hide", "0"}).status, 1);
   EXPECT_EQ(root.readBytes(kPrefs), "not a plist");
   EXPECT_EQ(root.readBytes(kList), "not a list either");
+  // A reset keeps it, aside, as the panel would.
+  const auto reset = prefs({"reset"});
+  EXPECT_TRUE(contains(reset.out, "unreadable category list moved to")) << reset.out << reset.err;
+  EXPECT_FALSE(root.exists(kList));
+  EXPECT_EQ(root.readBytes(device_paths::kKeptList), "not a list either");
 }
 
 TEST_F(PrefsToolTest, CategoryListEdits) {

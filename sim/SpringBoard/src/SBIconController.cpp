@@ -16,14 +16,17 @@ constexpr UIColor kIconColors[] = {
     {0.30, 0.85, 0.39, 1}, {0.20, 0.60, 1.00, 1}, {1.00, 0.80, 0.00, 1}, {1.00, 0.23, 0.19, 1},
     {0.35, 0.34, 0.84, 1}, {1.00, 0.58, 0.00, 1}, {0.56, 0.56, 0.58, 1}, {0.00, 0.78, 0.75, 1},
 };
-constexpr std::size_t kColumns = 4;
+constexpr std::size_t kColumns = 4;        // held upright, and in the dock
+constexpr std::size_t kColumnsTurned = 6;  // on its side, where the screen is wide
+constexpr int kFewestRows = 2;
 constexpr CGFloat kTop = 40;
 constexpr CGFloat kRowStep = 88;
 constexpr CGFloat kDockHeight = 88;
 constexpr CGFloat kDockInset = 8;
 const UIColor kDockPlate{1, 1, 1, 0.25};
 
-// Lays the icons out again whenever the screen turns: as many rows as fit above the dock.
+// Lays the icons out again whenever the screen turns: as many rows as fit above the dock, and
+// wider rows while the screen is wider than tall.
 class HomeScreenWindow : public UIWindow {
  public:
   const char* className() const override { return kHomeScreenWindowClass; }
@@ -35,16 +38,18 @@ class HomeScreenWindow : public UIWindow {
   void layoutSubviews() override {
     const CGSize size = frame().size;
     const CGFloat icon = SBIconView::kIconSide;
-    const CGFloat gap = (size.width - kColumns * icon) / (kColumns + 1);
+    const std::size_t columns = size.width > size.height ? kColumnsTurned : kColumns;
+    const CGFloat across = (size.width - CGFloat(columns) * icon) / CGFloat(columns + 1);
     const auto fitting = static_cast<std::size_t>(
-        std::max(1, static_cast<int>((size.height - 140) / (icon + 28)) - 1));
+        std::max(kFewestRows, static_cast<int>((size.height - 140) / (icon + 28)) - 1));
     for (std::size_t i = 0; i < grid.size(); ++i) {
-      const std::size_t row = i / kColumns, col = i % kColumns;
+      const std::size_t row = i / columns, col = i % columns;
       grid[i]->setHidden(row >= fitting);
-      grid[i]->setFrame(CGRectMake(gap + CGFloat(col) * (icon + gap),
+      grid[i]->setFrame(CGRectMake(across + CGFloat(col) * (icon + across),
                                    kTop + CGFloat(row) * kRowStep, icon,
                                    grid[i]->frame().size.height));
     }
+    const CGFloat gap = (size.width - kColumns * icon) / (kColumns + 1);
     plate->setFrame(CGRectMake(kDockInset, size.height - kDockHeight - kDockInset,
                                size.width - 2 * kDockInset, kDockHeight));
     for (std::size_t col = 0; col < dock.size(); ++col) {
