@@ -108,6 +108,9 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
                  [&](const UITableViewCell* cell) {
                    const bool replaced = cell->accessoryView() || cell->showsReorderControl();
                    look.accessory = replaced ? 0L : static_cast<long>(cell->accessoryType());
+                   if (cell->showsSeparator()) {
+                     look.separatorFrom = cell->textLabel()->frame().origin.x;
+                   }
                  },
                  [&](const UITextField* field) {
                    look.text = fieldTextOf(*field);

@@ -70,8 +70,9 @@ struct DrawnLook {
   std::optional<Switch> toggle;
   std::optional<double> caretX;  // a focused text field's caret, after its text
   double selectionWidth = 0;     // a text field's text selected whole, from its inset
-  long accessory = 0;          // a table row's mark at its right edge: UITableViewCellAccessoryType
-  std::optional<Image> image;  // an image view's, over its bounds
+  long accessory = 0;  // a table row's mark at its right edge: UITableViewCellAccessoryType
+  std::optional<double> separatorFrom;  // a table row's hairline at its bottom, from this x
+  std::optional<Image> image;           // an image view's, over its bounds
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.
   std::optional<CGRect> indicator;
   double indicatorAlpha = 0;

@@ -21,6 +21,8 @@ constexpr double kStandardTrackHeight = 3;
 constexpr double kStandardThumbRadius = 13.5;
 constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
 constexpr UIColor kCaretColor(0, 0.48, 1, 1);
+constexpr UIColor kSeparatorColor(0.78, 0.78, 0.8, 1);
+constexpr double kHairline = 0.5;
 constexpr UIColor kSelectionColor(0.7, 0.84, 1, 1);
 
 // The visible windows under `window`, back to front.
@@ -63,6 +65,7 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   if (look.slider) drawSlider(*look.slider, look.size, alpha);
   if (look.toggle) drawSwitch(*look.toggle, look.size, alpha);
   if (look.accessory) drawAccessory(look.accessory, look.size, alpha);
+  if (look.separatorFrom) drawSeparator(*look.separatorFrom, look.size, alpha);
   if (look.image) {
     drawImage(*look.image->image, CGRectMake(0, 0, look.size.width, look.size.height), alpha);
   }
@@ -227,6 +230,12 @@ void FramePainter::drawSwitch(const DrawnLook::Switch& toggle, CGSize box, doubl
 }
 
 // A row's mark at its right edge: a grey chevron that leads on, or a blue check mark.
+void FramePainter::drawSeparator(double from, CGSize box, double alpha) {
+  setColor(kSeparatorColor, alpha);
+  cairo_rectangle(cr_, from, box.height - kHairline, box.width - from, kHairline);
+  cairo_fill(cr_);
+}
+
 void FramePainter::drawAccessory(long type, CGSize box, double alpha) {
   const double x = box.width - UITableViewCell::kMargin - UITableViewCell::kAccessoryWidth / 2;
   const double y = box.height / 2;

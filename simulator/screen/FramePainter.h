@@ -37,6 +37,7 @@ class FramePainter : public ViewVisitor {
   void drawTrack(const DrawnLook::Track& track, double midY, double alpha);
   void drawSwitch(const DrawnLook::Switch& toggle, CGSize box, double alpha);
   void drawAccessory(long type, CGSize box, double alpha);
+  void drawSeparator(double from, CGSize box, double alpha);
   void drawBlur(const UIView& view, CGSize size, double alpha);
   void drawImage(const UIImage& image, CGRect into, double alpha);
   void roundedRect(CGRect r, double radius);

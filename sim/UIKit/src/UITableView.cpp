@@ -84,6 +84,8 @@ void UITableView::layOut() {
       addSubview(headers_.back());
     }
     for (; row != rows_.end() && row->path.section == section; ++row) {
+      const auto next = std::next(row);
+      row->cell->setShowsSeparator(next != rows_.end() && next->path.section == section);
       row->cell->setFrame(CGRectMake(0, y, width, UITableViewCell::kHeight));
       row->cell->layoutSubviews();
       addSubview(row->cell);

@@ -49,6 +49,11 @@ class UITableViewCell : public UIView {
   void setShowsReorderControl(bool shows);
   const std::shared_ptr<UIView>& reorderControl() const { return reorderControl_; }
 
+  // A hairline along the bottom, from under the title to the right edge, between this row and
+  // the next of its section; the table sets it.
+  bool showsSeparator() const { return showsSeparator_; }
+  void setShowsSeparator(bool shows) { showsSeparator_ = shows; }
+
   bool isHighlighted() const { return highlighted_; }
   void setHighlighted(bool highlighted);
 
@@ -63,4 +68,5 @@ class UITableViewCell : public UIView {
   std::shared_ptr<UIView> reorderControl_;
   UITableViewCellAccessoryType accessoryType_ = UITableViewCellAccessoryNone;
   bool highlighted_ = false;
+  bool showsSeparator_ = false;
 };
