@@ -26,7 +26,11 @@ namespace {
 
 constexpr char kDefaultFolder[] = "orbelle2-demo";
 constexpr char kBack[] = "\u2039 ";  // before the title of the page a back button returns to
-constexpr char kPhoneCallRow[] = "Phone Call";
+// The initial list's last row, the one the story hides.
+const char* lastRowOf(const std::string& model) {
+  const bool phoneless = model.starts_with("iPad") || model.starts_with("iPod");
+  return phoneless ? "Video Conference" : "Phone Call";
+}
 constexpr char kShotsFolder[] = "screenshots";
 constexpr char kDeviceFolder[] = "device";
 constexpr const char* kShots[] = {"01-home",     "02-settings", "03-categories", "04-popup-open",
@@ -195,9 +199,10 @@ int runDemo(DeviceOptions device, const std::optional<std::filesystem::path>& ou
   demo.tapOn(std::string(skins::kMetalPrefix));
   demo.tapOn(kBack + std::string(preference_page::kLabel));
 
-  demo.say("In the category editor the user hides the phone call's row, then goes home.");
+  demo.say("In the category editor the user hides the last row, " +
+           std::string(lastRowOf(device.model)) + ", then goes home.");
   demo.tapOn(preference_page::kCategoryEditorTitle);
-  demo.tapOn(kPhoneCallRow, Part::Accessory);
+  demo.tapOn(lastRowOf(device.model), Part::Accessory);
   demo.shoot(kCategories);
   demo.run("home");
 

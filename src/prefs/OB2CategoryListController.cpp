@@ -163,6 +163,7 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
   auto field = std::make_shared<UITextField>(
       CGRectMake(at.origin.x - UITextField::kInset, at.origin.y - 2,
                  at.size.width + 2 * UITextField::kInset, at.size.height + 4));
+  field->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   field_ = field;
   field->setText(label->text().value_or(std::string()));
   field->setTag(static_cast<NSInteger>(index));

@@ -243,7 +243,7 @@ TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
   EXPECT_EQ(prefs->at("selectedSkin"), PlistValue("Metal"));
   EXPECT_EQ(prefs->at("bindRingerAndAV"), PlistValue(true));
   EXPECT_TRUE(contains(run.out, "thumb=thumb_metal.png")) << run.out;
-  EXPECT_TRUE(contains(run.out, "UILabel frame=(120,20,135,44) tag=0 text=\"Skin\""))
+  EXPECT_TRUE(contains(run.out, "UILabel frame=(88,20,199,44) tag=0 text=\"Skin\""))
       << "launched again, Settings is back on the page it was left on";
   EXPECT_TRUE(contains(run.out, "  | Ringtone: 37%\n")) << run.out;
 }

@@ -417,6 +417,15 @@ TEST(UIAlerts, AButtonDismissesTheAlertThenRunsItsHandler) {
   }));
   page->presentViewController(alert);
   ASSERT_EQ(page->presentedViewController(), alert);
+  const auto middleOfBox = [&] {
+    const CGRect box = alert->view()->subviews().front()->frame();
+    return CGPoint{box.origin.x + box.size.width / 2, box.origin.y + box.size.height / 2};
+  };
+  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationLandscapeLeft);
+  const auto turned = UIScreen::mainScreen().bounds().size;
+  EXPECT_NEAR(middleOfBox().x, turned.width / 2, 1) << "in the middle again after a turn";
+  EXPECT_NEAR(middleOfBox().y, turned.height / 2, 1);
+  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortrait);
   const auto screen = UIScreen::mainScreen().bounds().size;
   auto& app = UIApplication::sharedApplication();
   EXPECT_EQ(app.tap({5, 5}), alert->view()) << "the dimmed view takes what is outside";

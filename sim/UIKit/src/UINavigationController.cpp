@@ -5,6 +5,7 @@ const UIColor kBarColor{0.97, 0.97, 0.97, 1};
 const UIColor kTintColor{0, 0.48, 1, 1};
 constexpr CGFloat kBackWidth = 120;
 constexpr CGFloat kRightWidth = 70;
+constexpr CGFloat kTitleInset = 88;  // from either side: the room a back title usually takes
 }  // namespace
 
 std::shared_ptr<UINavigationController> UINavigationController::make(
@@ -17,7 +18,7 @@ std::shared_ptr<UINavigationController> UINavigationController::make(
   made->bar_->setBackgroundColor(kBarColor);
   made->bar_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   made->title_ = std::make_shared<UILabel>(
-      CGRectMake(kBackWidth, kStatusBarHeight, width - 2 * kBackWidth, kBarHeight));
+      CGRectMake(kTitleInset, kStatusBarHeight, width - 2 * kTitleInset, kBarHeight));
   made->title_->setTextAlignment(NSTextAlignmentCenter);
   made->title_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   made->back_ = UIButton::buttonWithType(UIButtonTypeCustom);

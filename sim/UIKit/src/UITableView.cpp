@@ -108,6 +108,11 @@ void UITableView::layoutSubviews() {
   for (const auto& label : headers_) label->removeFromSuperview();
   headers_.clear();
   layOut();
+  // A taller table may show all of its content: the offset comes back within it.
+  const CGPoint most = maximumContentOffset();
+  const CGPoint offset = contentOffset();
+  setContentOffset(CGPoint{std::clamp(offset.x, 0.0, std::max(0.0, most.x)),
+                           std::clamp(offset.y, 0.0, std::max(0.0, most.y))});
 }
 
 std::shared_ptr<UITableViewCell> UITableView::cellForRowAtIndexPath(NSIndexPath path) const {

@@ -14,7 +14,13 @@ void UIWindow::setRootViewController(std::shared_ptr<UIViewController> controlle
 }
 
 void UIWindow::layoutSubviews() {
-  if (root_) root_->viewDidLayoutSubviews();
+  if (!root_) return;
+  root_->viewDidLayoutSubviews();
+  // What it presents covers the window too, an alert in its middle.
+  for (auto shown = root_->presentedViewController(); shown;
+       shown = shown->presentedViewController()) {
+    shown->viewDidLayoutSubviews();
+  }
 }
 
 void UIWindow::makeKeyAndVisible() {

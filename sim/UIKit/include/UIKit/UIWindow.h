@@ -26,7 +26,7 @@ class UIWindow : public UIView {
 
   void makeKeyAndVisible();
   void setHidden(bool hidden) override;
-  // Tells the root view controller its views were laid out.
+  // Tells the root view controller, and the controllers it presents, their views were laid out.
   void layoutSubviews() override;
 
  private:
