@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr UIColor kStandardMinimumTrack(0, 0.48, 1, 1);
+constexpr UIColor kStandardMinimumTrack = UIColor::systemBlueColor();
 constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
-constexpr UIColor kPlaceholderColor(0.78, 0.78, 0.8, 1);
+constexpr UIColor kPlaceholderColor = UIColor::separatorColor();
 
 std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
   if (!image) return std::nullopt;

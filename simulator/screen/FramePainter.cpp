@@ -20,8 +20,8 @@ namespace {
 constexpr double kStandardTrackHeight = 3;
 constexpr double kStandardThumbRadius = 13.5;
 constexpr UIColor kDarkBlurTint(0.11, 0.11, 0.12, 0.55);
-constexpr UIColor kCaretColor(0, 0.48, 1, 1);
-constexpr UIColor kSeparatorColor(0.78, 0.78, 0.8, 1);
+constexpr UIColor kCaretColor = UIColor::systemBlueColor();
+constexpr UIColor kSeparatorColor = UIColor::separatorColor();
 constexpr double kHairline = 0.5;
 constexpr UIColor kSelectionColor(0.7, 0.84, 1, 1);
 
@@ -246,13 +246,13 @@ void FramePainter::drawAccessory(long type, CGSize box, double alpha) {
     cairo_move_to(cr_, x - 6, y);
     cairo_line_to(cr_, x - 2, y + 4.5);
     cairo_line_to(cr_, x + 6, y - 5.5);
-    setColor(UIColor(0, 0.48, 1, 1), alpha);
+    setColor(UIColor::systemBlueColor(), alpha);
     cairo_set_line_width(cr_, 2.2);
   } else {
     cairo_move_to(cr_, x + 1, y - 6);
     cairo_line_to(cr_, x + 6, y);
     cairo_line_to(cr_, x + 1, y + 6);
-    setColor(UIColor(0.78, 0.78, 0.8, 1), alpha);
+    setColor(UIColor::separatorColor(), alpha);
     cairo_set_line_width(cr_, 2);
   }
   cairo_stroke(cr_);

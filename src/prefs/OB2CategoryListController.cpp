@@ -17,7 +17,6 @@ const bool registered = [] {
   return true;
 }();
 
-const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
 constexpr char kHint[] = "Tap a name to rename it. Edit shows the handles to reorder the list.";
 constexpr char kInitialNote[] =
     "The panel has not written its list yet: this is the one it starts with.";
@@ -120,7 +119,7 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_
 std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {
   auto cell = std::make_shared<UITableViewCell>();
   cell->textLabel()->setText(kResetTitle);
-  cell->textLabel()->setTextColor(kDestructiveColor);
+  cell->textLabel()->setTextColor(UIColor::systemRedColor());
   return cell;
 }
 

@@ -212,7 +212,7 @@ std::shared_ptr<UITableViewCell> PSListController::cellForRowAtIndexPath(NSIndex
       cell->setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
       break;
     case PSSpecifier::Cell::Button:
-      cell->textLabel()->setTextColor(UIColor(0, 0.48, 1, 1));
+      cell->textLabel()->setTextColor(UIColor::systemBlueColor());
       break;
     case PSSpecifier::Cell::Group:
       break;

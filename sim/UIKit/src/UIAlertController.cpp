@@ -10,7 +10,7 @@ namespace {
 const UIColor kDimColor{0, 0, 0, 0.4};
 const UIColor kBoxColor{0.97, 0.97, 0.97, 1};
 const UIColor kLineColor{0.8, 0.8, 0.82, 1};
-const UIColor kDestructiveColor{1, 0.23, 0.19, 1};
+constexpr UIColor kDestructiveColor = UIColor::systemRedColor();
 constexpr CGFloat kPadding = 20;
 constexpr CGFloat kRadius = 13;
 constexpr CGFloat kLine = 0.5;

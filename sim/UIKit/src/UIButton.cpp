@@ -1,7 +1,7 @@
 #include "UIKit/UIButton.h"
 
 namespace {
-const UIColor kTintColor{0, 0.48, 1, 1};
+constexpr UIColor kTintColor = UIColor::systemBlueColor();
 constexpr CGFloat kDimmed = 0.3;
 }  // namespace
 

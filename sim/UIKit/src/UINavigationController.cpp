@@ -2,7 +2,7 @@
 
 namespace {
 const UIColor kBarColor{0.97, 0.97, 0.97, 1};
-const UIColor kTintColor{0, 0.48, 1, 1};
+constexpr UIColor kTintColor = UIColor::systemBlueColor();
 constexpr CGFloat kBackWidth = 120;
 constexpr CGFloat kRightWidth = 70;
 constexpr CGFloat kTitleInset = 88;  // from either side: the room a back title usually takes

@@ -6,7 +6,7 @@
 namespace {
 const UIColor kDetailColor{0.56, 0.56, 0.58, 1};
 const UIColor kHighlightColor{0.85, 0.85, 0.85, 1};
-const UIColor kHandleColor{0.78, 0.78, 0.8, 1};
+constexpr UIColor kHandleColor = UIColor::separatorColor();
 constexpr CGFloat kHandleWidth = 44;
 
 // Three bars across the middle of a square a row high.

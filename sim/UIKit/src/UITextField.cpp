@@ -5,7 +5,8 @@
 UITextField::UITextField(CGRect frame) : UIControl(frame) {
   setBackgroundColor(UIColor::whiteColor());
   layer().setBorderWidth(0.5);
-  layer().setBorderColor(CGColor{0.78, 0.78, 0.8, 1});
+  const UIColor border = UIColor::separatorColor();
+  layer().setBorderColor(CGColor{border.red(), border.green(), border.blue(), border.alpha()});
   layer().setCornerRadius(5);
 }
 

@@ -20,6 +20,11 @@ class UIColor {
   static constexpr UIColor purpleColor() { return UIColor(0.5, 0, 0.5, 1); }
   static constexpr UIColor brownColor() { return UIColor(0.6, 0.4, 0.2, 1); }
   static constexpr UIColor clearColor() { return UIColor(0, 0, 0, 0); }
+  // The platform's own: the tint of buttons and links, destructive red, and the light grey of
+  // hairlines and handles.
+  static constexpr UIColor systemBlueColor() { return UIColor(0, 0.48, 1, 1); }
+  static constexpr UIColor systemRedColor() { return UIColor(1, 0.23, 0.19, 1); }
+  static constexpr UIColor separatorColor() { return UIColor(0.78, 0.78, 0.8, 1); }
 
   constexpr CGFloat red() const { return red_; }
   constexpr CGFloat green() const { return green_; }
