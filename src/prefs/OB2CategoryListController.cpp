@@ -1,7 +1,5 @@
 #include "prefs/OB2CategoryListController.h"
 
-#include <algorithm>
-
 #include "Foundation/NSFileManager.h"
 #include "UIKit/UIAlertController.h"
 #include "mixer/CategoryKeys.h"
@@ -147,63 +145,6 @@ void OB2CategoryListController::moveRowAtIndexPath(NSIndexPath from, NSIndexPath
   const bool made = CategoryListEditor::move(static_cast<std::size_t>(from.row),
                                              static_cast<std::size_t>(to.row), &error, missing());
   report(made, "Category Not Moved", error);
-}
-
-// The name's label gives way to a field over it, holding the name, with the focus.
-void OB2CategoryListController::beginRenaming(std::size_t index) {
-  endRenaming();
-  const auto cell = table()->cellForRowAtIndexPath({kEntries, static_cast<NSInteger>(index)});
-  if (!cell || index >= list_.size()) return;
-  renaming_ = list_[index];
-  const auto& label = cell->textLabel();
-  // The text stays where it stood: the field's inset to the left of the label, and a little
-  // room above and below.
-  const CGRect at = label->frame();
-  auto field = std::make_shared<UITextField>(
-      CGRectMake(at.origin.x - UITextField::kInset, at.origin.y - 2,
-                 at.size.width + 2 * UITextField::kInset, at.size.height + 4));
-  field->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
-  field_ = field;
-  field->setText(label->text().value_or(std::string()));
-  field->setTag(static_cast<NSInteger>(index));
-  field->addTarget(self(), &OB2CategoryListController::renameReturned,
-                   UIControlEventEditingDidEndOnExit);
-  field->addTarget(self(), &OB2CategoryListController::renameEnded, UIControlEventEditingDidEnd);
-  label->setHidden(true);
-  cell->addSubview(field);
-  field->becomeFirstResponder();
-  field->selectAll();
-}
-
-void OB2CategoryListController::renameReturned(UITextField& field) {
-  saveName(field.text());
-}
-
-// Ended without Return: Escape, which put the name back, or the focus gone elsewhere.
-void OB2CategoryListController::renameEnded(UITextField& field) {
-  saveName(field.text());
-}
-
-void OB2CategoryListController::endRenaming() {
-  if (const auto field = field_.lock(); field && renaming_) field->resignFirstResponder();
-}
-
-void OB2CategoryListController::saveName(const std::string& name) {
-  if (!renaming_) return;
-  const PlistValue entry = std::move(*renaming_);
-  renaming_.reset();
-  if (name == text(entry, category_keys::kPrettyCategoryName)) return reload();  // unchanged
-  // Where the entry is now: another writer may have moved it while the name was typed.
-  readList();
-  const auto found = std::find(list_.begin(), list_.end(), entry);
-  NSError error;
-  if (found == list_.end()) {
-    error.localizedDescription = "the category list changed elsewhere while the name was typed";
-    return report(false, "Category Not Renamed", error);
-  }
-  const auto index = static_cast<std::size_t>(found - list_.begin());
-  const bool made = CategoryListEditor::rename(index, name, &error, missing());
-  report(made, "Category Not Renamed", error);
 }
 
 void OB2CategoryListController::confirmReset() {
