@@ -19,6 +19,19 @@ bool refuse(NSError* error, std::string reason) {
   return false;
 }
 
+// A name in a folder, never a way out of it.
+bool isPlainName(const std::string& name) {
+  return !name.empty() && name.find('/') == std::string::npos && name[0] != '.';
+}
+
+// As the dynamic loader does, an image already in the process under the executable's name (a
+// library the program was linked with) is the one used: a second copy would hold a second set
+// of everything the first holds.
+bool loadImage(const std::string& name, const std::string& path) {
+  if (dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD)) return true;
+  return dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr;
+}
+
 std::string text(const PlistValue::Dictionary& fields, const char* key) {
   const auto found = fields.find(key);
   return found != fields.end() && found->second.asString() ? *found->second.asString() : "";
@@ -51,12 +64,9 @@ void SettingsApp::readEntries() {
     const auto& fields = *entry->second.asDictionary();
     const std::string bundle = text(fields, "bundle");
     const std::string icon = text(fields, "icon");
-    // A bundle or icon name is a name in its folder, never a way out of it.
-    if (bundle.empty() || bundle.find('/') != std::string::npos || bundle.starts_with("."))
-      continue;
-    const bool iconIsName = !icon.empty() && icon.find('/') == std::string::npos && icon[0] != '.';
+    if (!isPlainName(bundle)) continue;
     entries_.push_back(Entry{text(fields, "label"), bundle,
-                             iconIsName ? bundleFolder(bundle) + icon : std::string()});
+                             isPlainName(icon) ? bundleFolder(bundle) + icon : std::string()});
   }
 }
 
@@ -89,8 +99,12 @@ bool SettingsApp::openEntry(const Entry& entry, NSError* error) {
   NSError why;
   const auto info = PropertyListFile::readDictionary(folder + "Info.plist", &why);
   if (!info) return refuse(error, "cannot open " + entry.bundle + ": " + why.localizedDescription);
-  const std::string executable = DeviceRoot::resolve(folder + text(*info, "CFBundleExecutable"));
-  if (!dlopen(executable.c_str(), RTLD_NOW | RTLD_GLOBAL)) {
+  const std::string name = text(*info, "CFBundleExecutable");
+  if (!isPlainName(name)) {
+    return refuse(error,
+                  entry.bundle + "'s executable \"" + name + "\" is not a name in its folder");
+  }
+  if (!loadImage(name, DeviceRoot::resolve(folder + name))) {
     const char* reason = dlerror();
     return refuse(error,
                   "cannot load " + entry.bundle + ": " + (reason ? reason : "unknown error"));
