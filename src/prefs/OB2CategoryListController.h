@@ -52,7 +52,6 @@ class OB2CategoryListController : public PSListController {
   std::shared_ptr<UITableViewCell> resetCell();
   void visibilityChanged(UISwitch& sender);
   void beginRenaming(std::size_t index);
-  void renameReturned(UITextField& field);
   void renameEnded(UITextField& field);
   // Saves the name being typed, if any, by ending its editing.
   void endRenaming();

@@ -20,21 +20,15 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
   field->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   field_ = field;
   field->setText(label->text().value_or(std::string()));
-  field->setTag(static_cast<NSInteger>(index));
-  field->addTarget(self(), &OB2CategoryListController::renameReturned,
-                   UIControlEventEditingDidEndOnExit);
-  field->addTarget(self(), &OB2CategoryListController::renameEnded, UIControlEventEditingDidEnd);
+  // Return, Escape (which puts the name back) or the focus gone elsewhere: the name is saved.
+  field->addTarget(self(), &OB2CategoryListController::renameEnded,
+                   UIControlEventEditingDidEndOnExit | UIControlEventEditingDidEnd);
   label->setHidden(true);
   cell->addSubview(field);
   field->becomeFirstResponder();
   field->selectAll();
 }
 
-void OB2CategoryListController::renameReturned(UITextField& field) {
-  saveName(field.text());
-}
-
-// Ended without Return: Escape, which put the name back, or the focus gone elsewhere.
 void OB2CategoryListController::renameEnded(UITextField& field) {
   saveName(field.text());
 }
