@@ -2,11 +2,13 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Artwork drawn with Cairo into PNG files, at one pixel a unit and again at two and three for
 // "@2x" and "@3x".
@@ -55,6 +57,36 @@ inline bool drawAll(const std::filesystem::path& file, int width, int height,
     if (!draw(twin, width, height, density, paint)) return false;
   }
   return true;
+}
+
+// One file a tool draws: its name, its size in units (pixels of the named file) and its
+// painter.
+struct Artwork {
+  std::string_view file;
+  int width;
+  int height;
+  Painter paint;
+};
+
+// A build tool's whole run: `tool ROOT`, each artwork drawn with its denser twins into the
+// device folder `folder` under ROOT. Answers the exit status, having said why on stderr.
+inline int drawTool(int argc, char** argv, const char* tool, const char* root,
+                    std::string_view folder, const std::vector<Artwork>& artwork) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s %s\n", tool, root);
+    return 2;
+  }
+  const std::filesystem::path out =
+      std::filesystem::path(argv[1]) / std::filesystem::path(folder).relative_path();
+  std::filesystem::create_directories(out);
+  for (const auto& art : artwork) {
+    const auto file = out / art.file;
+    if (!drawAll(file, art.width, art.height, art.paint)) {
+      std::fprintf(stderr, "%s: cannot write %s\n", tool, file.c_str());
+      return 1;
+    }
+  }
+  return 0;
 }
 
 }  // namespace png_artwork

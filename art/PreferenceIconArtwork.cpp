@@ -2,9 +2,6 @@
 // preferences bundle: preference-icon-artwork PACKAGE_ROOT
 #include <cairo.h>
 
-#include <cstdio>
-#include <filesystem>
-
 #include "PngArtwork.h"
 #include "RoundedRectangle.h"
 #include "prefs/PreferencePage.h"
@@ -33,18 +30,8 @@ void mixer(cairo_t* cr, double w, double h) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: preference-icon-artwork PACKAGE_ROOT\n");
-    return 2;
-  }
-  const std::filesystem::path folder =
-      std::filesystem::path(argv[1]) /
-      std::filesystem::path(preference_page::kBundleFolder).relative_path();
-  std::filesystem::create_directories(folder);
-  const auto file = folder / preference_page::kIconName;
-  if (!png_artwork::drawAll(file, preference_page::kIconSide, preference_page::kIconSide, mixer)) {
-    std::fprintf(stderr, "preference-icon-artwork: cannot write %s\n", file.c_str());
-    return 1;
-  }
-  return 0;
+  namespace page = preference_page;
+  return png_artwork::drawTool(argc, argv, "preference-icon-artwork", "PACKAGE_ROOT",
+                               page::kBundleFolder,
+                               {{page::kIconName, page::kIconSide, page::kIconSide, mixer}});
 }

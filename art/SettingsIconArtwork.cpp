@@ -3,8 +3,6 @@
 #include <cairo.h>
 
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 
 #include "PngArtwork.h"
 #include "RoundedRectangle.h"
@@ -54,18 +52,7 @@ void gear(cairo_t* cr, double w, double h) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: settings-icon-artwork SYSTEM_ROOT\n");
-    return 2;
-  }
-  const std::filesystem::path folder =
-      std::filesystem::path(argv[1]) /
-      std::filesystem::path(settings_icon::kFolder).relative_path();
-  std::filesystem::create_directories(folder);
-  const auto file = folder / settings_icon::kFile;
-  if (!png_artwork::drawAll(file, settings_icon::kSide, settings_icon::kSide, gear)) {
-    std::fprintf(stderr, "settings-icon-artwork: cannot write %s\n", file.c_str());
-    return 1;
-  }
-  return 0;
+  return png_artwork::drawTool(
+      argc, argv, "settings-icon-artwork", "SYSTEM_ROOT", settings_icon::kFolder,
+      {{settings_icon::kFile, settings_icon::kSide, settings_icon::kSide, gear}});
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "PngArtwork.h"
 #include "RoundedRectangle.h"
@@ -96,26 +96,14 @@ Painter track(Rgb fill, Rgb edge) {
   };
 }
 
-struct Artwork {
-  std::string_view file;
-  int width, height;  // pixels of the named file; "@2x" files hold two pixels per point
-  Painter paint;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: skin-artwork PACKAGE_ROOT\n");
-    return 2;
-  }
-  const std::filesystem::path out =
-      std::filesystem::path(argv[1]) / std::filesystem::path(skins::kFolder).relative_path();
-  std::filesystem::create_directories(out);
   // Pressed, the remainder of the track lightens a little but stays darker than the fill.
   const Rgb pressedCreamRemainder{150 / 255.0, 124 / 255.0, 92 / 255.0};
   using namespace skins;
-  const Artwork artwork[] = {
+  // Sizes are pixels of the named file: "@2x" files hold two pixels per point.
+  const std::vector<png_artwork::Artwork> artwork = {
       {kThumbDefault, 28, 28, roundThumb(kWhite, {0.6, 0.6, 0.6}, 0)},
       {kSpeakerQuiet, 18, 18, speaker({0.85, 0.85, 0.85}, 1)},
       {kSpeakerLoud, 18, 18, speaker({0.85, 0.85, 0.85}, 3)},
@@ -135,19 +123,13 @@ int main(int argc, char** argv) {
       {kRightTrackMetalHighlighted, 20, 6, track({0.45, 0.47, 0.5}, {0.2, 0.2, 0.2})},
   };
   for (const std::string_view file : kImageFiles) {
-    const bool drawn = std::any_of(std::begin(artwork), std::end(artwork),
-                                   [&](const Artwork& art) { return art.file == file; });
+    const bool drawn =
+        std::any_of(artwork.begin(), artwork.end(),
+                    [&](const png_artwork::Artwork& art) { return art.file == file; });
     if (!drawn) {
       std::fprintf(stderr, "skin-artwork: no artwork for %.*s\n", int(file.size()), file.data());
       return 1;
     }
   }
-  for (const auto& art : artwork) {
-    const auto file = out / art.file;
-    if (!png_artwork::drawAll(file, art.width, art.height, art.paint)) {
-      std::fprintf(stderr, "skin-artwork: cannot write %s\n", file.c_str());
-      return 1;
-    }
-  }
-  return 0;
+  return png_artwork::drawTool(argc, argv, "skin-artwork", "PACKAGE_ROOT", kFolder, artwork);
 }

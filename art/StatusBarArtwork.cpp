@@ -3,8 +3,7 @@
 #include <cairo.h>
 
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
+#include <utility>
 
 #include "PngArtwork.h"
 #include "SpringBoard/StatusBarImages.h"
@@ -55,21 +54,11 @@ void bluetooth(cairo_t* cr, double w, double h) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: status-bar-artwork SYSTEM_ROOT\n");
-    return 2;
-  }
   namespace images = status_bar_images;
-  const std::filesystem::path out =
-      std::filesystem::path(argv[1]) / std::filesystem::path(images::kFolder).relative_path();
-  std::filesystem::create_directories(out);
-  const std::pair<const char*, Painter> glyphs[] = {
-      {images::kPlay, play}, {images::kHeadphones, headphones}, {images::kBluetooth, bluetooth}};
-  for (const auto& [file, paint] : glyphs) {
-    if (!png_artwork::drawAll(out / file, images::kWidth, images::kHeight, paint)) {
-      std::fprintf(stderr, "status-bar-artwork: cannot write %s\n", (out / file).c_str());
-      return 1;
-    }
-  }
-  return 0;
+  const auto glyph = [](const char* file, png_artwork::Painter paint) {
+    return png_artwork::Artwork{file, images::kWidth, images::kHeight, std::move(paint)};
+  };
+  return png_artwork::drawTool(argc, argv, "status-bar-artwork", "SYSTEM_ROOT", images::kFolder,
+                               {glyph(images::kPlay, play), glyph(images::kHeadphones, headphones),
+                                glyph(images::kBluetooth, bluetooth)});
 }
