@@ -92,8 +92,7 @@ class AppText : public ViewVisitor {
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (!DrawnLook::drawn(view)) return false;
     if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) {
-      return (*window)->windowLevel() != UIWindowLevelStatusBar &&
-             std::string_view((*window)->className()) != kHomeScreenWindowClass;
+      return !SpringBoard::shared().isSystemWindow(**window);
     }
     if (!seen(view)) return true;
     if (const auto* const* cell = std::get_if<const UITableViewCell*>(&kind)) {

@@ -116,18 +116,12 @@ std::string details(const UIView& view, const ViewKind& kind) {
       kind);
 }
 
-// SpringBoard's own: the home screen under the apps and the status bar over them.
-bool isSystemWindow(const UIWindow& window) {
-  return window.windowLevel() == UIWindowLevelStatusBar ||
-         std::string_view(window.className()) == kHomeScreenWindowClass;
-}
-
 class Dump : public ViewVisitor {
  public:
   explicit Dump(bool everything) : everything_(everything) {}
   bool enter(const UIView& view, const ViewKind& kind, int depth) override {
     const auto* const* window = std::get_if<const UIWindow*>(&kind);
-    if (!everything_ && window && isSystemWindow(**window)) return false;
+    if (!everything_ && window && SpringBoard::shared().isSystemWindow(**window)) return false;
     out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + describeView(view, kind) + "\n";
     return true;
   }

@@ -29,7 +29,7 @@ const UIColor kDockPlate{1, 1, 1, 0.25};
 // wider rows while the screen is wider than tall.
 class HomeScreenWindow : public UIWindow {
  public:
-  const char* className() const override { return kHomeScreenWindowClass; }
+  const char* className() const override { return "SBHomeScreenWindow"; }
 
   std::vector<std::shared_ptr<SBIconView>> grid;
   std::vector<std::shared_ptr<SBIconView>> dock;

@@ -56,6 +56,11 @@ void SpringBoard::pressHomeButton() {
   if (found != applications_.end() && found->close) found->close();
 }
 
+bool SpringBoard::isSystemWindow(const UIWindow& window) const {
+  return (homeScreen_ && homeScreen_->window().get() == &window) ||
+         (statusBar_ && statusBar_->window().get() == &window);
+}
+
 void SpringBoard::setStatusBarTime(std::optional<std::string> time) {
   if (statusBar_) statusBar_->setPinnedTime(std::move(time));
 }

@@ -26,6 +26,7 @@ class StatusBar : public std::enable_shared_from_this<StatusBar> {
 
   void setPinnedTime(std::optional<std::string> time);
   std::string time() const;
+  const std::shared_ptr<UIWindow>& window() const { return window_; }
 
  private:
   StatusBar();

@@ -11,6 +11,7 @@
 #include "Substrate/MobileLoader.h"
 
 class SBIconController;
+class UIWindow;
 class StatusBar;
 
 // An app the home screen can open: its name under its icon, the icon's image (a device path;
@@ -25,8 +26,6 @@ struct SBApplication {
 inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
 inline constexpr char kVolumeDownHoldShortEvent[] = "libactivator.volume.down.hold.short";
 inline constexpr char kVolumeDisplayTapEvent[] = "libactivator.volume.display-tap";
-// The class of the home screen's window, as a view dump names it.
-inline constexpr char kHomeScreenWindowClass[] = "SBHomeScreenWindow";
 inline constexpr char kIconViewClass[] = "SBIconView";
 
 // The home-screen process: its identity, the tweaks it loads at launch, and the hardware
@@ -63,6 +62,10 @@ class SpringBoard {
   VolumeButtons::Hold holdVolumeButton(VolumeButton button);
   // Answers whether a listener took the hold.
   bool holdVolumeUp() { return holdVolumeButton(VolumeButton::Up).handled; }
+
+  // Whether `window` is one SpringBoard keeps for itself: the home screen under the apps, or
+  // the status bar over them.
+  bool isSystemWindow(const UIWindow& window) const;
 
   // The status bar's time: pinned to a text, or (nothing) the host's clock.
   void setStatusBarTime(std::optional<std::string> time);
