@@ -17,6 +17,7 @@ namespace {
 constexpr UIColor kStandardMinimumTrack = UIColor::systemBlueColor();
 constexpr UIColor kStandardMaximumTrack(0.72, 0.72, 0.74, 1);
 constexpr UIColor kPlaceholderColor = UIColor::separatorColor();
+constexpr double kCaretRoom = 3;  // kept free after a focused field's text
 
 std::optional<DrawnLook::Image> lookOf(const UISlider::Image& image) {
   if (!image) return std::nullopt;
@@ -39,26 +40,27 @@ std::string tailThatFits(const UITextField& field, double room) {
   return text;
 }
 
-// The text inside the field's insets, or its placeholder in grey while it has none; while it
-// has the focus, the end of a text too long for it.
-DrawnLook::Text fieldTextOf(const UITextField& field) {
+// A field: the text inside its insets, or its placeholder in grey while it has none; while it
+// has the focus, the end of a text too long for it, and after that the caret, or the text on the
+// selection's blue while it is all selected.
+void lookOfField(const UITextField& field, DrawnLook& look) {
   const double room = field.frame().size.width - 2 * UITextField::kInset;
-  UILabel line(CGRectMake(0, 0, room, 0));
+  const bool focused = field.isFirstResponder();
   const bool empty = field.text().empty();
-  line.setText(empty                      ? field.placeholder()
-               : field.isFirstResponder() ? tailThatFits(field, room - 3)
-                                          : field.text());
+  const std::string typed = focused ? tailThatFits(field, room - kCaretRoom) : field.text();
+  UILabel line(CGRectMake(0, 0, room, 0));
+  line.setText(empty ? field.placeholder() : typed);
   line.setFont(field.font());
-  return DrawnLook::Text{
+  look.text = DrawnLook::Text{
       line.displayedLines(FontMetrics::measure()),       line.lineHeight(),   field.font(),
       empty ? kPlaceholderColor : UIColor::blackColor(), NSTextAlignmentLeft, UITextField::kInset};
-}
-
-double caretOf(const UITextField& field) {
-  const double room = field.frame().size.width - 2 * UITextField::kInset;
-  const double end =
-      UITextField::kInset + FontMetrics::width(tailThatFits(field, room - 3), field.font()) + 1;
-  return std::min(end, field.frame().size.width - UITextField::kInset);
+  if (!focused) return;
+  const double end = std::min(FontMetrics::width(typed, field.font()) + 1, room);
+  if (field.isAllSelected()) {
+    look.selectionWidth = end;
+  } else {
+    look.caretX = UITextField::kInset + end;
+  }
 }
 
 DrawnLook::Slider sliderOf(const UISlider& slider) {
@@ -112,15 +114,7 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
                      look.separatorFrom = cell->textLabel()->frame().origin.x;
                    }
                  },
-                 [&](const UITextField* field) {
-                   look.text = fieldTextOf(*field);
-                   if (!field->isFirstResponder()) return;
-                   if (field->isAllSelected()) {
-                     look.selectionWidth = caretOf(*field) - UITextField::kInset;
-                   } else {
-                     look.caretX = caretOf(*field);
-                   }
-                 },
+                 [&](const UITextField* field) { lookOfField(*field, look); },
                  [&](const UISwitch* flip) {
                    look.toggle = Switch{flip->isOn(), flip->onTintColor()};
                  },
