@@ -17,11 +17,16 @@ const bool registered = [] {
 
 }  // namespace
 
+void OB2RootListController::reloadSpecifiers() {
+  // An unreadable file is no file to the tweak: every key at its default.
+  stored_ = PreferenceWriter::read().value_or(PlistValue::Dictionary());
+  PSListController::reloadSpecifiers();
+}
+
 PlistValue OB2RootListController::readPreferenceValue(const PSSpecifier& specifier) const {
   const PreferenceKey* key = preference_keys::find(specifier.key());
   if (!key) return PSListController::readPreferenceValue(specifier);
-  // An unreadable file is no file to the tweak: every key at its default.
-  const auto prefs = PreferenceWriter::read().value_or(PlistValue::Dictionary());
+  const auto& prefs = stored_;
   return std::visit(Overloaded{
                         [&](const BooleanPreference& known) {
                           return PlistValue(preference_values::read(prefs, known));
