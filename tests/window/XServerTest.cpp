@@ -269,7 +269,8 @@ TEST_F(Desk, APersonRenamesACategoryInSettingsAndPressesHome) {
   settle();
   const std::string list = root.readBytes(device_paths::kList);
   EXPECT_TRUE(contains(list, "<string>R</string>")) << list;
-  EXPECT_TRUE(contains(ask("state"), "popupWindow=nil")) << "R typed, not a turn of the device";
+  EXPECT_TRUE(contains(ask("dump"), "UIWindow frame=(0,0,375,667)"))
+      << "R typed, not a turn of the device";
   EXPECT_FALSE(contains(sim->output(), "rotate landscape"));
 
   // The Home button sits in the bezel under the screen, 36 points below its edge.
