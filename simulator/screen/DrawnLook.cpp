@@ -31,7 +31,7 @@ DrawnLook::Text textOf(const UILabel& label) {
 
 // What of a focused field's text fits before its caret: the end, where the typing is.
 std::string tailThatFits(const UITextField& field, double room) {
-  std::string text = field.text();
+  std::string text = field.displayedText();
   while (!text.empty() && FontMetrics::width(text, field.font()) > room) {
     std::size_t cut = 1;
     while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
@@ -47,7 +47,8 @@ void lookOfField(const UITextField& field, DrawnLook& look) {
   const double room = field.frame().size.width - 2 * UITextField::kInset;
   const bool focused = field.isFirstResponder();
   const bool empty = field.text().empty();
-  const std::string typed = focused ? tailThatFits(field, room - kCaretRoom) : field.text();
+  const std::string typed =
+      focused ? tailThatFits(field, room - kCaretRoom) : field.displayedText();
   UILabel line(CGRectMake(0, 0, room, 0));
   line.setText(empty ? field.placeholder() : typed);
   line.setFont(field.font());
@@ -97,8 +98,10 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   look.size = view.frame().size;
   look.boundsOrigin = view.boundsOrigin();
   look.clipsToBounds = view.clipsToBounds();
-  look.alpha = view.alpha();
-  look.group = view.alpha() < 1 && !view.subviews().empty();
+  // A disabled control is drawn at half strength, as the platform dims it.
+  const auto* asControl = dynamic_cast<const UIControl*>(&view);
+  look.alpha = view.alpha() * (asControl && !asControl->isEnabled() ? 0.5 : 1.0);
+  look.group = look.alpha < 1 && !view.subviews().empty();
   look.blur = std::holds_alternative<const UIVisualEffectView*>(kind);
   look.background = view.backgroundColor();
   look.cornerRadius = layer.cornerRadius();

@@ -254,6 +254,8 @@ TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
   app.touchUp({100, 72});
   EXPECT_EQ(page->chosen, (std::vector<NSIndexPath>{NSIndexPath{0, 0}}));
+  EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted()) << "selected until let go";
+  table->deselectRowAtIndexPath({0, 0});
   EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
 
   app.touchDown({100, 300});

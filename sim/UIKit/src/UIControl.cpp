@@ -24,6 +24,10 @@ std::size_t UIControl::actionCount(unsigned events) const {
   }));
 }
 
+std::shared_ptr<UIView> UIControl::hitTest(CGPoint point) {
+  return enabled_ ? UIView::hitTest(point) : nullptr;
+}
+
 bool UIControl::isWithinTouchSlop(CGPoint point) const {
   const CGRect box = bounds();
   return point.x >= box.origin.x - kTouchSlop && point.y >= box.origin.y - kTouchSlop &&

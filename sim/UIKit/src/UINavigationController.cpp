@@ -70,6 +70,7 @@ std::shared_ptr<UIViewController> UINavigationController::popViewController() {
 void UINavigationController::showTop() {
   const CGSize size = view()->frame().size;
   const CGFloat top = kStatusBarHeight + kBarHeight;
+  stack_.back()->viewWillAppear();
   const auto& shown = stack_.back()->view();
   shown->setFrame(CGRectMake(0, top, size.width, size.height - top));
   view()->addSubview(shown);

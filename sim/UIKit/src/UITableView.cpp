@@ -38,6 +38,7 @@ void UITableView::reloadData() {
   rows_.clear();
   headers_.clear();
   touchedRow_.reset();
+  selected_.reset();
   if (const auto source = dataSource_.lock()) {
     for (NSInteger section = 0; section < source->numberOfSections(); ++section) {
       for (NSInteger row = 0; row < source->numberOfRowsInSection(section); ++row) {
@@ -55,6 +56,7 @@ void UITableView::reloadData() {
 void UITableView::setEditing(bool editing) {
   editing_ = editing;
   unhighlight();
+  selectRowAtIndexPath(std::nullopt);
   drag_.reset();
   showHandles();
   layOut();
@@ -70,6 +72,7 @@ void UITableView::showHandles() {
 // Sections top to bottom: the gap (with the header in it), the rows, the footer.
 void UITableView::layOut() {
   const auto source = dataSource_.lock();
+  const auto delegate = delegate_.lock();
   const CGFloat width = frame().size.width;
   CGFloat y = 0;
   auto row = rows_.begin();
@@ -86,22 +89,40 @@ void UITableView::layOut() {
     for (; row != rows_.end() && row->path.section == section; ++row) {
       const auto next = std::next(row);
       row->cell->setShowsSeparator(next != rows_.end() && next->path.section == section);
-      row->cell->setFrame(CGRectMake(0, y, width, UITableViewCell::kHeight));
+      const CGFloat height =
+          delegate ? delegate->heightForRowAtIndexPath(row->path) : UITableViewCell::kHeight;
+      row->cell->setFrame(CGRectMake(0, y, width, height));
       row->cell->layoutSubviews();
       addSubview(row->cell);
-      y += UITableViewCell::kHeight;
+      y += height;
     }
-    if (const auto footer = source->titleForFooterInSection(section)) {
-      auto label = note(*footer, {});
-      label->setNumberOfLines(0);
-      const CGFloat height = std::max(kNoteHeight, label->heightForWidth(width - 30));
-      label->setFrame(CGRectMake(UITableViewCell::kMargin, y + 6, width - 30, height));
-      headers_.push_back(std::move(label));
-      addSubview(headers_.back());
-      y += height + kFooterHeight - kNoteHeight;
-    }
+    y += layOutFooter(section, y, width);
   }
   setContentSize(CGSize{width, y + kSectionGap});
+}
+
+std::shared_ptr<UILabel> UITableView::footerLabel(const std::string& text) {
+  auto label = note(text, {});
+  label->setNumberOfLines(0);
+  return label;
+}
+
+CGFloat UITableView::layOutFooter(NSInteger section, CGFloat top, CGFloat width) {
+  const auto source = dataSource_.lock();
+  const auto delegate = delegate_.lock();
+  std::shared_ptr<UIView> footer = delegate ? delegate->viewForFooterInSection(section) : nullptr;
+  if (!footer) {
+    const auto title = source->titleForFooterInSection(section);
+    if (!title) return 0;
+    footer = footerLabel(*title);
+  }
+  const auto* label = dynamic_cast<const UILabel*>(footer.get());
+  const CGFloat height = std::max(
+      kNoteHeight, label ? label->heightForWidth(width - 30) : footer->frame().size.height);
+  footer->setFrame(CGRectMake(UITableViewCell::kMargin, top + 6, width - 30, height));
+  headers_.push_back(std::move(footer));
+  addSubview(headers_.back());
+  return height + kFooterHeight - kNoteHeight;
 }
 
 void UITableView::layoutSubviews() {
@@ -150,9 +171,24 @@ void UITableView::touchesEnded(CGPoint point) {
     return endDrag();
   }
   const auto chosen = touchedRow_;
-  unhighlight();
+  touchedRow_.reset();
   if (!chosen) return;
+  selectRowAtIndexPath(chosen);
   if (const auto delegate = delegate_.lock()) delegate->didSelectRowAtIndexPath(*chosen);
+}
+
+void UITableView::selectRowAtIndexPath(std::optional<NSIndexPath> path) {
+  if (selected_) {
+    if (const auto cell = cellForRowAtIndexPath(*selected_)) cell->setHighlighted(false);
+  }
+  selected_ = path;
+  if (selected_) {
+    if (const auto cell = cellForRowAtIndexPath(*selected_)) cell->setHighlighted(true);
+  }
+}
+
+void UITableView::deselectRowAtIndexPath(NSIndexPath path) {
+  if (selected_ == path) selectRowAtIndexPath(std::nullopt);
 }
 
 void UITableView::touchesCancelled() {
@@ -164,7 +200,7 @@ void UITableView::touchesCancelled() {
 }
 
 void UITableView::unhighlight() {
-  if (touchedRow_) {
+  if (touchedRow_ && touchedRow_ != selected_) {
     if (const auto cell = cellForRowAtIndexPath(*touchedRow_)) cell->setHighlighted(false);
   }
   touchedRow_.reset();

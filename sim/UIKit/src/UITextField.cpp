@@ -10,6 +10,16 @@ UITextField::UITextField(CGRect frame) : UIControl(frame) {
   layer().setCornerRadius(5);
 }
 
+std::string UITextField::displayedText() const {
+  if (!secure_) return text_;
+  std::string bullets;
+  for (const char byte : text_) {
+    // One bullet for each character: the bytes that start one.
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) bullets += "\u2022";
+  }
+  return bullets;
+}
+
 bool UITextField::isFirstResponder() const {
   return UIApplication::sharedApplication().focusedField().get() == this;
 }

@@ -16,6 +16,11 @@ class UIControl : public UIView {
   bool isHighlighted() const { return highlighted_; }
   void setHighlighted(bool highlighted) { highlighted_ = highlighted; }
   unsigned state() const { return highlighted_ ? UIControlStateHighlighted : UIControlStateNormal; }
+  // A disabled control draws dimmed and takes no touch: a finger on it reaches what lies under
+  // it, as a disabled control's does on a phone.
+  bool isEnabled() const { return enabled_; }
+  void setEnabled(bool enabled) { enabled_ = enabled; }
+  std::shared_ptr<UIView> hitTest(CGPoint point) override;
 
   // Target-action: `action` is a member of T taking nothing or the sender.
   template <class T>
@@ -75,6 +80,7 @@ class UIControl : public UIView {
                  unsigned events);
 
   bool highlighted_ = false;
+  bool enabled_ = true;
   bool touchInside_ = false;
   std::vector<Action> actions_;
 };

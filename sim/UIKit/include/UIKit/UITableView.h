@@ -30,17 +30,22 @@ class UITableViewDataSource {
   virtual void moveRowAtIndexPath(NSIndexPath, NSIndexPath) {}
 };
 
-// What a table tells of a row a finger chose.
+// What a table tells of a row a finger chose, and asks of its rows' heights and its footers.
 class UITableViewDelegate {
  public:
   virtual ~UITableViewDelegate() = default;
   virtual void didSelectRowAtIndexPath(NSIndexPath path) = 0;
+  virtual CGFloat heightForRowAtIndexPath(NSIndexPath) { return UITableViewCell::kHeight; }
+  // A view of the delegate's own in place of the footer's title; null for the title. A label
+  // is as tall as its text at the table's width.
+  virtual std::shared_ptr<UIView> viewForFooterInSection(NSInteger) { return nullptr; }
 };
 
 // A grouped table, as a preferences page is: sections of rows on a light grey ground, each
 // section with its header above (small capitals) and its footer below. Its rows scroll like any
 // content; a finger lifted on a row where it went down, without scrolling, selects it: the row
-// shows grey while the finger is on it and the delegate hears of it. Both the data source and
+// shows grey while the finger is on it and stays grey, selected, once the delegate hears of it,
+// until it is deselected or the rows are built again. Both the data source and
 // the delegate are held weakly, as UIKit holds them. While it is editing, each row that can move
 // shows a handle at its right edge in place of its accessory: a finger on a handle drags the
 // row up and down its section, the others making room, and on release the data source hears
@@ -64,6 +69,11 @@ class UITableView : public UIScrollView {
   // The row shown at a path; null for none.
   std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) const;
   std::optional<NSIndexPath> indexPathForRowAtPoint(CGPoint point) const;  // content points
+  const std::optional<NSIndexPath>& indexPathForSelectedRow() const { return selected_; }
+  void selectRowAtIndexPath(std::optional<NSIndexPath> path);
+  void deselectRowAtIndexPath(NSIndexPath path);
+  // The footer's text, as the table draws it under a section.
+  static std::shared_ptr<UILabel> footerLabel(const std::string& text);
 
   void touchesBegan(CGPoint point) override;
   void touchesMoved(CGPoint point) override;
@@ -77,6 +87,8 @@ class UITableView : public UIScrollView {
     std::shared_ptr<UITableViewCell> cell;
   };
   void layOut();
+  // Lays the section's footer, if any, under `top`; answers the room it takes.
+  CGFloat layOutFooter(NSInteger section, CGFloat top, CGFloat width);
   void unhighlight();
   void showHandles();
   bool beginDrag(CGPoint point);
@@ -89,8 +101,9 @@ class UITableView : public UIScrollView {
   std::weak_ptr<UITableViewDataSource> dataSource_;
   std::weak_ptr<UITableViewDelegate> delegate_;
   std::vector<Row> rows_;
-  std::vector<std::shared_ptr<UILabel>> headers_;  // a section's header and footer, in order
+  std::vector<std::shared_ptr<UIView>> headers_;  // a section's header and footer, in order
   std::optional<NSIndexPath> touchedRow_;
+  std::optional<NSIndexPath> selected_;
   CGPoint touchDown_{};
   bool editing_ = false;
   // A row held by its handle: where it is in its section, the first row's top, and how far

@@ -31,6 +31,14 @@ class UITextField : public UIControl {
   }
   const std::string& placeholder() const { return placeholder_; }
   void setPlaceholder(std::string placeholder) { placeholder_ = std::move(placeholder); }
+  // A secure field shows a bullet for each character of its text.
+  bool isSecureTextEntry() const { return secure_; }
+  void setSecureTextEntry(bool secure) { secure_ = secure; }
+  // The text as the field shows it.
+  std::string displayedText() const;
+  // Which keyboard a phone would show ("numbers", "phone", ...); kept for inspection.
+  const std::string& keyboardType() const { return keyboard_; }
+  void setKeyboardType(std::string keyboard) { keyboard_ = std::move(keyboard); }
   const UIFont& font() const { return font_; }
   void setFont(UIFont font) { font_ = std::move(font); }
 
@@ -52,6 +60,8 @@ class UITextField : public UIControl {
   std::string text_;
   std::string placeholder_;
   bool allSelected_ = false;
+  bool secure_ = false;
+  std::string keyboard_;
   std::string textAtBegin_;
   UIFont font_ = UIFont::systemFontOfSize(17);
 };

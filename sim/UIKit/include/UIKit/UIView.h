@@ -69,7 +69,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   // The deepest view that takes touches at `point` (in this view's coordinates): subviews
   // front to back before the view itself; hidden, transparent (alpha below 0.01) and
   // non-interactive views and their trees take none.
-  std::shared_ptr<UIView> hitTest(CGPoint point);
+  virtual std::shared_ptr<UIView> hitTest(CGPoint point);
   bool pointInside(CGPoint point) const;
 
   // `point` in this view's coordinates, in those of `view` (null: the root of the tree).

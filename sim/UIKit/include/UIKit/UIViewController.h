@@ -50,6 +50,8 @@ class UIViewController : public std::enable_shared_from_this<UIViewController> {
 
   // After its window's views were laid out anew (its size changed, as when the device turns).
   virtual void viewDidLayoutSubviews();
+  // Before its view comes on screen (its navigation controller shows it at the top).
+  virtual void viewWillAppear() {}
   // Before its view leaves the screen (its navigation controller pops it or covers it).
   virtual void viewWillDisappear() {}
 
