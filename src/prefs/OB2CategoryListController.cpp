@@ -5,6 +5,7 @@
 #include "mixer/CategoryKeys.h"
 #include "mixer/CategoryList.h"
 #include "mixer/PreferenceFiles.h"
+#include "prefs/PageAlert.h"
 #include "prefs/PreferencePage.h"
 
 namespace {
@@ -28,6 +29,9 @@ std::string text(const PlistValue& entry, const char* key) {
 }
 
 }  // namespace
+
+OB2CategoryListController::OB2CategoryListController() : observer_([this] { reloadSpecifiers(); }) {
+}
 
 void OB2CategoryListController::readList() {
   NSError error;
@@ -57,7 +61,6 @@ void OB2CategoryListController::reload() {
 bool OB2CategoryListController::loadSpecifiers(NSError*) {
   table()->setDataSource(self());
   table()->setDelegate(self());
-  followNotifications({kPreferencesChangedNotification});
   reload();
   return true;
 }
@@ -122,13 +125,14 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {
 }
 
 void OB2CategoryListController::didSelectRowAtIndexPath(NSIndexPath path) {
+  table()->deselectRowAtIndexPath(path);
   if (path.section == kReset) return confirmReset();
   if (!isEditing()) beginRenaming(static_cast<std::size_t>(path.row));
 }
 
 void OB2CategoryListController::report(bool made, const char* title, const NSError& error) {
   reload();
-  if (!made) presentFailure(title, error.localizedDescription);
+  if (!made) page_alert::failure(*this, title, error.localizedDescription);
 }
 
 void OB2CategoryListController::visibilityChanged(UISwitch& sender) {
@@ -157,7 +161,7 @@ void OB2CategoryListController::confirmReset() {
   alert->addAction(UIAlertAction::actionWithTitle("Reset", UIAlertActionStyleDestructive, [weak] {
     if (const auto page = weak.lock()) page->reset();
   }));
-  presentAlert(std::move(alert));
+  page_alert::present(*this, std::move(alert));
 }
 
 void OB2CategoryListController::reset() {

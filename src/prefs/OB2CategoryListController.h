@@ -7,8 +7,10 @@
 
 #include "Preferences/PSListController.h"
 #include "UIKit/UIButton.h"
+#include "UIKit/UISwitch.h"
 #include "UIKit/UITextField.h"
 #include "prefs/CategoryListEditor.h"
+#include "prefs/PreferencesObserver.h"
 
 // The bundle's category editor: one row for each entry of the category list, in its order, with
 // the name the panel shows, the category's own name in small text under it and a switch for
@@ -24,6 +26,8 @@
 class OB2CategoryListController : public PSListController {
  public:
   static constexpr char kResetTitle[] = "Reset to defaults";
+
+  OB2CategoryListController();
 
   bool loadSpecifiers(NSError* error = nullptr) override;
   void reloadSpecifiers() override;
@@ -70,4 +74,5 @@ class OB2CategoryListController : public PSListController {
   std::optional<PlistValue> renaming_;
   std::weak_ptr<UITextField> field_;
   bool changedMeanwhile_ = false;  // a change made elsewhere while a name was being typed
+  PreferencesObserver observer_;
 };

@@ -3,6 +3,7 @@
 #include "Foundation/Overloaded.h"
 #include "mixer/PreferenceKeys.h"
 #include "mixer/PreferenceValues.h"
+#include "prefs/PageAlert.h"
 #include "prefs/PreferencePage.h"
 #include "prefs/PreferenceWriter.h"
 
@@ -16,6 +17,9 @@ const bool registered = [] {
 }();
 
 }  // namespace
+
+OB2RootListController::OB2RootListController() : observer_([this] { reloadSpecifiers(); }) {
+}
 
 void OB2RootListController::reloadSpecifiers() {
   // An unreadable file is no file to the tweak: every key at its default.
@@ -41,7 +45,9 @@ PlistValue OB2RootListController::readPreferenceValue(const PSSpecifier& specifi
                     *key);
 }
 
-bool OB2RootListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier,
-                                               NSError* error) {
-  return PreferenceWriter::set(specifier.key(), std::move(value), error);
+void OB2RootListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier) {
+  NSError error;
+  if (PreferenceWriter::set(specifier.key(), std::move(value), &error)) return;
+  reloadSpecifiers();
+  page_alert::failure(*this, specifier.label() + kNotChanged, error.localizedDescription);
 }

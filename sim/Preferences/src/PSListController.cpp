@@ -1,28 +1,33 @@
 #include "Preferences/PSListController.h"
 
 #include <algorithm>
-#include <map>
 
 #include "CoreFoundation/CFNotificationCenter.h"
-#include "Foundation/NSFileManager.h"
+#include "CoreFoundation/CFPreferences.h"
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
-#include "Preferences/PSListItemsController.h"
-#include "UIKit/UIAlertController.h"
-#include "UIKit/UINavigationController.h"
+#include "MobileGestalt/MobileGestalt.h"
 #include "UIKit/UIScreen.h"
 
 namespace {
 
-constexpr char kPreferencesFolder[] = "/var/mobile/Library/Preferences/";
+using Factories = std::map<std::string, std::shared_ptr<PSListController> (*)()>;
 
-std::map<std::string, std::shared_ptr<PSListController> (*)()>& factories() {
-  static std::map<std::string, std::shared_ptr<PSListController> (*)()> table;
+Factories& factories() {
+  static Factories table = {
+      {"PSListController", [] { return std::make_shared<PSListController>(); }},
+  };
   return table;
 }
 
-std::string domainPath(const PSSpecifier& specifier) {
-  return kPreferencesFolder + specifier.defaults() + ".plist";
+// Whether the device has every capability the item asks for.
+bool deviceCan(const PSSpecifier& specifier) {
+  const auto* required = specifier.value("requiredCapabilities");
+  if (!required || !required->asArray()) return true;
+  return std::all_of(required->asArray()->begin(), required->asArray()->end(),
+                     [](const auto& name) {
+                       return name.asString() && MGGetBoolAnswer(name.asString()->c_str());
+                     });
 }
 
 }  // namespace
@@ -30,35 +35,6 @@ std::string domainPath(const PSSpecifier& specifier) {
 PSListController::PSListController()
     : table_(std::make_shared<UITableView>(UIScreen::mainScreen().bounds())) {
   setView(table_);
-}
-
-PSListController::~PSListController() {
-  CFNotificationCenterRemoveObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, nullptr,
-                                     nullptr);
-}
-
-void PSListController::observeChanges() {
-  std::vector<std::string> names;
-  for (const auto& specifier : specifiers_) {
-    const std::string name = specifier.property("PostNotification");
-    if (name.empty() || std::find(names.begin(), names.end(), name) != names.end()) continue;
-    names.push_back(name);
-  }
-  followNotifications(names);
-}
-
-void PSListController::followNotifications(const std::vector<std::string>& names) {
-  const auto center = CFNotificationCenterGetDarwinNotifyCenter();
-  CFNotificationCenterRemoveObserver(center, this, nullptr, nullptr);
-  for (const auto& name : names) {
-    CFNotificationCenterAddObserver(center, this, &PSListController::changedElsewhere, name.c_str(),
-                                    nullptr, CFNotificationSuspensionBehaviorCoalesce);
-  }
-}
-
-void PSListController::changedElsewhere(CFNotificationCenterRef, void* observer, const char*,
-                                        const void*, const void*) {
-  static_cast<PSListController*>(observer)->reloadSpecifiers();
 }
 
 void PSListController::registerFactory(const char* name, Factory factory) {
@@ -70,17 +46,58 @@ std::shared_ptr<PSListController> PSListController::controllerNamed(const std::s
   return found == factories().end() ? nullptr : found->second();
 }
 
+void PSListController::addAction(std::string selector, Action action) {
+  actions_[std::move(selector)] = std::move(action);
+}
+
+void PSListController::addGetter(std::string selector, Getter getter) {
+  getters_[std::move(selector)] = std::move(getter);
+}
+
+void PSListController::addSetter(std::string selector, Setter setter) {
+  setters_[std::move(selector)] = std::move(setter);
+}
+
+void PSListController::addDataSource(std::string selector, DataSource source) {
+  dataSources_[std::move(selector)] = std::move(source);
+}
+
+void PSListController::logOnce(const std::string& line) {
+  if (std::find(logged_.begin(), logged_.end(), line) != logged_.end()) return;
+  logged_.push_back(line);
+  NSLog("Preferences: " + line);
+}
+
 bool PSListController::loadSpecifiers(NSError* error) {
+  // A page opened from an item that carries its own list (a loader's simple entry) shows it.
+  if (const auto* items = specifier_ ? specifier_->value("items") : nullptr;
+      items && items->asArray()) {
+    if (const std::string title = specifier_->property("title"); !title.empty()) setTitle(title);
+    setSpecifierItems(*items->asArray());
+    return true;
+  }
   const auto page = PropertyListFile::readDictionary(bundlePath_ + "Root.plist", error);
   if (!page) return false;
   if (const auto title = page->find("title"); title != page->end() && title->second.asString()) {
     setTitle(*title->second.asString());
   }
+  const auto items = page->find("items");
+  setSpecifierItems(items != page->end() && items->second.asArray() ? *items->second.asArray()
+                                                                    : PlistValue::Array());
+  return true;
+}
+
+void PSListController::setSpecifierItems(const PlistValue::Array& items) {
   specifiers_.clear();
-  if (const auto items = page->find("items"); items != page->end() && items->second.asArray()) {
-    for (const auto& item : *items->second.asArray()) {
-      if (auto specifier = PSSpecifier::fromDictionary(item)) specifiers_.push_back(*specifier);
+  for (const auto& item : items) {
+    auto specifier = PSSpecifier::fromDictionary(item);
+    if (!specifier) {
+      logOnce("an item that is not a dictionary is left out");
+      continue;
     }
+    if (!deviceCan(*specifier)) continue;
+    loadChoices(*specifier);
+    specifiers_.push_back(std::move(*specifier));
   }
   sections_.clear();
   for (std::size_t i = 0; i < specifiers_.size(); ++i) {
@@ -94,8 +111,28 @@ bool PSListController::loadSpecifiers(NSError* error) {
   table_->setDataSource(sharedAs<PSListController>());
   table_->setDelegate(sharedAs<PSListController>());
   reloadSpecifiers();
-  observeChanges();
-  return true;
+}
+
+// A list's values and titles from the controller's data sources, where the item names them.
+void PSListController::loadChoices(PSSpecifier& specifier) {
+  for (const auto& [selectorKey, listKey] : {std::pair{"valuesDataSource", "validValues"},
+                                             std::pair{"titlesDataSource", "validTitles"}}) {
+    const std::string selector = specifier.property(selectorKey);
+    if (selector.empty()) continue;
+    const auto found = dataSources_.find(selector);
+    if (found == dataSources_.end()) {
+      logOnce(specifier.label() + ": the controller has no method " + selector);
+      continue;
+    }
+    specifier.setProperty(listKey, found->second(specifier));
+  }
+}
+
+const PSSpecifier* PSListController::specifierForID(const std::string& identifier) const {
+  for (const auto& each : specifiers_) {
+    if (each.identifier() == identifier) return &each;
+  }
+  return nullptr;
 }
 
 void PSListController::setNavigation(std::weak_ptr<UINavigationController> navigation) {
@@ -103,68 +140,64 @@ void PSListController::setNavigation(std::weak_ptr<UINavigationController> navig
 }
 
 void PSListController::reloadSpecifiers() {
-  switches_.clear();
+  controls_.clear();
   table_->reloadData();
+}
+
+void PSListController::viewWillAppear() {
+  // A row chosen to open a page stays selected until the page is left, as on a phone.
+  if (const auto chosen = table_->indexPathForSelectedRow())
+    table_->deselectRowAtIndexPath(*chosen);
 }
 
 PlistValue PSListController::readPreferenceValue(const PSSpecifier& specifier) const {
   const PlistValue* fallback = specifier.value("default");
-  const auto stored = PropertyListFile::readDictionary(domainPath(specifier));
-  if (stored) {
-    if (const auto found = stored->find(specifier.key()); found != stored->end()) {
-      return found->second;
+  const std::string domain = specifier.defaults();
+  if (!domain.empty()) {
+    if (auto stored = CFPreferencesCopyAppValue(specifier.key().c_str(), domain.c_str())) {
+      return std::move(*stored);
     }
   }
   return fallback ? *fallback : PlistValue();
 }
 
-bool PSListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier,
-                                          NSError* error) {
-  const std::string path = domainPath(specifier);
-  // A file that is there but cannot be read is left as it is, never written over.
-  NSError why;
-  auto stored = PropertyListFile::readDictionary(path, &why);
-  if (!stored && NSFileManager::defaultManager().fileExistsAtPath(path)) {
-    if (error)
-      error->localizedDescription =
-          path + " cannot be read (" + why.localizedDescription + "); left as it is";
-    return false;
-  }
-  if (!stored) stored.emplace();
-  (*stored)[specifier.key()] = std::move(value);
-  if (!PropertyListFile::write(PlistValue(std::move(*stored)), path, error)) return false;
+void PSListController::setPreferenceValue(PlistValue value, const PSSpecifier& specifier) {
+  const std::string domain = specifier.defaults();
+  if (domain.empty()) return;
+  CFPreferencesSetAppValue(specifier.key().c_str(), value, domain.c_str());
+  CFPreferencesAppSynchronize(domain.c_str());
   const std::string posted = specifier.property("PostNotification");
   if (!posted.empty()) {
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
                                          posted.c_str(), nullptr, nullptr, true);
   }
-  return true;
 }
 
 void PSListController::change(const PSSpecifier& specifier, PlistValue value) {
-  NSError error;
-  lastFailure_.clear();
-  const bool written = setPreferenceValue(std::move(value), specifier, &error);
-  reloadSpecifiers();
-  if (!written) {
-    lastFailure_ = error.localizedDescription;
-    presentFailure(specifier.label() + " Not Changed", lastFailure_);
+  const std::string selector = specifier.property("set");
+  if (selector.empty()) return setPreferenceValue(std::move(value), specifier);
+  const auto found = setters_.find(selector);
+  if (found == setters_.end()) {
+    return logOnce(specifier.label() + ": the controller has no method " + selector);
   }
+  found->second(std::move(value), specifier);
 }
 
-void PSListController::presentFailure(const std::string& title, const std::string& why) {
-  NSLog("Preferences: " + title + ": " + why);
-  auto alert = UIAlertController::alertControllerWithTitle(title, why);
-  alert->addAction(UIAlertAction::actionWithTitle("OK", UIAlertActionStyleCancel));
-  presentAlert(std::move(alert));
+PlistValue PSListController::valueOf(const PSSpecifier& specifier) {
+  const std::string selector = specifier.property("get");
+  if (selector.empty()) return readPreferenceValue(specifier);
+  const auto found = getters_.find(selector);
+  if (found == getters_.end()) {
+    logOnce(specifier.label() + ": the controller has no method " + selector);
+    const PlistValue* fallback = specifier.value("default");
+    return fallback ? *fallback : PlistValue();
+  }
+  return found->second(specifier);
 }
 
-void PSListController::presentAlert(std::shared_ptr<UIAlertController> alert) {
-  if (const auto navigation = navigation_.lock()) {
-    navigation->presentViewController(std::move(alert));
-  } else {
-    presentViewController(std::move(alert));
-  }
+std::size_t PSListController::indexAt(NSIndexPath path) const {
+  return sections_.at(static_cast<std::size_t>(path.section))
+      .items.at(static_cast<std::size_t>(path.row));
 }
 
 NSInteger PSListController::numberOfSections() {
@@ -188,68 +221,45 @@ std::optional<std::string> PSListController::titleForFooterInSection(NSInteger s
   return footer;
 }
 
-std::shared_ptr<UITableViewCell> PSListController::cellForRowAtIndexPath(NSIndexPath path) {
-  const std::size_t index = sections_.at(static_cast<std::size_t>(path.section))
-                                .items.at(static_cast<std::size_t>(path.row));
-  const PSSpecifier& specifier = specifiers_[index];
-  auto cell = std::make_shared<UITableViewCell>();
-  cell->textLabel()->setText(specifier.label());
-  switch (specifier.cell()) {
-    case PSSpecifier::Cell::Switch: {
-      auto toggle = std::make_shared<UISwitch>();
-      toggle->setOn(readPreferenceValue(specifier).boolValue().value_or(false));
-      toggle->addTarget(sharedAs<PSListController>(), &PSListController::switchChanged,
-                        UIControlEventValueChanged);
-      switches_.emplace_back(toggle.get(), index);
-      cell->setAccessoryView(toggle);
-      break;
-    }
-    case PSSpecifier::Cell::LinkList:
-      cell->detailTextLabel()->setText(specifier.titleOfValue(readPreferenceValue(specifier)));
-      cell->setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
-      break;
-    case PSSpecifier::Cell::Link:
-      cell->setAccessoryType(UITableViewCellAccessoryDisclosureIndicator);
-      break;
-    case PSSpecifier::Cell::Button:
-      cell->textLabel()->setTextColor(UIColor::systemBlueColor());
-      break;
-    case PSSpecifier::Cell::Group:
-      break;
+std::shared_ptr<UIView> PSListController::viewForFooterInSection(NSInteger section) {
+  // A subclass may lay out sections of its own: only the page's own groups have an alignment.
+  if (section < 0 || static_cast<std::size_t>(section) >= sections_.size()) return nullptr;
+  const auto& group = sections_[static_cast<std::size_t>(section)].group;
+  const auto text = titleForFooterInSection(section);
+  if (!group || !text) return nullptr;
+  auto label = UITableView::footerLabel(*text);
+  const auto alignment =
+      static_cast<long>(specifiers_[*group].number("footerAlignment", NSTextAlignmentLeft));
+  if (alignment == NSTextAlignmentCenter || alignment == NSTextAlignmentRight) {
+    label->setTextAlignment(static_cast<NSTextAlignment>(alignment));
   }
-  return cell;
+  return label;
 }
 
-void PSListController::switchChanged(UISwitch& sender) {
-  const auto found = std::find_if(switches_.begin(), switches_.end(),
-                                  [&](const auto& each) { return each.first == &sender; });
-  if (found == switches_.end()) return;
-  // A copy: the change builds the cells, and this list of their switches, again.
-  const PSSpecifier specifier = specifiers_[found->second];
-  change(specifier, PlistValue(sender.isOn()));
+CGFloat PSListController::heightForRowAtIndexPath(NSIndexPath path) {
+  const bool own = path.section >= 0 && static_cast<std::size_t>(path.section) < sections_.size() &&
+                   path.row >= 0 &&
+                   static_cast<std::size_t>(path.row) <
+                       sections_[static_cast<std::size_t>(path.section)].items.size();
+  if (!own) return UITableViewCell::kHeight;
+  const double height = specifiers_[indexAt(path)].number("height", UITableViewCell::kHeight);
+  return height > 0 ? height : UITableViewCell::kHeight;
 }
 
 void PSListController::didSelectRowAtIndexPath(NSIndexPath path) {
-  const std::size_t index = sections_.at(static_cast<std::size_t>(path.section))
-                                .items.at(static_cast<std::size_t>(path.row));
-  const PSSpecifier& specifier = specifiers_[index];
-  const auto navigation = navigation_.lock();
-  if (!navigation) return;
-  if (specifier.cell() == PSSpecifier::Cell::LinkList) {
-    navigation->pushViewController(
-        PSListItemsController::make(sharedAs<PSListController>(), specifier));
-  } else if (specifier.cell() == PSSpecifier::Cell::Link) {
-    auto page = controllerNamed(specifier.property("detail"));
-    if (!page) return;
-    page->setTitle(specifier.label());
-    page->setBundlePath(bundlePath_);
-    page->setNavigation(navigation_);
-    NSError error;
-    if (!page->loadSpecifiers(&error)) {
-      NSLog("Preferences: " + specifier.label() +
-            " cannot be shown: " + error.localizedDescription);
+  const PSSpecifier specifier = specifiers_[indexAt(path)];
+  const bool opens = specifier.isEnabled() && (specifier.cell() == PSSpecifier::Cell::LinkList ||
+                                               specifier.cell() == PSSpecifier::Cell::Link);
+  if (!opens) table_->deselectRowAtIndexPath(path);
+  if (!specifier.isEnabled() || specifier.flag("isStaticText", false)) return;
+  switch (specifier.cell()) {
+    case PSSpecifier::Cell::LinkList:
+      return pushChoices(specifier);
+    case PSSpecifier::Cell::Link:
+      return openLink(specifier);
+    case PSSpecifier::Cell::Button:
+      return pressButton(specifier);
+    default:
       return;
-    }
-    navigation->pushViewController(std::move(page));
   }
 }

@@ -24,14 +24,12 @@ std::shared_ptr<PSListItemsController> PSListItemsController::make(
 
 void PSListItemsController::reload() {
   const auto page = page_.lock();
-  stored_ = page ? std::optional<PlistValue>(page->readPreferenceValue(specifier_)) : std::nullopt;
+  stored_ = page ? std::optional<PlistValue>(page->valueOf(specifier_)) : std::nullopt;
   table_->reloadData();
 }
 
 const PlistValue::Array& PSListItemsController::values() const {
-  static const PlistValue::Array kNone;
-  const auto* values = specifier_.value("validValues");
-  return values && values->asArray() ? *values->asArray() : kNone;
+  return specifier_.values();
 }
 
 NSInteger PSListItemsController::numberOfRowsInSection(NSInteger) {
@@ -42,7 +40,7 @@ std::shared_ptr<UITableViewCell> PSListItemsController::cellForRowAtIndexPath(NS
   const auto& choice = values().at(static_cast<std::size_t>(path.row));
   auto cell = std::make_shared<UITableViewCell>();
   cell->textLabel()->setText(specifier_.titleOfValue(choice));
-  if (stored_ == choice) {
+  if (stored_ && PSSpecifier::sameValue(*stored_, choice)) {
     cell->setAccessoryType(UITableViewCellAccessoryCheckmark);
   }
   return cell;
@@ -51,6 +49,9 @@ std::shared_ptr<UITableViewCell> PSListItemsController::cellForRowAtIndexPath(NS
 void PSListItemsController::didSelectRowAtIndexPath(NSIndexPath path) {
   const auto page = page_.lock();
   if (!page) return;
+  table_->deselectRowAtIndexPath(path);
   page->change(specifier_, values().at(static_cast<std::size_t>(path.row)));
+  // The page under this one shows the choice when it comes back.
+  page->reloadSpecifiers();
   reload();
 }

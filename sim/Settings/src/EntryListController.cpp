@@ -36,11 +36,18 @@ std::shared_ptr<UITableViewCell> EntryListController::cellForRowAtIndexPath(NSIn
   return cell;
 }
 
+// The entry chosen stays selected until its page is left, as Settings does.
+void EntryListController::viewWillAppear() {
+  if (const auto chosen = table_->indexPathForSelectedRow())
+    table_->deselectRowAtIndexPath(*chosen);
+}
+
 void EntryListController::didSelectRowAtIndexPath(NSIndexPath path) {
   NSError error;
   if (SettingsApp::shared().openEntry(entries_.at(static_cast<std::size_t>(path.row)), &error)) {
     return;
   }
+  table_->deselectRowAtIndexPath(path);
   NSLog("Settings: " + error.localizedDescription);
   auto alert =
       UIAlertController::alertControllerWithTitle("Cannot Open", error.localizedDescription);

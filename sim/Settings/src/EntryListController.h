@@ -17,6 +17,7 @@ class EntryListController : public UIViewController,
   NSInteger numberOfRowsInSection(NSInteger section) override;
   std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override;
   void didSelectRowAtIndexPath(NSIndexPath path) override;
+  void viewWillAppear() override;
 
  private:
   explicit EntryListController(std::vector<SettingsApp::Entry> entries);

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "Preferences/PSPageItem.h"
+#include "Preferences/PSSpecifier.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"
 

@@ -5,24 +5,27 @@
 #include <vector>
 
 #include "Foundation/NSError.h"
+#include "Preferences/PSSpecifier.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIWindow.h"
 
 // The Settings app: its own window over the home screen, and a stack of pages whose first lists
-// every entry the preference loader finds in "/Library/PreferenceLoader/Preferences", by label.
-// An entry opens its bundle's page as the preferences framework opens it: the bundle's
-// Info.plist names its executable, which is loaded, and its principal class, whose page reads
-// the bundle's Root.plist.
+// the entries the preference loader finds in "/Library/PreferenceLoader/Preferences" and its
+// subfolders, by label. An entry is a link to a preference bundle (its "bundle" or
+// "bundlePath"), opened as the preferences framework opens one, or a simple entry whose plist
+// holds its page's own "items". An entry whose bundle is not installed, or whose "filter" this
+// device does not meet, is left out, and the log says so.
 class SettingsApp {
  public:
   static constexpr char kName[] = "Settings";
   static constexpr char kLoaderFolder[] = "/Library/PreferenceLoader/Preferences/";
-  static constexpr char kBundlesFolder[] = "/Library/PreferenceBundles/";
+  // The Core Foundation version the filters compare with: the device's iOS 12.
+  static constexpr double kCoreFoundationVersion = 1556.00;
 
   struct Entry {
     std::string label;
-    std::string bundle;
-    std::string iconPath;  // in the bundle's folder; empty for none
+    PSSpecifier specifier;  // the link to the entry's page
+    std::string iconPath;   // empty for none
   };
 
   static SettingsApp& shared();
@@ -37,14 +40,13 @@ class SettingsApp {
   const std::vector<Entry>& entries() const { return entries_; }
   const std::shared_ptr<UINavigationController>& navigation() const { return navigation_; }
 
-  // Opens the entry's page on top, as a tap on it does; false, with why, when its bundle cannot
-  // be loaded or has no page.
+  // Opens the entry's page on top, as a tap on it does: a page that says why when its bundle
+  // cannot be loaded. False, with why, when there is no page to show.
   bool openEntry(const Entry& entry, NSError* error = nullptr);
 
  private:
   SettingsApp() = default;
   void readEntries();
-  static std::string bundleFolder(const std::string& bundle);
 
   std::shared_ptr<UIWindow> window_;
   std::shared_ptr<UINavigationController> navigation_;
