@@ -8,6 +8,7 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
+#include "UIKit/UISegmentedControl.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableViewCell.h"
@@ -85,8 +86,9 @@ class HUDTitles : public ViewVisitor {
 };
 
 // The app in front, a line a row: a table row as its title, its detail and its accessory
-// ("[on]", "[off]", ">", a check mark, "=" for a drag handle), a field as "[text_]", a button as
-// "[title]", any other label as its text.
+// ("[on]", "[off]", ">", a check mark, "=" for a drag handle, a field as "[text_]", segments as
+// "[One|*Two]" with the selected one starred), a field over a row's hidden title in its place, a
+// button as "[title]", any other label as its text.
 class AppText : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int) override {
@@ -115,14 +117,33 @@ class AppText : public ViewVisitor {
   static std::string printable(const std::optional<std::string>& text) {
     return display_text::printable(text.value_or(""));
   }
+  static std::string fieldText(const UITextField& field) {
+    return "[" + display_text::printable(field.displayedText()) + "_]";
+  }
+  static std::string segmentsText(const UISegmentedControl& segments) {
+    std::string text = "[";
+    for (NSInteger at = 0; at < segments.numberOfSegments(); ++at) {
+      if (at > 0) text += "|";
+      if (at == segments.selectedSegmentIndex()) text += "*";
+      text += display_text::printable(segments.titleForSegmentAtIndex(at));
+    }
+    return text + "]";
+  }
   static std::string row(const UITableViewCell& cell) {
     std::string line = printable(cell.textLabel()->text());
     for (const auto& subview : cell.subviews()) {
       const auto* field = dynamic_cast<const UITextField*>(subview.get());
-      if (field && !field->isHidden()) line = "[" + display_text::printable(field->text()) + "_]";
+      if (field && !field->isHidden() && cell.textLabel()->isHidden()) line = fieldText(*field);
     }
     const std::string detail = printable(cell.detailTextLabel()->text());
     if (!detail.empty()) line += " (" + detail + ")";
+    if (const auto* field = dynamic_cast<const UITextField*>(cell.accessoryView().get())) {
+      return line + "  " + fieldText(*field);
+    }
+    if (const auto* segments =
+            dynamic_cast<const UISegmentedControl*>(cell.accessoryView().get())) {
+      return line + "  " + segmentsText(*segments);
+    }
     if (cell.showsReorderControl()) return line + "  =";
     if (const auto* toggle = dynamic_cast<const UISwitch*>(cell.accessoryView().get())) {
       return line + (toggle->isOn() ? "  [on]" : "  [off]");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <typeinfo>
 
 #include "CoreFoundation/CFNotificationCenter.h"
 #include "CoreFoundation/CFRunLoop.h"
@@ -211,6 +212,47 @@ TEST_F(PreferencesFrameworkTest, AnItemWithoutADomainWritesNothing) {
   tap(control<UISwitch>("Loose"));
   CFRunLoop::main().runFor(1200ms);
   EXPECT_FALSE(root.exists("/var/mobile/Library/Preferences/.plist"));
+}
+
+// A link to a bundle opens its principal class's page only where it says it is a controller;
+// a bundle that cannot be loaded opens a page that says why, naming no host folder.
+TEST_F(PreferencesFrameworkTest, ABundleOpensAsItsControllerOnlyWhereItSaysSo) {
+  ex::installBundle();
+  open();
+  PlistValue::Dictionary link{{"cell", "PSLinkCell"},
+                              {"label", "Battery"},
+                              {"bundle", ex::kBundleName},
+                              {"isController", true}};
+  const auto linkTo = [&] {
+    return PSListController::pageForLink(*PSSpecifier::fromDictionary(PlistValue(link)), "",
+                                         navigation);
+  };
+  page = linkTo();
+  ASSERT_TRUE(page);
+  navigation->pushViewController(page);
+  tap(row("Refresh"));
+  EXPECT_TRUE(logged(log, ex::kRefreshed)) << "the action, on the bundle's controller";
+  EXPECT_EQ(row("Theme")->detailTextLabel()->text(), "Dark") << "from its data sources";
+
+  link.erase("isController");
+  const auto plain = linkTo();
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(typeid(*plain), typeid(PSListController)) << "the framework's page";
+  EXPECT_EQ(plain->specifiers().size(), page->specifiers().size()) << "on the bundle's list";
+
+  root.writeBytes("/Library/PreferenceBundles/Broken.bundle/Info.plist",
+                  PropertyListFile::xmlData(PlistValue(PlistValue::Dictionary{
+                      {"CFBundleExecutable", "Broken"}, {"NSPrincipalClass", "BRController"}})));
+  root.writeBytes("/Library/PreferenceBundles/Broken.bundle/Broken", "not a library");
+  link["bundlePath"] = "/Library/PreferenceBundles/Broken.bundle";
+  const auto broken = linkTo();
+  ASSERT_TRUE(broken);
+  const auto why = broken->titleForFooterInSection(0);
+  ASSERT_TRUE(why);
+  EXPECT_NE(why->find("cannot load /Library/PreferenceBundles/Broken.bundle/Broken"),
+            std::string::npos)
+      << *why;
+  EXPECT_EQ(why->find(root.path().string()), std::string::npos) << *why;
 }
 
 // The store never writes over a domain's file it cannot read.

@@ -1,5 +1,10 @@
 #include "support/ExampleSpecifiers.h"
 
+#include <filesystem>
+
+#include "Foundation/PropertyListFile.h"
+#include "SimDevice/DeviceRoot.h"
+
 namespace example_specifiers {
 namespace {
 
@@ -30,6 +35,10 @@ PlistValue::Array items() {
             {"validValues", Array{0, 1, 2}},
             {"validTitles", Array{"Outline", "Filled", "Text Only"}},
             {"shortTitles", Array{"Out", "Fill", "Text"}}}),
+      with(stored("PSLinkListCell", "Theme", "theme", "dark"),
+           {{"detail", "PSListItemsController"},
+            {"valuesDataSource", "themeValues:"},
+            {"titlesDataSource", "themeTitles:"}}),
       with(stored("PSEditTextCell", "Label", "label", ""),
            {{"placeholder", "Battery"}, {"keyboard", "default"}}),
       stored("PSSecureEditTextCell", "Passcode", "passcode", ""),
@@ -64,6 +73,23 @@ PlistValue::Array items() {
                  {"detail", "PSListController"},
                  {"items", Array{stored("PSSwitchCell", "Debug", "debug", false)}}},
   };
+}
+
+}  // namespace example_specifiers
+
+namespace example_specifiers {
+
+void installBundle() {
+  namespace fs = std::filesystem;
+  const fs::path folder = DeviceRoot::resolve(kBundleFolder);
+  fs::create_directories(folder);
+  fs::copy_file(EXAMPLE_PREFS_BUNDLE, folder / kBundleName, fs::copy_options::overwrite_existing);
+  PropertyListFile::write(PlistValue(PlistValue::Dictionary{{"CFBundleExecutable", kBundleName},
+                                                            {"NSPrincipalClass", kController}}),
+                          std::string(kBundleFolder) + "Info.plist");
+  PropertyListFile::write(
+      PlistValue(PlistValue::Dictionary{{"title", "Battery"}, {"items", items()}}),
+      std::string(kBundleFolder) + "Root.plist");
 }
 
 }  // namespace example_specifiers

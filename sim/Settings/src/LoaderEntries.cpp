@@ -41,10 +41,11 @@ std::string lower(std::string text) {
 // One loader plist: its entry, or nothing (and why in the log) when it is no entry to show.
 std::optional<SettingsApp::Entry> entryOf(const std::string& folder, const std::string& name) {
   const std::string path = folder + name;
-  const auto plist = PropertyListFile::readDictionary(path);
-  const auto* fields = plist ? PlistValue(*plist).objectForKey("entry") : nullptr;
-  if (!plist || !fields) return std::nullopt;
-  const PlistValue whole(*plist);
+  auto plist = PropertyListFile::readDictionary(path);
+  if (!plist) return std::nullopt;
+  const PlistValue whole(std::move(*plist));
+  const auto* fields = whole.objectForKey("entry");
+  if (!fields) return std::nullopt;
   auto specifier = PSSpecifier::fromDictionary(*fields);
   if (!specifier || !passes(whole)) return std::nullopt;
   std::string iconFolder = folder;
