@@ -402,6 +402,18 @@ TEST(UITextFields, KeysGoToTheFocusedFieldUntilReturnOrEscape) {
   EXPECT_FALSE(field->isFirstResponder());
   EXPECT_EQ(field->text(), "Tunes");
   EXPECT_EQ(recorder->events, (std::vector<std::string>{"return", "end", "end"}));
+
+  // Return ends nothing where no one listens for it; a field leaving its window ends its
+  // editing; one in no window takes no focus.
+  const auto plain = std::make_shared<UITextField>(CGRectMake(10, 50, 200, 30));
+  window->addSubview(plain);
+  plain->addTarget(recorder, &Recorder::ended, UIControlEventEditingDidEnd);
+  ASSERT_TRUE(plain->becomeFirstResponder());
+  plain->pressKey(UITextField::Key::Return);
+  EXPECT_TRUE(plain->isFirstResponder());
+  plain->removeFromSuperview();
+  EXPECT_EQ(recorder->events.size(), 4u) << "editing-did-end as it left";
+  EXPECT_FALSE(plain->becomeFirstResponder());
 }
 
 // An alert over a window: its buttons side by side, the dimmed view under it taking every
@@ -438,6 +450,25 @@ TEST(UIAlerts, AButtonDismissesTheAlertThenRunsItsHandler) {
   EXPECT_FALSE(presentedDuringHandler);
   EXPECT_EQ(page->presentedViewController(), nullptr);
   EXPECT_FALSE(alert->view()->superview());
+
+  // Cancel stands on the left of two and at the bottom of three, however added; there is one.
+  const auto titles = [](UIAlertController& shown) {
+    std::vector<std::string> order;
+    for (const auto& view : shown.view()->subviews().front()->subviews()) {
+      if (const auto* each = dynamic_cast<const UIButton*>(view.get())) {
+        order.push_back(each->titleLabel()->text().value_or(""));
+      }
+    }
+    return order;
+  };
+  auto two = UIAlertController::alertControllerWithTitle("Two", "");
+  two->addAction(UIAlertAction::actionWithTitle("Go", UIAlertActionStyleDefault));
+  two->addAction(UIAlertAction::actionWithTitle("Stop", UIAlertActionStyleCancel));
+  two->addAction(UIAlertAction::actionWithTitle("Halt", UIAlertActionStyleCancel));
+  EXPECT_EQ(two->actions().size(), 2u) << "a second Cancel is refused";
+  EXPECT_EQ(titles(*two), (std::vector<std::string>{"Stop", "Go"}));
+  two->addAction(UIAlertAction::actionWithTitle("Later", UIAlertActionStyleDefault));
+  EXPECT_EQ(titles(*two), (std::vector<std::string>{"Go", "Later", "Stop"}));
 }
 
 TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {

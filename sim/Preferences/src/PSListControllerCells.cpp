@@ -141,9 +141,9 @@ void PSListController::showControl(UITableViewCell& cell, std::size_t index) {
 void PSListController::addControl(const std::shared_ptr<UIControl>& control, std::size_t index) {
   control->setEnabled(specifiers_[index].isEnabled());
   if (dynamic_cast<UITextField*>(control.get())) {
-    // Return ends the editing too: the text is written once, as the editing ends.
+    // Return ends the editing, or the focus goes elsewhere: the text is written once.
     control->addTarget(sharedAs<PSListController>(), &PSListController::textEnded,
-                       UIControlEventEditingDidEnd);
+                       UIControlEventEditingDidEndOnExit | UIControlEventEditingDidEnd);
   } else {
     control->addTarget(sharedAs<PSListController>(), &PSListController::controlChanged,
                        UIControlEventValueChanged);

@@ -1,7 +1,10 @@
 #include "UIKit/UIAlertController.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "Foundation/NSLog.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 
@@ -43,8 +46,34 @@ std::shared_ptr<UIAlertController> UIAlertController::alertControllerWithTitle(
 }
 
 void UIAlertController::addAction(std::shared_ptr<UIAlertAction> action) {
-  if (action) actions_.push_back(std::move(action));
+  if (!action) return;
+  const auto isCancel = [](const auto& each) { return each->style() == UIAlertActionStyleCancel; };
+  if (isCancel(action) && std::any_of(actions_.begin(), actions_.end(), isCancel)) {
+    // The platform raises here; an alert with two ways to cancel is never shown.
+    NSLog(
+        "UIAlertController can only have one action with a style of "
+        "UIAlertActionStyleCancel: " +
+        action->title() + " refused");
+    return;
+  }
+  actions_.push_back(std::move(action));
   build();
+}
+
+// Where each action's button stands: the Cancel one on the left of two, and at the bottom of
+// three or more, whatever order they were added in; the others in their order.
+std::vector<std::size_t> UIAlertController::buttonOrder() const {
+  std::vector<std::size_t> order;
+  std::optional<std::size_t> cancel;
+  for (std::size_t i = 0; i < actions_.size(); ++i) {
+    if (actions_[i]->style() == UIAlertActionStyleCancel) {
+      cancel = i;
+    } else {
+      order.push_back(i);
+    }
+  }
+  if (cancel) order.insert(actions_.size() == 2 ? order.begin() : order.end(), *cancel);
+  return order;
 }
 
 // Title and message wrapped to the box's width, then the buttons under a hairline.
@@ -66,14 +95,15 @@ void UIAlertController::build() {
   box_->layer().setCornerRadius(kRadius);
   box_->addSubview(title);
   box_->addSubview(message);
-  for (std::size_t i = 0; i < actions_.size(); ++i) {
-    const auto& action = *actions_[i];
+  const auto order = buttonOrder();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const auto& action = *actions_[order[i]];
     const CGFloat width = sideBySide ? kWidth / 2 : kWidth;
     const CGFloat x = sideBySide ? width * static_cast<CGFloat>(i) : 0;
     const CGFloat y = top + (sideBySide ? 0 : kButtonHeight * static_cast<CGFloat>(i));
     auto button = UIButton::buttonWithType(UIButtonTypeSystem);
     button->setFrame(CGRectMake(x, y, width, kButtonHeight));
-    button->setTag(static_cast<NSInteger>(i));
+    button->setTag(static_cast<NSInteger>(order[i]));
     button->setTitle(action.title());
     if (action.style() == UIAlertActionStyleDestructive) button->setTitleColor(kDestructiveColor);
     if (action.style() == UIAlertActionStyleCancel) {

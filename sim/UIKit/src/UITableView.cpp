@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -33,10 +34,14 @@ UITableView::UITableView(CGRect frame) : UIScrollView(frame) {
 }
 
 void UITableView::reloadData() {
-  for (const auto& row : rows_) row.cell->removeFromSuperview();
-  for (const auto& label : headers_) label->removeFromSuperview();
-  rows_.clear();
-  headers_.clear();
+  // Taken out first: a field leaving with its row ends its editing, and what that runs may
+  // build the rows again.
+  const auto rows = std::exchange(rows_, {});
+  const auto notes = std::exchange(headers_, {});
+  const unsigned reload = ++reloads_;
+  for (const auto& row : rows) row.cell->removeFromSuperview();
+  for (const auto& label : notes) label->removeFromSuperview();
+  if (reload != reloads_) return;  // built again meanwhile
   touchedRow_.reset();
   selected_.reset();
   if (const auto source = dataSource_.lock()) {

@@ -1,6 +1,7 @@
 #include "UIKit/UITextField.h"
 
 #include "UIKit/UIApplication.h"
+#include "UIKit/UIWindow.h"
 
 UITextField::UITextField(CGRect frame) : UIControl(frame) {
   setBackgroundColor(UIColor::whiteColor());
@@ -20,12 +21,19 @@ std::string UITextField::displayedText() const {
   return bullets;
 }
 
+bool UITextField::inWindow() const {
+  std::shared_ptr<const UIView> top = superview();
+  while (top && top->superview()) top = top->superview();
+  return dynamic_cast<const UIWindow*>(top.get()) != nullptr;
+}
+
 bool UITextField::isFirstResponder() const {
   return UIApplication::sharedApplication().focusedField().get() == this;
 }
 
 bool UITextField::becomeFirstResponder() {
   if (isFirstResponder()) return true;
+  if (!inWindow()) return false;  // only a field in a window takes the keyboard
   auto& application = UIApplication::sharedApplication();
   if (const auto other = application.focusedField()) other->resignFirstResponder();
   application.setFocusedField(std::static_pointer_cast<UITextField>(shared_from_this()));
@@ -72,6 +80,9 @@ void UITextField::pressKey(Key key) {
       deleteBackward();
       break;
     case Key::Return:
+      // The editing ends only where someone listens for Return, as a delegate or a target of
+      // editing-did-end-on-exit does on a phone; elsewhere the keyboard stays.
+      if (actionCount(UIControlEventEditingDidEndOnExit) == 0) break;
       sendActionsForControlEvents(UIControlEventEditingDidEndOnExit);
       resignFirstResponder();
       break;

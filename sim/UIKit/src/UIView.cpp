@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "UIKit/UIApplication.h"
+#include "UIKit/UITextField.h"
+
 UIView::UIView(CGRect frame) : frame_(frame) {
 }
 
@@ -36,10 +39,15 @@ void UIView::adoptSubviews() {
 
 void UIView::removeFromSuperview() {
   const auto parent = superview_.lock();
-  superview_.reset();
-  if (!parent) return;
+  if (!parent) return superview_.reset();
   // Held until the end of this call: the parent's list may own the last reference.
   const auto self = shared_from_this();
+  // A field leaving its window stops editing first, with editing-did-end, while still in it.
+  if (const auto field = UIApplication::sharedApplication().focusedField();
+      field && isAncestorOf(*field)) {
+    field->resignFirstResponder();
+  }
+  superview_.reset();
   std::erase(parent->subviews_, self);
 }
 

@@ -12,7 +12,8 @@ enum UIAlertControllerStyle : long { UIAlertControllerStyleAlert = 1 };
 
 // An alert: a title, a message and its buttons on a white box in the middle of the screen,
 // over a dimmed view that takes every touch outside it. Two buttons stand side by side, more
-// one above another. A tap on a button dismisses the alert, then runs its action's handler.
+// one above another; the one Cancel action an alert may have stands on the left of two and at
+// the bottom of more. A tap on a button dismisses the alert, then runs its action's handler.
 class UIAlertController : public UIViewController {
  public:
   static constexpr CGFloat kWidth = 270;
@@ -31,6 +32,7 @@ class UIAlertController : public UIViewController {
  private:
   UIAlertController() = default;
   void build();
+  std::vector<std::size_t> buttonOrder() const;
   void tapped(UIButton& button);
 
   std::string message_;

@@ -106,6 +106,7 @@ class UITableView : public UIScrollView {
   std::optional<NSIndexPath> selected_;
   CGPoint touchDown_{};
   bool editing_ = false;
+  unsigned reloads_ = 0;
   // A row held by its handle: where it is in its section, the first row's top, and how far
   // below the row's top the finger holds it.
   struct Drag {

@@ -10,10 +10,10 @@
 // becomeFirstResponder, gives it the focus: the keys typed then go to it (see UIApplication), and
 // it shows a caret after its text. Typing adds at the end and sends editing-changed; Backspace
 // takes the last character off. While the whole text is selected (selectAll), it shows on a light
-// blue ground with no caret, and typing or Backspace replaces all of it. Return sends
-// editing-did-end-on-exit and ends the editing; Escape, as a hardware keyboard's, puts back the
-// text the field had when the editing began and ends it without that event. Either way
-// editing-did-end follows.
+// blue ground with no caret, and typing or Backspace replaces all of it. Return, where a target
+// listens for editing-did-end-on-exit, sends it and ends the editing (elsewhere it does nothing);
+// Escape, as a hardware keyboard's, puts back the text the field had when the editing began and
+// ends it without that event. Either way editing-did-end follows.
 class UITextField : public UIControl {
  public:
   enum class Key { Return, Escape, Backspace };
@@ -43,7 +43,8 @@ class UITextField : public UIControl {
   void setFont(UIFont font) { font_ = std::move(font); }
 
   bool isFirstResponder() const;
-  // Takes the focus from whichever field has it (that one's editing ends first).
+  // Takes the focus from whichever field has it (that one's editing ends first); a field in no
+  // window answers false. A field taken out of its window loses the focus, its editing ended.
   bool becomeFirstResponder();
   bool resignFirstResponder();
 
@@ -57,6 +58,8 @@ class UITextField : public UIControl {
   void touchesEnded(CGPoint point) override;
 
  private:
+  bool inWindow() const;
+
   std::string text_;
   std::string placeholder_;
   bool allSelected_ = false;
