@@ -133,6 +133,7 @@ Result<> Device::boot(const DeviceOptions& options) {
   UILabel::setSystemMeasure(FontMetrics::measure());
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
   UIScreen::mainScreen().setScale(model->scale);
+  UIScreen::mainScreen().setStatusBarHeight(model_screens::statusBarHeight(*model));
   installApps();
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());

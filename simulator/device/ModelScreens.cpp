@@ -76,4 +76,9 @@ Result<ModelScreen> of(std::string_view model) {
   return fail("unknown model \"" + std::string(model) + "\" (known: " + known + ")");
 }
 
+CGFloat statusBarHeight(const ModelScreen& screen) {
+  if (screen.homeButton) return 20;
+  return screen.model.starts_with("iPad") ? 24 : 44;
+}
+
 }  // namespace model_screens

@@ -23,5 +23,8 @@ namespace model_screens {
 const std::vector<ModelScreen>& all();
 // Refused, with the models known, when the simulator does not boot it.
 Result<ModelScreen> of(std::string_view model);
+// The status bar's height: 20 points over a screen with a Home button under it, else 44 on an
+// iPhone (the notch) and 24 on an iPad.
+CGFloat statusBarHeight(const ModelScreen& screen);
 
 }  // namespace model_screens

@@ -14,15 +14,15 @@
 
 namespace {
 
-constexpr CGFloat kHeight = 20;
 constexpr CGFloat kEdge = 16;  // from the screen's sides to the first item
 constexpr CGFloat kGap = 6;    // between two glyphs
 
 std::shared_ptr<UIImageView> glyph(const char* file) {
   auto view = std::make_shared<UIImageView>(
       UIImage::imageWithContentsOfFile(std::string(status_bar_images::kFolder) + file));
-  view->setFrame(CGRectMake(0, (kHeight - status_bar_images::kHeight) / 2,
-                            status_bar_images::kWidth, status_bar_images::kHeight));
+  view->setFrame(
+      CGRectMake(0, (UIScreen::mainScreen().statusBarHeight() - status_bar_images::kHeight) / 2,
+                 status_bar_images::kWidth, status_bar_images::kHeight));
   view->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin);
   return view;
 }
@@ -45,13 +45,15 @@ std::shared_ptr<StatusBar> StatusBar::make() {
 
 StatusBar::StatusBar()
     : window_(std::make_shared<UIWindow>()),
-      time_(std::make_shared<UILabel>(CGRectMake(kEdge, 0, 80, kHeight))),
+      time_(std::make_shared<UILabel>(
+          CGRectMake(kEdge, 0, 80, UIScreen::mainScreen().statusBarHeight()))),
       play_(glyph(status_bar_images::kPlay)),
       route_(glyph(status_bar_images::kHeadphones)) {
   window_->setWindowLevel(UIWindowLevelStatusBar);
   window_->setUserInteractionEnabled(false);
   const CGFloat width = UIScreen::mainScreen().bounds().size.width;
-  auto bar = std::make_shared<UIView>(CGRectMake(0, 0, width, kHeight));
+  auto bar =
+      std::make_shared<UIView>(CGRectMake(0, 0, width, UIScreen::mainScreen().statusBarHeight()));
   bar->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   time_->setTextColor(UIColor::whiteColor());
   time_->setFont(UIFont::systemFontOfSize(14));

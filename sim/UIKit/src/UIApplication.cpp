@@ -128,6 +128,11 @@ bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
   return scroller && scroller->scrollBy(distance);
 }
 
+CGRect UIApplication::statusBarFrame() const {
+  const auto& screen = UIScreen::mainScreen();
+  return CGRectMake(0, 0, screen.bounds().size.width, screen.statusBarHeight());
+}
+
 std::shared_ptr<UITextField> UIApplication::focusedField() const {
   auto field = focused_.lock();
   if (!field) return nullptr;

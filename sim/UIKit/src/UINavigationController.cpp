@@ -1,6 +1,12 @@
 #include "UIKit/UINavigationController.h"
 
+#include "UIKit/UIApplication.h"
+
 namespace {
+
+CGFloat statusBarHeight() {
+  return UIApplication::sharedApplication().statusBarFrame().size.height;
+}
 const UIColor kBarColor{0.97, 0.97, 0.97, 1};
 constexpr UIColor kTintColor = UIColor::systemBlueColor();
 constexpr CGFloat kBackWidth = 120;
@@ -14,22 +20,22 @@ std::shared_ptr<UINavigationController> UINavigationController::make(
   const CGFloat width = made->view()->frame().size.width;
   made->view()->setAutoresizingMask(UIViewAutoresizingFlexibleWidth |
                                     UIViewAutoresizingFlexibleHeight);
-  made->bar_ = std::make_shared<UIView>(CGRectMake(0, 0, width, kStatusBarHeight + kBarHeight));
+  made->bar_ = std::make_shared<UIView>(CGRectMake(0, 0, width, statusBarHeight() + kBarHeight));
   made->bar_->setBackgroundColor(kBarColor);
   made->bar_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   made->title_ = std::make_shared<UILabel>(
-      CGRectMake(kTitleInset, kStatusBarHeight, width - 2 * kTitleInset, kBarHeight));
+      CGRectMake(kTitleInset, statusBarHeight(), width - 2 * kTitleInset, kBarHeight));
   made->title_->setTextAlignment(NSTextAlignmentCenter);
   made->title_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
   made->back_ = UIButton::buttonWithType(UIButtonTypeCustom);
-  made->back_->setFrame(CGRectMake(0, kStatusBarHeight, kBackWidth, kBarHeight));
+  made->back_->setFrame(CGRectMake(0, statusBarHeight(), kBackWidth, kBarHeight));
   made->backTitle_ = std::make_shared<UILabel>(CGRectMake(8, 0, kBackWidth - 8, kBarHeight));
   made->backTitle_->setTextColor(kTintColor);
   made->back_->addSubview(made->backTitle_);
   made->back_->addTarget(made, &UINavigationController::popBack, UIControlEventTouchUpInside);
   made->right_ = UIButton::buttonWithType(UIButtonTypeSystem);
   made->right_->setFrame(
-      CGRectMake(width - kRightWidth, kStatusBarHeight, kRightWidth, kBarHeight));
+      CGRectMake(width - kRightWidth, statusBarHeight(), kRightWidth, kBarHeight));
   made->right_->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin);
   made->right_->addTarget(made, &UINavigationController::tapRight, UIControlEventTouchUpInside);
   made->bar_->addSubview(made->title_);
@@ -69,7 +75,7 @@ std::shared_ptr<UIViewController> UINavigationController::popViewController() {
 // The top one's view below the bar, its title on the bar, and the way back to the one beneath.
 void UINavigationController::showTop() {
   const CGSize size = view()->frame().size;
-  const CGFloat top = kStatusBarHeight + kBarHeight;
+  const CGFloat top = statusBarHeight() + kBarHeight;
   stack_.back()->viewWillAppear();
   const auto& shown = stack_.back()->view();
   shown->setFrame(CGRectMake(0, top, size.width, size.height - top));

@@ -33,6 +33,8 @@ class UIApplication {
 
   // The style the app in front asks of the status bar; the home screen's is light content.
   UIStatusBarStyle statusBarStyle() const { return statusBarStyle_; }
+  // The status bar across the top of the screen, as tall as the model has it.
+  CGRect statusBarFrame() const;
   void setStatusBarStyle(UIStatusBarStyle style);
 
   std::shared_ptr<UIView> touchDown(CGPoint screenPoint);

@@ -13,7 +13,6 @@
 // controller's view.
 class UINavigationController : public UIViewController {
  public:
-  static constexpr CGFloat kStatusBarHeight = 20;
   static constexpr CGFloat kBarHeight = 44;
 
   // Made through `make`, so that the back button can reach it.

@@ -27,6 +27,10 @@ class UIScreen {
   // Pixels per point, as the model has it (2 or 3).
   CGFloat scale() const { return scale_; }
   void setScale(CGFloat scale) { scale_ = scale; }
+  // How tall the model's status bar is: 20 points, 44 on the notched iPhones, 24 on the iPads
+  // without a Home button. UIApplication's statusBarFrame tells it.
+  CGFloat statusBarHeight() const { return statusBarHeight_; }
+  void setStatusBarHeight(CGFloat height) { statusBarHeight_ = height; }
 
   UIInterfaceOrientation orientation() const { return orientation_; }
   // Turns the device: each window whose root view controller agrees takes the new bounds, so
@@ -46,6 +50,7 @@ class UIScreen {
   };
   CGSize portraitSize_{375, 667};
   CGFloat scale_ = 2;
+  CGFloat statusBarHeight_ = 20;
   UIInterfaceOrientation orientation_ = UIInterfaceOrientationPortrait;
   std::vector<Entry> entries_;
   unsigned long nextOrder_ = 0;
