@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Celestial/AVSystemController.h"
@@ -191,10 +192,11 @@ struct OpenFrame {
     SpringBoard::shared().pressHomeButton();
     *tweak().blur = true;
   }
+  // Settings in its own process, back where it was left: the entry tapped the first time.
   static void openSettingsPage() {
+    static bool onThePage = false;
     SpringBoard::shared().launchApplication(SettingsApp::kName);
-    const auto& pages = SettingsApp::shared().navigation()->viewControllers();
-    if (pages.size() == 1) UIApplication::sharedApplication().tap(CGPoint{187, 121});  // the entry
+    if (!std::exchange(onThePage, true)) UIApplication::sharedApplication().tap(CGPoint{187, 121});
   }
   static CairoSurface screenSurface(double scale) {
     const CGSize size = UIScreen::mainScreen().bounds().size;
@@ -205,7 +207,8 @@ struct OpenFrame {
   CairoSurface target;
 };
 
-// Everything drawn anew, as when the window is exposed or the device turns.
+// Everything drawn anew, as when the window is exposed or the device turns; the Settings app's
+// frame as its process drew it last.
 void BM_FullFrame(benchmark::State& state) {
   OpenFrame frame(state);
   for (auto _ : state) frame.renderer.draw(frame.target.get());
@@ -214,6 +217,27 @@ BENCHMARK(BM_FullFrame)
     ->ArgNames({"scale", "blur", "settings"})
     ->ArgsProduct({{1, 2}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// The Settings app in front changes each frame (its page scrolled a point down and back): its
+// process draws its windows anew, then SpringBoard draws the screen over them. No popup.
+void BM_SettingsChangedFrame(benchmark::State& state) {
+  const double scale = double(state.range(0));
+  ScreenRenderer renderer(scale);
+  const auto target = OpenFrame::screenSurface(scale);
+  OpenFrame::openSettingsPage();
+  auto& app = UIApplication::sharedApplication();
+  const CGPoint middle{187, 400};
+  double by = 1;
+  for (auto _ : state) {
+    app.touchDown(middle);
+    app.touchMoved(CGPoint{middle.x, middle.y - 12 * by});
+    app.touchUp(CGPoint{middle.x, middle.y - 12 * by});
+    by = -by;
+    renderer.draw(target.get());
+  }
+  SpringBoard::shared().pressHomeButton();
+}
+BENCHMARK(BM_SettingsChangedFrame)->ArgName("scale")->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A finger on the Audio/Video slider moves one step and the window draws what changed: the
 // scene compared with the last frame's, then only those areas drawn.

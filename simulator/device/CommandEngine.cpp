@@ -17,6 +17,7 @@
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
 #include "prefs/PreferencesEditor.h"
+#include "screen/Keyboard.h"
 #include "screen/ScreenRenderer.h"
 #include "screen/TextScreen.h"
 #include "screen/ViewDump.h"
@@ -36,12 +37,6 @@ using arguments::number;
 
 constexpr double kLongestWait = 60;
 constexpr std::size_t kAnyNumber = SIZE_MAX;
-
-Result<std::shared_ptr<UITextField>> focusedField() {
-  auto field = UIApplication::sharedApplication().focusedField();
-  if (!field) return fail("no text field has the focus (tap one first)");
-  return field;
-}
 
 Result<NSInteger> categoryNumber(const std::string& text) {
   const auto n = number<NSInteger>(text);
@@ -326,30 +321,15 @@ Result<std::string> CommandEngine::home(const Args&) {
 }
 
 Result<std::string> CommandEngine::type(const Args& args) {
-  const auto field = focusedField();
-  if (!field) return field.failure();
   std::string typed;
   for (const auto& word : args) typed += (typed.empty() ? "" : " ") + word;
-  (*field)->insertText(typed);
-  return "text " + display_text::quoted((*field)->text());
+  return keyboard::type(typed);
 }
 
 Result<std::string> CommandEngine::key(const Args& args) {
-  static const std::pair<const char*, UITextField::Key> kKeys[] = {
-      {"return", UITextField::Key::Return},
-      {"escape", UITextField::Key::Escape},
-      {"backspace", UITextField::Key::Backspace},
-  };
-  const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                  [&](const auto& each) { return args[0] == each.first; });
-  if (known == std::end(kKeys)) return usage();
-  const auto field = focusedField();
-  if (!field) return field.failure();
-  (*field)->pressKey(known->second);
-  if (known->second == UITextField::Key::Backspace) {
-    return "text " + display_text::quoted((*field)->text());
-  }
-  return args[0];
+  const auto done = keyboard::key(args[0]);
+  if (!done && done.error().starts_with("key takes")) return usage();
+  return done;
 }
 
 Result<std::string> CommandEngine::clock(const Args& args) {

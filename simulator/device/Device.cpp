@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "Foundation/NSLog.h"
 #include "Settings/SettingsApp.h"
 #include "Settings/SettingsIcon.h"
 #include "SimDevice/DeviceModel.h"
@@ -18,6 +19,7 @@
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "apps/AppProcess.h"
 #include "common/UserFolder.h"
 #include "device/ModelScreens.h"
 #include "device/ProcessClaim.h"
@@ -108,11 +110,15 @@ Result<> Device::claimRoot() {
 void Device::installApps() {
   static bool installed = false;
   if (std::exchange(installed, true)) return;
+  // Settings runs in a process of its own, started at its first launch.
+  static const auto settings = AppProcess::make(SettingsApp::kName);
   SpringBoard::shared().installApplication(SBApplication{
       SettingsApp::kName,
       std::string(settings_icon::kFolder) + settings_icon::kFile,
-      [] { SettingsApp::shared().launch(); },
-      [] { SettingsApp::shared().close(); },
+      [] {
+        if (auto launched = settings->launch(); !launched) NSLog(launched.error());
+      },
+      [] { settings->background(); },
   });
 }
 

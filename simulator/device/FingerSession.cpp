@@ -10,6 +10,7 @@
 #include "UIKit/UISlider.h"
 #include "common/Shortest.h"
 #include "mixer/RowTags.h"
+#include "screen/RemoteWindow.h"
 #include "screen/ScreenPoint.h"
 
 namespace {
@@ -20,6 +21,11 @@ constexpr CGFloat kLongestSwipeStep = 10;
 }  // namespace
 
 std::string FingerSession::describe(const UIView* view) {
+  // An app's window: the view the app's process gave the finger to.
+  if (const auto* app = dynamic_cast<const RemoteWindow*>(view)) {
+    const auto source = app->source();
+    return source ? source->touchedView() : "nothing";
+  }
   return view ? std::string(view->className()) + " tag=" + std::to_string(view->tag()) : "nothing";
 }
 

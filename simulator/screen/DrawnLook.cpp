@@ -11,6 +11,7 @@
 #include "UIKit/UITableViewCell.h"
 #include "UIKit/UITextField.h"
 #include "screen/FontMetrics.h"
+#include "screen/RemoteWindow.h"
 
 namespace {
 
@@ -107,6 +108,9 @@ DrawnLook DrawnLook::of(const UIView& view, const ViewKind& kind) {
   look.cornerRadius = layer.cornerRadius();
   look.borderWidth = layer.borderWidth();
   look.borderColor = layer.borderColor();
+  if (const auto* app = dynamic_cast<const RemoteWindow*>(&view)) {
+    if (const auto source = app->source()) look.remote = source->generation();
+  }
   std::visit(Overloaded{
                  [&](const UILabel* label) { look.text = textOf(*label); },
                  [&](const UISlider* control) { look.slider = sliderOf(*control); },

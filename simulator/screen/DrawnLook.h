@@ -76,6 +76,8 @@ struct DrawnLook {
   // A scroll view's indicator while it shows, in the view's frame, and its opacity.
   std::optional<CGRect> indicator;
   double indicatorAlpha = 0;
+  // An app's window drawn by its process: the generation of the frame it shows.
+  std::optional<std::uint64_t> remote;
   bool operator==(const DrawnLook&) const = default;
 
   // Whether the view is drawn at all, with what it holds.

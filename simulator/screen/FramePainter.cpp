@@ -13,6 +13,7 @@
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/FontMetrics.h"
+#include "screen/RemoteWindow.h"
 #include "screen/ScreenRenderer.h"
 
 namespace {
@@ -59,6 +60,7 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   const double alpha = ownAlpha(look);
   if (look.blur) drawBlur(view, look.size, alpha);
   drawBackground(look, alpha);
+  if (look.remote) drawRemote(view, alpha);
   if (look.selectionWidth > 0) drawSelection(look.selectionWidth, look.size, alpha);
   if (look.text) drawText(*look.text, look.size, alpha);
   if (look.caretX) drawCaret(*look.caretX, look.text->font, look.size, alpha);
@@ -88,6 +90,18 @@ void FramePainter::leave(const UIView&, const ViewKind&, int) {
     cairo_pop_group_to_source(cr_);
     cairo_paint_with_alpha(cr_, look.alpha);
   }
+  cairo_restore(cr_);
+}
+
+// The frame the app's process drew at this renderer's scale, pixel for pixel.
+void FramePainter::drawRemote(const UIView& view, double alpha) {
+  const auto source = static_cast<const RemoteWindow&>(view).source();
+  cairo_surface_t* frame = source ? source->frame(renderer_.scale()) : nullptr;
+  if (!frame) return;
+  cairo_save(cr_);
+  cairo_scale(cr_, 1 / renderer_.scale(), 1 / renderer_.scale());
+  cairo_set_source_surface(cr_, frame, 0, 0);
+  cairo_paint_with_alpha(cr_, alpha);
   cairo_restore(cr_);
 }
 

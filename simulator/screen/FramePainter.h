@@ -28,6 +28,7 @@ class FramePainter : public ViewVisitor {
   static double ownAlpha(const DrawnLook& look);
 
   void drawBackground(const DrawnLook& look, double alpha);
+  void drawRemote(const UIView& view, double alpha);
   void drawBorder(const DrawnLook& look, double alpha);
   void drawIndicator(CGRect rect, double alpha);
   void drawText(const DrawnLook::Text& text, CGSize size, double alpha);

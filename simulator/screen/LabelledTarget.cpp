@@ -9,6 +9,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UITableViewCell.h"
 #include "screen/DrawnLook.h"
+#include "screen/RemoteWindow.h"
 #include "screen/ScreenPoint.h"
 #include "screen/ViewVisitor.h"
 
@@ -16,19 +17,33 @@ namespace labelled_target {
 
 namespace {
 
+// The frontmost label with the text: one of this process, or the place an app's process found.
 class LastShown : public ViewVisitor {
  public:
-  explicit LastShown(const std::string& text) : text_(text) {}
+  LastShown(const std::string& text, Part part) : text_(text), part_(part) {}
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (!DrawnLook::drawn(view)) return false;
+    if (const auto* app = dynamic_cast<const RemoteWindow*>(&view)) {
+      const auto source = app->source();
+      if (auto there = source ? source->target(text_, part_) : fail("")) {
+        remote = std::move(there);
+        found = nullptr;
+      }
+      return false;
+    }
     const auto* const* label = std::get_if<const UILabel*>(&kind);
-    if (label && (*label)->text() == text_) found = *label;
+    if (label && (*label)->text() == text_) {
+      found = *label;
+      remote.reset();
+    }
     return true;
   }
   const UILabel* found = nullptr;
+  std::optional<Result<Target>> remote;
 
  private:
   const std::string& text_;
+  Part part_;
 };
 
 Target middle(const UIView& view) {
@@ -54,8 +69,9 @@ const UIView* holder(const UIView& label) {
 }  // namespace
 
 Result<Target> find(const std::string& text, Part part) {
-  LastShown search(text);
+  LastShown search(text, part);
   search.walkScreen();
+  if (search.remote) return *search.remote;
   if (!search.found) return fail("no label \"" + text + "\" on the screen");
   const UIView* target = holder(*search.found);
   if (part == Part::Whole) return middle(*target);

@@ -40,7 +40,7 @@ cairo_surface_t* ScreenRenderer::homeScreen(CGSize size) {
 
 void ScreenRenderer::paint(cairo_surface_t* target,
                            const std::vector<std::shared_ptr<UIWindow>>& windows,
-                           const std::vector<CGRect>& areas) {
+                           const std::vector<CGRect>& areas, bool withHome) {
   const CairoContext cr(cairo_create(target));
   // Whole pixels: a clip through a pixel would lay what is drawn over what was there before.
   for (const auto& area : areas) {
@@ -51,7 +51,11 @@ void ScreenRenderer::paint(cairo_surface_t* target,
                     std::ceil((area.origin.y + area.size.height) * scale_) - top);
   }
   if (!areas.empty()) cairo_clip(cr.get());
-  cairo_set_source_surface(cr.get(), homeScreen(UIScreen::mainScreen().bounds().size), 0, 0);
+  if (withHome) {
+    cairo_set_source_surface(cr.get(), homeScreen(UIScreen::mainScreen().bounds().size), 0, 0);
+  } else {
+    cairo_set_source_rgba(cr.get(), 0, 0, 0, 0);
+  }
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
   cairo_paint(cr.get());
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
@@ -62,7 +66,11 @@ void ScreenRenderer::paint(cairo_surface_t* target,
 }
 
 void ScreenRenderer::draw(cairo_surface_t* target, const std::vector<CGRect>& areas) {
-  paint(target, UIScreen::mainScreen().windows(), areas);
+  paint(target, UIScreen::mainScreen().windows(), areas, true);
+}
+
+void ScreenRenderer::drawWindows(cairo_surface_t* target) {
+  paint(target, UIScreen::mainScreen().windows(), {}, false);
 }
 
 Result<std::string> ScreenRenderer::png() {
@@ -106,7 +114,7 @@ cairo_surface_t* ScreenRenderer::blurredBackdrop(
   if (holds(backdrop_, blurView, region, windowsBelow)) return backdrop_.pixels.get();
   const CGSize size = UIScreen::mainScreen().bounds().size;
   const auto behind = imageSurface(int(size.width * scale_), int(size.height * scale_));
-  paint(behind.get(), windowsBelow, {});
+  paint(behind.get(), windowsBelow, {}, true);
   // Opaque, as the home screen under it is: laid on a frame, it is copied rather than blended.
   CairoSurface pixels(cairo_image_surface_create(CAIRO_FORMAT_RGB24, region.width, region.height));
   const CairoContext cr(cairo_create(pixels.get()));

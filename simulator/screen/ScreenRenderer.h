@@ -29,6 +29,8 @@ class ScreenRenderer {
   // The screen as it stands, into `target`: an image surface the screen's size in pixels.
   // With `areas` (in points) only those are drawn anew and the rest of `target` is kept.
   void draw(cairo_surface_t* target, const std::vector<CGRect>& areas = {});
+  // The process's windows alone over a clear ground, as an app's process draws its frame.
+  void drawWindows(cairo_surface_t* target);
   // The screen as the bytes of a PNG file.
   Result<std::string> png();
 
@@ -45,7 +47,7 @@ class ScreenRenderer {
   cairo_surface_t* homeScreen(CGSize size);
   // The home screen and `windows` into `target`, within `areas` when there are any.
   void paint(cairo_surface_t* target, const std::vector<std::shared_ptr<UIWindow>>& windows,
-             const std::vector<CGRect>& areas);
+             const std::vector<CGRect>& areas, bool withHome);
 
   struct Backdrop {
     std::weak_ptr<const UIView> blurView;

@@ -19,6 +19,7 @@
 #include "mixer/RowTags.h"
 #include "screen/DrawnLook.h"
 #include "screen/FontMetrics.h"
+#include "screen/RemoteWindow.h"
 #include "screen/ScreenPoint.h"
 #include "screen/ViewVisitor.h"
 
@@ -93,6 +94,10 @@ class AppText : public ViewVisitor {
  public:
   bool enter(const UIView& view, const ViewKind& kind, int) override {
     if (!DrawnLook::drawn(view)) return false;
+    if (const auto* app = dynamic_cast<const RemoteWindow*>(&view)) {
+      if (const auto source = app->source()) out += source->text();
+      return false;
+    }
     if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) {
       return !SpringBoard::shared().isSystemWindow(**window);
     }
@@ -162,6 +167,12 @@ bool shown(const UIView& view) {
 }
 
 }  // namespace
+
+std::string drawAppAsText() {
+  AppText text;
+  text.walkScreen();
+  return text.out;
+}
 
 std::string drawScreenAsText(const UIView* panel) {
   const CGRect screen = UIScreen::mainScreen().bounds();

@@ -17,6 +17,7 @@
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
+#include "screen/RemoteWindow.h"
 #include "screen/ViewVisitor.h"
 
 namespace {
@@ -122,6 +123,11 @@ class Dump : public ViewVisitor {
   bool enter(const UIView& view, const ViewKind& kind, int depth) override {
     const auto* const* window = std::get_if<const UIWindow*>(&kind);
     if (!everything_ && window && SpringBoard::shared().isSystemWindow(**window)) return false;
+    if (const auto* app = dynamic_cast<const RemoteWindow*>(&view)) {
+      // The app's own windows, as its process tells them, in this window's place.
+      if (const auto source = app->source()) out += source->dump(everything_);
+      return false;
+    }
     out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + describeView(view, kind) + "\n";
     return true;
   }

@@ -11,6 +11,8 @@
 #include "UIKit/UIApplication.h"
 #include "UIKit/UITextField.h"
 #include "common/UserFolder.h"
+#include "screen/Keyboard.h"
+#include "screen/RemoteWindow.h"
 #include "window/DeviceWindow.h"
 
 namespace {
@@ -43,9 +45,8 @@ void DeviceWindow::handle(const SDL_Event& event) {
       key(event.key, event.type == SDL_KEYDOWN);
       break;
     case SDL_TEXTINPUT:
-      if (const auto field = UIApplication::sharedApplication().focusedField()) {
-        field->insertText(event.text.text);
-      }
+      if (keyboard::editing()) [[maybe_unused]]
+        const auto typed = keyboard::type(event.text.text);
       break;
     case SDL_MOUSEBUTTONDOWN:
       if (event.button.button == SDL_BUTTON_LEFT) {
@@ -91,8 +92,8 @@ void DeviceWindow::windowEvent(const SDL_WindowEvent& event) {
 
 void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
   if (down && typingKey(event.keysym.sym)) return;
-  if (UIApplication::sharedApplication().focusedField()) return;  // typed, not for the device
-  if (event.repeat) return;  // the keyboard's repeat is not another press
+  if (keyboard::editing()) return;  // typed, not for the device
+  if (event.repeat) return;         // the keyboard's repeat is not another press
   switch (event.keysym.sym) {
     case SDLK_UP:
       return volumeButton(VolumeButton::Up, down);
@@ -107,24 +108,15 @@ void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
 // Return, Escape and Backspace edit; the text itself comes as SDL's text input. A held
 // Backspace repeats, as a keyboard's does.
 bool DeviceWindow::typingKey(SDL_Keycode key) {
-  const auto field = UIApplication::sharedApplication().focusedField();
-  if (!field) return false;
-  switch (key) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-      field->pressKey(UITextField::Key::Return);
-      say_("key return");
-      return true;
-    case SDLK_ESCAPE:
-      field->pressKey(UITextField::Key::Escape);
-      say_("key escape");
-      return true;
-    case SDLK_BACKSPACE:
-      field->pressKey(UITextField::Key::Backspace);
-      return true;
-    default:
-      return false;
-  }
+  if (!keyboard::editing()) return false;
+  const char* name = key == SDLK_RETURN || key == SDLK_KP_ENTER ? "return"
+                     : key == SDLK_ESCAPE                       ? "escape"
+                     : key == SDLK_BACKSPACE                    ? "backspace"
+                                                                : nullptr;
+  if (!name) return false;
+  [[maybe_unused]] const auto pressed = keyboard::key(name);
+  if (key != SDLK_BACKSPACE) say_(std::string("key ") + name);
+  return true;
 }
 
 void DeviceWindow::pressHomeButton() {
@@ -230,8 +222,10 @@ void DeviceWindow::wheel(const SDL_MouseWheelEvent& event) {
   if (!point) return;
   const double flip = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
   // The wheel turned away from the person shows what is above: the content moves down.
-  UIApplication::sharedApplication().scrollAt(
-      *point, CGPoint{flip * event.preciseX * kWheelStep, -flip * event.preciseY * kWheelStep});
+  const CGPoint distance{flip * event.preciseX * kWheelStep, -flip * event.preciseY * kWheelStep};
+  if (!UIApplication::sharedApplication().scrollAt(*point, distance)) {
+    RemoteWindow::scrollAt(*point, distance);
+  }
 }
 
 void DeviceWindow::rotate() {

@@ -56,6 +56,12 @@ void SpringBoard::pressHomeButton() {
   if (found != applications_.end() && found->close) found->close();
 }
 
+void SpringBoard::applicationDidExit(const std::string& name) {
+  if (front_ != name) return;
+  front_.clear();
+  eventMode_ = LAEventModeSpringBoard;
+}
+
 bool SpringBoard::isSystemWindow(const UIWindow& window) const {
   return (homeScreen_ && homeScreen_->window().get() == &window) ||
          (statusBar_ && statusBar_->window().get() == &window);

@@ -47,6 +47,8 @@ class SpringBoard {
   bool launchApplication(const std::string& name);
   // The Home button: the app in front goes, and the home screen shows.
   void pressHomeButton();
+  // The app's process ended: if it was in front, the home screen shows.
+  void applicationDidExit(const std::string& name);
   // The app in front; empty on the home screen.
   const std::string& frontApplication() const { return front_; }
   const std::vector<SBApplication>& applications() const { return applications_; }

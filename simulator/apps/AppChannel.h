@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CoreGraphics/CGGeometry.h"
+#include "common/Result.h"
+
+// What SpringBoard asks an app's process, a question a packet: a verb and its words.
+//   hello                     the answer carries the app's frame buffer
+//   show | hide               to the front, or to the background
+//   orientation N             the device turned (a UIInterfaceOrientation)
+//   touch down|move|up|cancel X Y
+//   scroll X Y DX DY          a wheel; answers yes or no
+//   type TEXT | key NAME      to the app's focused field
+//   render SCALE              the app's windows into the buffer; answers "WIDTH HEIGHT STRIDE"
+//   dump [all] | text         the app's windows, as the dump and the text screen tell them
+//   target Whole|Accessory TEXT   where a label's row is; answers "X Y [SCROLL]"
+//   state                     nothing more than the answer's first line
+// Each answer's first line is "ok|error GENERATION EDITING", the rest its text: GENERATION
+// counts the changes to what the app shows, EDITING whether a field of it has the focus. The
+// app tells of a change it made by itself (a timer, a notification) with that first line alone,
+// over the other channel.
+namespace app_channel {
+
+struct Answer {
+  bool ok = false;
+  std::uint64_t generation = 0;
+  bool editing = false;
+  std::string text;
+};
+
+std::string answer(const Answer& answer);
+Result<Answer> parse(const std::string& message);
+
+// The words of a question: its verb, then the rest split at spaces (the last takes what is
+// left when `words` is reached).
+std::vector<std::string> words(const std::string& question, std::size_t most);
+
+// The frame buffer's size: the screen in either orientation at the scale given.
+std::size_t frameBytes(CGSize portrait, double scale);
+
+}  // namespace app_channel
