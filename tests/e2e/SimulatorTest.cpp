@@ -319,8 +319,7 @@ namespace {
 // On a notched iPhone the status bar is 44 points tall and a navigation bar sits under it.
 TEST_F(SimulatorTest, ANotchedModelsBarsSitUnderItsTallerStatusBar) {
   const auto run = sim("launch Settings\ndump all\n", {"--device", "iPhone10,3"});
-  EXPECT_TRUE(contains(run.out, "UILabel frame=(88,44,199,44) tag=0 text=\"Settings\""))
-      << run.out;
+  EXPECT_TRUE(contains(run.out, "UILabel frame=(88,44,199,44) tag=0 text=\"Settings\"")) << run.out;
   EXPECT_TRUE(contains(run.out, "level=1000 alpha=1 hidden=0\n  UIView frame=(0,0,375,44)"));
 }
 
