@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
 #include "mixer/CategoryEntry.h"
 #include "support/DevicePaths.h"
 #include "support/PlistFixture.h"
+#include "support/Processes.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
@@ -18,16 +17,6 @@ namespace {
 namespace fx = plist_fixture;
 using device_paths::kList;
 using device_paths::kPrefs;
-
-// The files a process has mapped whose paths end in `ending`.
-std::size_t loadedCopies(pid_t pid, const std::string& ending) {
-  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
-  std::set<std::string> files;
-  for (std::string line; std::getline(maps, line);) {
-    if (line.ends_with(ending)) files.insert(line.substr(line.find('/')));
-  }
-  return files.size();
-}
 
 class PrefsToolTest : public ::testing::Test {
  protected:
@@ -118,8 +107,10 @@ TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
   sim.send("tap 187 121");
   sim.send("state");
   ASSERT_TRUE(sim.waitForOutput("enableBackgroundBlur=YES"));
-  EXPECT_EQ(loadedCopies(sim.pid(), "/Orbelle2Prefs"), 1u)
-      << "the bundle the simulator links is the one Settings opens, not a second copy";
+  const auto settings = processes::childNamed(sim.pid(), "Preferences");
+  ASSERT_TRUE(settings) << "Settings runs in a process of its own";
+  EXPECT_EQ(processes::loadedCopies(*settings, "/Orbelle2Prefs"), 1u)
+      << "the bundle the app's program links is the one Settings opens, not a second copy";
   ASSERT_EQ(prefs({"set", "enableBackgroundBlur", "false"}).status, 0);
   ASSERT_EQ(prefs({"set", "displayPercentage", "false"}).status, 0);
   sim.send("wait 0.2");

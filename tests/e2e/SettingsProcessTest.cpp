@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+
+#include "support/Processes.h"
+#include "support/ProgramRun.h"
+#include "support/TempDeviceRoot.h"
+
+namespace {
+
+// Settings is a process of its own, as on a phone: it dies alone, SpringBoard says so in one
+// line and goes on (the tweak, the popup), and the next launch starts it again. Home keeps it
+// where it was.
+TEST(SettingsProcessTest, SettingsDiesAloneAndTheNextLaunchStartsItAgain) {
+  TempDeviceRoot root;
+  RunningProgram sim({ORBELLE_SIM, "--root", root.path().string()});
+  sim.send("launch Settings");
+  sim.send("tap 187 121");
+  sim.send("home");
+  sim.send("launch Settings");
+  sim.send("show");
+  ASSERT_TRUE(sim.waitForOutput("| Skin (Default iOS)  >")) << "back on the page it was left on";
+  const auto settings = processes::childNamed(sim.pid(), "Preferences");
+  ASSERT_TRUE(settings) << "ps shows Settings apart from the simulator";
+  ASSERT_EQ(kill(*settings, SIGKILL), 0);
+  sim.send("wait 0.3");
+  sim.send("state");
+  sim.send("hold up");
+  sim.send("state");
+  ASSERT_TRUE(sim.waitForOutput("popupWindow=shown"));
+  EXPECT_FALSE(processes::childNamed(sim.pid(), "Preferences")) << "no second Settings yet";
+  sim.send("tap 5 5");
+  sim.send("launch Settings");
+  sim.send("show");
+  const auto run = sim.finish();
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("The Settings app (pid " + std::to_string(*settings) +
+                         ") quit: its process ended"),
+            std::string::npos)
+      << run.err;
+  const auto relaunched = run.out.rfind("screen 375x667");
+  ASSERT_NE(relaunched, std::string::npos);
+  EXPECT_NE(run.out.find("| Orbelle 2  >", relaunched), std::string::npos)
+      << "started again, on its first page: " << run.out;
+}
+
+}  // namespace
