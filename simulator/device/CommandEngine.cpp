@@ -312,6 +312,8 @@ Result<std::string> CommandEngine::launch(const Args& args) {
     }
     return fail("no app named \"" + args[0] + "\" (" + known + ")");
   }
+  if (springBoard.frontApplication() != args[0])
+    return fail(args[0] + " did not start (see the log)");
   return args[0];
 }
 

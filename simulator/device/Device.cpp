@@ -116,7 +116,10 @@ void Device::installApps() {
       SettingsApp::kName,
       std::string(settings_icon::kFolder) + settings_icon::kFile,
       [] {
-        if (auto launched = settings->launch(); !launched) NSLog(launched.error());
+        if (auto launched = settings->launch(); !launched) {
+          NSLog(launched.error());
+          SpringBoard::shared().applicationDidExit(SettingsApp::kName);
+        }
       },
       [] { settings->background(); },
   });

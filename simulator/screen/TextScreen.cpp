@@ -195,9 +195,10 @@ std::string drawScreenAsText(const UIView* panel) {
   }
   HUDTitles hud;
   hud.walkScreen();
-  const std::string& app = SpringBoard::shared().frontApplication();
-  if (app.empty()) return out + "  home screen\n" + hud.out;
   AppText text;
   text.walkScreen();
+  // After the walk: an app whose process ended while it was asked is in front no more.
+  const std::string app = SpringBoard::shared().frontApplication();
+  if (app.empty()) return out + "  home screen\n" + hud.out;
   return out + "  " + app + "\n" + text.out + hud.out;
 }

@@ -45,4 +45,34 @@ TEST(SettingsProcessTest, SettingsDiesAloneAndTheNextLaunchStartsItAgain) {
       << "started again, on its first page: " << run.out;
 }
 
+// An app that stops answering is ended after a bounded wait, and said so; one whose program is
+// missing does not start, and the launch says so.
+TEST(SettingsProcessTest, AnAppThatDoesNotAnswerIsEndedAndOneMissingIsSaid) {
+  TempDeviceRoot root;
+  RunningProgram sim({ORBELLE_SIM, "--root", root.path().string()});
+  sim.send("launch Settings");
+  sim.send("state");
+  ASSERT_TRUE(sim.waitForOutput("popupWindow=nil"));
+  const auto settings = processes::childNamed(sim.pid(), "Preferences");
+  ASSERT_TRUE(settings);
+  ASSERT_EQ(kill(*settings, SIGSTOP), 0);
+  sim.send("show");
+  sim.send("state");
+  const auto run = sim.finish();
+  EXPECT_NE(run.err.find("The Settings app (pid " + std::to_string(*settings) +
+                         ") quit: no answer in 4000 ms"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.out.find("home screen"), std::string::npos) << run.out;
+
+  const auto missing =
+      runProgram({ORBELLE_SIM, "--root", root.path().string(), "--script", "-"},
+                 "launch Settings\nstate\n", {{"ORBELLE2_APP", "/nonexistent/orbelle2-app"}});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.out.find("error: Settings did not start (see the log)"), std::string::npos)
+      << missing.out;
+  EXPECT_NE(missing.err.find("cannot start /nonexistent/orbelle2-app"), std::string::npos)
+      << missing.err;
+}
+
 }  // namespace
