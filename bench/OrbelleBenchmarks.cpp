@@ -221,6 +221,7 @@ BENCHMARK(BM_FullFrame)
 // The Settings app in front changes each frame (its page scrolled a point down and back): its
 // process draws its windows anew, then SpringBoard draws the screen over them. No popup.
 void BM_SettingsChangedFrame(benchmark::State& state) {
+  tweak();
   const double scale = double(state.range(0));
   ScreenRenderer renderer(scale);
   const auto target = OpenFrame::screenSurface(scale);

@@ -14,7 +14,8 @@
 //   touch down|move|up|cancel X Y
 //   scroll X Y DX DY          a wheel; answers yes or no
 //   type TEXT | key NAME      to the app's focused field
-//   render SCALE              the app's windows into the buffer; answers "WIDTH HEIGHT STRIDE"
+//   render SCALE              the app's windows into the buffer; answers "WIDTH HEIGHT STRIDE
+//                             opaque|clear" (opaque: a window of the app hides the screen)
 //   dump [all] | text         the app's windows, as the dump and the text screen tell them
 //   target Whole|Accessory TEXT   where a label's row is; answers "X Y [SCROLL]"
 //   state                     nothing more than the answer's first line

@@ -12,6 +12,7 @@
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UIWindow.h"
 #include "apps/AppChannel.h"
 #include "apps/Packets.h"
 #include "common/Arguments.h"
@@ -33,6 +34,19 @@ Result<CGPoint> pointIn(const std::vector<std::string>& words, std::size_t at) {
   const auto y = arguments::number<double>(words[at + 1]);
   if (!x || !y) return fail("a point takes two numbers");
   return CGPoint{*x, *y};
+}
+
+// Whether a window of the app hides all under it: shown whole, on an opaque ground across the
+// screen. SpringBoard then copies the frame rather than blends it.
+bool coversTheScreen() {
+  const CGRect screen = UIScreen::mainScreen().bounds();
+  for (const auto& window : UIScreen::mainScreen().windows()) {
+    const auto ground = window->backgroundColor();
+    if (window->alpha() >= 1 && ground && ground->alpha() >= 1 && window->frame() == screen) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -180,5 +194,6 @@ Result<std::string> AppHost::render(double scale) {
   auto& renderer = renderers_[scale];
   if (!renderer) renderer = std::make_unique<ScreenRenderer>(scale);
   renderer->drawWindows(target.get());
-  return std::to_string(width) + " " + std::to_string(height) + " " + std::to_string(stride);
+  return std::to_string(width) + " " + std::to_string(height) + " " + std::to_string(stride) +
+         (coversTheScreen() ? " opaque" : " clear");
 }

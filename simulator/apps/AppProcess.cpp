@@ -227,15 +227,17 @@ cairo_surface_t* AppProcess::frame(double scale) {
   frame_.reset();
   const auto drawn = ask("render " + shortest(scale));
   if (!drawn || !pixels_) return nullptr;
-  const auto parts = app_channel::words(*drawn, 3);
+  const auto parts = app_channel::words(*drawn, 4);
   int width = 0, height = 0, stride = 0;
-  if (parts.size() != 3 || std::sscanf(drawn->c_str(), "%d %d %d", &width, &height, &stride) != 3 ||
+  if (parts.size() != 4 || std::sscanf(drawn->c_str(), "%d %d %d", &width, &height, &stride) != 3 ||
       width <= 0 || height <= 0 || stride < width * 4 ||
       static_cast<std::size_t>(stride) * static_cast<std::size_t>(height) > bytes_) {
     return nullptr;
   }
-  frame_.reset(cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels_),
-                                                   CAIRO_FORMAT_ARGB32, width, height, stride));
+  // An opaque frame is the same pixels read without their alpha: copied, not blended.
+  const auto format = parts[3] == "opaque" ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  frame_.reset(cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels_), format,
+                                                   width, height, stride));
   frameScale_ = scale;
   frameGeneration_ = generation_;
   frameSize_ = size;

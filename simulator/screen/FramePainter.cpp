@@ -101,6 +101,9 @@ void FramePainter::drawRemote(const UIView& view, double alpha) {
   cairo_save(cr_);
   cairo_scale(cr_, 1 / renderer_.scale(), 1 / renderer_.scale());
   cairo_set_source_surface(cr_, frame, 0, 0);
+  if (cairo_image_surface_get_format(frame) == CAIRO_FORMAT_RGB24 && alpha >= 1) {
+    cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);  // it hides all under it
+  }
   cairo_paint_with_alpha(cr_, alpha);
   cairo_restore(cr_);
 }

@@ -8,6 +8,7 @@
 #include "UIKit/UIWindow.h"
 #include "screen/BoxBlur.h"
 #include "screen/FramePainter.h"
+#include "screen/RemoteWindow.h"
 #include "screen/Wallpaper.h"
 
 namespace {
@@ -51,6 +52,13 @@ void ScreenRenderer::paint(cairo_surface_t* target,
                     std::ceil((area.origin.y + area.size.height) * scale_) - top);
   }
   if (!areas.empty()) cairo_clip(cr.get());
+  // An app's opaque frame across the screen hides the home screen and the windows under it.
+  auto first = windows.begin();
+  for (auto it = windows.begin(); it != windows.end(); ++it) {
+    if (!hidesAllUnder(**it)) continue;
+    first = it;
+    withHome = false;
+  }
   if (withHome) {
     cairo_set_source_surface(cr.get(), homeScreen(UIScreen::mainScreen().bounds().size), 0, 0);
   } else {
@@ -61,8 +69,15 @@ void ScreenRenderer::paint(cairo_surface_t* target,
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
   cairo_scale(cr.get(), scale_, scale_);
   FramePainter painter(*this, cr.get());
-  for (const auto& window : windows) painter.walk(*window);
+  for (auto it = first; it != windows.end(); ++it) painter.walk(**it);
   cairo_surface_flush(target);
+}
+
+bool ScreenRenderer::hidesAllUnder(const UIWindow& window) {
+  const auto* app = dynamic_cast<const RemoteWindow*>(&window);
+  const auto source = app ? app->source() : nullptr;
+  cairo_surface_t* frame = source && app->alpha() >= 1 ? source->frame(scale_) : nullptr;
+  return frame && cairo_image_surface_get_format(frame) == CAIRO_FORMAT_RGB24;
 }
 
 void ScreenRenderer::draw(cairo_surface_t* target, const std::vector<CGRect>& areas) {

@@ -45,6 +45,8 @@ class ScreenRenderer {
 
  private:
   cairo_surface_t* homeScreen(CGSize size);
+  // An app's window whose frame is opaque across the screen.
+  bool hidesAllUnder(const UIWindow& window);
   // The home screen and `windows` into `target`, within `areas` when there are any.
   void paint(cairo_surface_t* target, const std::vector<std::shared_ptr<UIWindow>>& windows,
              const std::vector<CGRect>& areas, bool withHome);
