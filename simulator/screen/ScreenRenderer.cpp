@@ -81,10 +81,12 @@ bool ScreenRenderer::hidesAllUnder(const UIWindow& window) {
 }
 
 void ScreenRenderer::draw(cairo_surface_t* target, const std::vector<CGRect>& areas) {
+  UIScreen::mainScreen().layoutWindows();
   paint(target, UIScreen::mainScreen().windows(), areas, true);
 }
 
 void ScreenRenderer::drawWindows(cairo_surface_t* target) {
+  UIScreen::mainScreen().layoutWindows();
   paint(target, UIScreen::mainScreen().windows(), {}, false);
 }
 

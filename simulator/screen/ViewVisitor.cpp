@@ -35,5 +35,7 @@ void ViewVisitor::walk(const UIView& root, int depth) {
 }
 
 void ViewVisitor::walkScreen() {
+  // What is described is what would be drawn: laid out first, as a frame is.
+  UIScreen::mainScreen().layoutWindows();
   for (const auto& window : UIScreen::mainScreen().windows()) walk(*window);
 }

@@ -77,6 +77,28 @@ std::shared_ptr<UIWindow> onScreen(const std::shared_ptr<UIView>& content) {
   return window;
 }
 
+// A view is laid out in the layout pass before the run loop waits, once it is new in its window
+// or its size changed, never inside setFrame.
+TEST(UIViewTree, LayoutWaitsForThePassAfterANewSize) {
+  struct Laid : UIView {
+    using UIView::UIView;
+    void layoutSubviews() override { ++passes; }
+    int passes = 0;
+  };
+  const auto view = std::make_shared<Laid>(CGRectMake(0, 0, 100, 100));
+  const auto window = onScreen(view);
+  EXPECT_EQ(view->passes, 0);
+  CFRunLoop::main().runUntilIdle();
+  EXPECT_EQ(view->passes, 1) << "new in its window";
+  view->setFrame(CGRectMake(0, 0, 200, 100));
+  view->setFrame(CGRectMake(10, 0, 200, 100));
+  EXPECT_EQ(view->passes, 1) << "not inside setFrame";
+  CFRunLoop::main().runUntilIdle();
+  EXPECT_EQ(view->passes, 2) << "once for the new size";
+  CFRunLoop::main().runUntilIdle();
+  EXPECT_EQ(view->passes, 2);
+}
+
 TEST(UIControls, SliderFollowsTheFingerAndSendsEachMove) {
   const auto slider = std::make_shared<UISlider>(CGRectMake(20, 20, 260, 30));
   slider->setMaximumValue(100);

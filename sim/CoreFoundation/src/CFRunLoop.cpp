@@ -84,11 +84,21 @@ int CFRunLoop::pollSources(int timeoutMs) {
   return handled;
 }
 
+void CFRunLoop::addBeforeWaitingObserver(std::function<void()> observer) {
+  observers_.push_back(std::move(observer));
+}
+
+void CFRunLoop::beforeWaiting() {
+  const auto observers = observers_;
+  for (const auto& observer : observers) observer();
+}
+
 int CFRunLoop::runFor(std::chrono::milliseconds timeout, bool returnAfterOne) {
   const auto deadline = Clock::now() + timeout;
   int handled = 0;
   for (;;) {
     handled += fireDueTimers();
+    beforeWaiting();
     if (handled > 0 && returnAfterOne) return handled;
     auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     for (const auto& [id, timer] : timers_) {
@@ -96,7 +106,12 @@ int CFRunLoop::runFor(std::chrono::milliseconds timeout, bool returnAfterOne) {
                                 timer.due - Clock::now() + std::chrono::milliseconds(1)));
     }
     handled += pollSources(static_cast<int>(std::max<long>(0, wait.count())));
+    beforeWaiting();
     if (handled > 0 && returnAfterOne) return handled;
-    if (Clock::now() >= deadline) return handled + fireDueTimers();
+    if (Clock::now() >= deadline) {
+      handled += fireDueTimers();
+      beforeWaiting();
+      return handled;
+    }
   }
 }

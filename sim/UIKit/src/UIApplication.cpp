@@ -64,6 +64,8 @@ CGPoint UIApplication::local(CGPoint screenPoint) const {
 }
 
 std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
+  // A touch arrives in a later turn of the run loop, after the last turn's layout.
+  UIScreen::mainScreen().layoutWindows();
   touched_.reset();
   contender_.reset();
   const auto hit = hitTest(screenPoint);
@@ -100,11 +102,13 @@ bool UIApplication::settleContest(CGPoint screenPoint) {
 }
 
 void UIApplication::touchMoved(CGPoint screenPoint) {
+  UIScreen::mainScreen().layoutWindows();
   if (!touched_ || !settleContest(screenPoint)) return;
   touched_->touchesMoved(local(screenPoint));
 }
 
 void UIApplication::touchUp(CGPoint screenPoint) {
+  UIScreen::mainScreen().layoutWindows();
   if (!touched_) return;
   if (contender_) {
     // Lifted before either won: the control had the touch all along, and the way it went.
@@ -124,6 +128,7 @@ std::shared_ptr<UIView> UIApplication::tap(CGPoint screenPoint) {
 }
 
 bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
+  UIScreen::mainScreen().layoutWindows();
   const auto scroller = enclosingScrollView(hitTest(screenPoint).view);
   return scroller && scroller->scrollBy(distance);
 }

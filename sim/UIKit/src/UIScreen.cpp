@@ -2,11 +2,25 @@
 
 #include <algorithm>
 
+#include "CoreFoundation/CFRunLoop.h"
 #include "UIKit/UIWindow.h"
 
 UIScreen& UIScreen::mainScreen() {
-  static UIScreen screen;
+  static UIScreen& screen = []() -> UIScreen& {
+    static UIScreen made;
+    // UIKit commits its layout each time the main run loop is about to wait.
+    CFRunLoop::main().addBeforeWaitingObserver([] { UIScreen::mainScreen().layoutWindows(); });
+    return made;
+  }();
   return screen;
+}
+
+void UIScreen::layoutWindows() {
+  std::erase_if(entries_, [](const Entry& e) { return e.window.expired(); });
+  const auto live = entries_;
+  for (const auto& entry : live) {
+    if (const auto window = entry.window.lock()) window->layoutIfNeeded();
+  }
 }
 
 CGRect UIScreen::bounds() const {
@@ -30,6 +44,8 @@ void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
     const auto& controller = window->rootViewController();
     if (!controller || controller->allowsRotationTo(orientation)) window->setFrame(bounds());
   }
+  // The turn lays the windows out as it goes, as its animation does.
+  layoutWindows();
 }
 
 void UIScreen::windowWasShown(const std::shared_ptr<UIWindow>& window) {

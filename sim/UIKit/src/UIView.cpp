@@ -1,6 +1,7 @@
 #include "UIKit/UIView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "UIKit/UIApplication.h"
 #include "UIKit/UITextField.h"
@@ -15,7 +16,15 @@ void UIView::setFrame(CGRect frame) {
   frame_ = frame;
   if (oldSize == frame.size) return;
   for (const auto& subview : subviews_) subview->resizeWithOldSuperviewSize(oldSize);
-  layoutSubviews();
+  setNeedsLayout();
+}
+
+void UIView::layoutIfNeeded() {
+  // Held: what the layout runs may take the view out of its tree.
+  const auto self = weak_from_this().lock();
+  if (std::exchange(needsLayout_, false)) layoutSubviews();
+  const auto below = subviews_;
+  for (const auto& subview : below) subview->layoutIfNeeded();
 }
 
 void UIView::layoutSubviews() {

@@ -26,6 +26,10 @@ class CFRunLoop {
   // When the first timer is due; nothing when none is set.
   std::optional<Clock::time_point> nextTimerDue() const;
 
+  // Runs before the loop waits and before it returns, after what it handled (the moment a
+  // framework commits what changed, as UIKit lays its views out then).
+  void addBeforeWaitingObserver(std::function<void()> observer);
+
   // Waits up to `timeout` for sources and timers and handles them; with `returnAfterOne`
   // it comes back after the first one it handled. Answers how many it handled.
   int runFor(std::chrono::milliseconds timeout, bool returnAfterOne = false);
@@ -40,8 +44,10 @@ class CFRunLoop {
   void rearm(TimerId id, std::chrono::milliseconds interval, std::function<bool()> fire);
   int fireDueTimers();
   int pollSources(int timeoutMs);
+  void beforeWaiting();
 
   std::map<int, std::function<void()>> sources_;
   std::map<TimerId, Timer> timers_;
+  std::vector<std::function<void()>> observers_;
   TimerId nextTimer_ = 1;
 };

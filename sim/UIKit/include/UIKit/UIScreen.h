@@ -37,6 +37,10 @@ class UIScreen {
   // autoresizing lays its views out again.
   void setOrientation(UIInterfaceOrientation orientation);
 
+  // The layout pass over every window: run before the run loop waits, before a touch is
+  // delivered and before the screen is drawn or described.
+  void layoutWindows();
+
   // The visible (not hidden) windows, back to front: by level, then the latest shown on top.
   std::vector<std::shared_ptr<UIWindow>> windows() const;
 

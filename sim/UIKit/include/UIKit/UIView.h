@@ -76,7 +76,14 @@ class UIView : public std::enable_shared_from_this<UIView> {
   CGPoint convertPointToView(CGPoint point, const UIView* view) const;
 
   // Called after a change of size has resized the subviews.
+  // Lays out the subviews. UIKit calls it in a layout pass (before the run loop waits, before a
+  // touch is delivered or the screen is drawn) for each view marked since the last: one new in
+  // its window, one whose size changed, one asked for with setNeedsLayout. Never inside setFrame.
   virtual void layoutSubviews();
+  void setNeedsLayout() { needsLayout_ = true; }
+  bool needsLayout() const { return needsLayout_; }
+  // The pass over this view and those under it, now.
+  void layoutIfNeeded();
 
   // Touches delivered to the view that hitTest chose, in its coordinates.
   virtual void touchesBegan(CGPoint point);
@@ -95,6 +102,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   std::optional<UIColor> backgroundColor_;
   CGFloat alpha_ = 1.0;
   bool hidden_ = false;
+  bool needsLayout_ = true;
   bool userInteractionEnabled_ = true;
   unsigned autoresizingMask_ = UIViewAutoresizingNone;
   CALayer layer_;
