@@ -67,6 +67,7 @@ TEST_F(SettingsLoaderTest, EntriesAreListedByLabelFromEveryFolder) {
   EXPECT_LT(at(out, "| Orbelle 2  >"), at(out, "| Zebra  >")) << out;
   EXPECT_FALSE(contains(out, "Ghost")) << "its bundle is not installed";
   EXPECT_FALSE(contains(out, "Future")) << "its filter asks for a later system";
+  EXPECT_TRUE(contains(run.err, "Future.plist left out: its filter asks for another system"));
   EXPECT_TRUE(contains(run.err,
                        "zz/deeper/Ghost.plist left out: no bundle at "
                        "/Library/PreferenceBundles/Gone.bundle/"))

@@ -45,6 +45,21 @@ TEST(SettingsProcessTest, SettingsDiesAloneAndTheNextLaunchStartsItAgain) {
       << "started again, on its first page: " << run.out;
 }
 
+// Settings ends cleanly with the simulator, its pages' observers going after the notification
+// centre they left.
+TEST(SettingsProcessTest, SettingsEndsCleanlyWithItsPagesObserving) {
+  TempDeviceRoot root;
+  const auto run =
+      runProgram({ORBELLE_SIM, "--root", root.path().string(), "--script", "-"},
+                 "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\ntap 100 121\n"
+                 "type Bad\x01\nkey return\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Category Not Renamed"), std::string::npos) << run.err;
+  for (const char* fault : {"double free", "AddressSanitizer", "runtime error", "Aborted"}) {
+    EXPECT_EQ(run.err.find(fault), std::string::npos) << run.err;
+  }
+}
+
 // An app that stops answering is ended after a bounded wait, and said so; one whose program is
 // missing does not start, and the launch says so.
 TEST(SettingsProcessTest, AnAppThatDoesNotAnswerIsEndedAndOneMissingIsSaid) {

@@ -249,7 +249,7 @@ TEST_F(PreferencesFrameworkTest, ABundleOpensAsItsControllerOnlyWhereItSaysSo) {
   ASSERT_TRUE(broken);
   const auto why = broken->titleForFooterInSection(0);
   ASSERT_TRUE(why);
-  EXPECT_NE(why->find("cannot load /Library/PreferenceBundles/Broken.bundle/Broken"),
+  EXPECT_NE(why->find("cannot load Broken: /Library/PreferenceBundles/Broken.bundle/Broken:"),
             std::string::npos)
       << *why;
   EXPECT_EQ(why->find(root.path().string()), std::string::npos) << *why;

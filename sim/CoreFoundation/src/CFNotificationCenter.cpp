@@ -23,7 +23,8 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
 void CFNotificationCenterRemoveObserver(CFNotificationCenterRef center, const void* observer,
                                         CFStringRef name, const void* /*object*/) {
   if (center != &darwinCenter) return;
-  DarwinNotifyCenter::shared().removeObserver(observer, name ? name : "");
+  // An observer that goes at exit, after the centre, has nothing left to leave.
+  if (auto* live = DarwinNotifyCenter::ifAlive()) live->removeObserver(observer, name ? name : "");
 }
 
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name,

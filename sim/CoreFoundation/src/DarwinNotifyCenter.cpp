@@ -53,17 +53,29 @@ std::optional<FolderHandle> registry(bool create) {
 
 }  // namespace
 
+namespace {
+// Plain storage that outlives every object with a destructor: observers destroyed at exit after
+// the centre find it gone rather than use it.
+bool centreAlive = false;
+}  // namespace
+
 DarwinNotifyCenter& DarwinNotifyCenter::shared() {
   static DarwinNotifyCenter center;
   return center;
 }
 
+DarwinNotifyCenter* DarwinNotifyCenter::ifAlive() {
+  return centreAlive ? &shared() : nullptr;
+}
+
 // The run loop is made first so that it outlives the centre, which leaves it at exit.
 DarwinNotifyCenter::DarwinNotifyCenter() {
   CFRunLoop::main();
+  centreAlive = true;
 }
 
 DarwinNotifyCenter::~DarwinNotifyCenter() {
+  centreAlive = false;
   stopListening();
 }
 

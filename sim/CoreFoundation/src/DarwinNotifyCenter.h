@@ -15,6 +15,8 @@
 class DarwinNotifyCenter {
  public:
   static DarwinNotifyCenter& shared();
+  // The centre, unless the process's exit has already taken it down; null then.
+  static DarwinNotifyCenter* ifAlive();
   DarwinNotifyCenter();
   ~DarwinNotifyCenter();
 

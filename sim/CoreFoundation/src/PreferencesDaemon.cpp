@@ -88,7 +88,8 @@ void PreferencesDaemon::write(const std::string& name) {
   }
   found.pending.clear();
   if (!PropertyListFile::write(PlistValue(*stored), file, &why)) {
-    NSLog("cfprefsd: cannot write " + file + ": " + why.localizedDescription);
+    NSLog("cfprefsd: cannot write " + file + ": " +
+          DeviceRoot::inDevicePaths(why.localizedDescription));
     return;
   }
   found.file = std::move(stored);

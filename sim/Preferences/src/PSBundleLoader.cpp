@@ -27,18 +27,6 @@ bool loadImage(const std::string& name, const std::string& path) {
   return dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr;
 }
 
-// The loader's reason with the host's folders taken out: the device's paths are what a person
-// on the device knows.
-std::string deviceReason(const char* reason) {
-  std::string text = reason ? reason : "unknown error";
-  const std::string root = DeviceRoot::path().string();
-  for (auto at = root.empty() ? std::string::npos : text.find(root); at != std::string::npos;
-       at = text.find(root, at)) {
-    text.erase(at, root.size());
-  }
-  return text;
-}
-
 std::string text(const PlistValue::Dictionary& fields, const char* key) {
   const auto found = fields.find(key);
   return found != fields.end() && found->second.asString() ? *found->second.asString() : "";
@@ -83,7 +71,10 @@ std::shared_ptr<PSListController> PSBundleLoader::open(const PSSpecifier& specif
     return nullptr;
   }
   if (!loadImage(name, DeviceRoot::resolve(*folder + name))) {
-    refuse(error, "cannot load " + *folder + name + ": " + deviceReason(dlerror()));
+    // The loader's reason names the file, in the device's paths.
+    const char* reason = dlerror();
+    refuse(error, "cannot load " + name + ": " +
+                      DeviceRoot::inDevicePaths(reason ? reason : "unknown error"));
     return nullptr;
   }
   const std::string principal = text(*info, "NSPrincipalClass");

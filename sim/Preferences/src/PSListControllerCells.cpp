@@ -14,7 +14,6 @@ namespace {
 
 constexpr CGFloat kFieldWidth = 170;
 constexpr CGFloat kSegmentWidth = 180;
-constexpr CGFloat kValueWidth = 44;
 const UIColor kDimmed{0.56, 0.56, 0.58, 1};
 
 std::string textOf(const PlistValue& value) {

@@ -39,23 +39,28 @@ std::string lower(std::string text) {
 }
 
 // One loader plist: its entry, or nothing (and why in the log) when it is no entry to show.
+// Anything in the folder that is not a regular file is passed over.
 std::optional<SettingsApp::Entry> entryOf(const std::string& folder, const std::string& name) {
   const std::string path = folder + name;
-  auto plist = PropertyListFile::readDictionary(path);
-  if (!plist) return std::nullopt;
+  const auto leftOut = [&](const std::string& why) {
+    NSLog("Settings: " + path + " left out: " + why);
+    return std::nullopt;
+  };
+  NSError unread;
+  auto plist = PropertyListFile::readDictionary(path, &unread);
+  if (!plist) return leftOut(DeviceRoot::inDevicePaths(unread.localizedDescription));
   const PlistValue whole(std::move(*plist));
   const auto* fields = whole.objectForKey("entry");
-  if (!fields) return std::nullopt;
-  auto specifier = PSSpecifier::fromDictionary(*fields);
-  if (!specifier || !passes(whole)) return std::nullopt;
+  auto specifier = fields ? PSSpecifier::fromDictionary(*fields) : std::nullopt;
+  if (!specifier) return leftOut("it has no entry");
+  if (specifier->label().empty()) return leftOut("its entry has no label");
+  if (!passes(whole)) return leftOut("its filter asks for another system");
   std::string iconFolder = folder;
   if (specifier->value("bundle") || specifier->value("bundlePath")) {
     NSError why;
     const auto bundle = PSBundleLoader::folderOf(*specifier, &why);
     if (!bundle || !PSBundleLoader::exists(*bundle)) {
-      NSLog("Settings: " + path +
-            " left out: " + (bundle ? "no bundle at " + *bundle : why.localizedDescription));
-      return std::nullopt;
+      return leftOut(bundle ? "no bundle at " + *bundle : why.localizedDescription);
     }
     iconFolder = *bundle;
   } else if (const auto* items = whole.objectForKey("items"); items && items->asArray()) {
@@ -63,8 +68,7 @@ std::optional<SettingsApp::Entry> entryOf(const std::string& folder, const std::
     specifier->setProperty("items", *items);
     if (const auto* title = whole.objectForKey("title")) specifier->setProperty("title", *title);
   } else {
-    NSLog("Settings: " + path + " left out: it names no bundle and has no items");
-    return std::nullopt;
+    return leftOut("it names no bundle and has no items");
   }
   const std::string icon = specifier->property("icon");
   return SettingsApp::Entry{specifier->label(), *specifier,

@@ -24,6 +24,15 @@ void DeviceRoot::setPath(std::filesystem::path root) {
   currentRoot() = std::move(root);
 }
 
+std::string DeviceRoot::inDevicePaths(std::string text) {
+  const std::string root = currentRoot().string();
+  if (root.empty() || root == "/") return text;
+  for (auto at = text.find(root); at != std::string::npos; at = text.find(root, at)) {
+    text.erase(at, root.size());
+  }
+  return text;
+}
+
 std::filesystem::path DeviceRoot::resolve(std::string_view devicePath) {
   const auto inside = insideRoot(devicePath);
   return inside.empty() ? currentRoot() : currentRoot() / inside;

@@ -25,6 +25,9 @@ class DeviceRoot {
   // it (the root itself may be one); created where missing when `create` is set.
   static std::optional<FolderHandle> folder(std::string_view devicePath, bool create,
                                             FileError& error);
+  // `text` (a reason from the host's libraries) with the root's host path taken out of it, so
+  // that the paths it names are the device's.
+  static std::string inDevicePaths(std::string text);
   // A device path's folder and name: "/var/a/b.plist" is "/var/a" and "b.plist".
   static std::pair<std::string, std::string> split(std::string_view devicePath);
 };
