@@ -7,6 +7,17 @@
 
 namespace app_channel {
 
+std::string question(const char* verb, const std::string& words) {
+  return words.empty() ? std::string(verb) : std::string(verb) + " " + words;
+}
+
+bool changesTheApp(const std::string& verb) {
+  for (const char* changing : {kShow, kHide, kOrientation, kTouch, kScroll, kType, kKey}) {
+    if (verb == changing) return true;
+  }
+  return false;
+}
+
 std::string answer(const Answer& answer) {
   return std::string(answer.ok ? "ok " : "error ") + std::to_string(answer.generation) +
          (answer.editing ? " 1" : " 0") + "\n" + answer.text;

@@ -25,6 +25,35 @@
 // over the other channel.
 namespace app_channel {
 
+inline constexpr char kHello[] = "hello";
+inline constexpr char kShow[] = "show";
+inline constexpr char kHide[] = "hide";
+inline constexpr char kOrientation[] = "orientation";
+inline constexpr char kTouch[] = "touch";
+inline constexpr char kScroll[] = "scroll";
+inline constexpr char kType[] = "type";
+inline constexpr char kKey[] = "key";
+inline constexpr char kRender[] = "render";
+inline constexpr char kDump[] = "dump";
+inline constexpr char kText[] = "text";
+inline constexpr char kTarget[] = "target";
+inline constexpr char kState[] = "state";
+// Words of the questions and answers.
+inline constexpr char kAll[] = "all";
+inline constexpr char kYes[] = "yes";
+inline constexpr char kNo[] = "no";
+inline constexpr char kOpaque[] = "opaque";
+inline constexpr char kClear[] = "clear";
+inline constexpr char kWhole[] = "Whole";
+inline constexpr char kAccessory[] = "Accessory";
+// A touch's phases, in the order of RemoteWindow::Phase.
+inline constexpr const char* kPhases[] = {"down", "move", "up", "cancel"};
+
+// A question: the verb, then its words.
+std::string question(const char* verb, const std::string& words = "");
+// Whether the app's answer to the verb may change what it shows.
+bool changesTheApp(const std::string& verb);
+
 struct Answer {
   bool ok = false;
   std::uint64_t generation = 0;

@@ -103,29 +103,29 @@ void AppHost::question() {
   const auto said = answer(got->message, changed);
   if (changed) ++generation_;
   const app_channel::Answer reply{said.ok(), generation_, editing(), said ? *said : said.error()};
-  const bool hello = got->message == "hello";
+  const bool hello = got->message == app_channel::kHello;
   if (!packets::send(options_.questions, app_channel::answer(reply), hello ? buffer_ : -1)) {
     done_ = true;
   }
 }
 
 Result<std::string> AppHost::answer(const std::string& question, bool& changed) {
+  using namespace app_channel;
   const auto words = app_channel::words(question, 2);
   const std::string& verb = words[0];
   const std::string rest = words.size() > 1 ? words[1] : std::string();
   auto& app = UIApplication::sharedApplication();
-  changed = verb == "show" || verb == "hide" || verb == "orientation" || verb == "touch" ||
-            verb == "scroll" || verb == "type" || verb == "key";
-  if (verb == "hello" || verb == "state") return std::string();
-  if (verb == "show") {
+  changed = app_channel::changesTheApp(verb);
+  if (verb == kHello || verb == kState) return std::string();
+  if (verb == kShow) {
     SettingsApp::shared().launch();
     return std::string();
   }
-  if (verb == "hide") {
+  if (verb == kHide) {
     SettingsApp::shared().close();
     return std::string();
   }
-  if (verb == "orientation") {
+  if (verb == kOrientation) {
     const auto turned = arguments::number<long>(rest);
     if (!turned || *turned < UIInterfaceOrientationPortrait ||
         *turned > UIInterfaceOrientationLandscapeLeft) {
@@ -134,44 +134,44 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
     UIScreen::mainScreen().setOrientation(static_cast<UIInterfaceOrientation>(*turned));
     return std::string();
   }
-  if (verb == "touch") {
+  if (verb == kTouch) {
     const auto parts = app_channel::words(question, 4);
     const auto at = pointIn(parts, 2);
     if (parts.size() != 4 || !at) return fail("touch takes a phase and a point");
-    if (parts[1] == "down") {
+    if (parts[1] == kPhases[0]) {
       const auto taken = app.touchDown(*at);
       return taken ? std::string(taken->className()) + " tag=" + std::to_string(taken->tag())
                    : std::string("nothing");
     }
-    if (parts[1] == "move") {
+    if (parts[1] == kPhases[1]) {
       app.touchMoved(*at);
     } else {
       app.touchUp(*at);  // lifted, or taken away: the finger is gone either way
     }
     return std::string();
   }
-  if (verb == "scroll") {
+  if (verb == kScroll) {
     const auto parts = app_channel::words(question, 5);
     const auto at = pointIn(parts, 1);
     const auto by = pointIn(parts, 3);
     if (parts.size() != 5 || !at || !by) return fail("scroll takes a point and a distance");
-    return std::string(app.scrollAt(*at, *by) ? "yes" : "no");
+    return std::string(app.scrollAt(*at, *by) ? kYes : kNo);
   }
-  if (verb == "type") return keyboard::type(rest);
-  if (verb == "key") return keyboard::key(rest);
-  if (verb == "render") {
+  if (verb == kType) return keyboard::type(rest);
+  if (verb == kKey) return keyboard::key(rest);
+  if (verb == kRender) {
     const auto scale = arguments::number<double>(rest);
     if (!scale || *scale <= 0 || *scale > options_.largestScale) return fail("no scale " + rest);
     return render(*scale);
   }
-  if (verb == "dump") return dumpScreen(rest == "all");
-  if (verb == "text") return drawAppAsText();
-  if (verb == "target") {
+  if (verb == kDump) return dumpScreen(rest == kAll);
+  if (verb == kText) return drawAppAsText();
+  if (verb == kTarget) {
     const auto parts = app_channel::words(question, 3);
     if (parts.size() != 3) return fail("target takes a part and a text");
     const auto found =
-        labelled_target::find(parts[2], parts[1] == "Accessory" ? labelled_target::Part::Accessory
-                                                                : labelled_target::Part::Whole);
+        labelled_target::find(parts[2], parts[1] == kAccessory ? labelled_target::Part::Accessory
+                                                               : labelled_target::Part::Whole);
     if (!found) return found.failure();
     std::string place = shortest(found->point.x) + " " + shortest(found->point.y);
     if (found->scrollBy) place += " " + shortest(*found->scrollBy);
@@ -194,6 +194,6 @@ Result<std::string> AppHost::render(double scale) {
   auto& renderer = renderers_[scale];
   if (!renderer) renderer = std::make_unique<ScreenRenderer>(scale);
   renderer->drawWindows(target.get());
-  return std::to_string(width) + " " + std::to_string(height) + " " + std::to_string(stride) +
-         (coversTheScreen() ? " opaque" : " clear");
+  return std::to_string(width) + " " + std::to_string(height) + " " + std::to_string(stride) + " " +
+         (coversTheScreen() ? app_channel::kOpaque : app_channel::kClear);
 }

@@ -26,6 +26,8 @@ extern char** environ;
 
 namespace {
 
+using namespace app_channel;
+
 constexpr double kLargestScale = 3;  // the densest screen a renderer draws at
 constexpr char kAppProgram[] = "orbelle2-app";
 
@@ -35,20 +37,6 @@ std::string appProgram() {
   std::error_code error;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
   return (self.parent_path() / kAppProgram).string();
-}
-
-const char* phaseName(RemoteWindow::Phase phase) {
-  switch (phase) {
-    case RemoteWindow::Phase::Down:
-      return "down";
-    case RemoteWindow::Phase::Move:
-      return "move";
-    case RemoteWindow::Phase::Up:
-      return "up";
-    case RemoteWindow::Phase::Cancel:
-      break;
-  }
-  return "cancel";
 }
 
 std::string point(CGPoint at) {
@@ -116,7 +104,8 @@ Result<> AppProcess::start() {
     if (const auto app = weak.lock()) app->heard();
   });
   orientation_.reset();
-  if (auto hello = ask("hello"); !hello) return fail(name_ + " did not start: " + hello.error());
+  if (auto hello = ask(question(kHello)); !hello)
+    return fail(name_ + " did not start: " + hello.error());
   window_ = std::make_shared<RemoteWindow>(weak);
   window_->setFrame(screen.bounds());
   return Ok{};
@@ -126,7 +115,7 @@ Result<> AppProcess::launch() {
   if (!running()) {
     if (auto started = start(); !started) return started;
   }
-  if (auto shown = ask("show"); !shown) return shown.failure();
+  if (auto shown = ask(question(kShow)); !shown) return shown.failure();
   window_->makeKeyAndVisible();
   UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleDefault);
   return Ok{};
@@ -136,18 +125,18 @@ void AppProcess::background() {
   if (window_) window_->setHidden(true);
   UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleLightContent);
   if (running()) [[maybe_unused]]
-    const auto hidden = ask("hide");
+    const auto hidden = ask(question(kHide));
 }
 
-Result<std::string> AppProcess::ask(const std::string& question) {
+Result<std::string> AppProcess::ask(const std::string& request) {
   if (!running()) return fail("the " + name_ + " app is not running");
   // The device's turn first, once, so that the app answers on the screen as it stands.
   const auto turned = UIScreen::mainScreen().orientation();
-  if (question != "hello" && orientation_ != turned) {
+  if (request != kHello && orientation_ != turned) {
     orientation_ = turned;
-    if (auto told = ask("orientation " + std::to_string(turned)); !told) return told;
+    if (auto told = ask(question(kOrientation, std::to_string(turned))); !told) return told;
   }
-  if (auto sent = packets::send(questions_, question); !sent) {
+  if (auto sent = packets::send(questions_, request); !sent) {
     exited(sent.error());
     return fail("the " + name_ + " app is gone");
   }
@@ -225,7 +214,7 @@ cairo_surface_t* AppProcess::frame(double scale) {
     return frame_.get();
   }
   frame_.reset();
-  const auto drawn = ask("render " + shortest(scale));
+  const auto drawn = ask(question(kRender, shortest(scale)));
   if (!drawn || !pixels_) return nullptr;
   const auto parts = app_channel::words(*drawn, 4);
   int width = 0, height = 0, stride = 0;
@@ -235,7 +224,7 @@ cairo_surface_t* AppProcess::frame(double scale) {
     return nullptr;
   }
   // An opaque frame is the same pixels read without their alpha: copied, not blended.
-  const auto format = parts[3] == "opaque" ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
+  const auto format = parts[3] == kOpaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
   frame_.reset(cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels_), format,
                                                    width, height, stride));
   frameScale_ = scale;
@@ -249,13 +238,14 @@ std::uint64_t AppProcess::generation() {
 }
 
 void AppProcess::touch(RemoteWindow::Phase phase, CGPoint screenPoint) {
-  const auto touched = ask(std::string("touch ") + phaseName(phase) + " " + point(screenPoint));
+  const auto touched = ask(
+      question(kTouch, std::string(kPhases[static_cast<int>(phase)]) + " " + point(screenPoint)));
   if (phase == RemoteWindow::Phase::Down) touched_ = touched ? *touched : "nothing";
 }
 
 bool AppProcess::scroll(CGPoint screenPoint, CGPoint distance) {
-  const auto scrolled = ask("scroll " + point(screenPoint) + " " + point(distance));
-  return scrolled && *scrolled == "yes";
+  const auto scrolled = ask(question(kScroll, point(screenPoint) + " " + point(distance)));
+  return scrolled && *scrolled == kYes;
 }
 
 bool AppProcess::editing() {
@@ -263,27 +253,28 @@ bool AppProcess::editing() {
 }
 
 Result<std::string> AppProcess::type(const std::string& text) {
-  return ask("type " + text);
+  return ask(question(kType, text));
 }
 
 Result<std::string> AppProcess::key(const std::string& name) {
-  return ask("key " + name);
+  return ask(question(kKey, name));
 }
 
 std::string AppProcess::dump(bool everything) {
-  const auto told = ask(everything ? "dump all" : "dump");
+  const auto told = ask(question(kDump, everything ? kAll : ""));
   return told ? *told : std::string();
 }
 
 std::string AppProcess::text() {
-  const auto told = ask("text");
+  const auto told = ask(question(kText));
   return told ? *told : std::string();
 }
 
 Result<labelled_target::Target> AppProcess::target(const std::string& text,
                                                    labelled_target::Part part) {
-  const auto found = ask(std::string("target ") +
-                         (part == labelled_target::Part::Whole ? "Whole " : "Accessory ") + text);
+  const auto found = ask(question(
+      kTarget,
+      std::string(part == labelled_target::Part::Whole ? kWhole : kAccessory) + " " + text));
   if (!found) return found.failure();
   double x = 0, y = 0, scroll = 0;
   const int read = std::sscanf(found->c_str(), "%lf %lf %lf", &x, &y, &scroll);

@@ -49,7 +49,7 @@ class AppProcess : public RemoteWindow::Source, public std::enable_shared_from_t
   explicit AppProcess(std::string name) : name_(std::move(name)) {}
   Result<> start();
   // Sends a question and waits for its answer; the process is let go when none comes.
-  Result<std::string> ask(const std::string& question);
+  Result<std::string> ask(const std::string& request);
   void heard();
   void exited(const std::string& why);
   void mapFrame(int fd);
