@@ -122,6 +122,11 @@ class AppText : public ViewVisitor {
   static std::string printable(const std::optional<std::string>& text) {
     return display_text::printable(text.value_or(""));
   }
+  // A row's title or detail as it is seen: cut at the tail where it does not fit.
+  static std::string shown(const UILabel& label) {
+    if (!label.text()) return "";
+    return display_text::printable(label.displayedText(FontMetrics::measure()));
+  }
   static std::string fieldText(const UITextField& field) {
     return "[" + display_text::printable(field.displayedText()) + "_]";
   }
@@ -135,12 +140,12 @@ class AppText : public ViewVisitor {
     return text + "]";
   }
   static std::string row(const UITableViewCell& cell) {
-    std::string line = printable(cell.textLabel()->text());
+    std::string line = shown(*cell.textLabel());
     for (const auto& subview : cell.subviews()) {
       const auto* field = dynamic_cast<const UITextField*>(subview.get());
       if (field && !field->isHidden() && cell.textLabel()->isHidden()) line = fieldText(*field);
     }
-    const std::string detail = printable(cell.detailTextLabel()->text());
+    const std::string detail = shown(*cell.detailTextLabel());
     if (!detail.empty()) line += " (" + detail + ")";
     if (const auto* field = dynamic_cast<const UITextField*>(cell.accessoryView().get())) {
       return line + "  " + fieldText(*field);

@@ -27,6 +27,8 @@ class SettingsLoaderTest : public ::testing::Test {
                                                          {"isController", true}}}});
     entry("Alarms.plist", simple("Alarms"));
     entry("Aardvark.plist", simple("Zebra"));
+    entry("Long.plist",
+          simple("Zz Long Long Long Long Long Long Long Long Long Long Long Long Long"));
     entry("zz/deeper/Ghost.plist",
           {{"entry", Dictionary{{"cell", "PSLinkCell"}, {"label", "Ghost"}, {"bundle", "Gone"}}}});
     Dictionary later = simple("Future");
@@ -65,6 +67,8 @@ TEST_F(SettingsLoaderTest, EntriesAreListedByLabelFromEveryFolder) {
   EXPECT_LT(at(out, "| Alarms  >"), at(out, "| Battery  >")) << out;
   EXPECT_LT(at(out, "| Battery  >"), at(out, "| Orbelle 2  >")) << out;
   EXPECT_LT(at(out, "| Orbelle 2  >"), at(out, "| Zebra  >")) << out;
+  EXPECT_LT(at(out, "| Zebra  >"), at(out, "| Zz Long Long")) << out;
+  EXPECT_TRUE(contains(out, "Long Long\u2026  >")) << "cut at the tail, as it is seen: " << out;
   EXPECT_FALSE(contains(out, "Ghost")) << "its bundle is not installed";
   EXPECT_FALSE(contains(out, "Future")) << "its filter asks for a later system";
   EXPECT_TRUE(contains(run.err, "Future.plist left out: its filter asks for another system"));
