@@ -28,6 +28,7 @@ namespace {
 
 using namespace app_channel;
 
+constexpr char kEnded[] = "its process ended";
 constexpr double kLargestScale = 3;  // the densest screen a renderer draws at
 constexpr char kAppProgram[] = "orbelle2-app";
 
@@ -137,12 +138,12 @@ Result<std::string> AppProcess::ask(const std::string& request) {
     if (auto told = ask(question(kOrientation, std::to_string(turned))); !told) return told;
   }
   if (auto sent = packets::send(questions_, request); !sent) {
-    exited(sent.error());
+    exited(kEnded);  // the other end is gone
     return fail("the " + name_ + " app is gone");
   }
   auto got = packets::receive(questions_, kAnswerWait);
   if (!got) {
-    exited(got.error() == "closed" ? "its process ended" : got.error());
+    exited(got.error() == "closed" ? kEnded : got.error());
     return fail("the " + name_ + " app is gone");
   }
   if (got->fd >= 0) mapFrame(got->fd);
@@ -158,7 +159,7 @@ Result<std::string> AppProcess::ask(const std::string& request) {
 void AppProcess::heard() {
   auto got = packets::receive(news_, std::chrono::milliseconds(0));
   if (!got) {
-    if (got.error() == "closed") exited("its process ended");
+    if (got.error() == "closed") exited(kEnded);
     return;
   }
   if (got->fd >= 0) close(got->fd);
@@ -178,16 +179,29 @@ void AppProcess::exited(const std::string& why) {
   close(questions_);
   close(news_);
   questions_ = news_ = -1;
-  // One that does not answer is ended, as the system ends a hung app.
-  if (waitpid(gone, nullptr, WNOHANG) == 0) {
+  // One that does not answer is ended, as the system ends a hung app; one that ended says how.
+  int status = 0;
+  std::string how = why;
+  pid_t reaped = waitpid(gone, &status, WNOHANG);
+  // A process whose channel closed is ending: a moment for it to end, then it is ended.
+  for (int turn = 0; reaped == 0 && why == kEnded && turn < 100; ++turn) {
+    usleep(10000);
+    reaped = waitpid(gone, &status, WNOHANG);
+  }
+  if (reaped == 0) {
     kill(gone, SIGKILL);
     waitpid(gone, nullptr, 0);
+  } else if (WIFSIGNALED(status)) {
+    how = std::string("killed by signal ") + std::to_string(WTERMSIG(status)) + " (" +
+          strsignal(WTERMSIG(status)) + ")";
+  } else if (WIFEXITED(status)) {
+    how = "exited with status " + std::to_string(WEXITSTATUS(status));
   }
   unmapFrame();
   if (window_) window_->setHidden(true);
   window_.reset();
   editing_ = false;
-  NSLog("The " + name_ + " app (pid " + std::to_string(gone) + ") quit: " + why);
+  NSLog("The " + name_ + " app (pid " + std::to_string(gone) + ") quit: " + how);
   SpringBoard::shared().applicationDidExit(name_);
   UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleLightContent);
 }

@@ -73,6 +73,14 @@ void ScreenRenderer::paint(cairo_surface_t* target,
   cairo_surface_flush(target);
 }
 
+// An app's window changes with its process's generation; SpringBoard's own windows below a blur
+// view stay as they are while the popup is up.
+std::uint64_t ScreenRenderer::generationOf(const UIWindow& window) {
+  const auto* app = dynamic_cast<const RemoteWindow*>(&window);
+  const auto source = app ? app->source() : nullptr;
+  return source ? source->generation() : 0;
+}
+
 bool ScreenRenderer::hidesAllUnder(const UIWindow& window) {
   const auto* app = dynamic_cast<const RemoteWindow*>(&window);
   const auto source = app ? app->source() : nullptr;
@@ -121,6 +129,7 @@ bool ScreenRenderer::holds(const Backdrop& backdrop, const UIView& blurView,
   }
   for (std::size_t i = 0; i < windowsBelow.size(); ++i) {
     if (backdrop.windowsBelow[i].lock() != windowsBelow[i]) return false;
+    if (backdrop.generations[i] != generationOf(*windowsBelow[i])) return false;
   }
   return true;
 }
@@ -142,8 +151,11 @@ cairo_surface_t* ScreenRenderer::blurredBackdrop(
   cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
   cairo_set_source_rgba(cr.get(), tint.red(), tint.green(), tint.blue(), tint.alpha());
   cairo_paint(cr.get());
-  Backdrop made{blurView.weak_from_this(), region, {}, std::move(pixels)};
-  for (const auto& window : windowsBelow) made.windowsBelow.push_back(window);
+  Backdrop made{blurView.weak_from_this(), region, {}, {}, std::move(pixels)};
+  for (const auto& window : windowsBelow) {
+    made.windowsBelow.push_back(window);
+    made.generations.push_back(generationOf(*window));
+  }
   backdrop_ = std::move(made);
   return backdrop_.pixels.get();
 }

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -47,6 +48,7 @@ class ScreenRenderer {
   cairo_surface_t* homeScreen(CGSize size);
   // An app's window whose frame is opaque across the screen.
   bool hidesAllUnder(const UIWindow& window);
+  static std::uint64_t generationOf(const UIWindow& window);
   // The home screen and `windows` into `target`, within `areas` when there are any.
   void paint(cairo_surface_t* target, const std::vector<std::shared_ptr<UIWindow>>& windows,
              const std::vector<CGRect>& areas, bool withHome);
@@ -55,6 +57,7 @@ class ScreenRenderer {
     std::weak_ptr<const UIView> blurView;
     cairo_rectangle_int_t region{};
     std::vector<std::weak_ptr<UIWindow>> windowsBelow;
+    std::vector<std::uint64_t> generations;  // of the windows below, as they were drawn
     CairoSurface pixels;
   };
   bool holds(const Backdrop& backdrop, const UIView& blurView, cairo_rectangle_int_t region,

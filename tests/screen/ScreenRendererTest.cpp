@@ -8,9 +8,11 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISwitch.h"
+#include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/CairoHandles.h"
 #include "screen/FontMetrics.h"
+#include "screen/RemoteWindow.h"
 #include "screen/SceneSnapshot.h"
 #include "screen/ViewDump.h"
 
@@ -51,6 +53,52 @@ TEST_F(ScreenRendererTest, AWindowsAlphaFadesItWholeNotEachViewInIt) {
     EXPECT_NEAR(channel(seen, shift), (255 + channel(behind, shift)) / 2.0, 1.5)
         << "white over what lies behind the window, no red from under the white";
   }
+}
+
+// An app's window drawn by its process: the screen shows its frame, and a blur over it is made
+// again once the app's frame changes, however long the blur view stays.
+TEST_F(ScreenRendererTest, ABlurOverAnAppsWindowFollowsTheAppsFrame) {
+  struct App : RemoteWindow::Source {
+    cairo_surface_t* frame(double) override {
+      const CGSize size = UIScreen::mainScreen().bounds().size;
+      drawn.reset(
+          cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width), int(size.height)));
+      const CairoContext cr(cairo_create(drawn.get()));
+      cairo_set_source_rgb(cr.get(), red ? 1 : 0, 0, red ? 0 : 1);
+      cairo_paint(cr.get());
+      return drawn.get();
+    }
+    std::uint64_t generation() override { return red ? 1 : 2; }
+    void touch(RemoteWindow::Phase, CGPoint) override {}
+    std::string touchedView() override { return "nothing"; }
+    bool scroll(CGPoint, CGPoint) override { return false; }
+    bool editing() override { return false; }
+    Result<std::string> type(const std::string&) override { return fail("none"); }
+    Result<std::string> key(const std::string&) override { return fail("none"); }
+    std::string dump(bool) override { return ""; }
+    std::string text() override { return ""; }
+    Result<labelled_target::Target> target(const std::string&, labelled_target::Part) override {
+      return fail("none");
+    }
+    bool red = true;
+    CairoSurface drawn;
+  };
+  const auto app = std::make_shared<App>();
+  const auto appWindow = std::make_shared<RemoteWindow>(app);
+  appWindow->setFrame(UIScreen::mainScreen().bounds());
+  appWindow->makeKeyAndVisible();
+  EXPECT_EQ(channel(pixelAt(50, 50), 16), 255) << "the app's red frame";
+  const auto over = std::make_shared<UIWindow>();
+  over->setWindowLevel(UIWindowLevelAlert);
+  over->addSubview(
+      std::make_shared<UIVisualEffectView>(UIBlurEffect::effectWithStyle(UIBlurEffectStyleDark)));
+  over->subviews().front()->setFrame(CGRectMake(0, 0, 100, 100));
+  over->makeKeyAndVisible();
+  const auto blurredRed = pixelAt(50, 50);
+  EXPECT_GT(channel(blurredRed, 16), channel(blurredRed, 0)) << "red under the blur";
+  app->red = false;
+  const auto blurredBlue = pixelAt(50, 50);
+  EXPECT_GT(channel(blurredBlue, 0), channel(blurredBlue, 16)) << "blue under it now";
 }
 
 // A switch, as a person sees it and as the dump tells it: a tap flips it (value-changed once),
