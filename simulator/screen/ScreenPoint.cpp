@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UIView.h"
 
 namespace screen_point {
@@ -17,9 +18,15 @@ CGPoint of(const UIView& view, CGPoint local) {
 
 bool visible(const UIView& view, CGPoint local) {
   for (auto above = view.superview(); above; above = above->superview()) {
-    if (above->clipsToBounds() &&
-        !above->pointInside(view.convertPointToView(local, above.get()))) {
-      return false;
+    const CGPoint there = view.convertPointToView(local, above.get());
+    if (above->clipsToBounds() && !above->pointInside(there)) return false;
+    // Under the bar over a scroll view's inset: covered.
+    if (const auto* scroller = dynamic_cast<const UIScrollView*>(above.get())) {
+      const UIEdgeInsets inset = scroller->contentInset();
+      const CGFloat top = scroller->contentOffset().y + inset.top;
+      const CGFloat bottom =
+          scroller->contentOffset().y + scroller->frame().size.height - inset.bottom;
+      if (there.y < top || there.y >= bottom) return false;
     }
   }
   return CGRectContainsPoint(UIScreen::mainScreen().bounds(), of(view, local));

@@ -316,11 +316,16 @@ TEST_F(SimulatorTest, DemoNarratesAndNeverRemovesWhatItDidNotWrite) {
 
 namespace {
 
-// On a notched iPhone the status bar is 44 points tall and a navigation bar sits under it.
+// On a notched iPhone the status bar is 44 points tall and a navigation bar sits under it; a
+// page's table runs under both, its content inset by their height.
 TEST_F(SimulatorTest, ANotchedModelsBarsSitUnderItsTallerStatusBar) {
   const auto run = sim("launch Settings\ndump all\n", {"--device", "iPhone10,3"});
   EXPECT_TRUE(contains(run.out, "UILabel frame=(88,44,199,44) tag=0 text=\"Settings\"")) << run.out;
   EXPECT_TRUE(contains(run.out, "level=1000 alpha=1 hidden=0\n  UIView frame=(0,0,375,44)"));
+  EXPECT_TRUE(contains(run.out,
+                       "UITableView frame=(0,0,375,812) tag=0 contentSize=(375,114) "
+                       "contentOffset=(0,-88)"))
+      << "the page runs under the bars, inset by their height";
 }
 
 }  // namespace

@@ -76,7 +76,9 @@ std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
   if (!touched_) return nullptr;
   if (dynamic_cast<UIControl*>(touched_.get())) {
     auto scroller = enclosingScrollView(touched_->superview());
-    if (scroller && scroller->maximumContentOffset().y > 0) contender_ = std::move(scroller);
+    if (scroller && scroller->maximumContentOffset().y > scroller->minimumContentOffset().y) {
+      contender_ = std::move(scroller);
+    }
   }
   down_ = heldAt_ = screenPoint;
   touched_->touchesBegan(local(screenPoint));

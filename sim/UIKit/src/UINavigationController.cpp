@@ -1,6 +1,7 @@
 #include "UIKit/UINavigationController.h"
 
 #include "UIKit/UIApplication.h"
+#include "UIKit/UIScrollView.h"
 
 namespace {
 
@@ -78,8 +79,18 @@ void UINavigationController::showTop() {
   const CGFloat top = statusBarHeight() + kBarHeight;
   stack_.back()->viewWillAppear();
   const auto& shown = stack_.back()->view();
-  shown->setFrame(CGRectMake(0, top, size.width, size.height - top));
+  if (const auto scroller = std::dynamic_pointer_cast<UIScrollView>(shown)) {
+    // iOS 7 and later: a scrolling page runs under the bar, its content inset by the bar's
+    // height, and starts scrolled to its top.
+    const bool atTop = scroller->contentOffset().y <= scroller->minimumContentOffset().y;
+    shown->setFrame(CGRectMake(0, 0, size.width, size.height));
+    scroller->setContentInset(UIEdgeInsetsMake(top, 0, 0, 0));
+    if (atTop) scroller->setContentOffset(scroller->minimumContentOffset());
+  } else {
+    shown->setFrame(CGRectMake(0, top, size.width, size.height - top));
+  }
   view()->addSubview(shown);
+  view()->addSubview(bar_);  // over the page
   updateBar();
   stack_.back()->viewDidLayoutSubviews();
 }

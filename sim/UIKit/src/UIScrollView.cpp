@@ -16,15 +16,18 @@ constexpr int kFadeSteps = 8;
 
 CGPoint UIScrollView::maximumContentOffset() const {
   const CGSize size = frame().size;
-  return CGPoint{std::max<CGFloat>(0, contentSize_.width - size.width),
-                 std::max<CGFloat>(0, contentSize_.height - size.height)};
+  const CGPoint nearest = minimumContentOffset();
+  return CGPoint{std::max(nearest.x, contentSize_.width + contentInset_.right - size.width),
+                 std::max(nearest.y, contentSize_.height + contentInset_.bottom - size.height)};
 }
 
 bool UIScrollView::scrollBy(CGPoint distance) {
+  const CGPoint nearest = minimumContentOffset();
   const CGPoint furthest = maximumContentOffset();
   const CGPoint before = contentOffset_;
-  contentOffset_ = CGPoint{std::clamp<CGFloat>(contentOffset_.x + distance.x, 0, furthest.x),
-                           std::clamp<CGFloat>(contentOffset_.y + distance.y, 0, furthest.y)};
+  contentOffset_ =
+      CGPoint{std::clamp<CGFloat>(contentOffset_.x + distance.x, nearest.x, furthest.x),
+              std::clamp<CGFloat>(contentOffset_.y + distance.y, nearest.y, furthest.y)};
   if (contentOffset_ == before) return false;
   flashIndicator();
   return true;
@@ -42,16 +45,19 @@ void UIScrollView::touchesMoved(CGPoint point) {
 
 std::optional<UIScrollView::Indicator> UIScrollView::verticalScrollIndicator() const {
   const CGSize size = frame().size;
-  if (!showsIndicator_ || indicatorAlpha_ <= 0 || contentSize_.height <= size.height) {
+  // Within the part of the bounds the insets leave uncovered.
+  const CGFloat seen = size.height - contentInset_.top - contentInset_.bottom;
+  if (!showsIndicator_ || indicatorAlpha_ <= 0 || contentSize_.height <= seen) {
     return std::nullopt;
   }
-  const CGFloat room = size.height - 2 * kIndicatorInset;
-  const CGFloat length = std::clamp(room * size.height / contentSize_.height,
-                                    std::min(kShortestIndicator, room), room);
-  const CGFloat travel = maximumContentOffset().y;
-  const CGFloat along = travel > 0 ? (room - length) * contentOffset_.y / travel : 0;
+  const CGFloat room = seen - 2 * kIndicatorInset;
+  const CGFloat length =
+      std::clamp(room * seen / contentSize_.height, std::min(kShortestIndicator, room), room);
+  const CGFloat nearest = minimumContentOffset().y;
+  const CGFloat travel = maximumContentOffset().y - nearest;
+  const CGFloat along = travel > 0 ? (room - length) * (contentOffset_.y - nearest) / travel : 0;
   return Indicator{CGRectMake(size.width - kIndicatorInset - kIndicatorWidth,
-                              kIndicatorInset + along, kIndicatorWidth, length),
+                              contentInset_.top + kIndicatorInset + along, kIndicatorWidth, length),
                    indicatorAlpha_};
 }
 

@@ -135,10 +135,11 @@ void UITableView::layoutSubviews() {
   headers_.clear();
   layOut();
   // A taller table may show all of its content: the offset comes back within it.
+  const CGPoint least = minimumContentOffset();
   const CGPoint most = maximumContentOffset();
   const CGPoint offset = contentOffset();
-  setContentOffset(CGPoint{std::clamp(offset.x, 0.0, std::max(0.0, most.x)),
-                           std::clamp(offset.y, 0.0, std::max(0.0, most.y))});
+  setContentOffset(
+      CGPoint{std::clamp(offset.x, least.x, most.x), std::clamp(offset.y, least.y, most.y)});
 }
 
 std::shared_ptr<UITableViewCell> UITableView::cellForRowAtIndexPath(NSIndexPath path) const {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "CoreFoundation/CFRunLoop.h"
+#include "UIKit/UIGeometry.h"
 #include "UIKit/UIView.h"
 
 // A view whose subviews are content larger than itself, seen through its bounds from the
@@ -20,7 +21,16 @@ class UIScrollView : public UIView {
   CGPoint contentOffset() const { return contentOffset_; }
   // Set as given; only scrolling by touch keeps within the content.
   void setContentOffset(CGPoint offset) { contentOffset_ = offset; }
-  // The furthest the content scrolls: its size less the bounds', and never below zero.
+  // Room around the content, as a navigation bar over its top takes: the content may scroll
+  // that far past its edges, so that its first rows show below the bar.
+  UIEdgeInsets contentInset() const { return contentInset_; }
+  void setContentInset(UIEdgeInsets inset) { contentInset_ = inset; }
+  // The nearest the content scrolls: back by the inset at its top and left (zero without one).
+  CGPoint minimumContentOffset() const {
+    return {0 - contentInset_.left, 0 - contentInset_.top};  // never a negative zero
+  }
+  // The furthest the content scrolls: its size and the inset at its bottom and right less the
+  // bounds', and never below the nearest.
   CGPoint maximumContentOffset() const;
   // Scrolls the content by `distance` (as the content moves under a finger moving the other
   // way), kept within the content. Answers whether the offset changed.
@@ -50,6 +60,7 @@ class UIScrollView : public UIView {
   CGPoint finger_{};
   CGSize contentSize_{};
   CGPoint contentOffset_{};
+  UIEdgeInsets contentInset_{};
   bool showsIndicator_ = true;
   CGFloat indicatorAlpha_ = 0;
   std::optional<CFRunLoop::TimerId> fadeTimer_;
