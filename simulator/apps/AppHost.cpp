@@ -42,7 +42,13 @@ bool coversTheScreen() {
   const CGRect screen = UIScreen::mainScreen().bounds();
   for (const auto& window : UIScreen::mainScreen().windows()) {
     const auto ground = window->backgroundColor();
-    if (window->alpha() >= 1 && ground && ground->alpha() >= 1 && window->frame() == screen) {
+    const CGRect f = window->frame();
+    // Laid out for the screen as it stands, or upright on a turned screen: it covers it.
+    const bool covers =
+        f.origin.x == 0 && f.origin.y == 0 &&
+        ((f.size.width == screen.size.width && f.size.height == screen.size.height) ||
+         (f.size.width == screen.size.height && f.size.height == screen.size.width));
+    if (window->alpha() >= 1 && ground && ground->alpha() >= 1 && covers) {
       return true;
     }
   }

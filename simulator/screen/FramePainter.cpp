@@ -55,6 +55,7 @@ bool FramePainter::enter(const UIView& view, const ViewKind& kind, int) {
   if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) window_ = *window;
   const DrawnLook& look = open_.emplace_back(DrawnLook::of(view, kind));
   cairo_save(cr_);
+  if (const auto* const* window = std::get_if<const UIWindow*>(&kind)) turnOntoScreen(**window);
   cairo_translate(cr_, view.frame().origin.x, view.frame().origin.y);
   if (look.group) cairo_push_group(cr_);
   const double alpha = ownAlpha(look);
@@ -91,6 +92,18 @@ void FramePainter::leave(const UIView&, const ViewKind&, int) {
     cairo_paint_with_alpha(cr_, look.alpha);
   }
   cairo_restore(cr_);
+}
+
+// A window laid out for another orientation than the screen's shows turned about the screen's
+// middle, upright to the device as it was.
+void FramePainter::turnOntoScreen(const UIWindow& window) {
+  const CGSize screen = UIScreen::mainScreen().bounds().size;
+  const int turns = window.quarterTurnsOnScreen();
+  if (turns == 0) return;
+  const double x = turns == 3 ? 0 : screen.width;
+  const double y = turns == 1 ? 0 : screen.height;
+  cairo_translate(cr_, x, y);
+  cairo_rotate(cr_, turns * M_PI / 2);
 }
 
 // The frame the app's process drew at this renderer's scale, pixel for pixel.
@@ -312,9 +325,12 @@ void FramePainter::drawBlur(const UIView& view, CGSize size, double alpha) {
   double x = 0, y = 0, w = size.width, h = size.height;
   cairo_user_to_device(cr_, &x, &y);
   cairo_user_to_device_distance(cr_, &w, &h);
+  // In a turned window the far corner may lie left of or above the near one.
+  const double left = std::min(x, x + w), top = std::min(y, y + h);
+  const double right = std::max(x, x + w), bottom = std::max(y, y + h);
   const int width = int(screen.width * scale), height = int(screen.height * scale);
-  const int x0 = std::clamp(int(x), 0, width), y0 = std::clamp(int(y), 0, height);
-  const int x1 = std::clamp(int(x + w), 0, width), y1 = std::clamp(int(y + h), 0, height);
+  const int x0 = std::clamp(int(left), 0, width), y0 = std::clamp(int(top), 0, height);
+  const int x1 = std::clamp(int(right), 0, width), y1 = std::clamp(int(bottom), 0, height);
   if (x1 <= x0 || y1 <= y0) return;
   cairo_surface_t* blurred = renderer_.blurredBackdrop(
       view, cairo_rectangle_int_t{x0, y0, x1 - x0, y1 - y0}, windowsBelow(window_), kDarkBlurTint);

@@ -27,6 +27,7 @@ class FramePainter : public ViewVisitor {
   // The alpha of a view's own drawing: 1 inside its group, its alpha otherwise.
   static double ownAlpha(const DrawnLook& look);
 
+  void turnOntoScreen(const UIWindow& window);
   void drawBackground(const DrawnLook& look, double alpha);
   void drawRemote(const UIView& view, double alpha);
   void drawBorder(const DrawnLook& look, double alpha);

@@ -1,6 +1,7 @@
 #include "screen/SceneSnapshot.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "UIKit/UIScreen.h"
@@ -26,11 +27,16 @@ SceneSnapshot SceneSnapshot::take() {
   struct Recorder : ViewVisitor {
     bool enter(const UIView& view, const ViewKind& kind, int) override {
       if (!DrawnLook::drawn(view)) return false;
-      const CGPoint origin = screen_point::of(view, view.boundsOrigin());
+      // Two opposite corners: in a turned window the view lies turned on the screen.
+      const CGPoint near = view.boundsOrigin();
+      const CGSize size = view.frame().size;
+      const CGPoint a = screen_point::of(view, near);
+      const CGPoint b = screen_point::of(view, CGPoint{near.x + size.width, near.y + size.height});
       open.push_back(records.size());
-      records.push_back(Record{
-          &view, CGRectMake(origin.x, origin.y, view.frame().size.width, view.frame().size.height),
-          DrawnLook::of(view, kind)});
+      records.push_back(Record{&view,
+                               CGRectMake(std::min(a.x, b.x), std::min(a.y, b.y),
+                                          std::abs(b.x - a.x), std::abs(b.y - a.y)),
+                               DrawnLook::of(view, kind)});
       return true;
     }
     void leave(const UIView&, const ViewKind&, int) override {

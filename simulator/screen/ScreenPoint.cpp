@@ -5,6 +5,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UIView.h"
+#include "UIKit/UIWindow.h"
 
 namespace screen_point {
 
@@ -12,8 +13,13 @@ CGPoint of(const UIView& view, CGPoint local) {
   const CGPoint point = view.convertPointToView(local, nullptr);
   std::shared_ptr<const UIView> top;
   for (auto above = view.superview(); above; above = above->superview()) top = above;
-  const CGPoint window = top ? top->frame().origin : view.frame().origin;
-  return CGPoint{point.x + window.x, point.y + window.y};
+  const UIView& root = top ? *top : view;
+  // The window's points turned onto the screen's, for a window laid out for another orientation.
+  if (const auto* window = dynamic_cast<const UIWindow*>(&root)) {
+    return window->convertPointToScreen(point);
+  }
+  const CGPoint origin = root.frame().origin;
+  return CGPoint{point.x + origin.x, point.y + origin.y};
 }
 
 bool visible(const UIView& view, CGPoint local) {

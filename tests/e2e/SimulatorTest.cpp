@@ -329,3 +329,20 @@ TEST_F(SimulatorTest, ANotchedModelsBarsSitUnderItsTallerStatusBar) {
 }
 
 }  // namespace
+
+namespace {
+
+// Which screens turn: the popup turns with the device; the home screen and the status bar of an
+// iPhone that is not Plus-sized stay upright, and so does Settings, whose rows a tap still
+// reaches where they show; a Plus-sized iPhone's home screen turns.
+TEST_F(SimulatorTest, ThePopupTurnsWhileTheHomeScreenAndSettingsStayUpright) {
+  const auto phone = sim("rotate landscape\nhold up\ndump all\n");
+  EXPECT_TRUE(contains(phone.out, "SBHomeScreenWindow frame=(0,0,375,667)")) << phone.out;
+  EXPECT_TRUE(contains(phone.out, "UIWindow frame=(0,0,667,375) tag=0 level=2002")) << phone.out;
+  const auto settings = sim("launch Settings\nrotate landscape\ntap 526 121\nshow\n");
+  EXPECT_TRUE(contains(settings.out, "| Skin (Default iOS)  >")) << settings.out;
+  const auto plus = sim("rotate landscape\ndump all\n", {"--device", "iPhone10,5"});
+  EXPECT_TRUE(contains(plus.out, "SBHomeScreenWindow frame=(0,0,736,414)")) << plus.out;
+}
+
+}  // namespace

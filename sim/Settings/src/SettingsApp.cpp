@@ -3,6 +3,7 @@
 #include "EntryListController.h"
 #include "LoaderEntries.h"
 #include "Preferences/PSListController.h"
+#include "SimDevice/DeviceModel.h"
 #include "UIKit/UIApplication.h"
 
 SettingsApp& SettingsApp::shared() {
@@ -21,6 +22,12 @@ void SettingsApp::launch() {
     UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleDefault);
     return;
   }
+  // As Settings' delegate answers: upright only on an iPhone or iPod touch, every way on an iPad.
+  UIApplication::sharedApplication().setSupportedInterfaceOrientationsForWindow(
+      [](const UIWindow&) -> NSUInteger {
+        return DeviceModel::identifier().starts_with("iPad") ? UIInterfaceOrientationMaskAll
+                                                             : UIInterfaceOrientationMaskPortrait;
+      });
   readEntries();
   const auto first = EntryListController::make(entries_);
   first->setTitle(kName);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "SBHomeScreenOrientation.h"
 #include "SpringBoard/SpringBoard.h"
 
 namespace {
@@ -80,6 +81,7 @@ SBIconController::SBIconController(std::function<void(const std::string&)> open)
     window->dock.push_back(icon(kDockApps[col], col + 3, false));
     window->addSubview(window->dock.back());
   }
+  window->setRootViewController(std::make_shared<SBHomeScreenOrientation>());
   window->layoutSubviews();
   window->makeKeyAndVisible();
   window_ = std::move(window);

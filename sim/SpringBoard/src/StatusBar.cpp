@@ -4,6 +4,7 @@
 
 #include "Celestial/AVSystemController.h"
 #include "Foundation/NSNotificationCenter.h"
+#include "SBHomeScreenOrientation.h"
 #include "SpringBoard/StatusBarImages.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIApplication.h"
@@ -61,6 +62,8 @@ StatusBar::StatusBar()
   bar->addSubview(play_);
   bar->addSubview(route_);
   window_->addSubview(bar);
+  // Over the home screen, it stands as the home screen does.
+  window_->setRootViewController(std::make_shared<SBHomeScreenOrientation>());
   window_->setHidden(false);
 }
 

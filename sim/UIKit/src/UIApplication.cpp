@@ -35,8 +35,7 @@ void UIApplication::setStatusBarStyle(UIStatusBarStyle style) {
 UIApplication::Hit UIApplication::hitTest(CGPoint screenPoint) {
   const auto ordered = UIScreen::mainScreen().windows();
   for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
-    const CGPoint origin = (*it)->frame().origin;
-    if (auto view = (*it)->hitTest(CGPoint{screenPoint.x - origin.x, screenPoint.y - origin.y})) {
+    if (auto view = (*it)->hitTest((*it)->convertPointFromScreen(screenPoint))) {
       return Hit{*it, std::move(view)};
     }
   }
@@ -58,9 +57,10 @@ std::shared_ptr<UIView> UIApplication::takerOfTouch(std::shared_ptr<UIView> hit,
 }
 
 CGPoint UIApplication::local(CGPoint screenPoint) const {
-  const CGPoint inWindow = touched_->convertPointToView(CGPoint{0, 0}, nullptr);
-  return CGPoint{screenPoint.x - windowOrigin_.x - inWindow.x,
-                 screenPoint.y - windowOrigin_.y - inWindow.y};
+  const CGPoint viewInWindow = touched_->convertPointToView(CGPoint{0, 0}, nullptr);
+  const auto window = touchedWindow_.lock();
+  const CGPoint inWindow = window ? window->convertPointFromScreen(screenPoint) : screenPoint;
+  return CGPoint{inWindow.x - viewInWindow.x, inWindow.y - viewInWindow.y};
 }
 
 std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
@@ -70,8 +70,8 @@ std::shared_ptr<UIView> UIApplication::touchDown(CGPoint screenPoint) {
   contender_.reset();
   const auto hit = hitTest(screenPoint);
   if (!hit.window) return nullptr;
-  windowOrigin_ = hit.window->frame().origin;
-  const CGPoint inWindow{screenPoint.x - windowOrigin_.x, screenPoint.y - windowOrigin_.y};
+  touchedWindow_ = hit.window;
+  const CGPoint inWindow = hit.window->convertPointFromScreen(screenPoint);
   touched_ = takerOfTouch(hit.view, inWindow);
   if (!touched_) return nullptr;
   if (dynamic_cast<UIControl*>(touched_.get())) {
@@ -133,6 +133,10 @@ bool UIApplication::scrollAt(CGPoint screenPoint, CGPoint distance) {
   UIScreen::mainScreen().layoutWindows();
   const auto scroller = enclosingScrollView(hitTest(screenPoint).view);
   return scroller && scroller->scrollBy(distance);
+}
+
+NSUInteger UIApplication::supportedInterfaceOrientationsForWindow(const UIWindow& window) const {
+  return orientationsForWindow_ ? orientationsForWindow_(window) : UIInterfaceOrientationMaskAll;
 }
 
 CGRect UIApplication::statusBarFrame() const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CoreFoundation/CFRunLoop.h"
+#include "UIKit/UIApplication.h"
 #include "UIKit/UIWindow.h"
 
 UIScreen& UIScreen::mainScreen() {
@@ -42,7 +43,14 @@ void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
     const auto window = entry.window.lock();
     if (!window) continue;
     const auto& controller = window->rootViewController();
-    if (!controller || controller->allowsRotationTo(orientation)) window->setFrame(bounds());
+    const bool appAllows =
+        (UIApplication::sharedApplication().supportedInterfaceOrientationsForWindow(*window) &
+         (1ul << orientation)) != 0;
+    if (!appAllows || (controller && !controller->allowsRotationTo(orientation))) {
+      continue;  // stays as it was
+    }
+    window->setInterfaceOrientation(orientation);
+    window->setFrame(bounds());
   }
   // The turn lays the windows out as it goes, as its animation does.
   layoutWindows();

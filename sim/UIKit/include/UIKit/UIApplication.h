@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "CoreGraphics/CGGeometry.h"
@@ -33,6 +34,15 @@ class UIApplication {
 
   // The style the app in front asks of the status bar; the home screen's is light content.
   UIStatusBarStyle statusBarStyle() const { return statusBarStyle_; }
+  // The orientations the app's windows may take, as its delegate's
+  // application:supportedInterfaceOrientationsForWindow: answers (every one until it is set);
+  // a window's root view controller chooses among them.
+  using OrientationsForWindow = std::function<NSUInteger(const UIWindow&)>;
+  void setSupportedInterfaceOrientationsForWindow(OrientationsForWindow answer) {
+    orientationsForWindow_ = std::move(answer);
+  }
+  NSUInteger supportedInterfaceOrientationsForWindow(const UIWindow& window) const;
+
   // The status bar across the top of the screen, as tall as the model has it.
   CGRect statusBarFrame() const;
   void setStatusBarStyle(UIStatusBarStyle style);
@@ -69,7 +79,8 @@ class UIApplication {
   UIStatusBarStyle statusBarStyle_ = UIStatusBarStyleLightContent;
   std::shared_ptr<UIView> touched_;
   std::weak_ptr<UITextField> focused_;
-  CGPoint windowOrigin_{};
+  std::weak_ptr<UIWindow> touchedWindow_;
+  OrientationsForWindow orientationsForWindow_;
   // A scroll view that may still take the touch from the control that has it, with where the
   // touch went down and where it was last.
   std::shared_ptr<UIScrollView> contender_;

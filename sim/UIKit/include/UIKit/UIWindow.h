@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "UIKit/UIScreen.h"
 #include "UIKit/UIView.h"
 #include "UIKit/UIViewController.h"
 
@@ -24,6 +25,16 @@ class UIWindow : public UIView {
   // Also puts the controller's view in the window, if it is not there yet.
   void setRootViewController(std::shared_ptr<UIViewController> controller);
 
+  // The orientation the window is laid out for: the screen's when it was made, and each turn
+  // its root view controller agrees to. A window laid out for another orientation than the
+  // screen's shows turned on it, upright to the device as it was.
+  UIInterfaceOrientation interfaceOrientation() const { return orientation_; }
+  void setInterfaceOrientation(UIInterfaceOrientation orientation) { orientation_ = orientation; }
+  // Quarter turns, clockwise, from the window's points to the screen's.
+  int quarterTurnsOnScreen() const;
+  CGPoint convertPointToScreen(CGPoint inWindow) const;
+  CGPoint convertPointFromScreen(CGPoint onScreen) const;
+
   void makeKeyAndVisible();
   void setHidden(bool hidden) override;
   // Tells the root view controller, and the controllers it presents, their views were laid out.
@@ -31,5 +42,6 @@ class UIWindow : public UIView {
 
  private:
   UIWindowLevel level_ = UIWindowLevelNormal;
+  UIInterfaceOrientation orientation_;
   std::shared_ptr<UIViewController> root_;
 };

@@ -1,0 +1,27 @@
+#include "SBHomeScreenOrientation.h"
+
+#include "SimDevice/DeviceModel.h"
+#include "UIKit/UIScreen.h"
+
+namespace {
+
+// The home screen turns on the screens wide enough for a landscape layout: Plus-sized iPhones.
+constexpr CGFloat kWidestUprightPhone = 414;
+
+}  // namespace
+
+SBHomeScreenOrientation::SBHomeScreenOrientation() {
+  // Nothing of its own to show or touch: the window's views are its content.
+  auto nothing = std::make_shared<UIView>(CGRectMake(0, 0, 0, 0));
+  nothing->setUserInteractionEnabled(false);
+  setView(std::move(nothing));
+}
+
+NSUInteger SBHomeScreenOrientation::supportedInterfaceOrientations() const {
+  if (DeviceModel::identifier().starts_with("iPad")) return UIInterfaceOrientationMaskAll;
+  const CGRect screen = UIScreen::mainScreen().bounds();
+  const CGFloat narrowSide = std::min(screen.size.width, screen.size.height);
+  const bool plus =
+      DeviceModel::identifier().starts_with("iPhone") && narrowSide >= kWidestUprightPhone;
+  return plus ? UIInterfaceOrientationMaskAllButUpsideDown : UIInterfaceOrientationMaskPortrait;
+}
