@@ -341,6 +341,9 @@ TEST_F(SimulatorTest, ThePopupTurnsWhileTheHomeScreenAndSettingsStayUpright) {
   EXPECT_TRUE(contains(phone.out, "UIWindow frame=(0,0,667,375) tag=0 level=2002")) << phone.out;
   const auto settings = sim("launch Settings\nrotate landscape\ntap 526 121\nshow\n");
   EXPECT_TRUE(contains(settings.out, "| Skin (Default iOS)  >")) << settings.out;
+  const auto launchedTurned = sim("rotate landscape\nlaunch Settings\ndump\n");
+  EXPECT_TRUE(contains(launchedTurned.out, "UIWindow frame=(0,0,375,667) tag=0 level=0"))
+      << "opened on a turned iPhone, Settings stands upright: " << launchedTurned.out;
   const auto plus = sim("rotate landscape\ndump all\n", {"--device", "iPhone10,5"});
   EXPECT_TRUE(contains(plus.out, "SBHomeScreenWindow frame=(0,0,736,414)")) << plus.out;
 }

@@ -42,13 +42,7 @@ void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
   for (const auto& entry : live) {
     const auto window = entry.window.lock();
     if (!window) continue;
-    const auto& controller = window->rootViewController();
-    const bool appAllows =
-        (UIApplication::sharedApplication().supportedInterfaceOrientationsForWindow(*window) &
-         (1ul << orientation)) != 0;
-    if (!appAllows || (controller && !controller->allowsRotationTo(orientation))) {
-      continue;  // stays as it was
-    }
+    if (!turns(*window, orientation)) continue;  // stays as it was
     window->setInterfaceOrientation(orientation);
     window->setFrame(bounds());
   }
@@ -56,7 +50,21 @@ void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
   layoutWindows();
 }
 
+bool UIScreen::turns(const UIWindow& window, UIInterfaceOrientation orientation) {
+  const auto& controller = window.rootViewController();
+  const bool appAllows =
+      (UIApplication::sharedApplication().supportedInterfaceOrientationsForWindow(window) &
+       (1ul << orientation)) != 0;
+  return appAllows && (!controller || controller->allowsRotationTo(orientation));
+}
+
 void UIScreen::windowWasShown(const std::shared_ptr<UIWindow>& window) {
+  // A window shown while the device is turned a way it does not take stands upright.
+  if (window->interfaceOrientation() != UIInterfaceOrientationPortrait &&
+      !turns(*window, window->interfaceOrientation())) {
+    window->setInterfaceOrientation(UIInterfaceOrientationPortrait);
+    window->setFrame(CGRectMake(0, 0, portraitSize_.width, portraitSize_.height));
+  }
   std::erase_if(entries_, [&](const Entry& e) {
     const auto held = e.window.lock();
     return !held || held == window;

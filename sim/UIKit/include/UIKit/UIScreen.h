@@ -48,6 +48,9 @@ class UIScreen {
   void windowWasShown(const std::shared_ptr<UIWindow>& window);
 
  private:
+  // Whether the window's root view controller and its app let it take `orientation`.
+  static bool turns(const UIWindow& window, UIInterfaceOrientation orientation);
+
   struct Entry {
     std::weak_ptr<UIWindow> window;
     unsigned long order;
