@@ -122,6 +122,7 @@ void Device::installApps() {
         }
       },
       [] { settings->background(); },
+      SettingsApp::supportedInterfaceOrientations(),
   });
 }
 

@@ -334,7 +334,8 @@ namespace {
 
 // Which screens turn: the popup turns with the device; the home screen and the status bar of an
 // iPhone that is not Plus-sized stay upright, and so does Settings, whose rows a tap still
-// reaches where they show; a Plus-sized iPhone's home screen turns.
+// reaches where they show; a Plus-sized iPhone's home screen turns, and its status bar stands as
+// the app in front may.
 TEST_F(SimulatorTest, ThePopupTurnsWhileTheHomeScreenAndSettingsStayUpright) {
   const auto phone = sim("rotate landscape\nhold up\ndump all\n");
   EXPECT_TRUE(contains(phone.out, "SBHomeScreenWindow frame=(0,0,375,667)")) << phone.out;
@@ -344,8 +345,15 @@ TEST_F(SimulatorTest, ThePopupTurnsWhileTheHomeScreenAndSettingsStayUpright) {
   const auto launchedTurned = sim("rotate landscape\nlaunch Settings\ndump\n");
   EXPECT_TRUE(contains(launchedTurned.out, "UIWindow frame=(0,0,375,667) tag=0 level=0"))
       << "opened on a turned iPhone, Settings stands upright: " << launchedTurned.out;
-  const auto plus = sim("rotate landscape\ndump all\n", {"--device", "iPhone10,5"});
+  const auto plus = sim("rotate landscape\ndump all\nlaunch Settings\ndump all\nhome\ndump all\n",
+                        {"--device", "iPhone10,5"});
   EXPECT_TRUE(contains(plus.out, "SBHomeScreenWindow frame=(0,0,736,414)")) << plus.out;
+  const std::string statusBar = "tag=0 level=1000";
+  const auto overSettings = plus.out.find("UIWindow frame=(0,0,414,736) " + statusBar);
+  EXPECT_NE(overSettings, std::string::npos) << "upright over Settings: " << plus.out;
+  EXPECT_NE(plus.out.find("UIWindow frame=(0,0,736,414) " + statusBar, overSettings),
+            std::string::npos)
+      << "turned again at home: " << plus.out;
 }
 
 }  // namespace

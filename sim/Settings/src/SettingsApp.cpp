@@ -6,6 +6,11 @@
 #include "SimDevice/DeviceModel.h"
 #include "UIKit/UIApplication.h"
 
+NSUInteger SettingsApp::supportedInterfaceOrientations() {
+  return DeviceModel::identifier().starts_with("iPad") ? UIInterfaceOrientationMaskAll
+                                                       : UIInterfaceOrientationMaskPortrait;
+}
+
 SettingsApp& SettingsApp::shared() {
   static SettingsApp app;
   return app;
@@ -22,12 +27,9 @@ void SettingsApp::launch() {
     UIApplication::sharedApplication().setStatusBarStyle(UIStatusBarStyleDefault);
     return;
   }
-  // As Settings' delegate answers: upright only on an iPhone or iPod touch, every way on an iPad.
+  // As Settings' delegate answers, from its Info.plist.
   UIApplication::sharedApplication().setSupportedInterfaceOrientationsForWindow(
-      [](const UIWindow&) -> NSUInteger {
-        return DeviceModel::identifier().starts_with("iPad") ? UIInterfaceOrientationMaskAll
-                                                             : UIInterfaceOrientationMaskPortrait;
-      });
+      [](const UIWindow&) { return supportedInterfaceOrientations(); });
   readEntries();
   const auto first = EntryListController::make(entries_);
   first->setTitle(kName);

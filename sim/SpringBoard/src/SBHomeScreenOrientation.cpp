@@ -1,6 +1,7 @@
 #include "SBHomeScreenOrientation.h"
 
 #include "SimDevice/DeviceModel.h"
+#include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr CGFloat kWidestUprightPhone = 414;
 
 }  // namespace
 
-SBHomeScreenOrientation::SBHomeScreenOrientation() {
+SBHomeScreenOrientation::SBHomeScreenOrientation(Window window) : window_(window) {
   // Nothing of its own to show or touch: the window's views are its content.
   auto nothing = std::make_shared<UIView>(CGRectMake(0, 0, 0, 0));
   nothing->setUserInteractionEnabled(false);
@@ -18,6 +19,9 @@ SBHomeScreenOrientation::SBHomeScreenOrientation() {
 }
 
 NSUInteger SBHomeScreenOrientation::supportedInterfaceOrientations() const {
+  if (window_ == Window::StatusBar) {
+    if (const auto app = SpringBoard::shared().frontApplicationOrientations()) return *app;
+  }
   if (DeviceModel::identifier().starts_with("iPad")) return UIInterfaceOrientationMaskAll;
   const CGRect screen = UIScreen::mainScreen().bounds();
   const CGFloat narrowSide = std::min(screen.size.width, screen.size.height);

@@ -81,7 +81,8 @@ SBIconController::SBIconController(std::function<void(const std::string&)> open)
     window->dock.push_back(icon(kDockApps[col], col + 3, false));
     window->addSubview(window->dock.back());
   }
-  window->setRootViewController(std::make_shared<SBHomeScreenOrientation>());
+  window->setRootViewController(
+      std::make_shared<SBHomeScreenOrientation>(SBHomeScreenOrientation::Window::HomeScreen));
   window->layoutSubviews();
   window->makeKeyAndVisible();
   window_ = std::move(window);

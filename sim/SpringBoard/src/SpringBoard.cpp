@@ -9,6 +9,7 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "StatusBar.h"
+#include "UIKit/UIViewController.h"
 
 SpringBoard& SpringBoard::shared() {
   static SpringBoard springBoard;
@@ -35,6 +36,13 @@ void SpringBoard::installApplication(SBApplication application) {
   applications_.push_back(std::move(application));
 }
 
+std::optional<NSUInteger> SpringBoard::frontApplicationOrientations() const {
+  for (const auto& app : applications_) {
+    if (!front_.empty() && app.displayName == front_) return app.supportedInterfaceOrientations;
+  }
+  return std::nullopt;
+}
+
 bool SpringBoard::launchApplication(const std::string& name) {
   const auto found =
       std::find_if(applications_.begin(), applications_.end(),
@@ -44,6 +52,7 @@ bool SpringBoard::launchApplication(const std::string& name) {
   front_ = name;
   eventMode_ = LAEventModeApplication;
   if (found->launch) found->launch();
+  UIViewController::attemptRotationToDeviceOrientation();  // the status bar stands as it does
   return true;
 }
 
@@ -54,12 +63,14 @@ void SpringBoard::pressHomeButton() {
   front_.clear();
   eventMode_ = LAEventModeSpringBoard;
   if (found != applications_.end() && found->close) found->close();
+  UIViewController::attemptRotationToDeviceOrientation();
 }
 
 void SpringBoard::applicationDidExit(const std::string& name) {
   if (front_ != name) return;
   front_.clear();
   eventMode_ = LAEventModeSpringBoard;
+  UIViewController::attemptRotationToDeviceOrientation();
 }
 
 bool SpringBoard::isSystemWindow(const UIWindow& window) const {

@@ -62,8 +62,9 @@ StatusBar::StatusBar()
   bar->addSubview(play_);
   bar->addSubview(route_);
   window_->addSubview(bar);
-  // Over the home screen, it stands as the home screen does.
-  window_->setRootViewController(std::make_shared<SBHomeScreenOrientation>());
+  // It stands as the home screen does, or as the app in front may.
+  window_->setRootViewController(
+      std::make_shared<SBHomeScreenOrientation>(SBHomeScreenOrientation::Window::StatusBar));
   window_->setHidden(false);
 }
 

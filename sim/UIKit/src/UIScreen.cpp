@@ -50,6 +50,24 @@ void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
   layoutWindows();
 }
 
+void UIScreen::attemptRotation() {
+  std::erase_if(entries_, [](const Entry& e) { return e.window.expired(); });
+  const auto live = entries_;
+  for (const auto& entry : live) {
+    const auto window = entry.window.lock();
+    if (!window) continue;
+    if (turns(*window, orientation_)) {
+      if (window->interfaceOrientation() == orientation_) continue;
+      window->setInterfaceOrientation(orientation_);
+      window->setFrame(bounds());
+    } else if (!turns(*window, window->interfaceOrientation())) {
+      window->setInterfaceOrientation(UIInterfaceOrientationPortrait);
+      window->setFrame(CGRectMake(0, 0, portraitSize_.width, portraitSize_.height));
+    }
+  }
+  layoutWindows();
+}
+
 bool UIScreen::turns(const UIWindow& window, UIInterfaceOrientation orientation) {
   const auto& controller = window.rootViewController();
   const bool appAllows =

@@ -29,6 +29,10 @@ bool UIViewController::shouldAutorotateToInterfaceOrientation(NSInteger orientat
   return orientation == UIInterfaceOrientationPortrait;
 }
 
+void UIViewController::attemptRotationToDeviceOrientation() {
+  UIScreen::mainScreen().attemptRotation();
+}
+
 bool UIViewController::allowsRotationTo(NSInteger orientation) const {
   return shouldAutorotate() && (supportedInterfaceOrientations() & (1ul << orientation)) != 0;
 }

@@ -28,6 +28,10 @@ class SettingsApp {
     std::string iconPath;   // empty for none
   };
 
+  // The orientations its Info.plist lists: upright only on an iPhone or iPod touch, every way on
+  // an iPad.
+  static NSUInteger supportedInterfaceOrientations();
+
   static SettingsApp& shared();
 
   // Shows the app: where it was left, or, the first time, at its first page with the entries

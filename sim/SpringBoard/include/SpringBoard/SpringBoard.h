@@ -9,6 +9,7 @@
 #include "Activator/LAEvent.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "Substrate/MobileLoader.h"
+#include "UIKit/UIViewController.h"
 
 class SBIconController;
 class UIWindow;
@@ -21,6 +22,8 @@ struct SBApplication {
   std::string iconPath;
   std::function<void()> launch;
   std::function<void()> close;
+  // The orientations its Info.plist lists: the status bar takes them while it is in front.
+  NSUInteger supportedInterfaceOrientations = UIInterfaceOrientationMaskAll;
 };
 
 inline constexpr char kVolumeUpHoldShortEvent[] = "libactivator.volume.up.hold.short";
@@ -51,6 +54,9 @@ class SpringBoard {
   void applicationDidExit(const std::string& name);
   // The app in front; empty on the home screen.
   const std::string& frontApplication() const { return front_; }
+  // The orientations of the app in front, as its Info.plist lists them; nothing on the home
+  // screen.
+  std::optional<NSUInteger> frontApplicationOrientations() const;
   const std::vector<SBApplication>& applications() const { return applications_; }
 
   // The mode Activator events carry ("springboard", "lockscreen" or "application").

@@ -36,6 +36,10 @@ class UIScreen {
   // Turns the device: each window whose root view controller agrees takes the new bounds, so
   // autoresizing lays its views out again.
   void setOrientation(UIInterfaceOrientation orientation);
+  // Each window asked again, the device as it is: it turns to it if it now may, and one that may
+  // no longer stand as it does stands upright (UIViewController's
+  // attemptRotationToDeviceOrientation).
+  void attemptRotation();
 
   // The layout pass over every window: run before the run loop waits, before a touch is
   // delivered and before the screen is drawn or described.

@@ -55,6 +55,9 @@ class UIViewController : public std::enable_shared_from_this<UIViewController> {
   // Before its view leaves the screen (its navigation controller pops it or covers it).
   virtual void viewWillDisappear() {}
 
+  // Asks every window again whether it turns to the device's orientation, as after what it
+  // answers has changed.
+  static void attemptRotationToDeviceOrientation();
   // Whether the controller lets its window turn to `orientation`.
   bool allowsRotationTo(NSInteger orientation) const;
 
