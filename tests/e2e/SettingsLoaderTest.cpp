@@ -3,13 +3,13 @@
 #include <string>
 
 #include "Foundation/PropertyListFile.h"
-#include "support/ExampleSpecifiers.h"
+#include "support/ExamplePageItems.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
-namespace ex = example_specifiers;
+namespace ex = example_page_items;
 using Dictionary = PlistValue::Dictionary;
 using Array = PlistValue::Array;
 

@@ -16,13 +16,13 @@
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
-#include "support/ExampleSpecifiers.h"
+#include "support/ExamplePageItems.h"
 #include "support/LogCapture.h"
 #include "support/TempDeviceRoot.h"
 
 namespace {
 
-namespace ex = example_specifiers;
+namespace ex = example_page_items;
 using namespace std::chrono_literals;
 
 // The framework's own page over the example list, in a window, as Settings shows it.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Foundation/NSError.h"
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 
 class PSListController;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Foundation/NSError.h"
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UIControl.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"

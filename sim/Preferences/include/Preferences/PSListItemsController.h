@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UIViewController.h"
 

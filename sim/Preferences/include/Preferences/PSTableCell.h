@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UITableViewCell.h"
 
 // A preferences cell of a bundle's own class, as a specifier's "cellClass" names it. The

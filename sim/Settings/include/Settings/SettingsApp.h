@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Foundation/NSError.h"
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIWindow.h"
 

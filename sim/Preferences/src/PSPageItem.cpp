@@ -1,4 +1,4 @@
-#include "Preferences/PSSpecifier.h"
+#include "Preferences/PSPageItem.h"
 
 #include <array>
 #include <utility>

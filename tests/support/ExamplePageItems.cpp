@@ -1,11 +1,11 @@
-#include "support/ExampleSpecifiers.h"
+#include "support/ExamplePageItems.h"
 
 #include <filesystem>
 
 #include "Foundation/PropertyListFile.h"
 #include "SimDevice/DeviceRoot.h"
 
-namespace example_specifiers {
+namespace example_page_items {
 namespace {
 
 using Dictionary = PlistValue::Dictionary;
@@ -75,9 +75,9 @@ PlistValue::Array items() {
   };
 }
 
-}  // namespace example_specifiers
+}  // namespace example_page_items
 
-namespace example_specifiers {
+namespace example_page_items {
 
 void installBundle() {
   namespace fs = std::filesystem;
@@ -92,4 +92,4 @@ void installBundle() {
       std::string(kBundleFolder) + "Root.plist");
 }
 
-}  // namespace example_specifiers
+}  // namespace example_page_items

@@ -4,7 +4,7 @@
 
 // A specifier list as a tweak of another kind ships one: every cell type and key the framework
 // reads, writing to the domain "com.example.battery" and posting kChanged.
-namespace example_specifiers {
+namespace example_page_items {
 
 inline constexpr char kDomain[] = "com.example.battery";
 inline constexpr char kChanged[] = "com.example.battery/changed";
@@ -31,4 +31,4 @@ inline constexpr char kRefreshed[] = "EX: refreshed";
 // device root.
 void installBundle();
 
-}  // namespace example_specifiers
+}  // namespace example_page_items
