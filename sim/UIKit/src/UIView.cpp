@@ -19,12 +19,29 @@ void UIView::setFrame(CGRect frame) {
   setNeedsLayout();
 }
 
+void UIView::setNeedsLayout() {
+  needsLayout_ = true;
+  noteLayoutBelow();
+}
+
+void UIView::noteLayoutBelow() {
+  for (auto above = superview_.lock(); above && !above->layoutBelow_; above = above->superview()) {
+    above->layoutBelow_ = true;
+  }
+}
+
 void UIView::layoutIfNeeded() {
+  if (!needsLayout_ && !layoutBelow_) return;
+  layoutBelow_ = false;
   // Held: what the layout runs may take the view out of its tree.
   const auto self = weak_from_this().lock();
   if (std::exchange(needsLayout_, false)) layoutSubviews();
   const auto below = subviews_;
   for (const auto& subview : below) subview->layoutIfNeeded();
+  // Marked again while the pass went (a layout that resized what it had already passed).
+  for (const auto& subview : subviews_) {
+    if (subview->needsLayout_ || subview->layoutBelow_) layoutBelow_ = true;
+  }
 }
 
 void UIView::layoutSubviews() {
@@ -36,6 +53,7 @@ void UIView::addSubview(const std::shared_ptr<UIView>& view) {
   view->superview_ = weak_from_this();
   subviews_.push_back(view);
   if (!weak_from_this().expired()) view->adoptSubviews();
+  if (view->needsLayout_ || view->layoutBelow_) view->noteLayoutBelow();
 }
 
 // Subviews a view added in its own constructor, before anything owned it, could not know it.

@@ -80,7 +80,7 @@ class UIView : public std::enable_shared_from_this<UIView> {
   // touch is delivered or the screen is drawn) for each view marked since the last: one new in
   // its window, one whose size changed, one asked for with setNeedsLayout. Never inside setFrame.
   virtual void layoutSubviews();
-  void setNeedsLayout() { needsLayout_ = true; }
+  void setNeedsLayout();
   bool needsLayout() const { return needsLayout_; }
   // The pass over this view and those under it, now.
   void layoutIfNeeded();
@@ -103,6 +103,10 @@ class UIView : public std::enable_shared_from_this<UIView> {
   CGFloat alpha_ = 1.0;
   bool hidden_ = false;
   bool needsLayout_ = true;
+  // A view under this one awaits the pass: a pass walks only the branches that do, so a finger's
+  // move costs nothing when nothing changed size.
+  bool layoutBelow_ = true;
+  void noteLayoutBelow();
   bool userInteractionEnabled_ = true;
   unsigned autoresizingMask_ = UIViewAutoresizingNone;
   CALayer layer_;
