@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/NSLog.h"
@@ -40,6 +41,31 @@ std::string appProgram() {
   return (self.parent_path() / kAppProgram).string();
 }
 
+constexpr std::chrono::milliseconds kEndingGrace{1000};
+
+// Waits up to `grace` for the process to end by itself and answers its wait status; one still
+// there then is killed (nothing answered), as the system ends a hung app.
+std::optional<int> reap(pid_t pid, std::chrono::milliseconds grace) {
+  int status = 0;
+  const auto until = std::chrono::steady_clock::now() + grace;
+  for (;;) {
+    if (waitpid(pid, &status, WNOHANG) == pid) return status;
+    if (std::chrono::steady_clock::now() >= until) break;
+    usleep(10000);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return std::nullopt;
+}
+
+std::string howItEnded(int status) {
+  if (WIFSIGNALED(status)) {
+    return "killed by signal " + std::to_string(WTERMSIG(status)) + " (" +
+           strsignal(WTERMSIG(status)) + ")";
+  }
+  return "exited with status " + std::to_string(WEXITSTATUS(status));
+}
+
 std::string point(CGPoint at) {
   return shortest(at.x) + " " + shortest(at.y);
 }
@@ -55,7 +81,8 @@ AppProcess::~AppProcess() {
   if (questions_ >= 0) close(questions_);
   if (news_ >= 0) close(news_);
   unmapFrame();
-  if (pid_ > 0) waitpid(pid_, nullptr, 0);
+  if (pid_ > 0) [[maybe_unused]]
+    const auto ended = reap(pid_, kEndingGrace);
 }
 
 Result<> AppProcess::start() {
@@ -179,24 +206,10 @@ void AppProcess::exited(const std::string& why) {
   close(questions_);
   close(news_);
   questions_ = news_ = -1;
-  // One that does not answer is ended, as the system ends a hung app; one that ended says how.
-  int status = 0;
-  std::string how = why;
-  pid_t reaped = waitpid(gone, &status, WNOHANG);
-  // A process whose channel closed is ending: a moment for it to end, then it is ended.
-  for (int turn = 0; reaped == 0 && why == kEnded && turn < 100; ++turn) {
-    usleep(10000);
-    reaped = waitpid(gone, &status, WNOHANG);
-  }
-  if (reaped == 0) {
-    kill(gone, SIGKILL);
-    waitpid(gone, nullptr, 0);
-  } else if (WIFSIGNALED(status)) {
-    how = std::string("killed by signal ") + std::to_string(WTERMSIG(status)) + " (" +
-          strsignal(WTERMSIG(status)) + ")";
-  } else if (WIFEXITED(status)) {
-    how = "exited with status " + std::to_string(WEXITSTATUS(status));
-  }
+  // One that does not answer is ended here; one whose channel closed has a moment to end, and
+  // says how it did.
+  const auto status = reap(gone, why == kEnded ? kEndingGrace : std::chrono::milliseconds(0));
+  const std::string how = status ? howItEnded(*status) : why;
   unmapFrame();
   if (window_) window_->setHidden(true);
   window_.reset();

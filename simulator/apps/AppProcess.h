@@ -30,7 +30,6 @@ class AppProcess : public RemoteWindow::Source, public std::enable_shared_from_t
   Result<> launch();
   void background();
   bool running() const { return pid_ > 0; }
-  pid_t pid() const { return pid_; }
 
   cairo_surface_t* frame(double scale) override;
   std::uint64_t generation() override;

@@ -14,11 +14,6 @@ bool refuse(NSError* error, std::string reason) {
   return false;
 }
 
-// A name in a folder, never a way out of it.
-bool isPlainName(const std::string& name) {
-  return !name.empty() && name.find('/') == std::string::npos && name[0] != '.';
-}
-
 // As the dynamic loader does, an image already in the process under the executable's name (a
 // library the program was linked with) is the one used: a second copy would hold a second set
 // of everything the first holds.
@@ -33,6 +28,10 @@ std::string text(const PlistValue::Dictionary& fields, const char* key) {
 }
 
 }  // namespace
+
+bool PSBundleLoader::isPlainName(const std::string& name) {
+  return !name.empty() && name.find('/') == std::string::npos && name[0] != '.';
+}
 
 std::optional<std::string> PSBundleLoader::folderOf(const PSSpecifier& specifier, NSError* error) {
   std::string path = specifier.property("bundlePath");

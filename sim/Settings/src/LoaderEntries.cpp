@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kMostDepth = 8;  // folders below the loader's, as no package nests deeper
 
-// A name in a folder, never a way out of it.
-bool isPlainName(const std::string& name) {
-  return !name.empty() && name.find('/') == std::string::npos && name[0] != '.';
-}
-
 // The loader's filter: "CoreFoundationVersion" as [lowest] or [lowest, below]. Other keys are
 // not this device's to judge and pass.
 bool passes(const PlistValue& plist) {
@@ -72,7 +67,7 @@ std::optional<SettingsApp::Entry> entryOf(const std::string& folder, const std::
   }
   const std::string icon = specifier->property("icon");
   return SettingsApp::Entry{specifier->label(), *specifier,
-                            isPlainName(icon) ? iconFolder + icon : std::string()};
+                            PSBundleLoader::isPlainName(icon) ? iconFolder + icon : std::string()};
 }
 
 void readFolder(const FolderHandle& folder, const std::string& devicePath, int depth,
@@ -81,7 +76,8 @@ void readFolder(const FolderHandle& folder, const std::string& devicePath, int d
   std::sort(names.begin(), names.end());
   for (const auto& name : names) {
     const auto kind = folder.kind(name);
-    if (kind == FolderHandle::Kind::Folder && depth < kMostDepth && isPlainName(name)) {
+    if (kind == FolderHandle::Kind::Folder && depth < kMostDepth &&
+        PSBundleLoader::isPlainName(name)) {
       FileError cause;
       if (const auto inner = folder.folder(name, false, cause)) {
         readFolder(*inner, devicePath + name + "/", depth + 1, entries);

@@ -17,6 +17,8 @@ class PSBundleLoader {
  public:
   static constexpr char kBundlesFolder[] = "/Library/PreferenceBundles/";
 
+  // A name in a folder, never a way out of it: no slash, not hidden, not empty.
+  static bool isPlainName(const std::string& name);
   // The bundle's device folder, ending in a slash; nothing, with why, for an item that names
   // none or names one outside a plain name.
   static std::optional<std::string> folderOf(const PSSpecifier& specifier, NSError* error);

@@ -67,7 +67,6 @@ class PSListController : public UIViewController,
   const PSSpecifier* specifierForID(const std::string& identifier) const;
 
   void setNavigation(std::weak_ptr<UINavigationController> navigation);
-  std::shared_ptr<UINavigationController> navigation() const { return navigation_.lock(); }
   const std::shared_ptr<UITableView>& table() const { return table_; }
   // Builds the cells again with the values stored now.
   virtual void reloadSpecifiers();

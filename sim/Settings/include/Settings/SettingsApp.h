@@ -42,7 +42,6 @@ class SettingsApp {
   bool isRunning() const { return window_ && !window_->isHidden(); }
 
   const std::vector<Entry>& entries() const { return entries_; }
-  const std::shared_ptr<UINavigationController>& navigation() const { return navigation_; }
 
   // Opens the entry's page on top, as a tap on it does: a page that says why when its bundle
   // cannot be loaded. False, with why, when there is no page to show.

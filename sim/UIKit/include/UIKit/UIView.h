@@ -81,7 +81,6 @@ class UIView : public std::enable_shared_from_this<UIView> {
   // its window, one whose size changed, one asked for with setNeedsLayout. Never inside setFrame.
   virtual void layoutSubviews();
   void setNeedsLayout();
-  bool needsLayout() const { return needsLayout_; }
   // The pass over this view and those under it, now.
   void layoutIfNeeded();
 
