@@ -2,13 +2,23 @@
 
 #include <editline/readline.h>
 
-#include <cstdlib>
+#include <chrono>
 #include <iostream>
-#include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "CoreFoundation/CFRunLoop.h"
+#include "LineInput.h"
 #include "common/Report.h"
 #include "device/CommandEngine.h"
+
+namespace {
+
+// How long the prompt's loop waits on the run loop at a time.
+constexpr std::chrono::milliseconds kIdleTurn(250);
+
+}  // namespace
 
 bool runLine(CommandEngine& engine, const std::string& line) {
   return report(std::cout, engine.execute(line));
@@ -48,12 +58,16 @@ void remember(const std::string& line) {
 bool runInteractive(CommandEngine& engine) {
   std::cout << "Orbelle 2 simulator. Type help for the commands, quit to leave.\n";
   bool allOk = true;
-  while (!engine.quitRequested()) {
-    const std::unique_ptr<char, decltype(&std::free)> raw(readline(kPrompt), &std::free);
-    if (!raw) break;
-    const std::string line = raw.get();
-    remember(line);
-    allOk = runLine(engine, line) && allOk;
+  std::optional<std::string> typed;
+  LineInput input([&](const std::string& line) { typed = line; });
+  // Between two lines the device's run loop goes on: timers fire, notifications arrive.
+  while (!engine.quitRequested() && !input.ended()) {
+    if (!typed) {
+      CFRunLoop::main().runFor(kIdleTurn, true);
+      continue;
+    }
+    allOk = runLine(engine, *std::exchange(typed, std::nullopt)) && allOk;
+    if (!engine.quitRequested()) input.resume();
   }
   return allOk;
 }

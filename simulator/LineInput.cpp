@@ -1,6 +1,8 @@
 #include "LineInput.h"
 
 #include <editline/readline.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,6 +12,7 @@
 
 #include "Console.h"
 #include "CoreFoundation/CFRunLoop.h"
+#include "PromptHistory.h"
 #include "common/Report.h"
 
 namespace {
@@ -18,15 +21,52 @@ namespace {
 // is up.
 LineInput* reader = nullptr;
 
+// Where the signal handler tells the run loop of a Ctrl-C.
+int interruptWriter = -1;
+struct sigaction formerInterrupt {};
+
+void onInterrupt(int) {
+  const char byte = 0;
+  [[maybe_unused]] const auto ignored = ::write(interruptWriter, &byte, 1);
+}
+
 }  // namespace
 
 LineInput::LineInput(std::function<void(const std::string&)> run)
     : run_(std::move(run)), terminal_(isatty(STDIN_FILENO)) {
+  if (terminal_ && ::pipe2(interrupts_, O_CLOEXEC | O_NONBLOCK) == 0) {
+    prompt_history::load();
+    interruptWriter = interrupts_[1];
+    struct sigaction action {};
+    action.sa_handler = &onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, &formerInterrupt);
+    CFRunLoop::main().addSource(interrupts_[0], [this] { interrupted(); });
+  }
   listen();
 }
 
 LineInput::~LineInput() {
   pause();
+  if (interrupts_[0] < 0) return;
+  ::sigaction(SIGINT, &formerInterrupt, nullptr);
+  CFRunLoop::main().removeSource(interrupts_[0]);
+  interruptWriter = -1;
+  ::close(interrupts_[0]);
+  ::close(interrupts_[1]);
+  prompt_history::save();
+}
+
+void LineInput::interrupted() {
+  char drained[64];
+  while (::read(interrupts_[0], drained, sizeof drained) > 0) {
+  }
+  if (reader != this) return;  // a command is running: its prompt is not up to clear
+  // Installing the handler again starts a new, empty line under a new prompt.
+  std::cout << "^C" << std::endl;
+  rl_callback_handler_remove();
+  rl_callback_handler_install(kPrompt, &LineInput::typed);
 }
 
 void LineInput::listen() {

@@ -7,7 +7,9 @@
 // the main run loop: at a terminal with line editing and history, a character at a time; from a
 // pipe, as whole lines arrive. Each line goes to `run`. At a terminal the prompt then stays
 // away until `resume`, so that the line's results come before the next prompt; from a pipe,
-// reading goes on. The input's end stops the reading only.
+// reading goes on. The input's end stops the reading only. At a terminal Ctrl-C clears the line
+// being typed, as a line-editing prompt does, rather than end the session; the history is kept
+// between sessions.
 class LineInput {
  public:
   explicit LineInput(std::function<void(const std::string&)> run);
@@ -25,6 +27,7 @@ class LineInput {
 
  private:
   void readable();
+  void interrupted();
   void listen();
   void pause();
   static void typed(char* line);
@@ -33,5 +36,6 @@ class LineInput {
   bool terminal_;
   bool listening_ = false;
   bool ended_ = false;
-  std::string pending_;  // of a pipe: what came after the last whole line
+  std::string pending_;           // of a pipe: what came after the last whole line
+  int interrupts_[2] = {-1, -1};  // Ctrl-C's signal, to the run loop
 };

@@ -82,7 +82,7 @@ Result<Ok> parseOne(const std::vector<std::string_view>& args, std::size_t& i, O
   } else if (option == "--screen") {
     const auto value = take("WxH");
     if (!value) return value.failure();
-    const auto screen = arguments::screenSize(*value);
+    const auto screen = arguments::screenSize(*value, model_screens::smallest());
     if (!screen) return fail("--screen: " + screen.error());
     options.device.screen = *screen;
   } else if (option == "--scale") {
@@ -106,6 +106,11 @@ Result<Options> parse(const std::vector<std::string_view>& args) {
     if (auto parsed = parseOne(args, i, options); !parsed) return parsed.failure();
   }
   if (options.scale && !options.window) return fail("--scale is the window's; add --window");
+  if (options.demo && (options.script || !options.device.root.empty())) {
+    return fail(
+        "the demo plays its own steps on its own device; --script and --root are a "
+        "session's");
+  }
   return options;
 }
 

@@ -45,7 +45,7 @@ Result<std::string> get(const std::string& key) {
   const auto prefs = PreferencesEditor::readPreferences();
   if (!prefs) return prefs.failure();
   const auto found = prefs->find(key);
-  if (found == prefs->end()) return fail(key + " is not set");
+  if (found == prefs->end()) return fail(key + " is not set; the tweak uses its default");
   return PreferencesEditor::describe(found->second);
 }
 
@@ -100,7 +100,28 @@ Result<Ok> known(const Words& args) {
     if (args.size() - 1 == wanted) return Ok{};
     return fail(std::string(name) + (usage.empty() ? " takes nothing more" : " takes " + usage));
   }
-  return fail("unknown command \"" + args[0] + "\"");
+  return fail("unknown command " + display_text::quoted(args[0]));
+}
+
+// Whether the words of a known command are ones it takes: a key the tweak reads (unset takes any,
+// so that a stray key can be taken out), a value that key stores, category numbers.
+Result<Ok> wellFormed(const Words& args) {
+  const std::string& command = args[0];
+  if (command == "get") return PreferencesEditor::checkKey(args[1]);
+  if (command == "set") {
+    const auto value = PreferencesEditor::preferenceFromText(args[1], args[2]);
+    return value ? Result<Ok>(Ok{}) : value.failure();
+  }
+  const bool numbered = command == "hide" || command == "show" || command == "rename";
+  if (numbered || command == "move") {
+    const auto n = PreferencesEditor::categoryNumber(args[1]);
+    if (!n) return n.failure();
+  }
+  if (command == "move") {
+    const auto to = PreferencesEditor::categoryNumber(args[2]);
+    if (!to) return to.failure();
+  }
+  return Ok{};
 }
 
 }  // namespace
@@ -118,11 +139,15 @@ int main(int argc, char** argv) {
   }
   if (args.empty() || args[0] == "--help") return usage();
   if (const auto command = known(args); !command) return misused(command.error());
+  if (const auto words = wellFormed(args); !words) return misused(words.error());
   if (root.empty())
     return report(fail("no home folder for the default device root; give --root DIR"));
   std::error_code error;
   if (!std::filesystem::is_directory(root, error)) {
-    return report(fail("no device at " + root.string()));
+    return report(fail("no device at " + display_text::quoted(root.string())));
+  }
+  if (auto own = UserFolder::ownedByTheUser(root); !own) {
+    return report(fail("cannot use that device root: " + own.error()));
   }
   DeviceRoot::setPath(std::filesystem::absolute(root, error));
   return run(args);

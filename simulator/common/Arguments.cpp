@@ -1,5 +1,7 @@
 #include "common/Arguments.h"
 
+#include "common/Shortest.h"
+
 namespace arguments {
 
 Result<Words> split(const std::string& line) {
@@ -40,14 +42,15 @@ Result<bool> onOff(std::string_view word) {
   return fail("\"" + std::string(word) + "\" is neither on nor off");
 }
 
-Result<CGSize> screenSize(std::string_view text) {
+Result<CGSize> screenSize(std::string_view text, CGSize smallest) {
   constexpr double kLargest = 10000;
   const auto x = text.find('x');
   const auto width = number<double>(text.substr(0, x));
   const auto height = x == std::string_view::npos ? width : number<double>(text.substr(x + 1));
-  if (x == std::string_view::npos || !width || !height || *width < 1 || *height < 1 ||
-      *width > kLargest || *height > kLargest) {
-    return fail("a screen is WxH points, each from 1 to 10000");
+  if (x == std::string_view::npos || !width || !height || *width < smallest.width ||
+      *height < smallest.height || *width > kLargest || *height > kLargest) {
+    return fail("a screen is WxH points, from " + shortest(smallest.width) + "x" +
+                shortest(smallest.height) + " (the smallest model's) to 10000x10000");
   }
   return CGSize{*width, *height};
 }

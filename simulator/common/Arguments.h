@@ -38,7 +38,7 @@ Result<Number> number(std::string_view text) {
 // "on" or "off".
 Result<bool> onOff(std::string_view word);
 
-// "WxH" in points, each from 1 to 10000.
-Result<CGSize> screenSize(std::string_view text);
+// "WxH" in points, from `smallest` to 10000 each.
+Result<CGSize> screenSize(std::string_view text, CGSize smallest);
 
 }  // namespace arguments

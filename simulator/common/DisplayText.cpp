@@ -68,4 +68,12 @@ std::string printable(std::string_view text) {
   });
 }
 
+std::string printableLines(std::string_view text) {
+  return escaped(text, [](char32_t point, std::string& out) {
+    if (point == '\n' || !isControl(point)) return false;
+    out += hex("\\u", static_cast<unsigned>(point), 4);
+    return true;
+  });
+}
+
 }  // namespace display_text

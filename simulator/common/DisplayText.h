@@ -12,5 +12,7 @@ namespace display_text {
 std::string quoted(std::string_view text);
 // The text as it is, but for the escapes of controls and stray bytes.
 std::string printable(std::string_view text);
+// The same, but line ends kept: a program's answer of several lines.
+std::string printableLines(std::string_view text);
 
 }  // namespace display_text

@@ -4,15 +4,17 @@
 #include <ostream>
 #include <string>
 
+#include "common/DisplayText.h"
 #include "common/Result.h"
 
 // Prints an outcome in the one format both programs use: its text (nothing when empty), or
-// "error: " and why. Answers whether it succeeded.
+// "error: " and why. Answers whether it succeeded. Either may hold words a person, a script or
+// a file gave, so control characters are shown escaped, never sent to the terminal.
 inline bool report(std::ostream& out, const Result<std::string>& outcome) {
   if (!outcome) {
-    out << "error: " << outcome.error() << std::endl;
+    out << "error: " << display_text::printableLines(outcome.error()) << std::endl;
   } else if (!outcome->empty()) {
-    out << *outcome << std::endl;
+    out << display_text::printableLines(*outcome) << std::endl;
   }
   return outcome.ok();
 }

@@ -32,15 +32,44 @@ std::filesystem::path homeFolder() {
   return {};
 }
 
+Result<Ok> theUsersAlone(const struct stat& status, const std::filesystem::path& folder) {
+  if (!S_ISDIR(status.st_mode)) return fail(folder.string() + " is not a folder; it is left alone");
+  if (status.st_uid != ::getuid()) {
+    return fail(folder.string() + " belongs to another user; it is left alone");
+  }
+  if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    return fail(folder.string() + " is writable by other users; it is left alone");
+  }
+  return Ok{};
+}
+
 }  // namespace
+
+std::filesystem::path UserFolder::dataFolder() {
+  if (const char* data = environment("XDG_DATA_HOME")) {
+    return std::filesystem::path(data) / "orbelle2-sim";
+  }
+  const auto home = homeFolder();
+  return home.empty() ? home : home / ".local/share/orbelle2-sim";
+}
 
 std::filesystem::path UserFolder::deviceRoot() {
   if (const char* configured = environment("SIM_DEVICE_ROOT")) return configured;
-  if (const char* data = environment("XDG_DATA_HOME")) {
-    return std::filesystem::path(data) / "orbelle2-sim/device";
+  const auto data = dataFolder();
+  return data.empty() ? data : data / "device";
+}
+
+std::filesystem::path UserFolder::historyFile() {
+  const auto data = dataFolder();
+  return data.empty() ? data : data / "history";
+}
+
+Result<Ok> UserFolder::ownedByTheUser(const std::filesystem::path& folder) {
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) != 0) {
+    return fail("cannot use " + folder.string() + ": " + std::strerror(errno));
   }
-  const auto home = homeFolder();
-  return home.empty() ? home : home / ".local/share/orbelle2-sim/device";
+  return theUsersAlone(status, folder);
 }
 
 std::filesystem::path UserFolder::where(const std::string& name) {
@@ -61,12 +90,6 @@ Result<std::filesystem::path> UserFolder::make(const std::string& name) {
     return fail("cannot use " + folder.string() + ": " + std::strerror(errno));
   }
   if (S_ISLNK(status.st_mode)) return fail(folder.string() + " is a link; it is left alone");
-  if (!S_ISDIR(status.st_mode)) return fail(folder.string() + " is not a folder; it is left alone");
-  if (status.st_uid != ::getuid()) {
-    return fail(folder.string() + " belongs to another user; it is left alone");
-  }
-  if ((status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-    return fail(folder.string() + " is writable by other users; it is left alone");
-  }
+  if (auto own = theUsersAlone(status, folder); !own) return own.failure();
   return folder;
 }

@@ -223,18 +223,26 @@ Result<std::string> CommandEngine::slide(const Args& args, const char* command, 
 
 Result<std::string> CommandEngine::set(const Args& args) {
   const auto volume = number<float>(args[1]);
-  if (!volume) return fail("a volume is a number from 0.0 to 1.0");
+  if (!volume || *volume < 0 || *volume > 1) return fail("a volume is a number from 0.0 to 1.0");
+  if (auto known = knownCategory(args[0]); !known) return known.failure();
   const auto controller = AVSystemController::sharedAVSystemController();
-  if (!controller->setVolumeTo(*volume, args[0])) return fail("unknown category " + args[0]);
+  controller->setVolumeTo(*volume, args[0]);
   float now = 0;
   controller->getVolume(now, args[0]);
   return args[0] + " " + shortest(now);
 }
 
+Result<Ok> CommandEngine::knownCategory(const std::string& name) {
+  const auto known = AVSystemController::sharedAVSystemController()->knownCategories();
+  if (std::find(known.begin(), known.end(), name) != known.end()) return Ok{};
+  std::string names;
+  for (const auto& category : known) names += (names.empty() ? "" : ", ") + category;
+  return fail("unknown category " + display_text::quoted(name) + " (known: " + names + ")");
+}
+
 Result<std::string> CommandEngine::route(const Args& args) {
-  if (!AVSystemController::sharedAVSystemController()->setRoute(args[0], args[1])) {
-    return fail("unknown category " + args[0]);
-  }
+  if (auto known = knownCategory(args[0]); !known) return known.failure();
+  AVSystemController::sharedAVSystemController()->setRoute(args[0], args[1]);
   return args[0] + " " + args[1];
 }
 
@@ -247,6 +255,7 @@ Result<std::string> CommandEngine::play(const Args& args) {
 }
 
 Result<std::string> CommandEngine::hud(const Args& args) {
+  if (auto known = knownCategory(args[0]); !known) return known.failure();
   const bool shown = VolumeControl::sharedVolumeControl().isHUDDisplayableForCategory(args[0]);
   return std::string(shown ? "yes" : "no");
 }

@@ -55,6 +55,8 @@ class CommandEngine {
   Result<std::string> set(const Args& args);
   Result<std::string> route(const Args& args);
   Result<std::string> play(const Args& args);
+  // A category the audio controller knows; why not, with the ones it knows.
+  static Result<Ok> knownCategory(const std::string& name);
   Result<std::string> hud(const Args& args);
   Result<std::string> prefs(const Args& args);
   Result<std::string> reduceTransparency(const Args& args);

@@ -132,9 +132,15 @@ Result<> Device::boot(const DeviceOptions& options) {
   const auto root = options.root.empty() ? UserFolder::deviceRoot() : options.root;
   if (root.empty()) return fail("no home folder for the default device root; give --root DIR");
   std::error_code error;
-  std::filesystem::create_directories(root, error);
+  // A root made here is the user's alone, whatever the umask.
+  if (std::filesystem::create_directories(root, error)) {
+    std::filesystem::permissions(root, std::filesystem::perms::owner_all, error);
+  }
   if (!std::filesystem::is_directory(root, error)) {
     return fail("cannot use " + root.string() + " as root");
+  }
+  if (auto own = UserFolder::ownedByTheUser(root); !own) {
+    return fail("cannot use that device root: " + own.error());
   }
   DeviceRoot::setPath(std::filesystem::absolute(root, error));
   if (auto claimed = claimRoot(); !claimed) return claimed;

@@ -50,7 +50,7 @@ Result<std::shared_ptr<UISlider>> FingerSession::touchedSlider(NSInteger categor
 }
 
 std::string FingerSession::describeSlider(const UISlider& s) const {
-  std::string text = describe(&s) + " value=" + shortest(s.value());
+  std::string text = describe(&s) + " value=" + significant(s.value());
   const auto label = tweak_.label(row_tags::categoryForSlider(s.tag()));
   if (label) text += " label=\"" + label->text().value_or("") + "\"";
   return text;

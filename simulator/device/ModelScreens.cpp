@@ -65,6 +65,15 @@ const std::vector<ModelScreen>& all() {
   return models;
 }
 
+CGSize smallest() {
+  CGSize least = all().front().points;
+  for (const auto& screen : all()) {
+    least.width = std::min(least.width, screen.points.width);
+    least.height = std::min(least.height, screen.points.height);
+  }
+  return least;
+}
+
 Result<ModelScreen> of(std::string_view model) {
   const auto& models = all();
   const auto found = std::find_if(models.begin(), models.end(),

@@ -21,6 +21,8 @@ struct ModelScreen {
 namespace model_screens {
 
 const std::vector<ModelScreen>& all();
+// The least width and the least height of the models' screens, held upright.
+CGSize smallest();
 // Refused, with the models known, when the simulator does not boot it.
 Result<ModelScreen> of(std::string_view model);
 // The status bar's height: 20 points over a screen with a Home button under it, else 44 on an

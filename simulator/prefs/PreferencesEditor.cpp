@@ -50,21 +50,44 @@ Result<std::string> outcome(bool made, const NSError& error, std::string done) {
   return done;
 }
 
-Result<std::size_t> categoryNumber(const std::string& text) {
-  const auto number = arguments::number<std::size_t>(text);
-  if (!number) return fail("no category number " + text);
-  return *number;
+std::string keyNames() {
+  std::string names;
+  for (const auto& key : preference_keys::kAll) {
+    names += (names.empty() ? "" : ", ") +
+             std::string(std::visit([](const auto& known) { return known.name; }, key));
+  }
+  return names;
 }
 
 }  // namespace
 
+Result<Ok> PreferencesEditor::checkKey(const std::string& key) {
+  if (preference_keys::find(key)) return Ok{};
+  return fail("unknown key " + display_text::quoted(key) + "; the keys are " + keyNames());
+}
+
+Result<PlistValue> PreferencesEditor::preferenceFromText(const std::string& key,
+                                                         const std::string& text) {
+  const PreferenceKey* known = preference_keys::find(key);
+  if (!known) return checkKey(key).failure();
+  PlistValue value =
+      std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known);
+  NSError error;
+  if (!PreferenceWriter::check(key, value, &error)) return fail(error.localizedDescription);
+  return value;
+}
+
+Result<std::size_t> PreferencesEditor::categoryNumber(const std::string& text) {
+  const auto number = arguments::number<std::size_t>(text);
+  if (!number) return fail("no category number " + display_text::quoted(text));
+  return *number;
+}
+
 Result<std::string> PreferencesEditor::setPreferenceFromText(const std::string& key,
                                                              const std::string& text) {
-  const PreferenceKey* known = preference_keys::find(key);
-  PlistValue value =
-      known ? std::visit([&](const auto& typedKey) { return typed(typedKey, text); }, *known)
-            : PlistValue(text);
-  return setPreference(key, std::move(value));
+  auto value = preferenceFromText(key, text);
+  if (!value) return value.failure();
+  return setPreference(key, std::move(*value));
 }
 
 std::string PreferencesEditor::keysHelp() {

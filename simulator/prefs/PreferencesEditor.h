@@ -15,12 +15,19 @@ class PreferencesEditor {
   // Readable text of a stored value: true, 12, 0.5, "Metal", <array of 3>.
   static std::string describe(const PlistValue& value);
 
+  // Checks that look at no file, for a command line to refuse a mistyped command before it
+  // looks for a device: a key the tweak reads; the value `text` gives it, in the type the key
+  // takes (true or false, a colour number, or text) and one the bundle would store; a category
+  // number.
+  static Result<Ok> checkKey(const std::string& key);
+  static Result<PlistValue> preferenceFromText(const std::string& key, const std::string& text);
+  static Result<std::size_t> categoryNumber(const std::string& text);
+
   // The preferences dictionary: empty when there is no file; a failure when it is unreadable.
   static Result<PlistValue::Dictionary> readPreferences();
   // Each answers what it did.
   static Result<std::string> setPreference(const std::string& key, PlistValue value);
-  // The value `text` gives the key, in the type the key takes (true or false, a colour number,
-  // or text), set; whether the key takes it is the bundle's to say.
+  // The value preferenceFromText gives, set.
   static Result<std::string> setPreferenceFromText(const std::string& key, const std::string& text);
   static Result<std::string> unsetPreference(const std::string& key);
 

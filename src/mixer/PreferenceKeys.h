@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <variant>
 
@@ -23,6 +24,7 @@ struct TextPreference {
   std::string_view title;
   std::string_view fallback;
   std::string_view readBy;
+  std::span<const std::string_view> choices;  // the only values a writer stores
 };
 struct ColorPreference {
   std::string_view name;
@@ -42,7 +44,7 @@ inline constexpr BooleanPreference kBindRingerAndAV{
 inline constexpr BooleanPreference kDisplayPercentage{"displayPercentage", "Show Percentages", true,
                                                       "labels show the volume in percent"};
 inline constexpr TextPreference kSelectedSkin{"selectedSkin", "Skin", skins::kDefaultIos,
-                                              "the sliders' skin"};
+                                              "the sliders' skin", skins::kNames};
 inline constexpr ColorPreference kThumbTintColor{"thumbTintColor", "Thumb", color_index::kWhite,
                                                  "thumb tint, \"Default iOS\" only"};
 inline constexpr ColorPreference kTextColor{"textColor", "Text", color_index::kWhite,

@@ -79,10 +79,10 @@ Dictionary specifier(const BooleanPreference& key) {
 }
 
 Dictionary specifier(const TextPreference& key) {
-  Array skins;
-  for (const auto skin : skins::kNames) skins.emplace_back(std::string(skin));
-  return choices(stored("PSLinkListCell", key.name, key.title, std::string(key.fallback)), skins,
-                 skins);
+  Array values;
+  for (const auto value : key.choices) values.emplace_back(std::string(value));
+  return choices(stored("PSLinkListCell", key.name, key.title, std::string(key.fallback)), values,
+                 values);
 }
 
 Dictionary specifier(const ColorPreference& key) {

@@ -1,5 +1,7 @@
 #include "prefs/PreferenceWriter.h"
 
+#include <algorithm>
+
 #include "Foundation/NSFileManager.h"
 #include "Foundation/Overloaded.h"
 #include "Foundation/PropertyListFile.h"
@@ -40,7 +42,14 @@ bool fits(const TextPreference& key, const PlistValue& value, NSError* error) {
   if (!plain_text::isPlain(*text)) {
     return refuse(error, std::string(key.name) + " takes UTF-8 text without control characters");
   }
-  return true;
+  if (key.choices.empty() ||
+      std::find(key.choices.begin(), key.choices.end(), *text) != key.choices.end()) {
+    return true;
+  }
+  std::string named;
+  for (const auto choice : key.choices)
+    named += (named.empty() ? "\"" : ", \"") + std::string(choice) + "\"";
+  return refuse(error, std::string(key.name) + " takes one of " + named);
 }
 
 bool write(PlistValue::Dictionary prefs, NSError* error) {
@@ -64,12 +73,14 @@ std::optional<PlistValue::Dictionary> PreferenceWriter::read(NSError* error) {
   return prefs;
 }
 
-bool PreferenceWriter::set(const std::string& key, PlistValue value, NSError* error) {
+bool PreferenceWriter::check(const std::string& key, const PlistValue& value, NSError* error) {
   const PreferenceKey* known = preference_keys::find(key);
   if (!known) return refuse(error, "unknown key " + key);
-  const bool typed =
-      std::visit([&](const auto& typedKey) { return fits(typedKey, value, error); }, *known);
-  if (!typed) return false;
+  return std::visit([&](const auto& typedKey) { return fits(typedKey, value, error); }, *known);
+}
+
+bool PreferenceWriter::set(const std::string& key, PlistValue value, NSError* error) {
+  if (!check(key, value, error)) return false;
   return coordinated_change::run(
       kPreferencesPath, kUnwritable,
       [&](NSError* why) {

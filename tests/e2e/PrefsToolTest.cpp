@@ -40,24 +40,57 @@ TEST_F(PrefsToolTest, SetGetUnsetWithTypesOfTheBundle) {
   EXPECT_EQ(prefs({"get", "textColor"}).status, 1);
 }
 
-TEST_F(PrefsToolTest, BadInputChangesNothing) {
+TEST_F(PrefsToolTest, BadCommandsAreRefusedBeforeAnyDeviceIsLookedAt) {
   prefs({"set", "displayPercentage", "false"});
   const std::string before = root.readBytes(kPrefs);
   struct Case {
     std::vector<std::string> args;
     const char* error;
   };
-  for (const auto& c : {Case{{"set", "displayPercentage", "maybe"}, "takes true or false"},
-                        Case{{"set", "textColor", "12"}, "colour number from 0 to 9"},
-                        Case{{"set", "textColor", "red"}, "colour number from 0 to 9"},
-                        Case{{"set", "volumeOfTheSea", "1"}, "unknown key volumeOfTheSea"},
-                        Case{{"unset", "selectedSkin"}, "no key selectedSkin"}}) {
-    const auto run = prefs(c.args);
-    EXPECT_EQ(run.status, 1) << c.args[1];
-    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+  for (const auto& c :
+       {Case{{"set", "displayPercentage", "maybe"}, "takes true or false"},
+        Case{{"set", "textColor", "12"}, "colour number from 0 to 9"},
+        Case{{"set", "textColor", "red"}, "colour number from 0 to 9"},
+        Case{{"set", "selectedSkin", "metal"},
+             "selectedSkin takes one of \"Default iOS\", \"Cream\", \"Cream Round\", \"Metal\""},
+        Case{{"set", "selectedSkin", ""}, "selectedSkin takes one of"},
+        Case{{"set", "volumeOfTheSea", "1"}, "unknown key \"volumeOfTheSea\"; the keys are"},
+        Case{{"get", "volumeOfTheSea"}, "unknown key \"volumeOfTheSea\""},
+        Case{{"hide", "abc"}, "no category number \"abc\""},
+        Case{{"move", "1", "x"}, "no category number \"x\""},
+        Case{{"set", "a\033]0;PWNED\007", "1"}, "unknown key \"a\\u001b]0;PWNED\\u0007\""},
+        Case{{"frobnicate"}, "unknown command \"frobnicate\""}}) {
+    for (const auto& where : {root.path().string(), root.path().string() + "/nowhere"}) {
+      const auto run = runPrefs(where, c.args);
+      EXPECT_EQ(run.status, 2) << c.args[0];
+      EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+      EXPECT_EQ(run.err.find('\033'), std::string::npos) << "escaped, never sent raw";
+    }
   }
   EXPECT_EQ(root.readBytes(kPrefs), before);
-  EXPECT_EQ(prefs({"frobnicate"}).status, 2);
+  const auto absent = prefs({"unset", "selectedSkin"});
+  EXPECT_EQ(absent.status, 1) << "well formed, but nothing to take out";
+  EXPECT_NE(absent.err.find("no key selectedSkin"), std::string::npos) << absent.err;
+}
+
+TEST_F(PrefsToolTest, AFolderOthersShareIsNoDeviceToEitherProgram) {
+  for (const auto mode :
+       {std::filesystem::perms::others_write, std::filesystem::perms::group_write}) {
+    const auto shared = root.path() / "shared";
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(shared, std::filesystem::perms::owner_all | mode);
+    const auto run = runPrefs(shared.string(), {"set", "textColor", "1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("is writable by other users; it is left alone"), std::string::npos)
+        << run.err;
+    const auto sim = runSim(shared.string(), "volumes\n");
+    EXPECT_EQ(sim.status, 1);
+    EXPECT_NE(sim.err.find("cannot use that device root: " + shared.string() + " is writable"),
+              std::string::npos)
+        << sim.err;
+    EXPECT_TRUE(std::filesystem::is_empty(shared)) << "nothing made in it";
+    std::filesystem::remove(shared);
+  }
 }
 
 TEST_F(PrefsToolTest, UnreadableFilesAreNeverOverwritten) {
@@ -88,7 +121,7 @@ TEST_F(PrefsToolTest, CategoryListEdits) {
             "2  Audio/Video  \"Audio/Video\"  hidden\n");
   const std::string before = root.readBytes(kList);
   EXPECT_EQ(prefs({"show", "3"}).status, 1);
-  EXPECT_EQ(prefs({"move", "0", "-1"}).status, 1);
+  EXPECT_EQ(prefs({"move", "0", "-1"}).status, 2) << "not a category number";
   EXPECT_EQ(root.readBytes(kList), before);
   EXPECT_EQ(prefs({"reset"}).out,
             "category list removed; the panel makes the initial one at its next opening\n");

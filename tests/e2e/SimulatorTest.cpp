@@ -30,7 +30,7 @@ TEST_F(SimulatorTest, ScriptOpensDragsAndClosesThePopup) {
           "state\n"
           "hold up\n"
           "state\n"
-          "drag 1 37   # Audio/Video\n"
+          "drag 1 30   # Audio/Video\n"
           "hud Ringtone\n"
           "tap 5 5\n"
           "state\n"
@@ -42,7 +42,7 @@ TEST_F(SimulatorTest, ScriptOpensDragsAndClosesThePopup) {
             "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n"
             "handled\n"
             "popupWindow=shown popupView=set enableBackgroundBlur=YES\n"
-            "UISlider tag=2001 value=37 label=\"Audio/Video (Speaker): 37%\"\n"
+            "UISlider tag=2001 value=30 label=\"Audio/Video (Speaker): 30%\"\n"
             "no\n"
             "UIButton tag=0\n"
             "popupWindow=nil popupView=set enableBackgroundBlur=YES\n"
@@ -84,18 +84,25 @@ TEST_F(SimulatorTest, LabelsAreEscapedInTheDump) {
 TEST_F(SimulatorTest, FailedCommandsSayWhyAndTheRunGoesOn) {
   const auto run =
       sim("frobnicate\ntouch 1\nhold up\nmove 1 50\ntouch 9\nset Siren 0.5\n"
-          "prefs onlyakey\nprefs skin \"unclosed\nvolumes\n");
+          "prefs onlyakey\nprefs skin \"unclosed\nset Ringtone 2\nhud Bogus\n"
+          "hold\033[2J\033]0;PWNED\007 up\nprefs selectedSkin metal\nvolumes\n");
   EXPECT_EQ(run.status, 1) << "a script with a failed command exits 1";
   const std::string expectedErrors[] = {
       "error: unknown command \"frobnicate\" (try help)\n",
       "error: no popup is open\n",
       "error: no finger is on slider 1 (touch it first)\n",
       "error: no slider for category 9\n",
-      "error: unknown category Siren\n",
+      "error: unknown category \"Siren\" (known: Alarm, Audio/Video, ",
       "error: usage: prefs KEY VALUE\n",
       "error: unclosed quote\n",
+      "error: a volume is a number from 0.0 to 1.0\n",
+      "error: unknown category \"Bogus\" (known: ",
+      "error: unknown command \"hold\\u001b[2J\\u001b]0;PWNED\\u0007\" (try help)\n",
+      "error: selectedSkin takes one of \"Default iOS\", \"Cream\", \"Cream Round\", \"Metal\"\n",
   };
   for (const auto& line : expectedErrors) EXPECT_TRUE(contains(run.out, line)) << line;
+  EXPECT_EQ(run.out.find('\033'), std::string::npos) << "no escape byte reaches the terminal";
+  EXPECT_TRUE(contains(run.out, "Ringtone 0.5 Speaker\n")) << "Ringtone 2 was refused";
   EXPECT_TRUE(contains(run.out, "Ringtone 0.5 Speaker\n")) << "the last command still ran";
 }
 
@@ -130,6 +137,10 @@ TEST_F(SimulatorTest, TheModelDecidesScreenScaleAndList) {
   const Png png = readPng(shot);
   EXPECT_EQ(png.width, 1125) << "three pixels a point";
   EXPECT_EQ(png.height, 2436);
+  EXPECT_EQ(sim("", {"demo", "--script", "steps.txt"}).status, 2) << "the demo has its own steps";
+  const auto tiny = sim("", {"--screen", "100x100"});
+  EXPECT_EQ(tiny.status, 2);
+  EXPECT_TRUE(contains(tiny.err, "from 320x568 (the smallest model's)")) << tiny.err;
   const auto unknown = sim("", {"--device", "iPhone99,9"});
   EXPECT_EQ(unknown.status, 2) << "refused as an option";
   EXPECT_TRUE(contains(unknown.err, "unknown model \"iPhone99,9\" (known: iPhone7,2,"))

@@ -12,17 +12,32 @@
 
 namespace {
 
-// The simulator with its window (on SDL's offscreen driver) and a terminal of its own, typed
-// at a key at a time as a person types.
+// The simulator (with its window on SDL's offscreen driver, or without) and a terminal of its
+// own, typed at a key at a time as a person types. Its data folder is `data`.
 class Terminal {
  public:
-  explicit Terminal(const std::string& root) {
+  Terminal(const std::string& root, const std::string& data, bool window = true) {
     pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
       setenv("SDL_VIDEODRIVER", "offscreen", 1);
-      execl(ORBELLE_SIM, ORBELLE_SIM, "--window", "--root", root.c_str(), nullptr);
+      setenv("XDG_DATA_HOME", data.c_str(), 1);
+      execl(ORBELLE_SIM, ORBELLE_SIM, "--root", root.c_str(), window ? "--window" : nullptr,
+            nullptr);
       _exit(127);
     }
+  }
+  // The exit status once the simulator has ended (within a few seconds), else -1.
+  int exitStatus() {
+    for (int i = 0; i < 300; ++i) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      readFor(std::chrono::milliseconds(10));
+      usleep(10000);  // a closed terminal answers at once
+    }
+    return -1;
   }
   ~Terminal() {
     if (pid_ > 0) {
@@ -62,7 +77,7 @@ class Terminal {
 
 TEST(PromptBesideTheWindow, ShowsEachCommandOnceItsResultThenANewPrompt) {
   TempDeviceRoot root;
-  Terminal terminal(root.path().string());
+  Terminal terminal(root.path().string(), root.path().string());
   terminal.waitFor("press ? for keys");
   terminal.waitFor("springboard> ");
   const auto before = terminal.screen.size();
@@ -74,6 +89,30 @@ TEST(PromptBesideTheWindow, ShowsEachCommandOnceItsResultThenANewPrompt) {
   EXPECT_NE(terminal.waitFor("yes\r\nspringboard> ").find("hud Ringtone\r\nyes\r\nspringboard> "),
             std::string::npos)
       << terminal.screen;
+}
+
+TEST(PromptAtATerminal, CtrlCClearsTheLineAndTheHistoryOutlivesTheSession) {
+  TempDeviceRoot root;
+  const std::string data = root.path().string() + "/data";
+  {
+    Terminal terminal(root.path().string(), data, false);
+    terminal.waitFor("springboard> ");
+    terminal.type("hold u\x03");
+    terminal.waitFor("^C\r\nspringboard> ");
+    const auto before = terminal.screen.size();
+    terminal.type("play on\r");
+    EXPECT_EQ(terminal.waitFor("Audio/Video\r\nspringboard> ").substr(before),
+              "play on\r\nbuttons change Audio/Video\r\nspringboard> ")
+        << "the session goes on, with what was typed before Ctrl-C gone";
+    terminal.type("quit\r");
+    EXPECT_EQ(terminal.exitStatus(), 0);
+  }
+  Terminal again(root.path().string(), data, false);
+  again.waitFor("springboard> ");
+  const auto before = again.screen.size();
+  again.type("\x1b[A\x1b[A\r");
+  EXPECT_NE(again.waitFor("buttons change").substr(before).find("play on"), std::string::npos)
+      << "two steps back in the history is the last session's play on";
 }
 
 }  // namespace

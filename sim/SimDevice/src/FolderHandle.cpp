@@ -133,7 +133,8 @@ std::optional<FolderHandle> FolderHandle::folder(const std::string& name, bool c
                                                  FileError& error) const {
   FileDescriptor fd(openFolderAt(fd_.get(), name, create));
   if (!fd.valid()) {
-    const int code = kind(name) == Kind::Link ? ELOOP : errno;
+    const int cause = errno;  // before kind() looks again and sets its own
+    const int code = kind(name) == Kind::Link ? ELOOP : cause;
     error = errorAt(name, code);
     return std::nullopt;
   }
