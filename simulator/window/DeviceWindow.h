@@ -71,6 +71,7 @@ class DeviceWindow {
   void mouseDown(CGPoint pixel);
   void mouseMoved(CGPoint pixel, bool held);
   void mouseUp(CGPoint pixel);
+  void pointerChanged(const X11Watch::Pointer& pointer);
   void wheel(const SDL_MouseWheelEvent& event);
   // The finger, and a drawn button held by the mouse, are let go.
   void lift();

@@ -37,7 +37,7 @@ void DeviceWindow::handle(const SDL_Event& event) {
     case SDL_SYSWMEVENT:
       if (x11_ && x11_->lost(event.syswm.msg)) open_ = false;
       if (const auto pointer = x11_ ? x11_->pointer(*event.syswm.msg) : std::nullopt) {
-        mouseMoved(pointer->pixel, pointer->held);
+        pointerChanged(*pointer);
       }
       break;
     case SDL_KEYDOWN:
@@ -49,16 +49,17 @@ void DeviceWindow::handle(const SDL_Event& event) {
         const auto typed = keyboard::type(event.text.text);
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT) {
+      if (event.button.button == SDL_BUTTON_LEFT && !x11_) {
         mouseDown(CGPoint{double(event.button.x), double(event.button.y)});
       }
       break;
     case SDL_MOUSEMOTION:
+      if (x11_) break;
       mouseMoved(CGPoint{double(event.motion.x), double(event.motion.y)},
                  (event.motion.state & SDL_BUTTON_LMASK) != 0);
       break;
     case SDL_MOUSEBUTTONUP:
-      if (event.button.button == SDL_BUTTON_LEFT) {
+      if (event.button.button == SDL_BUTTON_LEFT && !x11_) {
         mouseUp(CGPoint{double(event.button.x), double(event.button.y)});
       }
       break;
@@ -67,6 +68,17 @@ void DeviceWindow::handle(const SDL_Event& event) {
       break;
     default:
       break;
+  }
+}
+
+void DeviceWindow::pointerChanged(const X11Watch::Pointer& pointer) {
+  switch (pointer.change) {
+    case X11Watch::Pointer::Change::Press:
+      return mouseDown(pointer.pixel);
+    case X11Watch::Pointer::Change::Motion:
+      return mouseMoved(pointer.pixel, pointer.held);
+    case X11Watch::Pointer::Change::Release:
+      return mouseUp(pointer.pixel);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <SDL_syswm.h>
 
+#include <utility>
+
 namespace {
 
 XErrorHandler earlierHandler = nullptr;
@@ -34,18 +36,37 @@ std::optional<X11Watch> X11Watch::of(SDL_Window* window) {
   return X11Watch(info.info.x11.display, info.info.x11.window);
 }
 
-std::optional<X11Watch::Pointer> X11Watch::pointer(const SDL_SysWMmsg& message) const {
+std::optional<X11Watch::Pointer> X11Watch::pointer(const SDL_SysWMmsg& message) {
+  using Change = Pointer::Change;
   if (message.subsystem != SDL_SYSWM_X11) return std::nullopt;
   const XEvent& event = message.msg.x11.event;
-  if (event.type == MotionNotify && event.xmotion.window == window_) {
-    return Pointer{CGPoint{double(event.xmotion.x), double(event.xmotion.y)},
-                   (event.xmotion.state & Button1Mask) != 0};
+  auto* display = static_cast<Display*>(display_);
+  if (event.xany.window != window_) return std::nullopt;
+  switch (event.type) {
+    case MotionNotify:
+      return Pointer{Change::Motion, CGPoint{double(event.xmotion.x), double(event.xmotion.y)},
+                     (event.xmotion.state & Button1Mask) != 0};
+    case ButtonPress:
+      if (event.xbutton.button != Button1) return std::nullopt;
+      return Pointer{Change::Press, CGPoint{double(event.xbutton.x), double(event.xbutton.y)},
+                     true};
+    case ButtonRelease:
+      if (event.xbutton.button != Button1) return std::nullopt;
+      if (std::exchange(holding_, false)) XUngrabPointer(display, CurrentTime);
+      return Pointer{Change::Release, CGPoint{double(event.xbutton.x), double(event.xbutton.y)},
+                     false};
+    case EnterNotify:
+      // SDL has just let go of the pointer (and so of the press's grab): held again, the
+      // release comes here wherever it happens.
+      if ((event.xcrossing.state & Button1Mask) != 0) {
+        constexpr unsigned kEvents = ButtonReleaseMask | PointerMotionMask | ButtonMotionMask;
+        holding_ = XGrabPointer(display, window_, False, kEvents, GrabModeAsync, GrabModeAsync,
+                                None, None, CurrentTime) == GrabSuccess;
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
   }
-  if (event.type == ButtonRelease && event.xbutton.window == window_ &&
-      event.xbutton.button == Button1) {
-    return Pointer{CGPoint{double(event.xbutton.x), double(event.xbutton.y)}, false};
-  }
-  return std::nullopt;
 }
 
 bool X11Watch::lost(const SDL_SysWMmsg* message) const {

@@ -187,6 +187,46 @@ TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
   EXPECT_EQ(sim->finish().status, 0);
 }
 
+// Out through the window's left side and back, then up past its top edge and released there,
+// with the keyboard focus in another window: the release still lifts the finger.
+TEST_F(Desk, AFingerThatLeftAndCameBackLiftsWhereverItIsReleased) {
+  start({"--scale", "1"});
+  TempDeviceRoot otherRoot;
+  RunningProgram other(
+      {ORBELLE_SIM, "--window", "--scale", "0.25", "--root", otherRoot.path().string()},
+      environment());
+  ASSERT_TRUE(other.waitForOutput("press ? for keys"));
+  const std::string found = xdotool({"search", "--sync", "--name", otherRoot.path().string()});
+  const std::string otherWindow = found.substr(0, found.find('\n'));
+  xdotool({"windowmove", "--sync", otherWindow, "0", "0"});
+  xdotool({"windowmove", "--sync", window, "400", "200"});
+  windowX = 400;
+  windowY = 200;
+  xdotool({"windowfocus", "--sync", otherWindow});
+  ask("hold up");
+
+  pointAt(firstSliderAt(50));
+  xdotool({"mousedown", "1"});
+  pointAt(firstSliderAt(60));
+  const std::string sliderY = std::to_string(int(windowY + screenY + 238.5 * scale));
+  xdotool({"mousemove", "300", sliderY});
+  pointAt(firstSliderAt(40));
+  xdotool({"mousemove", std::to_string(int(windowX + screenX + 150 * scale)), "100"});
+  xdotool({"mouseup", "1"});
+  settle();
+  const double released = volumeOf(ask("volumes"), "Ringtone");
+  for (const double percent : {10.0, 90.0}) pointAt(firstSliderAt(percent));
+  settle();
+  EXPECT_NEAR(volumeOf(ask("volumes"), "Ringtone"), released, 0.01) << "hovering moves nothing";
+  pointAt(CGPoint{12, 40});
+  xdotool({"click", "1"});
+  settle();
+  EXPECT_TRUE(contains(ask("volumes"), "popupWindow=nil")) << "a click outside closes it";
+  sim->send("quit");
+  other.send("quit");
+  EXPECT_EQ(sim->finish().status, 0);
+}
+
 // A tall panel scrolls under a finger that goes down on a track, under the wheel, and under a
 // finger that goes down on a thumb and moves straight down; no volume changes on the way.
 TEST_F(Desk, ATallPanelScrollsFromItsTracksThumbsAndUnderTheWheel) {
