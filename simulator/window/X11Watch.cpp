@@ -1,6 +1,9 @@
 #include "window/X11Watch.h"
 
 #include <SDL_syswm.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <utility>
 
@@ -19,11 +22,21 @@ int onXError(Display* display, XErrorEvent* error) {
   return earlierHandler ? earlierHandler(display, error) : 0;
 }
 
+// The server closed the connection (`xdotool windowkill`, a window manager's kill, the server's
+// end): Xlib cannot go on, and would end the program with exit status 1 once this returns. The
+// window is gone as if closed, so the session ends as a closed window ends it.
+int onConnectionLost(Display*) {
+  static constexpr char kSaid[] = "the X server closed the window; the session ends\n";
+  [[maybe_unused]] const auto written = ::write(STDERR_FILENO, kSaid, sizeof kSaid - 1);
+  std::exit(0);
+}
+
 }  // namespace
 
 void X11Watch::handleErrors() {
   const XErrorHandler before = XSetErrorHandler(&onXError);
   if (before != &onXError) earlierHandler = before;
+  XSetIOErrorHandler(&onConnectionLost);
 }
 
 std::optional<X11Watch> X11Watch::of(SDL_Window* window) {

@@ -183,8 +183,11 @@ TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
   settle();
   EXPECT_TRUE(contains(ask("volumes"), "popupWindow=nil")) << "a click outside closes it";
   sim->send("quit");
-  other.send("quit");
   EXPECT_EQ(sim->finish().status, 0);
+  xdotool({"windowkill", otherWindow});
+  const auto killed = other.finish();
+  EXPECT_EQ(killed.status, 0) << "its connection cut by the server: a clean end";
+  EXPECT_EQ(killed.err, "the X server closed the window; the session ends\n");
 }
 
 // Out through the window's left side and back, then up past its top edge and released there,
