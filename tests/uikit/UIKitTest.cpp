@@ -247,7 +247,9 @@ TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
 TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   struct Page : UITableViewDataSource, UITableViewDelegate {
     NSInteger numberOfSections() override { return 2; }
-    NSInteger numberOfRowsInSection(NSInteger section) override { return section == 0 ? 2 : 9; }
+    NSInteger numberOfRowsInSection(NSInteger section) override {
+      return section == 0 ? 2 : rows;
+    }
     std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override {
       auto cell = std::make_shared<UITableViewCell>();
       cell->textLabel()->setText("Row " + std::to_string(path.row));
@@ -260,6 +262,7 @@ TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
     void didSelectRowAtIndexPath(NSIndexPath path) override { chosen.push_back(path); }
     std::shared_ptr<UISwitch> toggle = std::make_shared<UISwitch>();
     std::vector<NSIndexPath> chosen;
+    NSInteger rows = 9;
   };
   const auto page = std::make_shared<Page>();
   const auto table = std::make_shared<UITableView>(CGRectMake(0, 0, 320, 400));
@@ -290,6 +293,15 @@ TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   EXPECT_EQ(app.tap(knob), page->toggle);
   EXPECT_TRUE(page->toggle->isOn());
   EXPECT_EQ(page->chosen.size(), 1u);
+
+  table->scrollBy({0, 1000});
+  EXPECT_EQ(table->contentOffset().y, 609 - 400) << "to the end of the content";
+  page->rows = 6;
+  table->reloadData();
+  EXPECT_EQ(table->contentOffset().y, 609 - 3 * 44 - 400) << "the content shrank under it";
+  page->rows = 1;
+  table->reloadData();
+  EXPECT_EQ(table->contentOffset().y, 0) << "all of it fits";
 }
 
 // Pages pushed under a navigation bar: the bar names the top one, its back button the one

@@ -21,6 +21,12 @@ CGPoint UIScrollView::maximumContentOffset() const {
                  std::max(nearest.y, contentSize_.height + contentInset_.bottom - size.height)};
 }
 
+void UIScrollView::setContentSize(CGSize size) {
+  contentSize_ = size;
+  const CGPoint furthest = maximumContentOffset();
+  contentOffset_ = CGPoint{std::min(contentOffset_.x, furthest.x), std::min(contentOffset_.y, furthest.y)};
+}
+
 bool UIScrollView::scrollBy(CGPoint distance) {
   const CGPoint nearest = minimumContentOffset();
   const CGPoint furthest = maximumContentOffset();

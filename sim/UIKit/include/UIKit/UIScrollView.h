@@ -17,7 +17,9 @@ class UIScrollView : public UIView {
   const char* className() const override { return "UIScrollView"; }
 
   CGSize contentSize() const { return contentSize_; }
-  void setContentSize(CGSize size) { contentSize_ = size; }
+  // Content that shrinks under the offset pulls the offset back to its far edge, as UIKit's
+  // scroll views do, so that a view never shows only what lies past its content.
+  void setContentSize(CGSize size);
   CGPoint contentOffset() const { return contentOffset_; }
   // Set as given; only scrolling by touch keeps within the content.
   void setContentOffset(CGPoint offset) { contentOffset_ = offset; }
