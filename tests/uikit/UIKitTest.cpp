@@ -247,9 +247,7 @@ TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
 TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   struct Page : UITableViewDataSource, UITableViewDelegate {
     NSInteger numberOfSections() override { return 2; }
-    NSInteger numberOfRowsInSection(NSInteger section) override {
-      return section == 0 ? 2 : rows;
-    }
+    NSInteger numberOfRowsInSection(NSInteger section) override { return section == 0 ? 2 : rows; }
     std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override {
       auto cell = std::make_shared<UITableViewCell>();
       cell->textLabel()->setText("Row " + std::to_string(path.row));
@@ -401,6 +399,28 @@ TEST(UITableViews, AHandleDragsARowToAnotherPlaceInEditMode) {
   app.touchUp({300, -300});
   EXPECT_EQ(list->moves, 1) << "held at the top of its section, where it was: no move";
   EXPECT_EQ(list->chosen, 1) << "a drag by the handle chooses nothing";
+
+  // "b" held and taken down by 1.4 rows, then "c" by 1.6: each lands in the slot its middle is
+  // over.
+  app.touchDown({300, 57});
+  app.touchMoved({300, 57 + 1.4 * 44});
+  app.touchUp({300, 57 + 1.4 * 44});
+  EXPECT_EQ(list->names, (std::vector<std::string>{"c", "b", "a", "d"}));
+  app.touchDown({300, 57});
+  app.touchMoved({300, 57 + 1.6 * 44});
+  app.touchUp({300, 57 + 1.6 * 44});
+  EXPECT_EQ(list->names, (std::vector<std::string>{"b", "a", "c", "d"}));
+
+  // Twenty rows: held near the bottom of what shows, the table scrolls on under the finger.
+  list->names.clear();
+  for (char name = 'a'; name < 'a' + 20; ++name) list->names.emplace_back(1, name);
+  table->reloadData();
+  app.touchDown({300, 57});
+  app.touchMoved({300, 390});
+  CFRunLoop::main().runFor(std::chrono::milliseconds(1500));
+  EXPECT_EQ(table->contentOffset().y, table->maximumContentOffset().y) << "to the end";
+  app.touchUp({300, 390});
+  EXPECT_EQ(list->names.back(), "a") << "taken past the visible part, to the last slot";
 }
 
 // A field takes the keys while it has the focus: typing adds, Backspace takes whole UTF-8

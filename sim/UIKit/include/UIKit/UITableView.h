@@ -93,6 +93,13 @@ class UITableView : public UIScrollView {
   void showHandles();
   bool beginDrag(CGPoint point);
   void dragTo(CGPoint point);
+  // The held row with the finger at `fingerY` of the content.
+  void placeHeld(CGFloat fingerY);
+  // Held near the top or bottom of what shows, the table scrolls on under the still finger, the
+  // faster the nearer the edge, as UIKit's does: a row can be taken past the visible part.
+  CGFloat autoscrollStep() const;
+  void keepScrolling();
+  bool autoscroll();
   void endDrag();
   // The rows of the dragged row's section, and the slot the dragged one would drop into now.
   std::vector<Row*> sectionRows();
@@ -107,13 +114,15 @@ class UITableView : public UIScrollView {
   CGPoint touchDown_{};
   bool editing_ = false;
   unsigned reloads_ = 0;
-  // A row held by its handle: where it is in its section, the first row's top, and how far
-  // below the row's top the finger holds it.
+  // A row held by its handle: where it is in its section, the first row's top, how far below
+  // the row's top the finger holds it, and where the finger is in the table's frame.
   struct Drag {
     NSIndexPath path;
     CGFloat sectionTop = 0;
     std::size_t rows = 0;
     CGFloat grip = 0;
+    CGFloat finger = 0;
+    std::optional<CFRunLoop::TimerId> autoscroll;
   };
   std::optional<Drag> drag_;
 };
