@@ -150,6 +150,8 @@ Result<> Device::boot(const DeviceOptions& options) {
   UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
   UIScreen::mainScreen().setScale(model->scale);
   UIScreen::mainScreen().setStatusBarHeight(model_screens::statusBarHeight(*model));
+  UIScreen::mainScreen().setSafeAreaInsets(model_screens::safeArea(*model, false),
+                                           model_screens::safeArea(*model, true));
   installApps();
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());

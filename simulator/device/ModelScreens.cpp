@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "SimDevice/DeviceModel.h"
+
 namespace model_screens {
 
 const std::vector<ModelScreen>& all() {
@@ -85,9 +87,17 @@ Result<ModelScreen> of(std::string_view model) {
   return fail("unknown model \"" + std::string(model) + "\" (known: " + known + ")");
 }
 
+UIEdgeInsets safeArea(const ModelScreen& screen, bool landscape) {
+  const CGFloat bar = statusBarHeight(screen);
+  if (screen.homeButton)
+    return UIEdgeInsetsMake(landscape && DeviceModel::isIPhone(screen.model) ? 0 : bar, 0, 0, 0);
+  if (!DeviceModel::isIPhone(screen.model)) return UIEdgeInsetsMake(bar, 0, 20, 0);
+  return landscape ? UIEdgeInsetsMake(0, 44, 21, 44) : UIEdgeInsetsMake(44, 0, 34, 0);
+}
+
 CGFloat statusBarHeight(const ModelScreen& screen) {
   if (screen.homeButton) return 20;
-  return screen.model.starts_with("iPad") ? 24 : 44;
+  return DeviceModel::isIPhone(screen.model) ? 44 : 24;
 }
 
 }  // namespace model_screens

@@ -184,9 +184,15 @@ std::string drawScreenAsText(const UIView* panel) {
   std::string out =
       "screen " + shortest(screen.size.width) + "x" + shortest(screen.size.height) + "\n";
   if (panel && shown(*panel)) {
-    // The panel as it is seen: itself, or the scroll view its rows scroll in.
+    // The panel as it is seen: itself, or what holds the scroll view its rows scroll in, the
+    // outermost view under the window's root view.
     const auto scroller = std::dynamic_pointer_cast<const UIScrollView>(panel->superview());
-    const CGRect f = scroller ? scroller->frame() : panel->frame();
+    std::shared_ptr<const UIView> seen = panel->shared_from_this();
+    while (seen->superview() && seen->superview()->superview() &&
+           seen->superview()->superview()->superview()) {
+      seen = seen->superview();
+    }
+    const CGRect f = seen->frame();
     out += "  +-- mixer " + shortest(f.size.width) + "x" + shortest(f.size.height) + " at (" +
            shortest(f.origin.x) + "," + shortest(f.origin.y) + ") ";
     out += scroller ? "scrolled " + shortest(scroller->contentOffset().y) + " of " +

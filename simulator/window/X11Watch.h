@@ -12,9 +12,9 @@
 // down in, wherever the pointer is; SDL drops those that happen outside a window without the
 // keyboard focus, and as the pointer comes back in it lets go of the pointer, which ends the
 // server's grab of the press: the release then goes to no one, SDL holds the button down for
-// good and drops the next press. So on X11 the left button is read here alone. And a window destroyed by another client (a window
-// manager's kill, `xdotool windowclose`) makes every later request an error, which Xlib's own
-// handler answers by ending the program.
+// good and drops the next press. So on X11 the left button is read here alone. And a window
+// destroyed by another client (a window manager's kill, `xdotool windowclose`) makes every later
+// request an error, which Xlib's own handler answers by ending the program.
 class X11Watch {
  public:
   // Before SDL starts: errors about the watched window are taken as its end, and every other

@@ -18,6 +18,6 @@ bool OB2RootViewController::shouldAutorotateToInterfaceOrientation(NSInteger) co
 void OB2RootViewController::viewDidLayoutSubviews() {
   const auto& root = view();
   if (popupView && root->isAncestorOf(*popupView)) {
-    PanelPlacement::fit(*root, popupView, root->bounds().size);
+    PanelPlacement::fit(*root, popupView);
   }
 }

@@ -80,7 +80,7 @@ void OrbelleActivatorPopup::addPanel(UIWindow& window, NSInteger rows) {
   popupView->layer().setCornerRadius(8.0);
   const auto& rootView = window.rootViewController()->view();
   rootView->addSubview(popupView);
-  PanelPlacement::fit(*rootView, popupView, window.bounds().size);
+  PanelPlacement::fit(*rootView, popupView);
 }
 
 NSInteger OrbelleActivatorPopup::visibleCategoriesCount() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -158,9 +159,10 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
       sim("hold up\ndump\ndrag 19 30\nswipe 35 600 35 100\nshow\ndrag 19 30\nvolumes\n"
           "swipe 35 100 35 600\nswipe 187.5 120 187.5 180\ndrag 0 40\n");
   EXPECT_TRUE(contains(run.out,
-                       "    UIScrollView frame=(25,20,325,627) tag=0 contentSize=(325,1040) "
-                       "contentOffset=(0,0) border=2(1,1,1,0.5) cornerRadius=8\n"
-                       "      OrbelleView frame=(0,0,325,1040) tag=0\n"))
+                       "    UIView frame=(25,20,325,627) tag=0 border=2(1,1,1,0.5) cornerRadius=8\n"
+                       "      UIScrollView frame=(0,2,325,623) tag=0 contentSize=(325,1036) "
+                       "contentOffset=(0,0)\n"
+                       "        OrbelleView frame=(0,-2,325,1040) tag=0\n"))
       << run.out;
   EXPECT_TRUE(contains(run.out, "error: slider 19 is not on screen\nUIScrollView tag=0\n"));
   EXPECT_TRUE(contains(run.out,
@@ -171,6 +173,21 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
   EXPECT_TRUE(
       contains(run.out, "UIScrollView tag=0\nUISlider tag=2000 value=40 label=\"Row: 40%\""))
       << "a swipe down from row 1's thumb is the scroll view's, and moves no slider";
+
+  // Scrolled 300 points, rows are half hidden at both ends: the border stays whole over them,
+  // one colour along its top and bottom edges (two pixels a point, the edges 1 point in).
+  const auto shot = root.path() / "scrolled.png";
+  sim("hold up\nswipe 35 400 35 100\nscreenshot " + shot.string() + "\n");
+  const Png png = readPng(shot);
+  ASSERT_EQ(png.width, 750);
+  for (const int y : {2 * 21, 2 * 646}) {
+    int least = 765, most = 0;
+    for (int x = 2 * 40; x < 2 * 335; ++x) {
+      least = std::min(least, Png::brightness(png.at(x, y)));
+      most = std::max(most, Png::brightness(png.at(x, y)));
+    }
+    EXPECT_LE(most - least, 12) << "the border at y " << y / 2 << " is crossed";
+  }
 }
 
 TEST_F(SimulatorTest, ARotatedPanelIsPlacedAgainAndLongNamesAreCutAtTheTail) {
@@ -337,6 +354,16 @@ TEST_F(SimulatorTest, ANotchedModelsBarsSitUnderItsTallerStatusBar) {
                        "UITableView frame=(0,0,375,812) tag=0 contentSize=(375,114) "
                        "contentOffset=(0,-88)"))
       << "the page runs under the bars, inset by their height";
+
+  auto list = fx::array({});
+  for (int i = 0; i < 20; ++i)
+    plist_array_append_item(list.get(), fx::entry("Ringtone", "R", true));
+  root.writeBytes(kList, fx::xml(list));
+  const auto tall = sim("hold up\nshow\nrotate landscape\nshow\n", {"--device", "iPhone10,3"});
+  EXPECT_TRUE(contains(tall.out, "+-- mixer 325x734 at (25,44) scrolled 0 of 306 ---"))
+      << "clear of the status bar and the home indicator: " << tall.out;
+  EXPECT_TRUE(contains(tall.out, "+-- mixer 325x334 at (243.5,20) scrolled 0 of 706 ---"))
+      << "on its side, clear of the home indicator and between the notch's sides";
 }
 
 }  // namespace

@@ -19,9 +19,9 @@ bool MGGetBoolAnswer(const char* question) {
   if (!question) return false;
   const std::string_view asked(question);
   const std::string model = DeviceModel::identifier();
-  if (asked == "ipad") return model.starts_with("iPad");
+  if (asked == "ipad") return DeviceModel::isIPad(model);
   // Only the iPhones have a cellular radio among the models offered.
-  if (asked == "telephony" || asked == "sms") return model.starts_with("iPhone");
+  if (asked == "telephony" || asked == "sms") return DeviceModel::isIPhone(model);
   for (const auto each : kEveryModel) {
     if (asked == each) return true;
   }

@@ -7,8 +7,8 @@
 #include "UIKit/UIApplication.h"
 
 NSUInteger SettingsApp::supportedInterfaceOrientations() {
-  return DeviceModel::identifier().starts_with("iPad") ? UIInterfaceOrientationMaskAll
-                                                       : UIInterfaceOrientationMaskPortrait;
+  return DeviceModel::isIPad(DeviceModel::identifier()) ? UIInterfaceOrientationMaskAll
+                                                        : UIInterfaceOrientationMaskPortrait;
 }
 
 SettingsApp& SettingsApp::shared() {

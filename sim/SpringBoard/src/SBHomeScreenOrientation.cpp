@@ -22,10 +22,10 @@ NSUInteger SBHomeScreenOrientation::supportedInterfaceOrientations() const {
   if (window_ == Window::StatusBar) {
     if (const auto app = SpringBoard::shared().frontApplicationOrientations()) return *app;
   }
-  if (DeviceModel::identifier().starts_with("iPad")) return UIInterfaceOrientationMaskAll;
+  if (DeviceModel::isIPad(DeviceModel::identifier())) return UIInterfaceOrientationMaskAll;
   const CGRect screen = UIScreen::mainScreen().bounds();
   const CGFloat narrowSide = std::min(screen.size.width, screen.size.height);
   const bool plus =
-      DeviceModel::identifier().starts_with("iPhone") && narrowSide >= kWidestUprightPhone;
+      DeviceModel::isIPhone(DeviceModel::identifier()) && narrowSide >= kWidestUprightPhone;
   return plus ? UIInterfaceOrientationMaskAllButUpsideDown : UIInterfaceOrientationMaskPortrait;
 }

@@ -35,6 +35,25 @@ void UIScreen::setPortraitSize(CGSize size) {
   portraitSize_ = size;
 }
 
+void UIScreen::setSafeAreaInsets(UIEdgeInsets portrait, UIEdgeInsets landscape) {
+  portraitSafeArea_ = portrait;
+  landscapeSafeArea_ = landscape;
+}
+
+UIEdgeInsets UIScreen::safeAreaInsets(UIInterfaceOrientation orientation) const {
+  switch (orientation) {
+    case UIInterfaceOrientationPortrait:
+      return portraitSafeArea_;
+    case UIInterfaceOrientationPortraitUpsideDown:
+      return UIEdgeInsets{portraitSafeArea_.bottom, portraitSafeArea_.right, portraitSafeArea_.top,
+                          portraitSafeArea_.left};
+    case UIInterfaceOrientationLandscapeLeft:
+    case UIInterfaceOrientationLandscapeRight:
+      return landscapeSafeArea_;
+  }
+  return portraitSafeArea_;
+}
+
 void UIScreen::setOrientation(UIInterfaceOrientation orientation) {
   orientation_ = orientation;
   std::erase_if(entries_, [](const Entry& e) { return e.window.expired(); });

@@ -24,7 +24,8 @@ CGPoint UIScrollView::maximumContentOffset() const {
 void UIScrollView::setContentSize(CGSize size) {
   contentSize_ = size;
   const CGPoint furthest = maximumContentOffset();
-  contentOffset_ = CGPoint{std::min(contentOffset_.x, furthest.x), std::min(contentOffset_.y, furthest.y)};
+  contentOffset_ =
+      CGPoint{std::min(contentOffset_.x, furthest.x), std::min(contentOffset_.y, furthest.y)};
 }
 
 bool UIScrollView::scrollBy(CGPoint distance) {

@@ -5,6 +5,7 @@
 
 #include "UIKit/UIApplication.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UIWindow.h"
 
 UIView::UIView(CGRect frame) : frame_(frame) {
 }
@@ -128,6 +129,20 @@ CGPoint UIView::convertPointToView(CGPoint point, const UIView* view) const {
   const CGPoint from = originInRoot();
   const CGPoint to = view ? view->originInRoot() : CGPoint{0, 0};
   return CGPoint{point.x + from.x - to.x, point.y + from.y - to.y};
+}
+
+UIEdgeInsets UIView::safeAreaInsets() const {
+  std::shared_ptr<const UIView> root = shared_from_this();
+  while (const auto parent = root->superview()) root = parent;
+  const auto* window = dynamic_cast<const UIWindow*>(root.get());
+  if (!window) return {};
+  const UIEdgeInsets area = UIScreen::mainScreen().safeAreaInsets(window->interfaceOrientation());
+  const CGPoint at = convertPointToView(CGPoint{0, 0}, window);
+  const CGSize outer = window->frame().size;
+  const CGSize size = frame_.size;
+  return UIEdgeInsets{std::max<CGFloat>(0, area.top - at.y), std::max<CGFloat>(0, area.left - at.x),
+                      std::max<CGFloat>(0, at.y + size.height - (outer.height - area.bottom)),
+                      std::max<CGFloat>(0, at.x + size.width - (outer.width - area.right))};
 }
 
 void UIView::touchesBegan(CGPoint) {

@@ -5,6 +5,7 @@
 
 #include "CoreGraphics/CGGeometry.h"
 #include "Foundation/NSObjCRuntime.h"
+#include "UIKit/UIGeometry.h"
 
 class UIWindow;
 
@@ -31,6 +32,10 @@ class UIScreen {
   // without a Home button. UIApplication's statusBarFrame tells it.
   CGFloat statusBarHeight() const { return statusBarHeight_; }
   void setStatusBarHeight(CGFloat height) { statusBarHeight_ = height; }
+  // What the model's screen keeps clear of content (the status bar, a notch, rounded corners,
+  // the home indicator), held upright and turned to either side. Views read it as their
+  // safeAreaInsets.
+  void setSafeAreaInsets(UIEdgeInsets portrait, UIEdgeInsets landscape);
 
   UIInterfaceOrientation orientation() const { return orientation_; }
   // Turns the device: each window whose root view controller agrees takes the new bounds, so
@@ -52,6 +57,9 @@ class UIScreen {
   void windowWasShown(const std::shared_ptr<UIWindow>& window);
 
  private:
+  friend class UIView;
+  // The safe area of a window laid out for `orientation`.
+  UIEdgeInsets safeAreaInsets(UIInterfaceOrientation orientation) const;
   // Whether the window's root view controller and its app let it take `orientation`.
   static bool turns(const UIWindow& window, UIInterfaceOrientation orientation);
 
@@ -62,6 +70,8 @@ class UIScreen {
   CGSize portraitSize_{375, 667};
   CGFloat scale_ = 2;
   CGFloat statusBarHeight_ = 20;
+  UIEdgeInsets portraitSafeArea_{20, 0, 0, 0};
+  UIEdgeInsets landscapeSafeArea_{};
   UIInterfaceOrientation orientation_ = UIInterfaceOrientationPortrait;
   std::vector<Entry> entries_;
   unsigned long nextOrder_ = 0;

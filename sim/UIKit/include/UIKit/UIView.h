@@ -74,6 +74,10 @@ class UIView : public std::enable_shared_from_this<UIView> {
 
   // `point` in this view's coordinates, in those of `view` (null: the root of the tree).
   CGPoint convertPointToView(CGPoint point, const UIView* view) const;
+  // How far in from each edge the view's content keeps clear of what its window's screen
+  // covers (the status bar, a notch, the home indicator): the window's safe area where the
+  // view reaches into it, nothing for a view in no window.
+  UIEdgeInsets safeAreaInsets() const;
 
   // Called after a change of size has resized the subviews.
   // Lays out the subviews. UIKit calls it in a layout pass (before the run loop waits, before a
