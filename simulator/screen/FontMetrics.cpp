@@ -1,39 +1,87 @@
 #include "screen/FontMetrics.h"
 
+#include <pango/pangocairo.h>
+
 #include <memory>
 #include <string>
 
+#include "screen/CairoHandles.h"
+
 namespace {
 
-struct Canvas {
-  Canvas()
-      : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1)), cr(cairo_create(surface)) {}
-  ~Canvas() {
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  cairo_surface_t* surface;
-  cairo_t* cr;
+template <class T>
+struct GObjectFree {
+  void operator()(T* object) const { g_object_unref(object); }
 };
+using Layout = std::unique_ptr<PangoLayout, GObjectFree<PangoLayout>>;
+
+// Advances as the font has them: no hinting to the pixel grid, and neither kerning nor
+// ligatures, which the labels' cuts have never counted on. Shaping that a script needs (Arabic's
+// joined forms) is not a ligature feature and stays.
+PangoContext* context() {
+  static PangoContext* made = [] {
+    PangoFontMap* fonts = pango_cairo_font_map_get_default();
+    PangoContext* context = pango_font_map_create_context(fonts);
+    const std::unique_ptr<cairo_font_options_t, decltype(&cairo_font_options_destroy)> options(
+        cairo_font_options_create(), &cairo_font_options_destroy);
+    cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
+    pango_cairo_context_set_font_options(context, options.get());
+    pango_context_set_round_glyph_positions(context, FALSE);
+    return context;
+  }();
+  return made;
+}
+
+Layout layout(std::string_view text, const UIFont& font) {
+  Layout line(pango_layout_new(context()));
+  const std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)> face(
+      pango_font_description_new(), &pango_font_description_free);
+  pango_font_description_set_family(face.get(), FontMetrics::kSystemFontFamily);
+  pango_font_description_set_weight(face.get(),
+                                    font.isBold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_absolute_size(face.get(), font.pointSize() * PANGO_SCALE);
+  pango_layout_set_font_description(line.get(), face.get());
+  PangoAttrList* attributes = pango_attr_list_new();
+  pango_attr_list_insert(attributes, pango_attr_font_features_new("kern 0, liga 0, clig 0"));
+  pango_layout_set_attributes(line.get(), attributes);
+  pango_attr_list_unref(attributes);
+  pango_layout_set_single_paragraph_mode(line.get(), TRUE);
+  pango_layout_set_text(line.get(), text.data(), static_cast<int>(text.size()));
+  return line;
+}
 
 }  // namespace
 
-void FontMetrics::select(cairo_t* cr, const UIFont& font) {
-  cairo_select_font_face(cr, kSystemFontFamily, CAIRO_FONT_SLANT_NORMAL,
+FontMetrics::Heights FontMetrics::heights(const UIFont& font) {
+  // The system font's own, as cairo reads them: the lines of every script keep the place the
+  // Latin ones have.
+  static const CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
+  static const CairoContext cr(cairo_create(surface.get()));
+  cairo_select_font_face(cr.get(), kSystemFontFamily, CAIRO_FONT_SLANT_NORMAL,
                          font.isBold() ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, font.pointSize());
-  const std::unique_ptr<cairo_font_options_t, decltype(&cairo_font_options_destroy)> options(
-      cairo_font_options_create(), &cairo_font_options_destroy);
-  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, options.get());
+  cairo_set_font_size(cr.get(), font.pointSize());
+  cairo_font_extents_t extents;
+  cairo_font_extents(cr.get(), &extents);
+  return Heights{extents.ascent, extents.height};
 }
 
 CGFloat FontMetrics::width(std::string_view text, const UIFont& font) {
-  static Canvas canvas;
-  select(canvas.cr, font);
-  cairo_text_extents_t extents;
-  cairo_text_extents(canvas.cr, std::string(text).c_str(), &extents);
-  return extents.x_advance;
+  if (text.empty()) return 0;
+  const Layout line = layout(text, font);
+  PangoRectangle logical;
+  pango_layout_get_extents(line.get(), nullptr, &logical);
+  return static_cast<CGFloat>(logical.width) / PANGO_SCALE;
+}
+
+int FontMetrics::missingGlyphs(std::string_view text, const UIFont& font) {
+  return pango_layout_get_unknown_glyphs_count(layout(text, font).get());
+}
+
+void FontMetrics::draw(cairo_t* cr, std::string_view text, const UIFont& font, double x,
+                       double baseline) {
+  const Layout line = layout(text, font);
+  cairo_move_to(
+      cr, x, baseline - static_cast<double>(pango_layout_get_baseline(line.get())) / PANGO_SCALE);
+  pango_cairo_show_layout(cr, line.get());
 }

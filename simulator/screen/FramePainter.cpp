@@ -156,24 +156,19 @@ void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alp
   cairo_save(cr_);
   cairo_rectangle(cr_, 0, 0, size.width, size.height);
   cairo_clip(cr_);
-  FontMetrics::select(cr_, text.font);
-  cairo_font_extents_t font;
-  cairo_font_extents(cr_, &font);
+  const auto font = FontMetrics::heights(text.font);
   setColor(text.color, alpha);
-  const double step = text.lines.size() == 1 ? font.height : text.lineHeight;
+  const double step = text.lines.size() == 1 ? font.line : text.lineHeight;
   cairo_translate(cr_, text.inset, 0);
   size.width -= 2 * text.inset;
   double top = (size.height - step * static_cast<double>(text.lines.size())) / 2;
   for (const auto& line : text.lines) {
     double x = 0;
     if (text.alignment != NSTextAlignmentLeft) {
-      cairo_text_extents_t extents;
-      cairo_text_extents(cr_, line.c_str(), &extents);
-      const double room = size.width - extents.x_advance;
+      const double room = size.width - FontMetrics::width(line, text.font);
       x = text.alignment == NSTextAlignmentRight ? room : room / 2;
     }
-    cairo_move_to(cr_, x, top + (step - font.height) / 2 + font.ascent);
-    cairo_show_text(cr_, line.c_str());
+    FontMetrics::draw(cr_, line, text.font, x, top + (step - font.line) / 2 + font.ascent);
     top += step;
   }
   cairo_restore(cr_);

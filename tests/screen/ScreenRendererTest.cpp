@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "UIKit/UIApplication.h"
+#include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISwitch.h"
@@ -40,6 +43,56 @@ class ScreenRendererTest : public ::testing::Test {
 
   ScreenRenderer renderer{1};
 };
+
+// Names in the scripts a device draws: each in a font that has it, emoji in colour, Arabic
+// from right to left.
+TEST_F(ScreenRendererTest, EveryScriptIsDrawnInAFontThatHasIt) {
+  const UIFont font = UIFont::systemFontOfSize(30);
+  for (const char* sample : {"\U0001F34E", "\u4E2D\u6587", "\u65E5\u672C\u8A9E",
+                             "\u0627\u0644\u0639\u0631\u0628\u064A\u0629"}) {
+    EXPECT_EQ(FontMetrics::missingGlyphs(sample, font), 0) << sample;
+  }
+  const auto window = std::make_shared<UIWindow>();
+  window->addSubview(filled(window->bounds(), UIColor::blackColor()));
+  const auto label = std::make_shared<UILabel>(CGRectMake(10, 10, 300, 40));
+  label->setFont(font);
+  label->setTextColor(UIColor::whiteColor());
+  window->addSubview(label);
+  window->makeKeyAndVisible();
+
+  label->setText("\U0001F34E");  // a red apple
+  bool red = false;
+  for (int x = 10; x < 60 && !red; ++x) {
+    for (int y = 10; y < 50 && !red; ++y) {
+      const auto pixel = pixelAt(x, y);
+      red = channel(pixel, 16) > 180 && channel(pixel, 8) < 90 && channel(pixel, 0) < 90;
+    }
+  }
+  EXPECT_TRUE(red) << "the emoji's own colours";
+
+  // Where the ink of a line lies, on average: set right to left, the word read first lies right.
+  const auto inkMiddle = [&](const std::string& text) {
+    label->setText(text);
+    const CGSize size = UIScreen::mainScreen().bounds().size;
+    const CairoSurface frame(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, int(size.width), int(size.height)));
+    renderer.draw(frame.get());
+    const auto* data = cairo_image_surface_get_data(frame.get());
+    const int stride = cairo_image_surface_get_stride(frame.get());
+    double ink = 0, moment = 0;
+    for (int y = 10; y < 50; ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+      for (int x = 10; x < 310; ++x) {
+        ink += channel(row[x], 8);
+        moment += channel(row[x], 8) * x;
+      }
+    }
+    return ink > 0 ? moment / ink : 0;
+  };
+  const std::string wide = "\u0645\u0645\u0645\u0645\u0645", thin = "\u0627";
+  EXPECT_GT(inkMiddle(wide + " " + thin), inkMiddle(thin + " " + wide))
+      << "the wide word, read first, lies to the right";
+}
 
 TEST_F(ScreenRendererTest, AWindowsAlphaFadesItWholeNotEachViewInIt) {
   const auto behind = pixelAt(50, 50);
