@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Celestial/AVSystemController.h"
+#include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/PropertyListFile.h"
 #include "Settings/SettingsApp.h"
 #include "SimDevice/SystemLog.h"
@@ -61,8 +62,26 @@ TweakState& tweak() {
   return state;
 }
 
+void openPopup() {
+  SpringBoard::shared().holdVolumeUp();
+}
+void closePopup() {
+  UIApplication::sharedApplication().tap(CGPoint{1, 1});
+}
+
+// What the device does between two touches: the notifications and timers that are due.
+void settle() {
+  CFRunLoop::main().runUntilIdle();
+}
+
+// Every benchmark starts here, from what no earlier one left: the popup closed, everything due
+// handled, the volumes and routes as the device boots with them (a finger goes down on a thumb
+// where a fresh panel has it), then the files it is to open on.
 void configure(int rows, int skin, bool bind = false) {
   tweak();
+  if (tweak().popupShown()) closePopup();
+  settle();
+  AVSystemController::sharedAVSystemController()->reset();
   const auto initial = CategoryList::initial(false);
   PlistValue::Array list;
   for (int i = 0; i < rows; ++i) list.push_back(initial[std::size_t(i) % initial.size()]);
@@ -71,13 +90,6 @@ void configure(int rows, int skin, bool bind = false) {
   prefs.emplace(preference_keys::kSelectedSkin.name, std::string(kSkins[skin]));
   prefs.emplace(preference_keys::kBindRingerAndAV.name, bind);
   PropertyListFile::write(PlistValue(std::move(prefs)), kPreferencesPath);
-}
-
-void openPopup() {
-  SpringBoard::shared().holdVolumeUp();
-}
-void closePopup() {
-  UIApplication::sharedApplication().tap(CGPoint{1, 1});
 }
 
 // The same file work as one opening, done bare: the preferences read once, the category list
@@ -139,7 +151,7 @@ void BM_PopupClose(benchmark::State& state) {
 BENCHMARK(BM_PopupClose)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // A finger already on the Audio/Video slider moves: the label, the volume, the notification
-// and the handler that leaves the dragged row alone.
+// and the handler that leaves the dragged row alone, as the run loop delivers it.
 void BM_DragStep(benchmark::State& state) {
   configure(5, 0);
   openPopup();
@@ -153,6 +165,7 @@ void BM_DragStep(benchmark::State& state) {
   bool up = false;
   for (auto _ : state) {
     app.touchMoved(screen(up ? 70.0f : 30.0f));
+    settle();
     up = !up;
   }
   app.touchUp(screen(50));
@@ -168,6 +181,7 @@ void BM_ExternalVolumeChange(benchmark::State& state) {
   bool up = false;
   for (auto _ : state) {
     controller->setVolumeTo(up ? 0.7f : 0.3f, category_names::kAudioVideo);
+    settle();
     up = !up;
   }
   closePopup();
@@ -221,7 +235,7 @@ BENCHMARK(BM_FullFrame)
 // The Settings app in front changes each frame (its page scrolled a point down and back): its
 // process draws its windows anew, then SpringBoard draws the screen over them. No popup.
 void BM_SettingsChangedFrame(benchmark::State& state) {
-  tweak();
+  configure(5, 0);
   const double scale = double(state.range(0));
   ScreenRenderer renderer(scale);
   const auto target = OpenFrame::screenSurface(scale);
@@ -254,6 +268,7 @@ void BM_DragFrame(benchmark::State& state) {
   bool up = false;
   for (auto _ : state) {
     app.touchMoved(at(up ? 52.0f : 48.0f));
+    settle();
     up = !up;
     SceneSnapshot now = SceneSnapshot::take();
     frame.renderer.draw(frame.target.get(), SceneSnapshot::changes(shown, now));

@@ -4,10 +4,13 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "screen/CairoHandles.h"
 
 namespace {
+
+constexpr std::size_t kLinesKept = 2048;
 
 template <class T>
 struct GObjectFree {
@@ -51,6 +54,20 @@ Layout layout(std::string_view text, const UIFont& font) {
   return line;
 }
 
+// The line laid out, kept: every frame compares each label with the last frame's, cut to its
+// width, and draws the ones that changed, so the same few hundred texts come again and again,
+// and laying one out costs microseconds.
+PangoLayout* laidOut(std::string_view text, const UIFont& font) {
+  static std::unordered_map<std::string, Layout> kept;
+  std::string key(text);
+  key += '\0';
+  key += std::to_string(font.pointSize());
+  key += font.isBold() ? 'b' : 'r';
+  if (const auto found = kept.find(key); found != kept.end()) return found->second.get();
+  if (kept.size() >= kLinesKept) kept.clear();
+  return (kept[std::move(key)] = layout(text, font)).get();
+}
+
 }  // namespace
 
 FontMetrics::Heights FontMetrics::heights(const UIFont& font) {
@@ -68,14 +85,13 @@ FontMetrics::Heights FontMetrics::heights(const UIFont& font) {
 
 CGFloat FontMetrics::width(std::string_view text, const UIFont& font) {
   if (text.empty()) return 0;
-  const Layout line = layout(text, font);
   PangoRectangle logical;
-  pango_layout_get_extents(line.get(), nullptr, &logical);
+  pango_layout_get_extents(laidOut(text, font), nullptr, &logical);
   return static_cast<CGFloat>(logical.width) / PANGO_SCALE;
 }
 
 int FontMetrics::missingGlyphs(std::string_view text, const UIFont& font) {
-  return pango_layout_get_unknown_glyphs_count(layout(text, font).get());
+  return pango_layout_get_unknown_glyphs_count(laidOut(text, font));
 }
 
 void FontMetrics::draw(cairo_t* cr, std::string_view text, const UIFont& font, double x,

@@ -156,6 +156,9 @@ void FramePainter::drawText(const DrawnLook::Text& text, CGSize size, double alp
   cairo_save(cr_);
   cairo_rectangle(cr_, 0, 0, size.width, size.height);
   cairo_clip(cr_);
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
+  if (x2 <= x1 || y2 <= y1) return cairo_restore(cr_);  // nothing of it is to be drawn
   const auto font = FontMetrics::heights(text.font);
   setColor(text.color, alpha);
   const double step = text.lines.size() == 1 ? font.line : text.lineHeight;
