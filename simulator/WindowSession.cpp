@@ -29,8 +29,18 @@ struct Next {
 };
 using Task = std::function<std::optional<Next>()>;
 
-// Runs a command line, its results printed as at the prompt; answers how long the window is to
-// run for the command (a `wait`) and whether it succeeded.
+// Runs a command line, its results printed line by line beside the window as at the prompt;
+// answers whether it succeeded.
+bool runAndPrint(CommandEngine& engine, const std::string& line) {
+  std::ostringstream out;
+  const bool ok = report(out, engine.execute(line));
+  std::istringstream lines(out.str());
+  for (std::string each; std::getline(lines, each);) LineInput::print(each);
+  return ok;
+}
+
+// Runs a command line as runAndPrint does; answers how long the window is to run for the command
+// (a `wait`) and whether it succeeded.
 struct LineRunner {
   explicit LineRunner(CommandEngine& engine) : engine_(engine) {
     engine_.setWaiter([this](milliseconds time) { waited_ = time; });
@@ -41,10 +51,7 @@ struct LineRunner {
 
   milliseconds run(const std::string& line) {
     waited_ = milliseconds(0);
-    std::ostringstream out;
-    allOk_ = report(out, engine_.execute(line)) && allOk_;
-    std::istringstream lines(out.str());
-    for (std::string each; std::getline(lines, each);) LineInput::print(each);
+    allOk_ = runAndPrint(engine_, line) && allOk_;
     return waited_;
   }
   bool allOk() const { return allOk_; }
@@ -56,9 +63,12 @@ struct LineRunner {
   bool allOk_ = true;
 };
 
-// The window until it closes or the task is over; false when the window could not open.
-bool runWindow(const WindowSession& session, const Task& task) {
-  const auto window = DeviceWindow::open(session.scale, session.title, &LineInput::print);
+// The window until it closes or the task is over; false when the window could not open. Its
+// keys run their commands on `engine`.
+bool runWindow(const WindowSession& session, CommandEngine& engine, const Task& task) {
+  const auto window =
+      DeviceWindow::open(session.scale, session.title, &LineInput::print,
+                         [&engine](const std::string& command) { runAndPrint(engine, command); });
   if (!window) {
     failed(window.failure());
     return false;
@@ -67,6 +77,7 @@ bool runWindow(const WindowSession& session, const Task& task) {
   for (;;) {
     const auto untilNext = std::chrono::ceil<milliseconds>(nextCall - Clock::now());
     if (!(*window)->step(std::clamp(untilNext, milliseconds(0), kWindowPoll))) return true;
+    if (engine.quitRequested()) return true;  // a key quit
     if (Clock::now() < nextCall) continue;
     const auto next = task();
     if (!next) return true;
@@ -85,7 +96,7 @@ int WindowSession::runScript(CommandEngine& engine, std::istream& script) const 
     if (runner.quit() || !readLine(script, line, tooLong)) return std::nullopt;
     return Next{runner.run(line)};
   };
-  if (!runWindow(*this, next)) return 1;
+  if (!runWindow(*this, engine, next)) return 1;
   if (tooLong) LineInput::print("error: " + lineTooLong().reason);
   return runner.allOk() && !tooLong ? 0 : 1;
 }
@@ -104,7 +115,7 @@ int WindowSession::runInput(CommandEngine& engine, bool untilInputEnds) const {
     typed.pop_front();
     return Next{runner.run(line)};
   };
-  if (!runWindow(*this, next)) return 1;
+  if (!runWindow(*this, engine, next)) return 1;
   return untilInputEnds && !runner.allOk() ? 1 : 0;
 }
 
@@ -113,5 +124,5 @@ bool WindowSession::playDemo(DemoStory& story, CommandEngine& engine) const {
     if (story.done() || engine.quitRequested()) return std::nullopt;
     return Next{story.playNext()};
   };
-  return runWindow(*this, next) && story.ok();
+  return runWindow(*this, engine, next) && story.ok();
 }

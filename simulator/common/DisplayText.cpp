@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "prefs/PlainText.h"
+#include "Foundation/UTF8Text.h"
 
 namespace display_text {
 namespace {
 
-using plain_text::decode;
-using plain_text::isControl;
-using plain_text::kNotUtf8;
+using utf8_text::decode;
+using utf8_text::isControl;
+using utf8_text::kNotUtf8;
 
 // "\\x" and two hex digits, or "\\u" and four.
 std::string hex(std::string_view prefix, unsigned value, int digits) {

@@ -16,7 +16,7 @@
 #include "UIKit/UITextField.h"
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
-#include "prefs/PreferencesEditor.h"
+#include "device/PrefsTool.h"
 #include "screen/Keyboard.h"
 #include "screen/ScreenRenderer.h"
 #include "screen/TextScreen.h"
@@ -68,14 +68,19 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
        2, 2},
       {"route", "route CATEGORY NAME", "the audio route of a category changes",
        &CommandEngine::route, 2, 2},
-      {"play", "play on|off", "media playing or not", &CommandEngine::play, 1, 1},
+      {"play", "play [on|off]", "media playing or not (no word: the other)", &CommandEngine::play,
+       0, 1},
+      {"headphones", "headphones [in|out]", "wired headphones plugged in or out",
+       &CommandEngine::headphones, 0, 1},
+      {"bluetooth", "bluetooth [on|off]", "a Bluetooth device connected or not",
+       &CommandEngine::bluetooth, 0, 1},
       {"hud", "hud CATEGORY", "may SpringBoard show its volume HUD?", &CommandEngine::hud, 1, 1},
       {"prefs", "prefs KEY VALUE", "write a preference and announce it", &CommandEngine::prefs, 2,
        2},
-      {"reduce-transparency", "reduce-transparency on|off", "the accessibility setting",
-       &CommandEngine::reduceTransparency, 1, 1},
-      {"rotate", "rotate portrait|landscape|landscape-right|upside-down", "turn the device",
-       &CommandEngine::rotate, 1, 1},
+      {"reduce-transparency", "reduce-transparency [on|off]", "the accessibility setting",
+       &CommandEngine::reduceTransparency, 0, 1},
+      {"rotate", "rotate [portrait|landscape|landscape-right|upside-down]",
+       "turn the device (no word: upright or on its side)", &CommandEngine::rotate, 0, 1},
       {"volumes", "volumes", "every category: volume and route", &CommandEngine::volumes, 0, 0},
       {"state", "state", "the popup's state", &CommandEngine::state, 0, 0},
       {"dump", "dump [all]", "the windows and their views (all: the status bar too)",
@@ -90,7 +95,9 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"key", "key return|escape|backspace", "one key to the text field with the focus",
        &CommandEngine::key, 1, 1},
       {"show", "show", "the screen drawn as text", &CommandEngine::show, 0, 0},
-      {"screenshot", "screenshot FILE", "the screen as a PNG", &CommandEngine::screenshot, 1, 1},
+      {"screenshot", "screenshot [FILE]",
+       "the screen as a PNG (no file: a new one in the user's screenshot folder)",
+       &CommandEngine::screenshot, 0, 1},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
        1},
       {"help", "help", "this list", &CommandEngine::helpCommand, 0, 0},
@@ -246,12 +253,38 @@ Result<std::string> CommandEngine::route(const Args& args) {
   return args[0] + " " + args[1];
 }
 
+Result<bool> CommandEngine::switchTo(const Args& args, bool now, const char* on,
+                                     const char* off) const {
+  if (args.empty()) return !now;
+  if (args[0] == on) return true;
+  if (args[0] == off) return false;
+  return usage();
+}
+
 Result<std::string> CommandEngine::play(const Args& args) {
-  const auto playing = arguments::onOff(args[0]);
-  if (!playing) return usage();
   auto& volume = VolumeControl::sharedVolumeControl();
+  const auto playing = switchTo(args, volume.isMediaPlaying());
+  if (!playing) return playing.failure();
   volume.setMediaPlaying(*playing);
   return "buttons change " + volume.activeCategory();
+}
+
+Result<std::string> CommandEngine::headphones(const Args& args) {
+  const auto in = switchTo(args, plugs_.headphonesIn(), "in", "out");
+  if (!in) return in.failure();
+  return lines(plugs_.setHeadphones(*in));
+}
+
+Result<std::string> CommandEngine::bluetooth(const Args& args) {
+  const auto on = switchTo(args, plugs_.bluetoothOn());
+  if (!on) return on.failure();
+  return lines(plugs_.setBluetooth(*on));
+}
+
+std::string CommandEngine::lines(const std::vector<std::string>& each) {
+  std::string out;
+  for (const auto& line : each) out += (out.empty() ? "" : "\n") + line;
+  return out;
 }
 
 Result<std::string> CommandEngine::hud(const Args& args) {
@@ -261,12 +294,16 @@ Result<std::string> CommandEngine::hud(const Args& args) {
 }
 
 Result<std::string> CommandEngine::prefs(const Args& args) {
-  return PreferencesEditor::setPreferenceFromText(args[0], args[1]);
+  // A program's arguments end at a NUL: what would be stored is not what was asked for.
+  if (args[1].find('\0') != std::string::npos) {
+    return fail(args[0] + " cannot hold a NUL character");
+  }
+  return prefs_tool::run({"set", args[0], args[1]});
 }
 
 Result<std::string> CommandEngine::reduceTransparency(const Args& args) {
-  const auto enabled = arguments::onOff(args[0]);
-  if (!enabled) return usage();
+  const auto enabled = switchTo(args, UIAccessibilityIsReduceTransparencyEnabled());
+  if (!enabled) return enabled.failure();
   UIAccessibilitySetReduceTransparencyEnabled(*enabled);
   return std::string("reduce transparency ") + (*enabled ? "on" : "off");
 }
@@ -278,11 +315,13 @@ Result<std::string> CommandEngine::rotate(const Args& args) {
       {"landscape-right", UIInterfaceOrientationLandscapeRight},
       {"upside-down", UIInterfaceOrientationPortraitUpsideDown},
   };
+  const bool upright = UIScreen::mainScreen().orientation() == UIInterfaceOrientationPortrait;
+  const std::string wanted = !args.empty() ? args[0] : upright ? "landscape" : "portrait";
   for (const auto& [name, orientation] : kOrientations) {
-    if (args[0] != name) continue;
+    if (wanted != name) continue;
     UIScreen::mainScreen().setOrientation(orientation);
     const CGRect bounds = UIScreen::mainScreen().bounds();
-    return args[0] + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height);
+    return wanted + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height);
   }
   return usage();
 }
@@ -369,6 +408,11 @@ Result<std::string> CommandEngine::show(const Args&) {
 }
 
 Result<std::string> CommandEngine::screenshot(const Args& args) {
+  if (args.empty()) {
+    const auto saved = saveNewScreenshot();
+    if (!saved) return saved.failure();
+    return "wrote " + saved->string();
+  }
   if (auto written = renderScreenshot(args[0]); !written) return written.failure();
   return "wrote " + args[0];
 }

@@ -9,6 +9,7 @@
 #include "common/Arguments.h"
 #include "common/Result.h"
 #include "device/FingerSession.h"
+#include "device/RoutePlugs.h"
 #include "device/TweakState.h"
 
 // Runs the simulator's commands, one line at a time, against the booted device: hardware
@@ -54,7 +55,14 @@ class CommandEngine {
   Result<std::string> slide(const Args& args, const char* command, SlideTo slideTo);
   Result<std::string> set(const Args& args);
   Result<std::string> route(const Args& args);
+  // A switch set as the words say (`on` or `off`, or the command's own pair), or the other way
+  // from `now` when they say nothing.
+  Result<bool> switchTo(const Args& args, bool now, const char* on = "on",
+                        const char* off = "off") const;
+  static std::string lines(const std::vector<std::string>& each);
   Result<std::string> play(const Args& args);
+  Result<std::string> headphones(const Args& args);
+  Result<std::string> bluetooth(const Args& args);
   // A category the audio controller knows; why not, with the ones it knows.
   static Result<Ok> knownCategory(const std::string& name);
   Result<std::string> hud(const Args& args);
@@ -77,6 +85,7 @@ class CommandEngine {
 
   TweakState tweak_;
   FingerSession finger_;
+  RoutePlugs plugs_;
   Waiter waiter_;
   bool quit_ = false;
   const Command* running_ = nullptr;  // the command being run

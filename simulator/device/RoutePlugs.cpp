@@ -40,14 +40,13 @@ void RoutePlugs::unplug(const std::string& route, const Moved& moved,
   }
 }
 
-std::vector<std::string> RoutePlugs::toggleHeadphones() {
-  std::vector<std::string> lines;
-  if (!wired_) {
-    lines.push_back("headphones in");
+std::vector<std::string> RoutePlugs::setHeadphones(bool in) {
+  std::vector<std::string> lines{in ? "headphones in" : "headphones out"};
+  if (in == headphonesIn()) return lines;
+  if (in) {
     wired_ = plugIn(kWiredRoute, {kSpeaker, kReceiver}, lines);
     return lines;
   }
-  lines.push_back("headphones out");
   unplug(kWiredRoute, *wired_, lines);
   // What Bluetooth took from the headphones goes back where the headphones found it.
   if (bluetooth_) {
@@ -60,14 +59,13 @@ std::vector<std::string> RoutePlugs::toggleHeadphones() {
   return lines;
 }
 
-std::vector<std::string> RoutePlugs::toggleBluetooth() {
-  std::vector<std::string> lines;
-  if (!bluetooth_) {
-    lines.push_back("bluetooth on");
+std::vector<std::string> RoutePlugs::setBluetooth(bool on) {
+  std::vector<std::string> lines{on ? "bluetooth on" : "bluetooth off"};
+  if (on == bluetoothOn()) return lines;
+  if (on) {
     bluetooth_ = plugIn(kBluetoothRoute, {kSpeaker, kReceiver, kWiredRoute}, lines);
     return lines;
   }
-  lines.push_back("bluetooth off");
   unplug(kBluetoothRoute, *bluetooth_, lines);
   bluetooth_.reset();
   return lines;

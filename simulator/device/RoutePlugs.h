@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// Wired headphones and a Bluetooth device, plugged in and out by a person at the window. Wired
+// Wired headphones and a Bluetooth device, plugged in and out (`headphones`, `bluetooth`, and
+// their keys at the window). Wired
 // headphones take every category on the loudspeaker or the receiver; Bluetooth takes those and
 // the ones on wired headphones. Unplugged, each category still on the plug's route goes back to
 // the route it had.
@@ -14,10 +15,13 @@ class RoutePlugs {
   static constexpr char kWiredRoute[] = "Headphone";
   static constexpr char kBluetoothRoute[] = "BluetoothA2DPOutput";
 
-  // "headphones in" or "headphones out", then each route change as `route` prints it.
-  std::vector<std::string> toggleHeadphones();
+  bool headphonesIn() const { return wired_.has_value(); }
+  bool bluetoothOn() const { return bluetooth_.has_value(); }
+  // "headphones in" or "headphones out", then each route change as `route` prints it; only the
+  // first line when they are already so.
+  std::vector<std::string> setHeadphones(bool in);
   // "bluetooth on" or "bluetooth off", then each route change as `route` prints it.
-  std::vector<std::string> toggleBluetooth();
+  std::vector<std::string> setBluetooth(bool on);
 
  private:
   // Each category moved, and the route it had.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Foundation/Overloaded.h"
+#include "Foundation/UTF8Text.h"
 #include "UIKit/UIImageView.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScrollView.h"
@@ -34,9 +35,7 @@ DrawnLook::Text textOf(const UILabel& label) {
 std::string tailThatFits(const UITextField& field, double room) {
   std::string text = field.displayedText();
   while (!text.empty() && FontMetrics::width(text, field.font()) > room) {
-    std::size_t cut = 1;
-    while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
-    text.erase(0, cut);
+    text.erase(0, utf8_text::nextCharacter(text, 0));
   }
   return text;
 }

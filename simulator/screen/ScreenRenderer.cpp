@@ -6,6 +6,7 @@
 #include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
+#include "common/UserFolder.h"
 #include "screen/BoxBlur.h"
 #include "screen/FramePainter.h"
 #include "screen/RemoteWindow.h"
@@ -175,4 +176,25 @@ Result<> renderScreenshot(const std::filesystem::path& file) {
     return fail("cannot write the screenshot: " + error.describe());
   }
   return Ok{};
+}
+
+Result<std::filesystem::path> saveNewScreenshot() {
+  static constexpr char kScreenshotFolder[] = "orbelle2-screenshots";
+  static int screenshots = 0;  // the number of the last name tried
+  const auto folderPath = UserFolder::make(kScreenshotFolder);
+  if (!folderPath) return folderPath.failure();
+  const auto bytes = screenshotPng();
+  if (!bytes) return bytes.failure();
+  FileError error;
+  const auto folder = FolderHandle::open(*folderPath, {}, false, error);
+  const auto temp = folder ? folder->createUnique(".screenshot.", *bytes, error) : std::nullopt;
+  if (!temp) return fail("cannot write the screenshot: " + error.describe());
+  for (;;) {
+    const std::string name = "orbelle2-screenshot-" + std::to_string(++screenshots) + ".png";
+    if (folder->renameNew(*temp, name, error)) return folder->path() / name;
+    if (error.code != EEXIST) break;
+  }
+  FileError ignored;
+  folder->remove(*temp, ignored);
+  return fail("cannot write the screenshot: " + error.describe());
 }

@@ -75,3 +75,6 @@ Result<std::string> screenshotPng();
 // Writes one to `file`: a temporary file beside it, renamed over it, so that a failed write
 // leaves the old file whole.
 Result<> renderScreenshot(const std::filesystem::path& file);
+// The screen as a PNG under the next free name in the user's own screenshot folder
+// (orbelle2-screenshots, see UserFolder): an existing file is never replaced.
+Result<std::filesystem::path> saveNewScreenshot();

@@ -81,7 +81,8 @@ double scaleForDisplay(std::optional<double> requested, const DeviceWindow::Say&
 }  // namespace
 
 Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> requested,
-                                                         const std::string& title, Say say) {
+                                                         const std::string& title, Say say,
+                                                         Run run) {
   // Cairo draws every pixel: the window needs the video driver's plain framebuffer, not one
   // behind an OpenGL renderer (which would load the GL stack for nothing).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -103,7 +104,8 @@ Result<std::unique_ptr<DeviceWindow>> DeviceWindow::open(std::optional<double> r
   }
   const auto smallest = DeviceOutline::now(window_fit::kSmallestScale);
   SDL_SetWindowMinimumSize(window, smallest.width(), smallest.height());
-  auto opened = std::unique_ptr<DeviceWindow>(new DeviceWindow(window, scale, std::move(say)));
+  auto opened = std::unique_ptr<DeviceWindow>(
+      new DeviceWindow(window, scale, std::move(say), std::move(run)));
   if (opened->x11_) opened->x11_->setTitle(title);
   opened->say_(opened->describe());
   opened->say_("press ? for keys");
@@ -116,9 +118,10 @@ Result<Ok> DeviceWindow::checkDisplay() {
   return Ok{};
 }
 
-DeviceWindow::DeviceWindow(SDL_Window* window, double scale, Say say)
+DeviceWindow::DeviceWindow(SDL_Window* window, double scale, Say say, Run run)
     : window_(window),
       say_(std::move(say)),
+      run_(std::move(run)),
       scale_(scale),
       outline_(DeviceOutline::now(scale)),
       renderer_(scale),

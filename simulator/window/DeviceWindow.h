@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "SpringBoard/VolumeButtons.h"
 #include "common/Result.h"
-#include "device/RoutePlugs.h"
 #include "screen/SceneSnapshot.h"
 #include "screen/ScreenRenderer.h"
 #include "window/DeviceOutline.h"
@@ -20,18 +20,20 @@
 // The booted device in a window of the desktop: its screen drawn as the screenshots are, in a
 // body with its volume buttons, at `scale` window pixels a point. The left mouse button is a
 // finger on the screen, delivered through UIKit's hit-testing, and the wheel scrolls; the keys
-// are listed by key_help. Time runs: the main run loop's timers fire as they fall due. The
-// window is drawn again only where the screen changed. What the keys do, and each new size of
-// the window, is said as a line of text.
+// are listed by key_help, and most run a command as if typed. Time runs: the main run loop's
+// timers fire as they fall due. The window is drawn again only where the screen changed. Each
+// new size of the window is said as a line of text.
 class DeviceWindow {
  public:
   using Say = std::function<void(const std::string& line)>;
+  // Runs a command line as typed at the prompt, its answer printed.
+  using Run = std::function<void(const std::string& command)>;
 
   // At `scale`, or the largest that fits the display when none is given (see window_fit). On a
   // video driver that shows nothing (when no display can be reached) it fails, unless
   // SDL_VIDEODRIVER asked for that driver.
   static Result<std::unique_ptr<DeviceWindow>> open(std::optional<double> scale,
-                                                    const std::string& title, Say say);
+                                                    const std::string& title, Say say, Run run);
   // Whether a window could open now, for a caller with work to do first: the same failure
   // `open` would give.
   static Result<Ok> checkDisplay();
@@ -57,16 +59,14 @@ class DeviceWindow {
   bool showsKeys() const { return showKeys_; }
 
  private:
-  DeviceWindow(SDL_Window* window, double scale, Say say);
+  DeviceWindow(SDL_Window* window, double scale, Say say, Run run);
 
   // Input (DeviceWindowInput.cpp).
   void handle(const SDL_Event& event);
   void windowEvent(const SDL_WindowEvent& event);
   void key(const SDL_KeyboardEvent& event, bool down);
-  void commandKey(SDL_Keycode key);
   // While a text field has the focus the keyboard types into it; answers whether it did.
   bool typingKey(SDL_Keycode key);
-  void pressHomeButton();
   void volumeButton(VolumeButton button, bool down);
   void mouseDown(CGPoint pixel);
   void mouseMoved(CGPoint pixel, bool held);
@@ -75,9 +75,6 @@ class DeviceWindow {
   void wheel(const SDL_MouseWheelEvent& event);
   // The finger, and a drawn button held by the mouse, are let go.
   void lift();
-  void rotate();
-  void saveScreenshot();
-  Result<std::filesystem::path> saveNewScreenshot();
 
   // Layout and drawing (DeviceWindow.cpp).
   // Lays the window out again when the device turned (by a key or a command).
@@ -94,6 +91,7 @@ class DeviceWindow {
 
   SDL_Window* window_;
   Say say_;
+  Run run_;
   double scale_;
   DeviceOutline outline_;
   ScreenRenderer renderer_;
@@ -109,6 +107,4 @@ class DeviceWindow {
   std::optional<CGPoint> finger_;       // where the finger is on the screen, while it is down
   std::optional<CGPoint> fingerShown_;  // where the window last drew it
   std::vector<VolumeButton> buttonsShown_;
-  RoutePlugs plugs_;
-  int screenshots_ = 0;  // the number of the last name tried
 };

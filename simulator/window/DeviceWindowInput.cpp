@@ -14,10 +14,10 @@
 #include "screen/Keyboard.h"
 #include "screen/RemoteWindow.h"
 #include "window/DeviceWindow.h"
+#include "window/WindowKeys.h"
 
 namespace {
 
-constexpr char kScreenshotFolder[] = "orbelle2-screenshots";
 constexpr double kWheelStep = 30;  // points a notch of the wheel scrolls
 
 const char* buttonName(VolumeButton button) {
@@ -106,13 +106,21 @@ void DeviceWindow::key(const SDL_KeyboardEvent& event, bool down) {
   if (down && typingKey(event.keysym.sym)) return;
   if (keyboard::editing()) return;  // typed, not for the device
   if (event.repeat) return;         // the keyboard's repeat is not another press
-  switch (event.keysym.sym) {
-    case SDLK_UP:
-      return volumeButton(VolumeButton::Up, down);
-    case SDLK_DOWN:
-      return volumeButton(VolumeButton::Down, down);
-    default:
-      if (down) commandKey(event.keysym.sym);
+  const WindowKey* known = window_keys::of(event.keysym.sym);
+  if (!known) return;
+  switch (known->action) {
+    case WindowKey::Action::VolumeButtons:
+      return volumeButton(event.keysym.sym == SDLK_UP ? VolumeButton::Up : VolumeButton::Down,
+                          down);
+    case WindowKey::Action::Command:
+      if (down) run_(known->command);
+      return;
+    case WindowKey::Action::ShowKeys:
+      if (!down) return;
+      showKeys_ = !showKeys_;
+      stale_ = true;
+      return say_(showKeys_ ? "keys shown" : "keys hidden");
+    case WindowKey::Action::Described:
       return;
   }
 }
@@ -129,52 +137,6 @@ bool DeviceWindow::typingKey(SDL_Keycode key) {
   [[maybe_unused]] const auto pressed = keyboard::key(name);
   if (key != SDLK_BACKSPACE) say_(std::string("key ") + name);
   return true;
-}
-
-void DeviceWindow::pressHomeButton() {
-  SpringBoard::shared().pressHomeButton();
-  say_("home");
-}
-
-// Each key says what it did in the words of the command that does the same.
-void DeviceWindow::commandKey(SDL_Keycode key) {
-  switch (key) {
-    case SDLK_r:
-      return rotate();
-    case SDLK_t: {
-      const bool on = !UIAccessibilityIsReduceTransparencyEnabled();
-      UIAccessibilitySetReduceTransparencyEnabled(on);
-      return say_(std::string("reduce-transparency ") + (on ? "on" : "off"));
-    }
-    case SDLK_p: {
-      auto& control = VolumeControl::sharedVolumeControl();
-      control.setMediaPlaying(!control.isMediaPlaying());
-      return say_(std::string("play ") + (control.isMediaPlaying() ? "on" : "off"));
-    }
-    case SDLK_j:
-      for (const auto& line : plugs_.toggleHeadphones()) say_(line);
-      return;
-    case SDLK_b:
-      for (const auto& line : plugs_.toggleBluetooth()) say_(line);
-      return;
-    case SDLK_s:
-      return saveScreenshot();
-    case SDLK_h:
-    case SDLK_HOME:
-      return pressHomeButton();
-    case SDLK_SLASH:  // "?" is its shifted self on most layouts
-    case SDLK_QUESTION:
-    case SDLK_F1:
-      showKeys_ = !showKeys_;
-      stale_ = true;
-      return say_(showKeys_ ? "keys shown" : "keys hidden");
-    case SDLK_q:
-    case SDLK_ESCAPE:
-      open_ = false;
-      return;
-    default:
-      return;
-  }
 }
 
 void DeviceWindow::volumeButton(VolumeButton button, bool down) {
@@ -221,7 +183,7 @@ void DeviceWindow::mouseUp(CGPoint pixel) {
 
 void DeviceWindow::lift() {
   // The Home button acts as it comes up, as the hardware one does.
-  if (std::exchange(homeHeld_, false)) pressHomeButton();
+  if (std::exchange(homeHeld_, false)) run_(window_keys::of(SDLK_HOME)->command);
   if (clickedButton_) volumeButton(*std::exchange(clickedButton_, std::nullopt), false);
   if (!finger_) return;
   const CGPoint point = *finger_;
@@ -238,37 +200,4 @@ void DeviceWindow::wheel(const SDL_MouseWheelEvent& event) {
   if (!UIApplication::sharedApplication().scrollAt(*point, distance)) {
     RemoteWindow::scrollAt(*point, distance);
   }
-}
-
-void DeviceWindow::rotate() {
-  auto& screen = UIScreen::mainScreen();
-  const bool upright = screen.orientation() != UIInterfaceOrientationPortrait;
-  screen.setOrientation(upright ? UIInterfaceOrientationPortrait
-                                : UIInterfaceOrientationLandscapeLeft);
-  say_(std::string("rotate ") + (upright ? "portrait" : "landscape"));
-}
-
-void DeviceWindow::saveScreenshot() {
-  const auto saved = saveNewScreenshot();
-  say_(saved ? "screenshot " + saved->string() : "error: " + saved.error());
-}
-
-// Under the next free name in the user's own folder: an existing file is never replaced.
-Result<std::filesystem::path> DeviceWindow::saveNewScreenshot() {
-  const auto folderPath = UserFolder::make(kScreenshotFolder);
-  if (!folderPath) return folderPath.failure();
-  const auto bytes = screenshotPng();
-  if (!bytes) return bytes.failure();
-  FileError error;
-  const auto folder = FolderHandle::open(*folderPath, {}, false, error);
-  const auto temp = folder ? folder->createUnique(".screenshot.", *bytes, error) : std::nullopt;
-  if (!temp) return fail("cannot write the screenshot: " + error.describe());
-  for (;;) {
-    const std::string name = "orbelle2-screenshot-" + std::to_string(++screenshots_) + ".png";
-    if (folder->renameNew(*temp, name, error)) return folder->path() / name;
-    if (error.code != EEXIST) break;
-  }
-  FileError ignored;
-  folder->remove(*temp, ignored);
-  return fail("cannot write the screenshot: " + error.describe());
 }

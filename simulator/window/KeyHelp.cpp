@@ -3,32 +3,11 @@
 #include <algorithm>
 
 #include "RoundedRectangle.h"
+#include "window/WindowKeys.h"
 
 namespace key_help {
 
 namespace {
-
-struct Entry {
-  const char* keys;
-  const char* does;
-};
-
-constexpr Entry kEntries[] = {
-    {"mouse", "a finger on the screen"},
-    {"wheel", "scrolls what is under it"},
-    {"Up, Down", "volume buttons (hold Up: the mixer)"},
-    {"side buttons", "the same, with the mouse"},
-    {"R", "turn the device"},
-    {"T", "Reduce Transparency on or off"},
-    {"P", "media playing or not"},
-    {"J", "wired headphones in or out"},
-    {"B", "Bluetooth on or off"},
-    {"S", "save a screenshot"},
-    {"H or Home", "the Home button (or click it under the screen)"},
-    {"typing", "into a text field with the focus"},
-    {"? or F1", "show or hide these keys"},
-    {"Q or Esc", "quit"},
-};
 
 constexpr double kTextSize = 13;      // points, at scale 1
 constexpr double kSmallestText = 11;  // pixels: readable however small the window
@@ -37,7 +16,7 @@ constexpr double kSmallestText = 11;  // pixels: readable however small the wind
 
 std::string text() {
   std::string out;
-  for (const auto& entry : kEntries) {
+  for (const auto& entry : window_keys::all()) {
     std::string keys = entry.keys;
     keys.resize(std::max<std::size_t>(keys.size() + 2, 14), ' ');
     out += "  " + keys + entry.does + "\n";
@@ -53,7 +32,7 @@ void draw(cairo_t* cr, CGRect area, double scale) {
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, size);
   double keysWidth = 0, doesWidth = 0;
-  for (const auto& entry : kEntries) {
+  for (const auto& entry : window_keys::all()) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, entry.keys, &extents);
     keysWidth = std::max(keysWidth, extents.x_advance);
@@ -61,7 +40,7 @@ void draw(cairo_t* cr, CGRect area, double scale) {
     doesWidth = std::max(doesWidth, extents.x_advance);
   }
   const double width = std::min(area.size.width, keysWidth + doesWidth + 3 * pad);
-  const double height = std::min(area.size.height, std::size(kEntries) * line + 2 * pad);
+  const double height = std::min(area.size.height, window_keys::all().size() * line + 2 * pad);
   const double x = area.origin.x + (area.size.width - width) / 2;
   const double y = area.origin.y + (area.size.height - height) / 2;
   roundedRectangle(cr, x, y, width, height, pad);
@@ -70,7 +49,7 @@ void draw(cairo_t* cr, CGRect area, double scale) {
   cairo_rectangle(cr, x, y, width, height);
   cairo_clip(cr);
   double baseline = y + pad + size;
-  for (const auto& entry : kEntries) {
+  for (const auto& entry : window_keys::all()) {
     cairo_set_source_rgb(cr, 1, 0.84, 0.35);
     cairo_move_to(cr, x + pad, baseline);
     cairo_show_text(cr, entry.keys);

@@ -9,6 +9,7 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UISlider.h"
+#include "device/CommandEngine.h"
 #include "device/TweakState.h"
 #include "support/FreshSpringBoard.h"
 #include "support/Png.h"
@@ -18,13 +19,18 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// The window on SDL's offscreen driver, with events put into SDL's queue as a person's would.
+// The window on SDL's offscreen driver, with events put into SDL's queue as a person's would; its
+// keys' commands run on an engine of its own. What it says and what they answer is kept.
 class Hand {
  public:
   Hand() {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    auto opened =
-        DeviceWindow::open(1.0, "test", [this](const std::string& line) { said.push_back(line); });
+    auto opened = DeviceWindow::open(
+        1.0, "test", [this](const std::string& line) { said.push_back(line); },
+        [this](const std::string& command) {
+          const auto answer = engine.execute(command);
+          said.push_back(answer ? *answer : "error: " + answer.error());
+        });
     if (!opened) ADD_FAILURE() << opened.error();
     window = std::move(*opened);
   }
@@ -60,6 +66,7 @@ class Hand {
   }
   int brightness(CGPoint screenPoint) const { return Png::brightness(pixel(screenPoint)); }
 
+  CommandEngine engine;
   std::unique_ptr<DeviceWindow> window;
   std::vector<std::string> said;
 
@@ -164,11 +171,33 @@ TEST_F(DeviceWindowTest, APersonSeesTheFingerTheKeysAndTheHUDFading) {
     hand.key(SDLK_DOWN, false);
     EXPECT_EQ(hand.said.back(), "press down");
     double faintest = 1;
-    while (VolumeControl::sharedVolumeControl().isHUDVisible()) {
+    for (int step = 0; step < 300 && VolumeControl::sharedVolumeControl().isHUDVisible(); ++step) {
       faintest = std::min(faintest, VolumeControl::sharedVolumeControl().hudWindow()->alpha());
       hand.wait(milliseconds(10));
     }
+    EXPECT_FALSE(VolumeControl::sharedVolumeControl().isHUDVisible()) << "gone within 3 s";
     EXPECT_LT(faintest, 0.5) << "faded out before it went";
+
+    // Each key answers as its command does, since it runs it.
+    const std::pair<SDL_Keycode, std::string> answers[] = {
+        {SDLK_t, "reduce transparency on"},
+        {SDLK_t, "reduce transparency off"},
+        {SDLK_p, "buttons change Audio/Video"},
+        {SDLK_r, "landscape 667x375"},
+        {SDLK_r, "portrait 375x667"},
+        {SDLK_j,
+         "headphones in\nAlarm Headphone\nAudio/Video Headphone\nPhoneCall Headphone\n"
+         "Ringtone Headphone\nVideoConference Headphone"},
+        {SDLK_h, "home screen"},
+    };
+    for (const auto& [code, answer] : answers) {
+      const auto before = hand.said.size();
+      hand.key(code, true);
+      hand.key(code, false);
+      ASSERT_GT(hand.said.size(), before);
+      EXPECT_EQ(hand.said[before], answer) << "then, after a turn, the window's new size";
+    }
+    EXPECT_TRUE(hand.engine.execute("headphones")->starts_with("headphones out\n"));
     EXPECT_GT(faintest, 0) << "and never drawn at nothing";
   });
 }

@@ -136,9 +136,9 @@ TEST_F(Desk, APersonHoldsUpDragsAThumbAndUsesTheKeys) {
 
   for (const char* key : {"question", "j", "b", "p", "t"}) xdotool({"key", key});
   const std::string said = ask("show");
-  for (const char* line :
-       {"keys shown", "headphones in", "Ringtone Headphone", "bluetooth on",
-        "Audio/Video BluetoothA2DPOutput", "play on", "reduce-transparency on"}) {
+  for (const char* line : {"keys shown", "headphones in", "Ringtone Headphone", "bluetooth on",
+                           "Audio/Video BluetoothA2DPOutput", "buttons change Audio/Video",
+                           "reduce transparency on"}) {
     EXPECT_TRUE(contains(sim->output(), std::string(line) + "\n")) << line;
   }
   // The labels follow a route whose volume differs (the headphones' own), as on a device; the
@@ -321,7 +321,7 @@ TEST_F(Desk, APersonRenamesACategoryInSettingsAndPressesHome) {
            std::to_string(int(windowY + screenY + (667 + 36) * scale))});
   xdotool({"click", "1"});
   settle();
-  EXPECT_TRUE(contains(sim->output(), "home\n")) << sim->output();
+  EXPECT_TRUE(contains(sim->output(), "home screen\n")) << sim->output();
   EXPECT_EQ(ask("dump").find("Categories"), std::string::npos) << "Settings closed";
   sim->send("quit");
   EXPECT_EQ(sim->finish().status, 0);

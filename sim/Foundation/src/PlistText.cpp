@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "Foundation/UTF8Text.h"
+
 namespace plist_text {
 namespace {
 
@@ -45,28 +47,7 @@ std::optional<std::string> asUtf8(std::string_view bytes) {
 }
 
 bool isUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80                    ? 1
-                       : lead >= 0xC2 && lead <= 0xDF ? 2
-                       : lead >= 0xE0 && lead <= 0xEF ? 3
-                       : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                      : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      point = point << 6 | (next & 0x3F);
-    }
-    const char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < shortest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
+  return utf8_text::isWellFormed(text);
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "Foundation/UTF8Text.h"
+
 namespace {
 
 constexpr std::string_view kEllipsis = "\u2026";
@@ -12,10 +14,8 @@ constexpr CGFloat kLineSpacing = 1.2;
 // Where each character of UTF-8 text ends; a stray byte counts as a character of its own.
 std::vector<std::size_t> characterEnds(std::string_view text) {
   std::vector<std::size_t> ends;
-  for (std::size_t at = 0; at < text.size();) {
-    ++at;
-    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
-    ends.push_back(at);
+  for (std::size_t at = 0; at < text.size(); at = utf8_text::nextCharacter(text, at)) {
+    ends.push_back(utf8_text::nextCharacter(text, at));
   }
   return ends;
 }

@@ -1,5 +1,6 @@
 #include "UIKit/UITextField.h"
 
+#include "Foundation/UTF8Text.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIWindow.h"
 
@@ -14,9 +15,8 @@ UITextField::UITextField(CGRect frame) : UIControl(frame) {
 std::string UITextField::displayedText() const {
   if (!secure_) return text_;
   std::string bullets;
-  for (const char byte : text_) {
-    // One bullet for each character: the bytes that start one.
-    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) bullets += "\u2022";
+  for (std::size_t at = 0; at < text_.size(); at = utf8_text::nextCharacter(text_, at)) {
+    bullets += "\u2022";
   }
   return bullets;
 }
@@ -58,7 +58,7 @@ void UITextField::insertText(const std::string& typed) {
   sendActionsForControlEvents(UIControlEventEditingChanged);
 }
 
-// The last whole character: a UTF-8 lead byte and the continuation bytes after it.
+// The last whole character.
 void UITextField::deleteBackward() {
   if (text_.empty()) return;
   if (allSelected_) {
@@ -66,9 +66,7 @@ void UITextField::deleteBackward() {
     sendActionsForControlEvents(UIControlEventEditingChanged);
     return;
   }
-  std::size_t end = text_.size() - 1;
-  while (end > 0 && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80) --end;
-  text_.erase(end);
+  text_.erase(utf8_text::lastCharacter(text_));
   sendActionsForControlEvents(UIControlEventEditingChanged);
 }
 

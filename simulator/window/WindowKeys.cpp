@@ -1,0 +1,46 @@
+#include "window/WindowKeys.h"
+
+#include <algorithm>
+
+namespace window_keys {
+
+const std::vector<WindowKey>& all() {
+  using Action = WindowKey::Action;
+  static const std::vector<WindowKey> keys{
+      {{}, "mouse", "a finger on the screen", Action::Described},
+      {{}, "wheel", "scrolls what is under it", Action::Described},
+      {{SDLK_UP, SDLK_DOWN},
+       "Up, Down",
+       "volume buttons (hold Up: the mixer)",
+       Action::VolumeButtons},
+      {{}, "side buttons", "the same, with the mouse", Action::Described},
+      {{SDLK_r}, "R", "turn the device", Action::Command, "rotate"},
+      {{SDLK_t}, "T", "Reduce Transparency on or off", Action::Command, "reduce-transparency"},
+      {{SDLK_p}, "P", "media playing or not", Action::Command, "play"},
+      {{SDLK_j}, "J", "wired headphones in or out", Action::Command, "headphones"},
+      {{SDLK_b}, "B", "Bluetooth on or off", Action::Command, "bluetooth"},
+      {{SDLK_s}, "S", "save a screenshot", Action::Command, "screenshot"},
+      {{SDLK_h, SDLK_HOME},
+       "H or Home",
+       "the Home button (or click it under the screen)",
+       Action::Command,
+       "home"},
+      {{}, "typing", "into a text field with the focus", Action::Described},
+      // "?" is the shifted slash on most layouts.
+      {{SDLK_SLASH, SDLK_QUESTION, SDLK_F1},
+       "? or F1",
+       "show or hide these keys",
+       Action::ShowKeys},
+      {{SDLK_q, SDLK_ESCAPE}, "Q or Esc", "quit", Action::Command, "quit"},
+  };
+  return keys;
+}
+
+const WindowKey* of(SDL_Keycode code) {
+  for (const auto& key : all()) {
+    if (std::find(key.codes.begin(), key.codes.end(), code) != key.codes.end()) return &key;
+  }
+  return nullptr;
+}
+
+}  // namespace window_keys
