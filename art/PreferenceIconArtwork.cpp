@@ -4,7 +4,7 @@
 
 #include "PngArtwork.h"
 #include "RoundedRectangle.h"
-#include "prefs/PreferencePage.h"
+#include "orbelle2/PreferencePageNames.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "PngArtwork.h"
 #include "RoundedRectangle.h"
-#include "mixer/ImageSkin.h"
+#include "orbelle2/ImageSkin.h"
 
 namespace {
 

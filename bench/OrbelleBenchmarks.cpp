@@ -21,13 +21,14 @@
 #include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UITouches.h"
 #include "device/Device.h"
 #include "device/TweakState.h"
 #include "mixer/CategoryList.h"
-#include "mixer/CategoryNames.h"
-#include "mixer/ImageSkin.h"
-#include "mixer/PreferenceFiles.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/CategoryNames.h"
+#include "orbelle2/ImageSkin.h"
+#include "orbelle2/PreferenceFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 #include "screen/SceneSnapshot.h"
 #include "screen/ScreenRenderer.h"
 
@@ -66,7 +67,7 @@ void openPopup() {
   SpringBoard::shared().holdVolumeUp();
 }
 void closePopup() {
-  UIApplication::sharedApplication().tap(CGPoint{1, 1});
+  UITouches::shared().tap(CGPoint{1, 1});
 }
 
 // What the device does between two touches: the notifications and timers that are due.
@@ -155,20 +156,20 @@ BENCHMARK(BM_PopupClose)->UseManualTime()->Unit(benchmark::kMicrosecond);
 void BM_DragStep(benchmark::State& state) {
   configure(5, 0);
   openPopup();
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   const auto slider = tweak().slider(1);
   const auto screen = [&](float percent) {
     const CGPoint local = slider->pointForValue(percent);
     return slider->convertPointToView(local, nullptr);
   };
-  app.touchDown(screen(50));
+  touches.touchDown(screen(50));
   bool up = false;
   for (auto _ : state) {
-    app.touchMoved(screen(up ? 70.0f : 30.0f));
+    touches.touchMoved(screen(up ? 70.0f : 30.0f));
     settle();
     up = !up;
   }
-  app.touchUp(screen(50));
+  touches.touchUp(screen(50));
   closePopup();
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
@@ -210,7 +211,7 @@ struct OpenFrame {
   static void openSettingsPage() {
     static bool onThePage = false;
     SpringBoard::shared().launchApplication(SettingsApp::kName);
-    if (!std::exchange(onThePage, true)) UIApplication::sharedApplication().tap(CGPoint{187, 121});
+    if (!std::exchange(onThePage, true)) UITouches::shared().tap(CGPoint{187, 121});
   }
   static CairoSurface screenSurface(double scale) {
     const CGSize size = UIScreen::mainScreen().bounds().size;
@@ -240,13 +241,13 @@ void BM_SettingsChangedFrame(benchmark::State& state) {
   ScreenRenderer renderer(scale);
   const auto target = OpenFrame::screenSurface(scale);
   OpenFrame::openSettingsPage();
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   const CGPoint middle{187, 400};
   double by = 1;
   for (auto _ : state) {
-    app.touchDown(middle);
-    app.touchMoved(CGPoint{middle.x, middle.y - 12 * by});
-    app.touchUp(CGPoint{middle.x, middle.y - 12 * by});
+    touches.touchDown(middle);
+    touches.touchMoved(CGPoint{middle.x, middle.y - 12 * by});
+    touches.touchUp(CGPoint{middle.x, middle.y - 12 * by});
     by = -by;
     renderer.draw(target.get());
   }
@@ -258,23 +259,23 @@ BENCHMARK(BM_SettingsChangedFrame)->ArgName("scale")->Arg(2)->Unit(benchmark::kM
 // scene compared with the last frame's, then only those areas drawn.
 void BM_DragFrame(benchmark::State& state) {
   OpenFrame frame(state);
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   const auto slider = tweak().slider(1);
   const auto at = [&](float percent) {
     return slider->convertPointToView(slider->pointForValue(percent), nullptr);
   };
-  app.touchDown(at(50));
+  touches.touchDown(at(50));
   SceneSnapshot shown = SceneSnapshot::take();
   bool up = false;
   for (auto _ : state) {
-    app.touchMoved(at(up ? 52.0f : 48.0f));
+    touches.touchMoved(at(up ? 52.0f : 48.0f));
     settle();
     up = !up;
     SceneSnapshot now = SceneSnapshot::take();
     frame.renderer.draw(frame.target.get(), SceneSnapshot::changes(shown, now));
     shown = std::move(now);
   }
-  app.touchUp(at(50));
+  touches.touchUp(at(50));
 }
 BENCHMARK(BM_DragFrame)
     ->ArgNames({"scale", "blur", "settings"})

@@ -7,8 +7,9 @@
 #include "FuzzDevice.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UITouches.h"
 #include "device/TweakState.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz_device::prepare(true);
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          std::string_view(reinterpret_cast<const char*>(data), size));
   SpringBoard::shared().holdVolumeUp();
   if (!TweakState::lookUp().popupShown()) __builtin_trap();
-  UIApplication::sharedApplication().tap(CGPoint{1, 1});
+  UITouches::shared().tap(CGPoint{1, 1});
   if (TweakState::lookUp().popupShown()) __builtin_trap();
   return 0;
 }

@@ -6,7 +6,7 @@
 
 #include "FuzzDevice.h"
 #include "mixer/OrbelleView.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   fuzz_device::prepare(false);

@@ -15,11 +15,13 @@
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "device/CommandEngine.h"
 #include "device/TweakState.h"
-#include "mixer/CategoryNames.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/CategoryNames.h"
+#include "orbelle2/PreferenceFiles.h"
 
 namespace {
 
@@ -54,9 +56,9 @@ void checkInvariants(const TweakState& tweak, const std::string& command) {
 
 // Every input starts from the same device: no popup, no finger, the files and settings reset.
 void resetDevice() {
-  UIApplication::sharedApplication().touchUp(CGPoint{1, 1});
-  UIApplication::sharedApplication().tap(CGPoint{1, 1});
-  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortrait);
+  UITouches::shared().touchUp(CGPoint{1, 1});
+  UITouches::shared().tap(CGPoint{1, 1});
+  UIScreenSetup::setOrientation(UIInterfaceOrientationPortrait);
   UIAccessibilitySetReduceTransparencyEnabled(false);
   VolumeControl::sharedVolumeControl().setMediaPlaying(false);
   AVSystemController::sharedAVSystemController()->reset();

@@ -10,10 +10,10 @@
 #include "Foundation/PropertyListFile.h"
 #include "FuzzDevice.h"
 #include "mixer/CategoryEntry.h"
-#include "mixer/CategoryNames.h"
 #include "mixer/OrbelleView.h"
-#include "mixer/PreferenceFiles.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/CategoryNames.h"
+#include "orbelle2/PreferenceFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "SimDevice/SystemLog.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "apps/AppHost.h"
 #include "common/Arguments.h"
 #include "screen/FontMetrics.h"
@@ -89,9 +90,9 @@ int main(int argc, char** argv) {
   DeviceModel::setIdentifier(launch->model);
   NSBundle::mainBundle().setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName(kExecutable);
-  UILabel::setSystemMeasure(FontMetrics::measure());
-  UIScreen::mainScreen().setPortraitSize(launch->points);
-  UIScreen::mainScreen().setStatusBarHeight(launch->statusBar);
+  UIScreenSetup::setTextMeasure(FontMetrics::measure());
+  UIScreenSetup::setPortraitSize(launch->points);
+  UIScreenSetup::setStatusBarHeight(launch->statusBar);
   AppHost host(launch->host);
   if (auto prepared = host.prepare(); !prepared) {
     std::fprintf(stderr, "orbelle2-app: %s\n", prepared.error().c_str());

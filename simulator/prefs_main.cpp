@@ -11,8 +11,8 @@
 #include "common/DisplayText.h"
 #include "common/Report.h"
 #include "common/UserFolder.h"
-#include "mixer/CategoryKeys.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/CategoryKeys.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "prefs/PreferencesEditor.h"
 
 namespace {

@@ -11,7 +11,9 @@
 #include "Settings/SettingsApp.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "apps/AppChannel.h"
 #include "apps/Packets.h"
@@ -120,7 +122,7 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
   const auto words = app_channel::words(question, 2);
   const std::string& verb = words[0];
   const std::string rest = words.size() > 1 ? words[1] : std::string();
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   changed = app_channel::changesTheApp(verb);
   if (verb == kHello || verb == kState) return std::string();
   if (verb == kShow) {
@@ -137,7 +139,7 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
         *turned > UIInterfaceOrientationLandscapeLeft) {
       return fail("no orientation " + rest);
     }
-    UIScreen::mainScreen().setOrientation(static_cast<UIInterfaceOrientation>(*turned));
+    UIScreenSetup::setOrientation(static_cast<UIInterfaceOrientation>(*turned));
     return std::string();
   }
   if (verb == kTouch) {
@@ -145,14 +147,14 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
     const auto at = pointIn(parts, 2);
     if (parts.size() != 4 || !at) return fail("touch takes a phase and a point");
     if (parts[1] == kPhases[0]) {
-      const auto taken = app.touchDown(*at);
+      const auto taken = touches.touchDown(*at);
       return taken ? std::string(taken->className()) + " tag=" + std::to_string(taken->tag())
                    : std::string("nothing");
     }
     if (parts[1] == kPhases[1]) {
-      app.touchMoved(*at);
+      touches.touchMoved(*at);
     } else {
-      app.touchUp(*at);  // lifted, or taken away: the finger is gone either way
+      touches.touchUp(*at);  // lifted, or taken away: the finger is gone either way
     }
     return std::string();
   }
@@ -161,7 +163,7 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
     const auto at = pointIn(parts, 1);
     const auto by = pointIn(parts, 3);
     if (parts.size() != 5 || !at || !by) return fail("scroll takes a point and a distance");
-    return std::string(app.scrollAt(*at, *by) ? kYes : kNo);
+    return std::string(touches.scrollAt(*at, *by) ? kYes : kNo);
   }
   if (verb == kType) return keyboard::type(rest);
   if (verb == kKey) return keyboard::key(rest);

@@ -13,6 +13,7 @@
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "UIKit/UITextField.h"
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
@@ -319,7 +320,7 @@ Result<std::string> CommandEngine::rotate(const Args& args) {
   const std::string wanted = !args.empty() ? args[0] : upright ? "landscape" : "portrait";
   for (const auto& [name, orientation] : kOrientations) {
     if (wanted != name) continue;
-    UIScreen::mainScreen().setOrientation(orientation);
+    UIScreenSetup::setOrientation(orientation);
     const CGRect bounds = UIScreen::mainScreen().bounds();
     return wanted + " " + shortest(bounds.size.width) + "x" + shortest(bounds.size.height);
   }

@@ -17,9 +17,9 @@
 #include "common/UserFolder.h"
 #include "device/CommandEngine.h"
 #include "device/DemoFolder.h"
-#include "mixer/PreferenceKeys.h"
-#include "mixer/Skins.h"
-#include "prefs/PreferencePage.h"
+#include "orbelle2/PreferenceKeys.h"
+#include "orbelle2/PreferencePageNames.h"
+#include "orbelle2/Skins.h"
 #include "screen/LabelledTarget.h"
 
 namespace {

@@ -19,6 +19,7 @@
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "apps/AppProcess.h"
 #include "common/UserFolder.h"
 #include "device/ModelScreens.h"
@@ -146,12 +147,12 @@ Result<> Device::boot(const DeviceOptions& options) {
   if (auto claimed = claimRoot(); !claimed) return claimed;
   if (auto installed = installPackage(); !installed) return installed;
   DeviceModel::setIdentifier(options.model);
-  UILabel::setSystemMeasure(FontMetrics::measure());
-  UIScreen::mainScreen().setPortraitSize(options.screen.value_or(model->points));
-  UIScreen::mainScreen().setScale(model->scale);
-  UIScreen::mainScreen().setStatusBarHeight(model_screens::statusBarHeight(*model));
-  UIScreen::mainScreen().setSafeAreaInsets(model_screens::safeArea(*model, false),
-                                           model_screens::safeArea(*model, true));
+  UIScreenSetup::setTextMeasure(FontMetrics::measure());
+  UIScreenSetup::setPortraitSize(options.screen.value_or(model->points));
+  UIScreenSetup::setScale(model->scale);
+  UIScreenSetup::setStatusBarHeight(model_screens::statusBarHeight(*model));
+  UIScreenSetup::setSafeAreaInsets(model_screens::safeArea(*model, false),
+                                   model_screens::safeArea(*model, true));
   installApps();
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());

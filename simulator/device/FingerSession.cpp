@@ -8,8 +8,9 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UISlider.h"
+#include "UIKit/UITouches.h"
 #include "common/Shortest.h"
-#include "mixer/RowTags.h"
+#include "orbelle2/RowTags.h"
 #include "screen/RemoteWindow.h"
 #include "screen/ScreenPoint.h"
 
@@ -58,7 +59,7 @@ std::string FingerSession::describeSlider(const UISlider& s) const {
 
 Result<std::string> FingerSession::tap(CGPoint point) {
   if (auto ready = noFingerDown(); !ready) return ready.failure();
-  return describe(UIApplication::sharedApplication().tap(point).get());
+  return describe(UITouches::shared().tap(point).get());
 }
 
 // A finger cannot leave the glass: the ends are taken to the screen's nearest points, which also
@@ -71,16 +72,16 @@ Result<std::string> FingerSession::swipe(CGPoint from, CGPoint to) {
   };
   from = onScreen(from);
   to = onScreen(to);
-  auto& app = UIApplication::sharedApplication();
-  app.touchDown(from);
+  auto& touches = UITouches::shared();
+  touches.touchDown(from);
   const CGFloat distance = std::hypot(to.x - from.x, to.y - from.y);
   const int steps = std::max(1, static_cast<int>(std::ceil(distance / kLongestSwipeStep)));
   for (int step = 1; step <= steps; ++step) {
     const CGFloat along = static_cast<CGFloat>(step) / steps;
-    app.touchMoved(CGPoint{from.x + (to.x - from.x) * along, from.y + (to.y - from.y) * along});
+    touches.touchMoved(CGPoint{from.x + (to.x - from.x) * along, from.y + (to.y - from.y) * along});
   }
-  const auto taken = app.touchedView();  // a scroll view may have taken it from a control
-  app.touchUp(to);
+  const auto taken = touches.touchedView();  // a scroll view may have taken it from a control
+  touches.touchUp(to);
   return describe(taken.get());
 }
 
@@ -93,9 +94,9 @@ Result<std::string> FingerSession::touch(NSInteger category) {
     return fail("slider " + std::to_string(category) + " is not on screen");
   }
   point_ = screen_point::of(**target, thumb);
-  const auto landed = UIApplication::sharedApplication().touchDown(point_);
+  const auto landed = UITouches::shared().touchDown(point_);
   if (landed != *target) {
-    UIApplication::sharedApplication().touchUp(point_);
+    UITouches::shared().touchUp(point_);
     return fail("the finger landed on " + describe(landed.get()) + ", not on slider " +
                 std::to_string(category));
   }
@@ -106,7 +107,7 @@ Result<std::string> FingerSession::touch(NSInteger category) {
 
 void FingerSession::moveTo(float percent) {
   point_ = screen_point::of(*touched_, touched_->pointForValue(percent));
-  UIApplication::sharedApplication().touchMoved(point_);
+  UITouches::shared().touchMoved(point_);
   CFRunLoop::main().runUntilIdle();
 }
 
@@ -120,7 +121,7 @@ Result<std::string> FingerSession::release(NSInteger category) {
   if (!touched_ || touchedCategory_ != category) {
     return fail("no finger is on slider " + std::to_string(category));
   }
-  UIApplication::sharedApplication().touchUp(point_);
+  UITouches::shared().touchUp(point_);
   const auto lifted = std::move(touched_);
   return describeSlider(*lifted);
 }

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include "mixer/RowTags.h"
+#include "orbelle2/RowTags.h"
 
 namespace {
 

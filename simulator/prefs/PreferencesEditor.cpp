@@ -5,8 +5,8 @@
 #include "Foundation/Overloaded.h"
 #include "common/Arguments.h"
 #include "common/DisplayText.h"
-#include "mixer/PreferenceFiles.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/PreferenceFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 #include "prefs/CategoryListEditor.h"
 #include "prefs/PreferenceWriter.h"
 

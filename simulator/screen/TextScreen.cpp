@@ -16,7 +16,7 @@
 #include "UIKit/UIWindow.h"
 #include "common/DisplayText.h"
 #include "common/Shortest.h"
-#include "mixer/RowTags.h"
+#include "orbelle2/RowTags.h"
 #include "screen/DrawnLook.h"
 #include "screen/FontMetrics.h"
 #include "screen/RemoteWindow.h"

@@ -10,6 +10,7 @@
 #include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UITouches.h"
 #include "common/UserFolder.h"
 #include "screen/Keyboard.h"
 #include "screen/RemoteWindow.h"
@@ -162,7 +163,7 @@ void DeviceWindow::mouseDown(CGPoint pixel) {
   const auto point = outline_.screenPointAt(pixel);
   if (!point) return;  // off the screen: nothing there takes a touch
   finger_ = point;
-  UIApplication::sharedApplication().touchDown(*point);
+  UITouches::shared().touchDown(*point);
 }
 
 // While the button is down the finger follows the pointer wherever it goes, held to the
@@ -173,7 +174,7 @@ void DeviceWindow::mouseMoved(CGPoint pixel, bool held) {
   const CGPoint point = outline_.nearestScreenPoint(pixel);
   if (point == *finger_) return;
   finger_ = point;
-  UIApplication::sharedApplication().touchMoved(point);
+  UITouches::shared().touchMoved(point);
 }
 
 void DeviceWindow::mouseUp(CGPoint pixel) {
@@ -188,7 +189,7 @@ void DeviceWindow::lift() {
   if (!finger_) return;
   const CGPoint point = *finger_;
   finger_.reset();
-  UIApplication::sharedApplication().touchUp(point);
+  UITouches::shared().touchUp(point);
 }
 
 void DeviceWindow::wheel(const SDL_MouseWheelEvent& event) {
@@ -197,7 +198,7 @@ void DeviceWindow::wheel(const SDL_MouseWheelEvent& event) {
   const double flip = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
   // The wheel turned away from the person shows what is above: the content moves down.
   const CGPoint distance{flip * event.preciseX * kWheelStep, -flip * event.preciseY * kWheelStep};
-  if (!UIApplication::sharedApplication().scrollAt(*point, distance)) {
+  if (!UITouches::shared().scrollAt(*point, distance)) {
     RemoteWindow::scrollAt(*point, distance);
   }
 }

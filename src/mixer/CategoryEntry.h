@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Foundation/PlistValue.h"
-#include "mixer/CategoryKeys.h"
+#include "orbelle2/CategoryKeys.h"
 
 // One entry of the category list, read where it stands in the list. Entries come from a file
 // others write, so every key may be missing or of another type: such a key reads as absent.

@@ -8,10 +8,10 @@
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
 #include "mixer/CategoryEntry.h"
-#include "mixer/CategoryNames.h"
 #include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/CategoryNames.h"
+#include "orbelle2/PreferenceFiles.h"
 
 std::optional<PlistValue::Array> CategoryList::read() {
   return PropertyListFile::readArray(kCategoriesPath);

@@ -4,8 +4,8 @@
 #include "UIKit/UIImage.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
-#include "mixer/ImageSkin.h"
 #include "mixer/OrbelleView.h"
+#include "orbelle2/ImageSkin.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "Foundation/PropertyListFile.h"
 #include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
-#include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceValues.h"
+#include "orbelle2/PreferenceFiles.h"
 
 void OrbelleView::loadSettings() {
   using preference_values::read;

@@ -13,7 +13,7 @@
 #include "Foundation/PlistValue.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIView.h"
-#include "mixer/RowTags.h"
+#include "orbelle2/RowTags.h"
 #include "platform/SystemVolumeController.h"
 
 class CategoryEntry;

@@ -4,7 +4,7 @@
 
 #include "Foundation/PlistValue.h"
 #include "UIKit/UIColor.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/PreferenceKeys.h"
 
 // Reading one key of the preferences dictionary. A missing key, or a value of a type that does
 // not convert (an array under a boolean key, a number under a text key), gives the key's

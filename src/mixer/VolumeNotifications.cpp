@@ -3,8 +3,8 @@
 
 #include "Foundation/NSLog.h"
 #include "UIKit/UISlider.h"
-#include "mixer/CategoryNames.h"
 #include "mixer/OrbelleView.h"
+#include "orbelle2/CategoryNames.h"
 
 namespace {
 

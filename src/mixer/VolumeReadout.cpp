@@ -4,9 +4,9 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UISlider.h"
 #include "mixer/CategoryEntry.h"
-#include "mixer/CategoryNames.h"
 #include "mixer/LabelText.h"
 #include "mixer/OrbelleView.h"
+#include "orbelle2/CategoryNames.h"
 
 namespace {
 

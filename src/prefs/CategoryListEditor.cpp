@@ -2,9 +2,9 @@
 
 #include "Foundation/NSFileManager.h"
 #include "Foundation/PropertyListFile.h"
-#include "mixer/CategoryKeys.h"
 #include "mixer/CategoryList.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/CategoryKeys.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "prefs/CoordinatedChange.h"
 #include "prefs/PlainText.h"
 

@@ -2,7 +2,7 @@
 
 #include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSFileCoordinator.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 
 namespace coordinated_change {
 

@@ -2,9 +2,9 @@
 
 #include "Foundation/NSFileManager.h"
 #include "UIKit/UIAlertController.h"
-#include "mixer/CategoryKeys.h"
 #include "mixer/CategoryList.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/CategoryKeys.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "prefs/PageAlert.h"
 #include "prefs/PreferencePage.h"
 

@@ -1,8 +1,8 @@
 #include "prefs/OB2RootListController.h"
 
 #include "Foundation/Overloaded.h"
-#include "mixer/PreferenceKeys.h"
 #include "mixer/PreferenceValues.h"
+#include "orbelle2/PreferenceKeys.h"
 #include "prefs/PageAlert.h"
 #include "prefs/PreferencePage.h"
 #include "prefs/PreferenceWriter.h"

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "mixer/PreferenceFiles.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/PreferenceFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 
 namespace preference_page {
 namespace {

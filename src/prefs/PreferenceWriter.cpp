@@ -5,8 +5,8 @@
 #include "Foundation/NSFileManager.h"
 #include "Foundation/Overloaded.h"
 #include "Foundation/PropertyListFile.h"
-#include "mixer/PreferenceFiles.h"
-#include "mixer/PreferenceKeys.h"
+#include "orbelle2/PreferenceFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 #include "prefs/CoordinatedChange.h"
 #include "prefs/PlainText.h"
 

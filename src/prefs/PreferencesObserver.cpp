@@ -1,6 +1,6 @@
 #include "prefs/PreferencesObserver.h"
 
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 
 PreferencesObserver::PreferencesObserver(std::function<void()> changed)
     : changed_(std::move(changed)) {

@@ -1,6 +1,6 @@
 #include "Foundation/PropertyListFile.h"
-#include "mixer/PreferenceFiles.h"
 #include "mixer/PreferenceValues.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "popup/PopupState.h"
 #include "tweak/Tweak.h"
 

@@ -1,7 +1,7 @@
 #include "tweak/Tweak.h"
 
 #include "Substrate/substrate.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 
 __attribute__((constructor)) void tweakInit() {
   MSHookMessageEx(objc_getClass("VolumeControl"), sel_registerName("_HUDIsDisplayableForCategory:"),

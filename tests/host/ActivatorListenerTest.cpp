@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 
 #include "Foundation/PropertyListFile.h"
+#include "UIKit/UITouches.h"
 #include "host/HostFixture.h"
 
 namespace {
@@ -55,13 +56,13 @@ TEST_F(ActivatorListenerTest, EventsOpenThePopupInEveryModeAndFromTheHUD) {
     for (const char* mode : {"lockscreen", "application", "springboard"}) {
       SpringBoard::shared().setEventMode(mode);
       EXPECT_TRUE(openPopup()) << mode;
-      UIApplication::sharedApplication().tap({1, 1});
+      UITouches::shared().tap({1, 1});
       ASSERT_FALSE(window());
     }
     auto& volume = VolumeControl::sharedVolumeControl();
     ASSERT_TRUE(volume.pressButton(VolumeButton::Up).hudShown);
     const auto hud = volume.hudWindow()->frame();
-    const auto tapped = UIApplication::sharedApplication().tap(
+    const auto tapped = UITouches::shared().tap(
         {hud.origin.x + hud.size.width / 2, hud.origin.y + hud.size.height / 2});
     EXPECT_STREQ(tapped->className(), "SBVolumeHUDView");
     EXPECT_TRUE(window()) << "a tap on the HUD opens the popup";

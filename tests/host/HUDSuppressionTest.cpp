@@ -1,6 +1,7 @@
 #include "host/HostFixture.h"
 
 #include "CoreFoundation/CFRunLoop.h"
+#include "UIKit/UITouches.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST_F(HUDSuppressionTest, HUDIsRefusedExactlyWhileThePopupIsShown) {
     EXPECT_EQ(press.volume, 0.5625f);
     EXPECT_EQ(panel()->viewWithTag(1000)->className(), std::string("UILabel"));
 
-    UIApplication::sharedApplication().tap({3, 3});
+    UITouches::shared().tap({3, 3});
     ASSERT_FALSE(window());
     EXPECT_TRUE(ask("Ringtone"));
     EXPECT_TRUE(volume.pressButton(VolumeButton::Down).hudShown);

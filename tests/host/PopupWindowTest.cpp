@@ -1,3 +1,5 @@
+#include "UIKit/UIScreenSetup.h"
+#include "UIKit/UITouches.h"
 #include "host/HostFixture.h"
 
 namespace {
@@ -43,17 +45,17 @@ TEST_F(PopupWindowTest, APanelWithoutRowsIsStillShown) {
 TEST_F(PopupWindowTest, TapOnThePanelKeepsItTapOutsideCloses) {
   inFreshProcess(device(), [] {
     openPopup();
-    auto& app = UIApplication::sharedApplication();
+    auto& touches = UITouches::shared();
     const auto panelFrame = panel()->frame();
-    const auto hitPanel = app.tap({panelFrame.origin.x + 5, panelFrame.origin.y + 5});
+    const auto hitPanel = touches.tap({panelFrame.origin.x + 5, panelFrame.origin.y + 5});
     EXPECT_EQ(hitPanel, panel());
     EXPECT_TRUE(window());
-    const auto hitRow = app.tap({panelFrame.origin.x + 10, panelFrame.origin.y + 20});
+    const auto hitRow = touches.tap({panelFrame.origin.x + 10, panelFrame.origin.y + 20});
     EXPECT_STREQ(hitRow->className(), "UIView") << "a row, through its label";
     EXPECT_TRUE(window());
 
     const std::weak_ptr<UIWindow> closed = window();
-    const auto hitOutside = app.tap({5, 5});
+    const auto hitOutside = touches.tap({5, 5});
     EXPECT_STREQ(hitOutside->className(), "UIButton");
     EXPECT_FALSE(window());
     EXPECT_TRUE(closed.expired()) << "the window is dropped";
@@ -79,7 +81,7 @@ TEST_F(PopupWindowTest, SecondEventLeavesOnePopupWindow) {
 TEST_F(PopupWindowTest, RotationKeepsThePanelCentred) {
   inFreshProcess(device(), [] {
     openPopup();
-    UIScreen::mainScreen().setOrientation(UIInterfaceOrientationLandscapeLeft);
+    UIScreenSetup::setOrientation(UIInterfaceOrientationLandscapeLeft);
     EXPECT_EQ(window()->frame(), CGRectMake(0, 0, 667, 375));
     const auto frame = panel()->frame();
     EXPECT_EQ(frame.size.width, 325) << "the panel keeps its size";
@@ -90,7 +92,7 @@ TEST_F(PopupWindowTest, RotationKeepsThePanelCentred) {
         EXPECT_EQ(layer->frame(), CGRectMake(0, 0, 667, 375)) << "blur and button stretch";
       }
     }
-    UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortraitUpsideDown);
+    UIScreenSetup::setOrientation(UIInterfaceOrientationPortraitUpsideDown);
     EXPECT_EQ(window()->frame(), CGRectMake(0, 0, 375, 667)) << "upside down is allowed too";
   });
 }

@@ -5,6 +5,7 @@
 
 #include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UITouches.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -72,10 +73,10 @@ TEST_F(VolumeNotificationsTest, BoundOffTheLoudspeakerEachKeepsToItself) {
 
 TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) {
   buildBound(true, true);
-  auto& app = UIApplication::sharedApplication();
-  app.touchDown(thumbAt(1, 50));
+  auto& touches = UITouches::shared();
+  touches.touchDown(thumbAt(1, 50));
   for (const float percent : {45.0f, 41.0f, 37.0f}) {
-    app.touchMoved(thumbAt(1, percent));
+    touches.touchMoved(thumbAt(1, percent));
     settle();
     EXPECT_EQ(text(0), "Ringtone: " + std::to_string(int(percent)) + "%");
     EXPECT_EQ(text(1), "Audio/Video (Speaker): " + std::to_string(int(percent)) + "%");
@@ -87,15 +88,15 @@ TEST_F(VolumeNotificationsTest, DraggedSliderIsLeftAloneWhileItsPartnerFollows) 
   setVolumeTo(0.9f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 37%");
   EXPECT_EQ(text(0), "Ringtone: 90%");
-  app.touchUp(thumbAt(1, 37));
+  touches.touchUp(thumbAt(1, 37));
   setVolumeTo(0.8f, "Audio/Video");
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 80%") << "followed again once the finger is up";
   // A quick drag, lifted before the controller answers any of it: the answers, late, leave
   // the thumb where the finger left it.
-  app.touchDown(thumbAt(1, 80));
-  app.touchMoved(thumbAt(1, 60));
-  app.touchMoved(thumbAt(1, 30));
-  app.touchUp(thumbAt(1, 30));
+  touches.touchDown(thumbAt(1, 80));
+  touches.touchMoved(thumbAt(1, 60));
+  touches.touchMoved(thumbAt(1, 30));
+  touches.touchUp(thumbAt(1, 30));
   settle();
   EXPECT_EQ(text(1), "Audio/Video (Speaker): 30%");
   EXPECT_NEAR(slider(1)->value(), 30, 0.01);

@@ -15,6 +15,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "support/ExamplePageItems.h"
 #include "support/LogCapture.h"
@@ -56,7 +57,7 @@ class PreferencesFrameworkTest : public ::testing::Test {
   }
   static void tap(const std::shared_ptr<UIView>& view) {
     const CGSize size = view->frame().size;
-    UIApplication::sharedApplication().tap(
+    UITouches::shared().tap(
         view->convertPointToView(CGPoint{size.width / 2, size.height / 2}, nullptr));
   }
   // The domain's file as it is on disk now.

@@ -7,7 +7,7 @@
 
 #include "Foundation/PropertyListFile.h"
 #include "UIKit/UIImage.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "support/PanelFixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "prefs/CategoryListEditor.h"
 #include "support/PlistFixture.h"
 #include "support/TempDeviceRoot.h"

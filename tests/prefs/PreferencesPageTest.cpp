@@ -6,8 +6,9 @@
 #include "UIKit/UIApplication.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UISwitch.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
-#include "mixer/PreferenceFiles.h"
+#include "orbelle2/PreferenceFiles.h"
 #include "prefs/PreferencePage.h"
 #include "prefs/PreferenceWriter.h"
 #include "support/TempDeviceRoot.h"
@@ -46,15 +47,15 @@ TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
   ASSERT_TRUE(percentages);
   EXPECT_TRUE(percentages->isOn());
 
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   const auto centre = [](const std::shared_ptr<UIView>& view) {
     const CGSize size = view->frame().size;
     return view->convertPointToView(CGPoint{size.width / 2, size.height / 2}, nullptr);
   };
-  app.tap(centre(cell(2, 1)->accessoryView()));  // the binding's switch
+  touches.tap(centre(cell(2, 1)->accessoryView()));  // the binding's switch
   EXPECT_EQ(PropertyListFile::readDictionary(kPreferencesPath)->at("bindRingerAndAV"),
             PlistValue(true));
-  app.tap(centre(cell(0, 0)));
+  touches.tap(centre(cell(0, 0)));
   ASSERT_EQ(navigation->viewControllers().size(), 2u) << "the skins' page";
   EXPECT_EQ(navigation->titleLabel()->text(), "Skin");
   const auto choices =
@@ -62,12 +63,12 @@ TEST(PreferencesPageTest, ThePageShowsTheStoredValuesAndWritesWhatIsChosen) {
   ASSERT_TRUE(choices);
   EXPECT_EQ(choices->cellForRowAtIndexPath({0, 0})->accessoryType(),
             UITableViewCellAccessoryCheckmark);
-  app.tap(centre(choices->cellForRowAtIndexPath({0, 3})));
+  touches.tap(centre(choices->cellForRowAtIndexPath({0, 3})));
   EXPECT_EQ(PropertyListFile::readDictionary(kPreferencesPath)->at("selectedSkin"),
             PlistValue("Metal"));
   EXPECT_EQ(choices->cellForRowAtIndexPath({0, 3})->accessoryType(),
             UITableViewCellAccessoryCheckmark);
-  app.tap(centre(navigation->backButton()));
+  touches.tap(centre(navigation->backButton()));
   EXPECT_EQ(cell(0, 0)->detailTextLabel()->text(), "Metal");
 
   // A change made elsewhere reaches the page shown, which observes its notification itself.

@@ -11,6 +11,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISwitch.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIVisualEffectView.h"
 #include "UIKit/UIWindow.h"
 #include "screen/CairoHandles.h"
@@ -171,7 +172,7 @@ TEST_F(ScreenRendererTest, ASwitchFlipsUnderAFingerAndShowsItsState) {
   EXPECT_EQ(describeView(*toggle, kindOf(*toggle)), "UISwitch frame=(100,100,51,31) tag=0 on=0");
   EXPECT_EQ(channel(pixelAt(140, 115), 8), 255) << "off: the track is white";
 
-  UIApplication::sharedApplication().tap({140, 115});
+  UITouches::shared().tap({140, 115});
   EXPECT_TRUE(toggle->isOn());
   EXPECT_EQ(flips->count, 1);
   const auto track = pixelAt(108, 115);

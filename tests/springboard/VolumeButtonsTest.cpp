@@ -10,6 +10,7 @@
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UILabel.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "support/TempDeviceRoot.h"
 
@@ -94,10 +95,10 @@ TEST(VolumeButtonsTest, TheHUDGoesForAHandledHoldAndAFingerOnItIsTheDisplayTap) 
   ASSERT_TRUE(title);
   EXPECT_EQ(title->text(), "Ringer");
   const CGRect hud = control.hudWindow()->frame();
-  UIApplication::sharedApplication().touchDown(
+  UITouches::shared().touchDown(
       {hud.origin.x + hud.size.width / 2, hud.origin.y + hud.size.height / 2});
   EXPECT_EQ(listener->events, 1) << "on touch-down, before any lift";
-  UIApplication::sharedApplication().touchUp({0, 0});
+  UITouches::shared().touchUp({0, 0});
 
   buttons.down(VolumeButton::Up);
   EXPECT_TRUE(buttons.held(VolumeButton::Up)->handled);

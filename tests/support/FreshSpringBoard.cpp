@@ -14,6 +14,7 @@
 #include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "device/TweakState.h"
 #include "support/TempDeviceRoot.h"
 
@@ -40,7 +41,7 @@ void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body
   if (child == 0) {
     DeviceRoot::setPath(device.root);
     DeviceModel::setIdentifier(device.model);
-    UIScreen::mainScreen().setPortraitSize(device.screen);
+    UIScreenSetup::setPortraitSize(device.screen);
     installPackage();
     if (device.bundle == SpringBoard::kBundleIdentifier) {
       const auto result = SpringBoard::shared().boot();

@@ -4,6 +4,7 @@
 
 #include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIApplication.h"
+#include "UIKit/UITouches.h"
 
 void PanelFixture::SetUp() {
   installPackage(device_paths::kSkins);
@@ -94,11 +95,11 @@ CGPoint PanelFixture::thumbAt(NSInteger num, float percent) const {
 void PanelFixture::drag(NSInteger num, float percent, int steps) {
   const auto target = slider(num);
   ASSERT_TRUE(target) << "no slider for category " << num;
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   const float start = target->value();
-  ASSERT_EQ(app.touchDown(thumbAt(num, start)), target);
+  ASSERT_EQ(touches.touchDown(thumbAt(num, start)), target);
   for (int step = 1; step <= steps; ++step) {
-    app.touchMoved(thumbAt(num, start + (percent - start) * static_cast<float>(step) / steps));
+    touches.touchMoved(thumbAt(num, start + (percent - start) * static_cast<float>(step) / steps));
   }
-  app.touchUp(thumbAt(num, percent));
+  touches.touchUp(thumbAt(num, percent));
 }

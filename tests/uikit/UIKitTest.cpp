@@ -13,11 +13,13 @@
 #include "UIKit/UILabel.h"
 #include "UIKit/UINavigationController.h"
 #include "UIKit/UIScreen.h"
+#include "UIKit/UIScreenSetup.h"
 #include "UIKit/UIScrollView.h"
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableView.h"
 #include "UIKit/UITextField.h"
+#include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "support/DevicePaths.h"
 #include "support/TempDeviceRoot.h"
@@ -109,15 +111,15 @@ TEST(UIControls, SliderFollowsTheFingerAndSendsEachMove) {
     return slider->convertPointToView(slider->pointForValue(value), nullptr);
   };
 
-  auto& app = UIApplication::sharedApplication();
-  ASSERT_EQ(app.touchDown(at(0)), slider);
+  auto& touches = UITouches::shared();
+  ASSERT_EQ(touches.touchDown(at(0)), slider);
   EXPECT_TRUE(slider->isHighlighted());
   EXPECT_TRUE(counter->values.empty()) << "touching down moves nothing";
-  app.touchMoved(at(25));
-  app.touchMoved({1000, 35});
+  touches.touchMoved(at(25));
+  touches.touchMoved({1000, 35});
   EXPECT_NEAR(counter->values.at(0), 25.0f, 1e-3);
   EXPECT_EQ(counter->values.at(1), 100.0f) << "clamped at the track's end";
-  app.touchUp({1000, 35});
+  touches.touchUp({1000, 35});
   EXPECT_FALSE(slider->isHighlighted());
   EXPECT_EQ(counter->values.size(), 2u);
 }
@@ -138,13 +140,13 @@ TEST(UIControls, ASliderInAScrollViewTakesOnlyAFingerThatGoesAlongFromItsThumb) 
   slider->addTarget(events, &Counter::slid, UIControlEventValueChanged);
   slider->addTarget(events, &Counter::hit, UIControlEventTouchCancel);
   const auto thumb = [&] { return slider->convertPointToView(slider->pointForValue(50), nullptr); };
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
 
   CGPoint at = thumb();
-  ASSERT_EQ(app.touchDown({at.x - 80, at.y}), scroller) << "on the track";
-  app.touchMoved({at.x - 78, at.y});
-  app.touchMoved({at.x - 78, at.y - 60});
-  app.touchUp({at.x - 78, at.y - 60});
+  ASSERT_EQ(touches.touchDown({at.x - 80, at.y}), scroller) << "on the track";
+  touches.touchMoved({at.x - 78, at.y});
+  touches.touchMoved({at.x - 78, at.y - 60});
+  touches.touchUp({at.x - 78, at.y - 60});
   EXPECT_EQ(slider->value(), 50) << "a track never moves the slider";
   EXPECT_EQ(scroller->contentOffset().y, 60) << "it scrolled";
   ASSERT_TRUE(scroller->verticalScrollIndicator()) << "the indicator shows while it scrolls";
@@ -153,25 +155,25 @@ TEST(UIControls, ASliderInAScrollViewTakesOnlyAFingerThatGoesAlongFromItsThumb) 
 
   at = thumb();
   const CGPoint nearThumb{at.x + 14 + UISlider::kThumbSlop - 1, at.y};
-  ASSERT_EQ(app.touchDown(nearThumb), slider) << "within the slop around the thumb";
+  ASSERT_EQ(touches.touchDown(nearThumb), slider) << "within the slop around the thumb";
   EXPECT_TRUE(slider->isHighlighted());
-  app.touchMoved({nearThumb.x + 3, nearThumb.y + 6});
+  touches.touchMoved({nearThumb.x + 3, nearThumb.y + 6});
   EXPECT_TRUE(slider->isHighlighted()) << "not yet decided";
-  app.touchMoved({nearThumb.x + 3, nearThumb.y + 40});
+  touches.touchMoved({nearThumb.x + 3, nearThumb.y + 40});
   EXPECT_EQ(events->count, 1) << "down first: the slider gets a cancel";
   EXPECT_FALSE(slider->isHighlighted());
   EXPECT_EQ(scroller->contentOffset().y, 20) << "and the content follows the finger";
-  app.touchUp({nearThumb.x, nearThumb.y + 40});
+  touches.touchUp({nearThumb.x, nearThumb.y + 40});
   EXPECT_EQ(slider->value(), 50);
   EXPECT_TRUE(events->values.empty()) << "no volume moved";
 
   at = thumb();
   const CGFloat quarter = slider->pointForValue(75).x - slider->pointForValue(50).x;
-  app.touchDown(at);
-  app.touchMoved({at.x + quarter, at.y + 3});
-  app.touchMoved({at.x + quarter, at.y + 40});
-  app.touchMoved({at.x + quarter, at.y - 40});
-  app.touchUp({at.x + quarter, at.y - 40});
+  touches.touchDown(at);
+  touches.touchMoved({at.x + quarter, at.y + 3});
+  touches.touchMoved({at.x + quarter, at.y + 40});
+  touches.touchMoved({at.x + quarter, at.y - 40});
+  touches.touchUp({at.x + quarter, at.y - 40});
   EXPECT_NEAR(slider->value(), 75, 0.01) << "along first: by the finger's travel";
   EXPECT_EQ(events->values.size(), 1u) << "moves that change nothing send nothing";
   EXPECT_EQ(scroller->contentOffset().y, 20) << "the slider's finger scrolls nothing";
@@ -194,19 +196,19 @@ TEST(UIControls, AControlFollowsItsFingerOutAndBackWithinTheSlop) {
   button->addTarget(events, &Events::enter, UIControlEventTouchDragEnter);
   button->addTarget(events, &Events::upInside, UIControlEventTouchUpInside);
   button->addTarget(events, &Events::upOutside, UIControlEventTouchUpOutside);
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
 
-  app.touchDown({110, 110});
-  app.touchMoved({100 + 50 + 69, 110});
+  touches.touchDown({110, 110});
+  touches.touchMoved({100 + 50 + 69, 110});
   EXPECT_TRUE(button->isHighlighted()) << "69 points out is still inside";
-  app.touchMoved({100 + 50 + 71, 110});
+  touches.touchMoved({100 + 50 + 71, 110});
   EXPECT_FALSE(button->isHighlighted());
-  app.touchMoved({120, 30});
+  touches.touchMoved({120, 30});
   EXPECT_TRUE(button->isHighlighted());
-  app.touchUp({120, 31});
+  touches.touchUp({120, 31});
   EXPECT_EQ(events->seen, "exit enter up-inside ");
-  app.touchDown({110, 110});
-  app.touchUp({300, 110});
+  touches.touchDown({110, 110});
+  touches.touchUp({300, 110});
   EXPECT_EQ(events->seen, "exit enter up-inside up-outside ") << "no move, no exit";
   EXPECT_FALSE(button->isHighlighted());
 }
@@ -221,12 +223,12 @@ TEST(UIControls, TouchesPassThroughWindowsThatTakeNone) {
   cover->setWindowLevel(UIWindowLevelStatusBar);
   cover->setUserInteractionEnabled(false);
   cover->makeKeyAndVisible();
-  auto& app = UIApplication::sharedApplication();
-  EXPECT_EQ(app.tap({10, 10}), button);
+  auto& touches = UITouches::shared();
+  EXPECT_EQ(touches.tap({10, 10}), button);
   button->setAlpha(0.01);
-  EXPECT_EQ(app.tap({10, 10}), button);
+  EXPECT_EQ(touches.tap({10, 10}), button);
   button->setAlpha(0.0099);
-  EXPECT_EQ(app.tap({10, 10}), below);
+  EXPECT_EQ(touches.tap({10, 10}), below);
 }
 
 TEST(UIControls, SliderValueIsClampedAndNanIgnored) {
@@ -271,24 +273,24 @@ TEST(UITableViews, ARowTappedIsChosenADragScrollsAndASwitchKeepsItsTouch) {
   EXPECT_EQ(table->cellForRowAtIndexPath({0, 0})->frame(), CGRectMake(0, 55, 320, 44));
   EXPECT_EQ(table->cellForRowAtIndexPath({1, 0})->frame().origin.y, 55 + 88 + 35);
   EXPECT_EQ(table->contentSize().height, 55 + 88 + 35 + 9 * 44 + 35);
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
 
-  app.touchDown({100, 70});
+  touches.touchDown({100, 70});
   EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
-  app.touchUp({100, 72});
+  touches.touchUp({100, 72});
   EXPECT_EQ(page->chosen, (std::vector<NSIndexPath>{NSIndexPath{0, 0}}));
   EXPECT_TRUE(table->cellForRowAtIndexPath({0, 0})->isHighlighted()) << "selected until let go";
   table->deselectRowAtIndexPath({0, 0});
   EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->isHighlighted());
 
-  app.touchDown({100, 300});
-  app.touchMoved({100, 250});
-  app.touchUp({100, 250});
+  touches.touchDown({100, 300});
+  touches.touchMoved({100, 250});
+  touches.touchUp({100, 250});
   EXPECT_EQ(page->chosen.size(), 1u) << "a drag is no choice";
   EXPECT_EQ(table->contentOffset().y, 50);
 
   const CGPoint knob = page->toggle->convertPointToView(CGPoint{25, 15}, nullptr);
-  EXPECT_EQ(app.tap(knob), page->toggle);
+  EXPECT_EQ(touches.tap(knob), page->toggle);
   EXPECT_TRUE(page->toggle->isOn());
   EXPECT_EQ(page->chosen.size(), 1u);
 
@@ -320,7 +322,7 @@ TEST(UINavigation, TheBackButtonNamesThePageBeneathAndGoesBackToIt) {
   EXPECT_EQ(navigation->titleLabel()->text(), "Orbelle 2");
   EXPECT_EQ(page->view()->frame().origin.y, 64) << "below the status bar and the bar";
   EXPECT_FALSE(root->view()->superview()) << "only the top page is shown";
-  EXPECT_EQ(UIApplication::sharedApplication().tap({30, 40}), navigation->backButton());
+  EXPECT_EQ(UITouches::shared().tap({30, 40}), navigation->backButton());
   EXPECT_EQ(navigation->viewControllers().size(), 1u);
   EXPECT_EQ(navigation->titleLabel()->text(), "Settings");
   EXPECT_EQ(navigation->popViewController(), nullptr);
@@ -374,52 +376,52 @@ TEST(UITableViews, AHandleDragsARowToAnotherPlaceInEditMode) {
   table->setDelegate(list);
   table->reloadData();
   const auto window = onScreen(table);
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   EXPECT_FALSE(table->cellForRowAtIndexPath({0, 0})->showsReorderControl());
-  app.touchDown({300, 57});
-  app.touchUp({300, 57});
+  touches.touchDown({300, 57});
+  touches.touchUp({300, 57});
   EXPECT_EQ(list->moves, 0) << "no handles outside Edit mode";
   EXPECT_EQ(list->chosen, 1) << "a tap there chooses the row";
 
   table->setEditing(true);
   // Row "a" (y 35 to 79) held by its handle at the right edge, dragged two rows down.
-  app.touchDown({300, 57});
-  app.touchMoved({300, 100});
-  app.touchMoved({300, 145});
+  touches.touchDown({300, 57});
+  touches.touchMoved({300, 100});
+  touches.touchMoved({300, 145});
   EXPECT_EQ(table->cellForRowAtIndexPath({0, 1})->frame().origin.y, 35) << "b closed up";
   EXPECT_EQ(table->cellForRowAtIndexPath({0, 3})->frame().origin.y, 167) << "d stays below";
-  app.touchUp({300, 145});
+  touches.touchUp({300, 145});
   EXPECT_EQ(list->names, (std::vector<std::string>{"b", "c", "a", "d"}));
   EXPECT_EQ(list->moves, 1);
   EXPECT_EQ(table->contentOffset().y, 0) << "a drag by the handle never scrolls";
   EXPECT_EQ(table->cellForRowAtIndexPath({0, 2})->textLabel()->text(), "a");
 
-  app.touchDown({300, 57});
-  app.touchMoved({300, -300});
-  app.touchUp({300, -300});
+  touches.touchDown({300, 57});
+  touches.touchMoved({300, -300});
+  touches.touchUp({300, -300});
   EXPECT_EQ(list->moves, 1) << "held at the top of its section, where it was: no move";
   EXPECT_EQ(list->chosen, 1) << "a drag by the handle chooses nothing";
 
   // "b" held and taken down by 1.4 rows, then "c" by 1.6: each lands in the slot its middle is
   // over.
-  app.touchDown({300, 57});
-  app.touchMoved({300, 57 + 1.4 * 44});
-  app.touchUp({300, 57 + 1.4 * 44});
+  touches.touchDown({300, 57});
+  touches.touchMoved({300, 57 + 1.4 * 44});
+  touches.touchUp({300, 57 + 1.4 * 44});
   EXPECT_EQ(list->names, (std::vector<std::string>{"c", "b", "a", "d"}));
-  app.touchDown({300, 57});
-  app.touchMoved({300, 57 + 1.6 * 44});
-  app.touchUp({300, 57 + 1.6 * 44});
+  touches.touchDown({300, 57});
+  touches.touchMoved({300, 57 + 1.6 * 44});
+  touches.touchUp({300, 57 + 1.6 * 44});
   EXPECT_EQ(list->names, (std::vector<std::string>{"b", "a", "c", "d"}));
 
   // Twenty rows: held near the bottom of what shows, the table scrolls on under the finger.
   list->names.clear();
   for (char name = 'a'; name < 'a' + 20; ++name) list->names.emplace_back(1, name);
   table->reloadData();
-  app.touchDown({300, 57});
-  app.touchMoved({300, 390});
+  touches.touchDown({300, 57});
+  touches.touchMoved({300, 390});
   CFRunLoop::main().runFor(std::chrono::milliseconds(1500));
   EXPECT_EQ(table->contentOffset().y, table->maximumContentOffset().y) << "to the end";
-  app.touchUp({300, 390});
+  touches.touchUp({300, 390});
   EXPECT_EQ(list->names.back(), "a") << "taken past the visible part, to the last slot";
 }
 
@@ -429,7 +431,7 @@ TEST(UITableViews, AHandleDragsARowToAnotherPlaceInEditMode) {
 TEST(UITextFields, KeysGoToTheFocusedFieldUntilReturnOrEscape) {
   const auto field = std::make_shared<UITextField>(CGRectMake(10, 10, 200, 30));
   const auto window = onScreen(field);
-  auto& app = UIApplication::sharedApplication();
+  auto& touches = UITouches::shared();
   struct Recorder {
     void returned() { events.push_back("return"); }
     void ended() { events.push_back("end"); }
@@ -438,7 +440,7 @@ TEST(UITextFields, KeysGoToTheFocusedFieldUntilReturnOrEscape) {
   const auto recorder = std::make_shared<Recorder>();
   field->addTarget(recorder, &Recorder::returned, UIControlEventEditingDidEndOnExit);
   field->addTarget(recorder, &Recorder::ended, UIControlEventEditingDidEnd);
-  EXPECT_EQ(app.tap({50, 25}), field);
+  EXPECT_EQ(touches.tap({50, 25}), field);
   EXPECT_TRUE(field->isFirstResponder());
   field->insertText("Caf\u00e9");
   field->pressKey(UITextField::Key::Backspace);
@@ -447,7 +449,8 @@ TEST(UITextFields, KeysGoToTheFocusedFieldUntilReturnOrEscape) {
   field->insertText("Tunes");
   EXPECT_EQ(field->text(), "Tunes") << "the selection replaced";
   window->setHidden(true);
-  EXPECT_EQ(app.focusedField(), nullptr) << "no keys to a field off screen";
+  EXPECT_EQ(UIApplication::sharedApplication().focusedField(), nullptr)
+      << "no keys to a field off screen";
   window->setHidden(false);
   field->pressKey(UITextField::Key::Return);
   EXPECT_FALSE(field->isFirstResponder());
@@ -489,16 +492,16 @@ TEST(UIAlerts, AButtonDismissesTheAlertThenRunsItsHandler) {
     const CGRect box = alert->view()->subviews().front()->frame();
     return CGPoint{box.origin.x + box.size.width / 2, box.origin.y + box.size.height / 2};
   };
-  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationLandscapeLeft);
+  UIScreenSetup::setOrientation(UIInterfaceOrientationLandscapeLeft);
   const auto turned = UIScreen::mainScreen().bounds().size;
   EXPECT_NEAR(middleOfBox().x, turned.width / 2, 1) << "in the middle again after a turn";
   EXPECT_NEAR(middleOfBox().y, turned.height / 2, 1);
-  UIScreen::mainScreen().setOrientation(UIInterfaceOrientationPortrait);
+  UIScreenSetup::setOrientation(UIInterfaceOrientationPortrait);
   const auto screen = UIScreen::mainScreen().bounds().size;
-  auto& app = UIApplication::sharedApplication();
-  EXPECT_EQ(app.tap({5, 5}), alert->view()) << "the dimmed view takes what is outside";
+  auto& touches = UITouches::shared();
+  EXPECT_EQ(touches.tap({5, 5}), alert->view()) << "the dimmed view takes what is outside";
   const CGPoint reset{screen.width / 2 + 60, screen.height / 2 + 40};
-  const auto button = std::dynamic_pointer_cast<UIButton>(app.tap(reset));
+  const auto button = std::dynamic_pointer_cast<UIButton>(touches.tap(reset));
   ASSERT_TRUE(button);
   EXPECT_EQ(button->titleLabel()->text(), "Reset");
   EXPECT_FALSE(presentedDuringHandler);
@@ -547,16 +550,16 @@ TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {
   EXPECT_EQ(stretchy->capInsets(), UIEdgeInsetsMake(0, 9, 0, 9));
   EXPECT_FALSE(track->capInsets()) << "the original is unchanged";
 
-  UIScreen::mainScreen().setScale(3);
+  UIScreenSetup::setScale(3);
   const auto dense = UIImage::imageWithContentsOfFile(folder + "thumb_default.png");
   EXPECT_EQ(dense->filePath().filename(), "thumb_default@3x.png");
   EXPECT_EQ(dense->size(), (CGSize{28, 28}));
   root.writeBytes(folder + "thumb_default@3x.png", "not a png");
   EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "thumb_default.png")->scale(), 2)
       << "then @2x";
-  UIScreen::mainScreen().setScale(1);
+  UIScreenSetup::setScale(1);
   EXPECT_EQ(UIImage::imageWithContentsOfFile(folder + "thumb_default.png")->scale(), 1);
-  UIScreen::mainScreen().setScale(2);
+  UIScreenSetup::setScale(2);
 }
 
 }  // namespace

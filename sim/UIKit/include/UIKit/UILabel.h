@@ -56,9 +56,11 @@ class UILabel : public UIView {
   // The measure text is laid out by, as the system's fonts give it: the drawer's once it has
   // set one, else an estimate of half the point size a byte.
   static const TextWidth& systemMeasure();
-  static void setSystemMeasure(TextWidth measure);
 
  private:
+  friend class UIScreenSetup;  // the host's, whose renderer draws the text
+  static void setSystemMeasure(TextWidth measure);
+
   std::optional<std::string> text_;
   UIColor textColor_ = UIColor::blackColor();
   NSTextAlignment alignment_ = NSTextAlignmentLeft;

@@ -23,24 +23,14 @@ class UIScreen {
   static UIScreen& mainScreen();
 
   CGRect bounds() const;
-  void setPortraitSize(CGSize size);  // the screen held upright, in points
 
   // Pixels per point, as the model has it (2 or 3).
   CGFloat scale() const { return scale_; }
-  void setScale(CGFloat scale) { scale_ = scale; }
   // How tall the model's status bar is: 20 points, 44 on the notched iPhones, 24 on the iPads
   // without a Home button. UIApplication's statusBarFrame tells it.
   CGFloat statusBarHeight() const { return statusBarHeight_; }
-  void setStatusBarHeight(CGFloat height) { statusBarHeight_ = height; }
-  // What the model's screen keeps clear of content (the status bar, a notch, rounded corners,
-  // the home indicator), held upright and turned to either side. Views read it as their
-  // safeAreaInsets.
-  void setSafeAreaInsets(UIEdgeInsets portrait, UIEdgeInsets landscape);
 
   UIInterfaceOrientation orientation() const { return orientation_; }
-  // Turns the device: each window whose root view controller agrees takes the new bounds, so
-  // autoresizing lays its views out again.
-  void setOrientation(UIInterfaceOrientation orientation);
   // Each window asked again, the device as it is: it turns to it if it now may, and one that may
   // no longer stand as it does stands upright (UIViewController's
   // attemptRotationToDeviceOrientation).
@@ -58,6 +48,17 @@ class UIScreen {
 
  private:
   friend class UIView;
+  friend class UIScreenSetup;         // the host's, for the model it boots and the device's turns
+  void setPortraitSize(CGSize size);  // the screen held upright, in points
+  void setScale(CGFloat scale) { scale_ = scale; }
+  void setStatusBarHeight(CGFloat height) { statusBarHeight_ = height; }
+  // What the model's screen keeps clear of content (the status bar, a notch, rounded corners,
+  // the home indicator), held upright and turned to either side. Views read it as their
+  // safeAreaInsets.
+  void setSafeAreaInsets(UIEdgeInsets portrait, UIEdgeInsets landscape);
+  // Turns the device: each window whose root view controller agrees takes the new bounds, so
+  // autoresizing lays its views out again.
+  void setOrientation(UIInterfaceOrientation orientation);
   // The safe area of a window laid out for `orientation`.
   UIEdgeInsets safeAreaInsets(UIInterfaceOrientation orientation) const;
   // Whether the window's root view controller and its app let it take `orientation`.

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
-#include "mixer/ColorNames.h"
-#include "mixer/Skins.h"
+#include "orbelle2/ColorNames.h"
+#include "orbelle2/Skins.h"
 
 // The keys of the preferences file, with the title the preferences page gives each, the type
 // the preferences bundle stores under it, the value an absent key stands for, and what reads it.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "mixer/Skins.h"
+#include "orbelle2/Skins.h"
 
 // The files "Default iOS" dresses a slider in; its colours come from the preferences.
 struct PlainSkin {
