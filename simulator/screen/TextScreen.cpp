@@ -4,6 +4,7 @@
 
 #include "Foundation/Overloaded.h"
 #include "SpringBoard/SpringBoard.h"
+#include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIButton.h"
 #include "UIKit/UILabel.h"
 #include "UIKit/UIScreen.h"
@@ -26,7 +27,6 @@
 namespace {
 
 constexpr int kBarWidth = 30;
-constexpr char kHUDClass[] = "SBVolumeHUDView";
 
 std::string bar(const UISlider& slider) {
   const float span = slider.maximumValue() - slider.minimumValue();
@@ -74,11 +74,11 @@ class HUDTitles : public ViewVisitor {
     if (const auto* title = std::get_if<const UILabel*>(&kind); title && insideHUD_) {
       out += "  volume HUD: " + display_text::printable((*title)->text().value_or("")) + "\n";
     }
-    if (view.className() == std::string_view(kHUDClass)) insideHUD_ = true;
+    if (view.className() == std::string_view(VolumeControl::kHUDViewClass)) insideHUD_ = true;
     return true;
   }
   void leave(const UIView& view, const ViewKind&, int) override {
-    if (view.className() == std::string_view(kHUDClass)) insideHUD_ = false;
+    if (view.className() == std::string_view(VolumeControl::kHUDViewClass)) insideHUD_ = false;
   }
   std::string out;
 

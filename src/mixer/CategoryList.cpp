@@ -11,6 +11,7 @@
 #include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
 #include "orbelle2/CategoryNames.h"
+#include "orbelle2/DeviceFamily.h"
 #include "orbelle2/PreferenceFiles.h"
 
 std::optional<PlistValue::Array> CategoryList::read() {
@@ -33,7 +34,7 @@ PlistValue::Array CategoryList::initial(bool isIpadOrIpod) {
 
 PlistValue::Array CategoryList::initialForThisDevice() {
   const std::string model = machineModel();
-  return initial(model.starts_with("iPad") || model.starts_with("iPod"));
+  return initial(device_family::hasNoPhone(model));
 }
 
 NSInteger CategoryList::visibleCount(const PlistValue::Array& list) {

@@ -6,6 +6,7 @@
 #include "mixer/MachineModel.h"
 #include "mixer/OrbelleView.h"
 #include "mixer/PreferenceValues.h"
+#include "orbelle2/DeviceFamily.h"
 #include "orbelle2/PreferenceFiles.h"
 
 void OrbelleView::loadSettings() {
@@ -27,11 +28,6 @@ void OrbelleView::loadSettings() {
 
 void OrbelleView::detectDeviceClass() {
   const std::string model = machineModel();
-  isIpad_ = false;
-  isIpod_ = false;
-  if (model.starts_with("iPad")) {
-    isIpad_ = true;
-  } else if (model.starts_with("iPod")) {
-    isIpod_ = true;
-  }
+  isIpad_ = device_family::isIpad(model);
+  isIpod_ = !isIpad_ && device_family::isIpod(model);
 }

@@ -64,7 +64,7 @@ TEST_F(ActivatorListenerTest, EventsOpenThePopupInEveryModeAndFromTheHUD) {
     const auto hud = volume.hudWindow()->frame();
     const auto tapped = UITouches::shared().tap(
         {hud.origin.x + hud.size.width / 2, hud.origin.y + hud.size.height / 2});
-    EXPECT_STREQ(tapped->className(), "SBVolumeHUDView");
+    EXPECT_STREQ(tapped->className(), VolumeControl::kHUDViewClass);
     EXPECT_TRUE(window()) << "a tap on the HUD opens the popup";
     EXPECT_FALSE(volume.isHUDDisplayableForCategory("Ringtone"));
   });

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIControl.h"
 
 // The volume HUD's content: the category, a level bar of sixteen steps. A finger going down on
@@ -9,7 +10,7 @@
 class VolumeHUDView : public UIControl {
  public:
   explicit VolumeHUDView(CGRect frame);
-  const char* className() const override { return "SBVolumeHUDView"; }
+  const char* className() const override { return VolumeControl::kHUDViewClass; }
   void show(const std::string& category, float volume);
   void touchesBegan(CGPoint point) override;
 };

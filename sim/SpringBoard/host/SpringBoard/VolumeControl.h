@@ -22,6 +22,8 @@ inline constexpr char kMediaPlayingDidChangeNotification[] = "SBMediaNowPlayingC
 class VolumeControl : public objc_object {
  public:
   static constexpr float kStep = 1.0f / 16.0f;
+  // The class of the HUD's view, as SpringBoard names it.
+  static constexpr char kHUDViewClass[] = "SBVolumeHUDView";
 
   static VolumeControl& sharedVolumeControl();
 
