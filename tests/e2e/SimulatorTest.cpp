@@ -188,6 +188,10 @@ TEST_F(SimulatorTest, APanelTallerThanTheScreenScrollsAndEveryRowCanBeReached) {
     }
     EXPECT_LE(most - least, 12) << "the border at y " << y / 2 << " is crossed";
   }
+
+  const auto rounded = sim("set Ringtone 0.49\nhold up\nshow\n");
+  EXPECT_TRUE(contains(rounded.out, "| Row: 49%\n  | [###############---------------] 49"))
+      << "14.7 of 30 marks round to 15: " << rounded.out;
 }
 
 TEST_F(SimulatorTest, ARotatedPanelIsPlacedAgainAndLongNamesAreCutAtTheTail) {

@@ -6,6 +6,7 @@
 
 #include "Foundation/PropertyListFile.h"
 #include "hardening/BadFiles.h"
+#include "orbelle2/PreferenceKeys.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -46,14 +47,14 @@ TEST_F(BadInputTest, BadPreferenceFilesGiveDefaultsOrPerKeyFallbacks) {
 }
 
 TEST_F(BadInputTest, WrongTypesUnderEveryKeyFallBack) {
-  const char* keys[] = {"enableDebugLogging",    "bindRingerAndAV",       "displayPercentage",
-                        "selectedSkin",          "thumbTintColor",        "textColor",
-                        "minimumTrackTintColor", "maximumTrackTintColor", "enableBackgroundBlur"};
   for (const auto make :
        {+[] { return plist_new_array(); }, +[] { return plist_new_dict(); },
         +[] { return plist_new_data("\x01\x02", 2); }, +[] { return plist_new_date(1000, 0); }}) {
     auto prefs = fx::dict({});
-    for (const char* key : keys) plist_dict_set_item(prefs.get(), key, make());
+    for (const auto& key : preference_keys::kAll) {
+      const std::string name(std::visit([](const auto& known) { return known.name; }, key));
+      plist_dict_set_item(prefs.get(), name.c_str(), make());
+    }
     writePrefs(prefs);
     build();
     expectDefaults(*panel);

@@ -562,4 +562,23 @@ TEST(UIImages, TheScreensDensityPicksTheFileAndCapsMakeANewImage) {
   UIScreenSetup::setScale(2);
 }
 
+// The named colours hold the components UIKit documents for them.
+TEST(UIColors, NamedColoursHaveUIKitsComponents) {
+  struct Named {
+    UIColor color;
+    CGFloat red, green, blue;
+  };
+  for (const auto& [color, red, green, blue] :
+       {Named{UIColor::blackColor(), 0, 0, 0}, Named{UIColor::whiteColor(), 1, 1, 1},
+        Named{UIColor::grayColor(), 0.5, 0.5, 0.5}, Named{UIColor::redColor(), 1, 0, 0},
+        Named{UIColor::greenColor(), 0, 1, 0}, Named{UIColor::blueColor(), 0, 0, 1},
+        Named{UIColor::yellowColor(), 1, 1, 0}, Named{UIColor::orangeColor(), 1, 0.5, 0},
+        Named{UIColor::purpleColor(), 0.5, 0, 0.5}, Named{UIColor::brownColor(), 0.6, 0.4, 0.2}}) {
+    EXPECT_EQ(color.red(), red);
+    EXPECT_EQ(color.green(), green);
+    EXPECT_EQ(color.blue(), blue);
+    EXPECT_EQ(color.alpha(), 1);
+  }
+}
+
 }  // namespace
