@@ -26,8 +26,9 @@ class DeviceOutline {
   int width() const { return int(window_.size.width); }
   int height() const { return int(window_.size.height); }
   double scale() const { return scale_; }
-  // The screen's top-left corner in the window.
+  // The screen's top-left corner in the window, and the whole screen there, in window pixels.
   CGPoint screenOrigin() const { return screen_.origin; }
+  CGRect screenRect() const { return screen_; }
 
   // The screen point under a window pixel; nothing outside the screen.
   std::optional<CGPoint> screenPointAt(CGPoint pixel) const;

@@ -238,11 +238,10 @@ void DeviceWindow::redraw(bool everything) {
     outline_.draw(cr.get(), pressed, homeHeld_);
     areas.clear();
   }
-  const CGPoint origin = outline_.screenOrigin();
-  const CGSize size = UIScreen::mainScreen().bounds().size;
+  const CGRect onScreen = outline_.screenRect();
   const CairoSurface screen(cairo_image_surface_create_for_data(
-      pixels + int(origin.y) * surface->pitch + int(origin.x) * 4, *format,
-      int(size.width * scale_), int(size.height * scale_), surface->pitch));
+      pixels + int(onScreen.origin.y) * surface->pitch + int(onScreen.origin.x) * 4, *format,
+      int(onScreen.size.width), int(onScreen.size.height), surface->pitch));
   renderer_.draw(screen.get(), areas);
   drawFinger(surface, *format);
   if (showKeys_) {
@@ -268,11 +267,11 @@ void DeviceWindow::drawFinger(SDL_Surface* surface, cairo_format_t format) const
       cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), format,
                                           surface->w, surface->h, surface->pitch));
   const CairoContext cr(cairo_create(whole.get()));
-  const CGPoint origin = outline_.screenOrigin();
-  const CGSize size = UIScreen::mainScreen().bounds().size;
-  cairo_rectangle(cr.get(), origin.x, origin.y, size.width * scale_, size.height * scale_);
+  const CGRect onScreen = outline_.screenRect();
+  cairo_rectangle(cr.get(), onScreen.origin.x, onScreen.origin.y, onScreen.size.width,
+                  onScreen.size.height);
   cairo_clip(cr.get());
-  cairo_translate(cr.get(), origin.x, origin.y);
+  cairo_translate(cr.get(), onScreen.origin.x, onScreen.origin.y);
   cairo_scale(cr.get(), scale_, scale_);
   cairo_arc(cr.get(), finger_->x, finger_->y, kFingerRadius, 0, 2 * M_PI);
   cairo_set_source_rgba(cr.get(), 1, 1, 1, 0.35);
@@ -283,9 +282,9 @@ void DeviceWindow::drawFinger(SDL_Surface* surface, cairo_format_t format) const
 }
 
 std::vector<SDL_Rect> DeviceWindow::windowRects(const std::vector<CGRect>& areas) const {
-  const CGPoint origin = outline_.screenOrigin();
-  const CGSize size = UIScreen::mainScreen().bounds().size;
-  const int right = int(size.width * scale_), bottom = int(size.height * scale_);
+  const CGRect onScreen = outline_.screenRect();
+  const CGPoint origin = onScreen.origin;
+  const int right = int(onScreen.size.width), bottom = int(onScreen.size.height);
   std::vector<SDL_Rect> rects;
   for (const auto& area : areas) {
     // Rounded outward, and a pixel more on each side for the edges antialiasing touches.
