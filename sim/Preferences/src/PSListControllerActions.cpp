@@ -104,3 +104,21 @@ void PSListController::runAction(const PSSpecifier& specifier) {
   }
   found->second(specifier);
 }
+
+void PSListController::didSelectRowAtIndexPath(NSIndexPath path) {
+  const PSSpecifier specifier = specifiers_[indexAt(path)];
+  const bool opens = specifier.isEnabled() && (specifier.cell() == PSSpecifier::Cell::LinkList ||
+                                               specifier.cell() == PSSpecifier::Cell::Link);
+  if (!opens) table_->deselectRowAtIndexPath(path);
+  if (!specifier.isEnabled() || specifier.flag("isStaticText", false)) return;
+  switch (specifier.cell()) {
+    case PSSpecifier::Cell::LinkList:
+      return pushChoices(specifier);
+    case PSSpecifier::Cell::Link:
+      return openLink(specifier);
+    case PSSpecifier::Cell::Button:
+      return pressButton(specifier);
+    default:
+      return;
+  }
+}
