@@ -55,9 +55,8 @@ void remember(const std::string& line) {
   if (line.find_first_not_of(" \t") != std::string::npos) add_history(line.c_str());
 }
 
-bool runInteractive(CommandEngine& engine) {
+void runInteractive(CommandEngine& engine) {
   std::cout << "Orbelle 2 simulator. Type help for the commands, quit to leave.\n";
-  bool allOk = true;
   std::optional<std::string> typed;
   LineInput input([&](const std::string& line) { typed = line; });
   // Between two lines the device's run loop goes on: timers fire, notifications arrive.
@@ -66,8 +65,7 @@ bool runInteractive(CommandEngine& engine) {
       CFRunLoop::main().runFor(kIdleTurn, true);
       continue;
     }
-    allOk = runLine(engine, *std::exchange(typed, std::nullopt)) && allOk;
+    runLine(engine, *std::exchange(typed, std::nullopt));
     if (!engine.quitRequested()) input.resume();
   }
-  return allOk;
 }

@@ -26,5 +26,6 @@ bool runLine(CommandEngine& engine, const std::string& line);
 // standard output. Answers whether every command succeeded; a line longer than kLongestLine
 // fails and ends the run.
 bool runScript(CommandEngine& engine, std::istream& input);
-// The same at a prompt with line editing and history, for a person at a terminal.
-bool runInteractive(CommandEngine& engine);
+// The same at a prompt with line editing and history, for a person at a terminal, until the
+// input ends or a command quits. A mistyped command is answered there and then.
+void runInteractive(CommandEngine& engine);

@@ -20,6 +20,7 @@ class LineInput {
   // Shows the prompt again and reads on, after the last line's results are out.
   void resume();
   bool ended() const { return ended_; }
+  bool atTerminal() const { return terminal_; }
 
   // Prints a line of output. While a prompt is on the terminal it is taken down, the line
   // printed, and the prompt put back with what was typed at it.

@@ -106,7 +106,10 @@ int WindowSession::runInput(CommandEngine& engine, bool untilInputEnds) const {
   std::deque<std::string> typed;
   LineInput input([&](const std::string& line) { typed.push_back(line); });
   const Task next = [&]() -> std::optional<Next> {
-    if (runner.quit() || (untilInputEnds && typed.empty() && input.ended())) return std::nullopt;
+    // A person's Ctrl-D at the prompt ends the session, as quit does; piped input that ends
+    // leaves the window up unless it was the script.
+    const bool inputOver = typed.empty() && input.ended() && (untilInputEnds || input.atTerminal());
+    if (runner.quit() || inputOver) return std::nullopt;
     if (typed.empty()) {
       input.resume();  // the last line's results are out: the prompt comes back
       return Next{kWindowPoll, false};

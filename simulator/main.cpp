@@ -131,14 +131,15 @@ Result<std::unique_ptr<std::ifstream>> openScript(const std::string& path) {
 }
 
 int runCommands(const Options& options) {
-  if (const auto booted = Device::boot(options.device); !booted) {
-    return failed(booted.failure());
-  }
-  CommandEngine engine;
+  // A script that cannot be read is said before any device is made.
   const bool fromFile = options.script && *options.script != "-";
   Result<std::unique_ptr<std::ifstream>> file = std::unique_ptr<std::ifstream>();
   if (fromFile) file = openScript(*options.script);
   if (!file) return failed(file.failure());
+  if (const auto booted = Device::boot(options.device); !booted) {
+    return failed(booted.failure());
+  }
+  CommandEngine engine;
   if (options.window) {
     const auto session = windowSession(options);
     return fromFile ? session.runScript(engine, **file)
@@ -148,7 +149,8 @@ int runCommands(const Options& options) {
   if (fromFile) {
     ok = runScript(engine, **file);
   } else if (!options.script && isatty(STDIN_FILENO)) {
-    ok = runInteractive(engine);
+    // A person's session: a mistyped command was answered at the time, and ends nothing.
+    runInteractive(engine);
   } else {
     ok = runScript(engine, std::cin);
   }

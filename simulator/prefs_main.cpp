@@ -121,6 +121,7 @@ Result<Ok> wellFormed(const Words& args) {
     const auto to = PreferencesEditor::categoryNumber(args[2]);
     if (!to) return to.failure();
   }
+  if (command == "rename") return PreferencesEditor::checkName(args[2]);
   return Ok{};
 }
 

@@ -76,8 +76,9 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"bluetooth", "bluetooth [on|off]", "a Bluetooth device connected or not",
        &CommandEngine::bluetooth, 0, 1},
       {"hud", "hud CATEGORY", "may SpringBoard show its volume HUD?", &CommandEngine::hud, 1, 1},
-      {"prefs", "prefs KEY VALUE", "write a preference and announce it", &CommandEngine::prefs, 2,
-       2},
+      {"prefs", "prefs KEY VALUE",
+       "write a preference and announce it (VALUE: the rest of the line)", &CommandEngine::prefs, 2,
+       kAnyNumber},
       {"reduce-transparency", "reduce-transparency [on|off]", "the accessibility setting",
        &CommandEngine::reduceTransparency, 0, 1},
       {"rotate", "rotate [portrait|landscape|landscape-right|upside-down]",
@@ -295,11 +296,14 @@ Result<std::string> CommandEngine::hud(const Args& args) {
 }
 
 Result<std::string> CommandEngine::prefs(const Args& args) {
+  // The value is the rest of the line, as `type` takes its text: prefs selectedSkin Cream Round.
+  std::string value;
+  for (std::size_t i = 1; i < args.size(); ++i) value += (i > 1 ? " " : "") + args[i];
   // A program's arguments end at a NUL: what would be stored is not what was asked for.
-  if (args[1].find('\0') != std::string::npos) {
+  if (value.find('\0') != std::string::npos) {
     return fail(args[0] + " cannot hold a NUL character");
   }
-  return prefs_tool::run({"set", args[0], args[1]});
+  return prefs_tool::run({"set", args[0], value});
 }
 
 Result<std::string> CommandEngine::reduceTransparency(const Args& args) {

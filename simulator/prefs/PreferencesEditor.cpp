@@ -41,7 +41,13 @@ std::string valuesHelp(const ColorPreference& key) {
 }
 
 std::string valuesHelp(const TextPreference& key) {
-  return "text         default \"" + std::string(key.fallback) + "\"";
+  std::string values = "text";
+  if (!key.choices.empty()) {
+    values.clear();
+    for (const auto choice : key.choices)
+      values += (values.empty() ? "" : "|") + std::string(choice);
+  }
+  return values + "  default \"" + std::string(key.fallback) + "\"";
 }
 
 // What the bundle answered, as a Result: `done` when it did it, else its reason.
@@ -81,6 +87,11 @@ Result<std::size_t> PreferencesEditor::categoryNumber(const std::string& text) {
   const auto number = arguments::number<std::size_t>(text);
   if (!number) return fail("no category number " + display_text::quoted(text));
   return *number;
+}
+
+Result<Ok> PreferencesEditor::checkName(const std::string& name) {
+  if (const auto refusal = CategoryListEditor::nameRefusal(name)) return fail(*refusal);
+  return Ok{};
 }
 
 Result<std::string> PreferencesEditor::setPreferenceFromText(const std::string& key,

@@ -22,6 +22,7 @@ class PreferencesEditor {
   static Result<Ok> checkKey(const std::string& key);
   static Result<PlistValue> preferenceFromText(const std::string& key, const std::string& text);
   static Result<std::size_t> categoryNumber(const std::string& text);
+  static Result<Ok> checkName(const std::string& name);
 
   // The preferences dictionary: empty when there is no file; a failure when it is unreadable.
   static Result<PlistValue::Dictionary> readPreferences();

@@ -58,6 +58,7 @@ TEST_F(PrefsToolTest, BadCommandsAreRefusedBeforeAnyDeviceIsLookedAt) {
         Case{{"get", "volumeOfTheSea"}, "unknown key \"volumeOfTheSea\""},
         Case{{"hide", "abc"}, "no category number \"abc\""},
         Case{{"move", "1", "x"}, "no category number \"x\""},
+        Case{{"rename", "1", " "}, "cannot be empty"},
         Case{{"set", "a\033]0;PWNED\007", "1"}, "unknown key \"a\\u001b]0;PWNED\\u0007\""},
         Case{{"frobnicate"}, "unknown command \"frobnicate\""}}) {
     for (const auto& where : {root.path().string(), root.path().string() + "/nowhere"}) {

@@ -113,6 +113,12 @@ TEST_F(SimulatorTest, FreshRootGetsThePackageAndItsListFromTheFirstPanel) {
   EXPECT_TRUE(root.exists("/Library/MobileSubstrate/DynamicLibraries/Orbelle2.plist"));
   EXPECT_TRUE(root.exists("/Library/Application Support/Orbelle 2/thumb_metal_active.png"));
   EXPECT_FALSE(root.exists(kList)) << "no panel was built yet";
+  EXPECT_TRUE(contains(sim("prefs selectedSkin Cream Round\n").out, "selectedSkin=\"Cream Round\""))
+      << "the rest of the line is the value";
+  const auto elsewhere = root.path() / "elsewhere";
+  EXPECT_EQ(runSim(elsewhere.string(), "", {"--script", (root.path() / "none").string()}).status,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(elsewhere)) << "no device made for a script not there";
   sim("hold up\n");
   ASSERT_TRUE(root.exists(kList));
   const std::string list = root.readBytes(kList);
@@ -237,6 +243,10 @@ TEST_F(SimulatorTest, TheStatusBarShowsTheClockWhatPlaysAndWhereItGoes) {
        }) {
     EXPECT_TRUE(contains(run.out, line)) << line << "\nin:\n" << run.out;
   }
+  // Set while the device lies on its side, where an iPhone's bar stays upright: still on it.
+  const auto turned = sim("rotate\nplay on\nrotate\ndump all\n");
+  EXPECT_TRUE(contains(turned.out, "UIImageView frame=(345,3,14,14) tag=0 image=StatusBarPlay.png"))
+      << turned.out;
 }
 
 TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly) {

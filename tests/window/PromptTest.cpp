@@ -89,6 +89,8 @@ TEST(PromptBesideTheWindow, ShowsEachCommandOnceItsResultThenANewPrompt) {
   EXPECT_NE(terminal.waitFor("yes\r\nspringboard> ").find("hud Ringtone\r\nyes\r\nspringboard> "),
             std::string::npos)
       << terminal.screen;
+  terminal.type("\x04");
+  EXPECT_EQ(terminal.exitStatus(), 0) << "Ctrl-D ends the session, window and all";
 }
 
 TEST(PromptAtATerminal, CtrlCClearsTheLineAndTheHistoryOutlivesTheSession) {

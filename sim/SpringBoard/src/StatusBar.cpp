@@ -102,7 +102,8 @@ void StatusBar::update() {
   time_->setText(time());
   const bool dark = UIApplication::sharedApplication().statusBarStyle() == UIStatusBarStyleDefault;
   time_->setTextColor(dark ? UIColor::blackColor() : UIColor::whiteColor());
-  const CGFloat width = UIScreen::mainScreen().bounds().size.width;
+  // The bar's window stands as the app in front lets it, which may not be as the screen does.
+  const CGFloat width = window_->bounds().size.width;
   CGFloat right = width - kEdge;
   const std::string route = activeRoute();
   const bool bluetooth = route.starts_with("Bluetooth");
