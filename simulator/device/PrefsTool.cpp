@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -44,6 +45,7 @@ bool drain(std::array<int, 2> fds, std::array<std::string, 2>& out) {
       if (open[i].fd < 0 || open[i].revents == 0) continue;
       char buffer[4096];
       const auto got = ::read(open[i].fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
       if (got > 0) {
         out[i].append(buffer, static_cast<std::size_t>(got));
       } else {
