@@ -132,9 +132,13 @@ CGPoint UIView::convertPointToView(CGPoint point, const UIView* view) const {
 }
 
 UIEdgeInsets UIView::safeAreaInsets() const {
-  std::shared_ptr<const UIView> root = shared_from_this();
-  while (const auto parent = root->superview()) root = parent;
-  const auto* window = dynamic_cast<const UIWindow*>(root.get());
+  const UIView* root = this;
+  std::shared_ptr<const UIView> held;  // keeps each ancestor while it is looked at
+  while (auto parent = root->superview()) {
+    held = std::move(parent);
+    root = held.get();
+  }
+  const auto* window = dynamic_cast<const UIWindow*>(root);
   if (!window) return {};
   const UIEdgeInsets area = UIScreen::mainScreen().safeAreaInsets(window->interfaceOrientation());
   const CGPoint at = convertPointToView(CGPoint{0, 0}, window);
