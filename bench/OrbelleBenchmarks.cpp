@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 #include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/PropertyListFile.h"
 #include "Settings/SettingsApp.h"
@@ -82,7 +83,7 @@ void configure(int rows, int skin, bool bind = false) {
   tweak();
   if (tweak().popupShown()) closePopup();
   settle();
-  AVSystemController::sharedAVSystemController()->reset();
+  AudioHardware::reset();
   const auto initial = CategoryList::initial(false);
   PlistValue::Array list;
   for (int i = 0; i < rows; ++i) list.push_back(initial[std::size_t(i) % initial.size()]);

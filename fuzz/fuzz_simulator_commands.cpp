@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 #include "Foundation/NSNotificationCenter.h"
 #include "FuzzDevice.h"
 #include "SpringBoard/VolumeControl.h"
@@ -61,7 +62,7 @@ void resetDevice() {
   UIScreenSetup::setOrientation(UIInterfaceOrientationPortrait);
   UIAccessibilitySetReduceTransparencyEnabled(false);
   VolumeControl::sharedVolumeControl().setMediaPlaying(false);
-  AVSystemController::sharedAVSystemController()->reset();
+  AudioHardware::reset();
   fuzz_device::removeFile(kPreferencesPath);
   fuzz_device::removeFile(kCategoriesPath);
 }

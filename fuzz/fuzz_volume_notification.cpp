@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 #include "Foundation/NSNotificationCenter.h"
 #include "Foundation/PropertyListFile.h"
 #include "FuzzDevice.h"
@@ -66,8 +67,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const auto controller = AVSystemController::sharedAVSystemController();
-  controller->setRoute(name::kAudioVideo, input.ConsumeBool() ? std::string(name::kLoudspeakerRoute)
-                                                              : std::string("Headphones"));
+  AudioHardware::setRoute(name::kAudioVideo, input.ConsumeBool()
+                                                 ? std::string(name::kLoudspeakerRoute)
+                                                 : std::string("Headphones"));
   PlistValue::Dictionary userInfo;
   const int entries = input.ConsumeIntegralInRange(0, 4);
   for (int i = 0; i < entries; ++i) {

@@ -5,6 +5,7 @@
 
 #include "Activator/LAActivator.h"
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 #include "CoreFoundation/CFRunLoop.h"
 #include "Settings/SettingsApp.h"
 #include "SpringBoard/SpringBoard.h"
@@ -242,7 +243,7 @@ Result<std::string> CommandEngine::set(const Args& args) {
 }
 
 Result<Ok> CommandEngine::knownCategory(const std::string& name) {
-  const auto known = AVSystemController::sharedAVSystemController()->knownCategories();
+  const auto known = AudioHardware::knownCategories();
   if (std::find(known.begin(), known.end(), name) != known.end()) return Ok{};
   std::string names;
   for (const auto& category : known) names += (names.empty() ? "" : ", ") + category;
@@ -251,7 +252,7 @@ Result<Ok> CommandEngine::knownCategory(const std::string& name) {
 
 Result<std::string> CommandEngine::route(const Args& args) {
   if (auto known = knownCategory(args[0]); !known) return known.failure();
-  AVSystemController::sharedAVSystemController()->setRoute(args[0], args[1]);
+  AudioHardware::setRoute(args[0], args[1]);
   return args[0] + " " + args[1];
 }
 
@@ -334,7 +335,7 @@ Result<std::string> CommandEngine::rotate(const Args& args) {
 Result<std::string> CommandEngine::volumes(const Args&) {
   const auto controller = AVSystemController::sharedAVSystemController();
   std::string out;
-  for (const auto& name : controller->knownCategories()) {
+  for (const auto& name : AudioHardware::knownCategories()) {
     float volume = 0;
     controller->getVolume(volume, name);
     out += name + " " + shortest(volume) + " " + controller->routeForCategory(name).value_or("-") +

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr char kReceiver[] = "Receiver";
 
 void setRoute(const std::string& category, const std::optional<std::string>& route,
               std::vector<std::string>& lines) {
-  AVSystemController::sharedAVSystemController()->setRoute(category, route);
+  AudioHardware::setRoute(category, route);
   lines.push_back(category + " " + route.value_or("-"));
 }
 
@@ -22,7 +23,7 @@ RoutePlugs::Moved RoutePlugs::plugIn(const std::string& route,
                                      std::vector<std::string>& lines) {
   const auto controller = AVSystemController::sharedAVSystemController();
   Moved moved;
-  for (const auto& category : controller->knownCategories()) {
+  for (const auto& category : AudioHardware::knownCategories()) {
     const auto now = controller->routeForCategory(category);
     if (!now || std::find(takenFrom.begin(), takenFrom.end(), *now) == takenFrom.end()) continue;
     moved.emplace(category, now);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Celestial/AudioHardware.h"
 #include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/NSNotificationCenter.h"
 
@@ -14,14 +15,14 @@ namespace {
 class AVSystemControllerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    controller->reset();
+    AudioHardware::reset();
     NSNotificationCenter::defaultCenter().addObserver(
         token, [this](const NSNotification& note) { posted.push_back(note); },
         AVSystemController_EffectiveVolumeDidChangeNotification, nullptr);
   }
   void TearDown() override {
     NSNotificationCenter::defaultCenter().removeObserver(token.get());
-    controller->reset();
+    AudioHardware::reset();
   }
 
   std::shared_ptr<AVSystemController> controller = AVSystemController::sharedAVSystemController();
@@ -85,15 +86,15 @@ TEST_F(AVSystemControllerTest, EachRouteKeepsItsVolume) {
     controller->getVolume(value, "Audio/Video");
     return value;
   };
-  controller->setRoute("Audio/Video", "Headphone");
-  EXPECT_EQ(volume(), AVSystemController::kFirstVolumeOnNewRoute);
+  AudioHardware::setRoute("Audio/Video", "Headphone");
+  EXPECT_EQ(volume(), AudioHardware::kFirstVolumeOnNewRoute);
   controller->setVolumeTo(0.8f, "Audio/Video");
-  controller->setRoute("Audio/Video", "Speaker");
+  AudioHardware::setRoute("Audio/Video", "Speaker");
   EXPECT_EQ(volume(), 0.5f) << "the loudspeaker's own";
-  controller->setRoute("Audio/Video", "Headphone");
+  AudioHardware::setRoute("Audio/Video", "Headphone");
   EXPECT_EQ(volume(), 0.8f);
   controller->setVolumeTo(0.5f, "Audio/Video");
-  controller->setRoute("Audio/Video", "Speaker");
+  AudioHardware::setRoute("Audio/Video", "Speaker");
   CFRunLoop::main().runUntilIdle();
   std::vector<std::string> seen;
   for (const auto& note : posted) {
@@ -114,7 +115,7 @@ TEST_F(AVSystemControllerTest, EachRouteKeepsItsVolume) {
 
   posted.clear();
   controller->setVolumeTo(0.1f, "Ringtone");
-  controller->reset();
+  AudioHardware::reset();
   CFRunLoop::main().runUntilIdle();
   EXPECT_TRUE(posted.empty());
 }

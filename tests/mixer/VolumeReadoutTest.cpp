@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Celestial/AudioHardware.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -23,8 +24,8 @@ TEST_F(VolumeReadoutTest, TitlesAreDataNotFormatsAndAMissingRouteLeavesTheNameAl
   writeList(fx::array({fx::entry("Ringtone", "%@ %n %s %%", true),
                        fx::entry("Audio/Video", "100% loud", true),
                        fx::entry("PhoneCall", "Call", true)}));
-  controller->setRoute("Audio/Video", "%d%n");
-  controller->setRoute("PhoneCall", std::nullopt);
+  AudioHardware::setRoute("Audio/Video", "%d%n");
+  AudioHardware::setRoute("PhoneCall", std::nullopt);
   build();
   EXPECT_EQ(text(0), "%@ %n %s %%: 50%");
   EXPECT_EQ(text(1), "100% loud (%d%n): 38%") << "the volume of a route new to it";

@@ -4,6 +4,7 @@
 
 #include "Activator/LAActivator.h"
 #include "Celestial/AVSystemController.h"
+#include "Celestial/AudioHardware.h"
 #include "CoreFoundation/CFRunLoop.h"
 #include "SpringBoard/SpringBoard.h"
 #include "SpringBoard/VolumeButtons.h"
@@ -43,7 +44,7 @@ float ringtone() {
 
 TEST(VolumeButtonsTest, AShortPressIsAPressAndAHeldButtonFiresItsHoldInstead) {
   TempDeviceRoot root;
-  AVSystemController::sharedAVSystemController()->reset();
+  AudioHardware::reset();
   const auto listener = std::make_shared<HoldListener>();
   LASharedActivator->registerListener(listener, "hold");
   LASharedActivator->assignEvent(*LAEvent::eventWithName(kVolumeUpHoldShortEvent), "hold");
@@ -80,7 +81,7 @@ TEST(VolumeButtonsTest, AShortPressIsAPressAndAHeldButtonFiresItsHoldInstead) {
 // hold that follows, and a finger going down on it is the display-tap.
 TEST(VolumeButtonsTest, TheHUDGoesForAHandledHoldAndAFingerOnItIsTheDisplayTap) {
   TempDeviceRoot root;
-  AVSystemController::sharedAVSystemController()->reset();
+  AudioHardware::reset();
   const auto listener = std::make_shared<HoldListener>();
   LASharedActivator->registerListener(listener, "hold");
   LASharedActivator->assignEvent(*LAEvent::eventWithName(kVolumeUpHoldShortEvent), "hold");

@@ -2,13 +2,14 @@
 
 #include "CoreFoundation/CFRunLoop.h"
 
+#include "Celestial/AudioHardware.h"
 #include "Foundation/NSNotificationCenter.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UITouches.h"
 
 void PanelFixture::SetUp() {
   installPackage(device_paths::kSkins);
-  controller->reset();
+  AudioHardware::reset();
   recorder = RecordingVolumeController::install();
 }
 
@@ -17,7 +18,7 @@ void PanelFixture::TearDown() {
   window.reset();
   panel.reset();
   recorder->uninstall();
-  controller->reset();
+  AudioHardware::reset();
 }
 
 void PanelFixture::expectDefaults(const OrbelleView& view) {
@@ -72,7 +73,7 @@ void PanelFixture::setVolumeTo(float volume, const char* category) const {
 }
 
 void PanelFixture::setRoute(const char* category, std::optional<std::string> route) const {
-  controller->setRoute(category, std::move(route));
+  AudioHardware::setRoute(category, std::move(route));
   settle();
 }
 

@@ -32,12 +32,11 @@ inline constexpr char AVSystemController_ActiveAudioRouteDidChangeNotification[]
 
 // The system's audio controller: a route per audio category, and a volume per category and
 // route, so that a category's volume in effect is the one it has on its current route. A route
-// a category has not used yet starts at kFirstVolumeOnNewRoute. One instance per process.
+// a category has not used yet starts at a volume of its own (AudioHardware's
+// kFirstVolumeOnNewRoute). One instance per process.
 // Categories it does not know have no volume and no route.
 class AVSystemController : public std::enable_shared_from_this<AVSystemController> {
  public:
-  static constexpr float kFirstVolumeOnNewRoute = 0.375f;
-
   static std::shared_ptr<AVSystemController> sharedAVSystemController();
 
   // True, with the volume (0.0 to 1.0) in `volume`, for a category it knows.
@@ -50,6 +49,11 @@ class AVSystemController : public std::enable_shared_from_this<AVSystemControlle
 
   std::optional<std::string> routeForCategory(std::string_view category) const;
 
+  AVSystemController();
+
+ private:
+  friend class AudioHardware;  // the host's, the world outside the device
+  static constexpr float kFirstVolumeOnNewRoute = 0.375f;
   // The simulated world's side: audio moving to another output (false for an unknown
   // category; a new route posts the route notification, and, when its volume differs from the
   // old one's, the change notification with the volume now in effect, reason: a route change),
@@ -61,9 +65,6 @@ class AVSystemController : public std::enable_shared_from_this<AVSystemControlle
   // dropped.
   void reset();
 
-  AVSystemController();
-
- private:
   void postVolumeChange(const std::string& category, float volume, const char* reason);
   // Posts on a following turn of the main run loop, unless a reset comes first.
   void postLater(const char* name, PlistValue::Dictionary userInfo);
