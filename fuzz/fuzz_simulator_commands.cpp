@@ -11,9 +11,11 @@
 #include "Celestial/AVSystemController.h"
 #include "Celestial/AudioHardware.h"
 #include "Foundation/NSNotificationCenter.h"
+#include "Foundation/ProcessSetup.h"
 #include "FuzzDevice.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIAccessibility.h"
+#include "UIKit/UIAccessibilitySettings.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScreenSetup.h"
@@ -27,7 +29,7 @@
 namespace {
 
 std::size_t volumeObservers() {
-  return NSNotificationCenter::defaultCenter().observerCountForName(
+  return ProcessSetup::observerCountForName(
       AVSystemController_EffectiveVolumeDidChangeNotification);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Foundation/NSBundle.h"
+#include "Foundation/ProcessSetup.h"
 #include "Settings/SettingsApp.h"
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
   prctl(PR_SET_NAME, kExecutable);
   DeviceRoot::setPath(launch->root);
   DeviceModel::setIdentifier(launch->model);
-  NSBundle::mainBundle().setBundleIdentifier(kBundleIdentifier);
+  ProcessSetup::setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName(kExecutable);
   UIScreenSetup::setTextMeasure(FontMetrics::measure());
   UIScreenSetup::setPortraitSize(launch->points);

@@ -12,6 +12,7 @@
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UIAccessibility.h"
+#include "UIKit/UIAccessibilitySettings.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScreenSetup.h"

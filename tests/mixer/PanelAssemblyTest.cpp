@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Foundation/NSNotificationCenter.h"
+#include "Foundation/ProcessSetup.h"
 #include "support/PanelFixture.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(PanelAssemblyTest, AllHiddenOrEmptyListGivesNoRowsButStillListens) {
     writeList(empty ? fx::array({}) : fx::array({fx::entry("Ringtone", "Ring", false)}));
     build();
     EXPECT_TRUE(panel->subviews().empty());
-    EXPECT_EQ(NSNotificationCenter::defaultCenter().observationCount(panel.get()), 1u);
+    EXPECT_EQ(ProcessSetup::observationCount(panel.get()), 1u);
   }
 }
 

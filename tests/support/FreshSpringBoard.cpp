@@ -10,6 +10,7 @@
 
 #include "CoreFoundation/CFRunLoop.h"
 #include "Foundation/NSBundle.h"
+#include "Foundation/ProcessSetup.h"
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
@@ -48,7 +49,7 @@ void inFreshProcess(const DeviceSetup& device, const std::function<void()>& body
       EXPECT_EQ(result.loaded.size(), 1u) << "Orbelle2.dylib loads through its filter";
       EXPECT_TRUE(result.failed.empty()) << result.failed.front();
     } else {
-      NSBundle::mainBundle().setBundleIdentifier(device.bundle);
+      ProcessSetup::setBundleIdentifier(device.bundle);
     }
     if (!::testing::Test::HasFailure()) body();
     const bool failed = ::testing::Test::HasFailure();

@@ -4,6 +4,7 @@
 
 #include "Activator/LAActivator.h"
 #include "Foundation/NSBundle.h"
+#include "Foundation/ProcessSetup.h"
 #include "SBIconController.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeButtons.h"
@@ -19,7 +20,7 @@ SpringBoard& SpringBoard::shared() {
 MobileLoader::Result SpringBoard::boot() {
   if (booted_) return {};
   booted_ = true;
-  NSBundle::mainBundle().setBundleIdentifier(kBundleIdentifier);
+  ProcessSetup::setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
   homeScreen_ = std::make_shared<SBIconController>(

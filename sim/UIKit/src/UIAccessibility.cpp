@@ -1,4 +1,5 @@
 #include "UIKit/UIAccessibility.h"
+#include "UIKit/UIAccessibilitySettings.h"
 
 namespace {
 bool reduceTransparency = false;

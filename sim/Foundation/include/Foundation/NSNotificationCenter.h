@@ -39,12 +39,11 @@ class NSNotificationCenter {
   void postNotificationName(std::string name, const void* object,
                             PlistValue::Dictionary userInfo = {});
 
-  // Live registrations of `observer`, and live registrations for `name` (observers that still
-  // exist and were not removed), for diagnostics and tests.
+ private:
+  friend class ProcessSetup;  // the host's count of live registrations
   std::size_t observationCount(const void* observer) const;
   std::size_t observerCountForName(std::string_view name) const;
 
- private:
   struct Registration;
   std::vector<std::shared_ptr<Registration>> registrations_;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-// The "Reduce Transparency" accessibility setting.
+// The "Reduce Transparency" accessibility setting (set on the host's side,
+// UIAccessibilitySettings).
 bool UIAccessibilityIsReduceTransparencyEnabled();
-// The Settings side of it, for the simulated device.
-void UIAccessibilitySetReduceTransparencyEnabled(bool enabled);
