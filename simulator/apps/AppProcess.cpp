@@ -21,6 +21,7 @@
 #include "UIKit/UIApplication.h"
 #include "apps/AppChannel.h"
 #include "apps/Packets.h"
+#include "common/ProgramFolder.h"
 #include "common/Shortest.h"
 
 extern char** environ;
@@ -36,9 +37,7 @@ constexpr char kAppProgram[] = "orbelle2-app";
 // orbelle2-app beside the program running, unless $ORBELLE2_APP names another.
 std::string appProgram() {
   if (const char* named = std::getenv("ORBELLE2_APP"); named && *named) return named;
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (self.parent_path() / kAppProgram).string();
+  return (programFolder() / kAppProgram).string();
 }
 
 constexpr std::chrono::milliseconds kEndingGrace{1000};

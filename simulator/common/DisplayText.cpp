@@ -34,6 +34,15 @@ std::string escaped(std::string_view text, const Escape& escape) {
   return out;
 }
 
+// Controls as \u00XX, line ends too unless `keepLineEnds`.
+std::string controlsEscaped(std::string_view text, bool keepLineEnds) {
+  return escaped(text, [keepLineEnds](char32_t point, std::string& out) {
+    if (!isControl(point) || (keepLineEnds && point == '\n')) return false;
+    out += hex("\\u", static_cast<unsigned>(point), 4);
+    return true;
+  });
+}
+
 }  // namespace
 
 std::string quoted(std::string_view text) {
@@ -61,19 +70,11 @@ std::string quoted(std::string_view text) {
 }
 
 std::string printable(std::string_view text) {
-  return escaped(text, [](char32_t point, std::string& out) {
-    if (!isControl(point)) return false;
-    out += hex("\\u", static_cast<unsigned>(point), 4);
-    return true;
-  });
+  return controlsEscaped(text, false);
 }
 
 std::string printableLines(std::string_view text) {
-  return escaped(text, [](char32_t point, std::string& out) {
-    if (point == '\n' || !isControl(point)) return false;
-    out += hex("\\u", static_cast<unsigned>(point), 4);
-    return true;
-  });
+  return controlsEscaped(text, true);
 }
 
 }  // namespace display_text

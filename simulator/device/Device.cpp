@@ -21,6 +21,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIScreenSetup.h"
 #include "apps/AppProcess.h"
+#include "common/ProgramFolder.h"
 #include "common/UserFolder.h"
 #include "device/ModelScreens.h"
 #include "device/ProcessClaim.h"
@@ -30,9 +31,7 @@ namespace {
 
 // The build tree this program is in.
 std::filesystem::path buildDir() {
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return self.parent_path().parent_path();
+  return programFolder().parent_path();
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "SimDevice/DeviceRoot.h"
+#include "common/ProgramFolder.h"
 
 extern char** environ;
 
@@ -28,8 +29,7 @@ constexpr char kUsageHint[] = " (orbelle2-prefs --help for the usage)";
 constexpr std::chrono::milliseconds kLongest{6000};
 
 std::string program() {
-  std::error_code error;
-  return (std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / kProgram).string();
+  return (programFolder() / kProgram).string();
 }
 
 // Everything the two pipes carry until both close or the time is up; false when it was.

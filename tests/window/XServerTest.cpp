@@ -70,6 +70,20 @@ class Desk : public ::testing::Test {
     args.insert(args.begin(), "/usr/bin/xdotool");
     return runProgram(args, "", {{"DISPLAY", server->display}}).out;
   }
+  // A second simulator's window at the desktop's corner, as a window that holds the keyboard
+  // beside ours would be (a terminal's); answers its id, empty when it did not come up.
+  std::string openAnotherWindow(const TempDeviceRoot& otherRoot,
+                                std::unique_ptr<RunningProgram>& other) const {
+    other = std::make_unique<RunningProgram>(
+        std::vector<std::string>{ORBELLE_SIM, "--window", "--scale", "0.25", "--root",
+                                 otherRoot.path().string()},
+        environment());
+    if (!other->waitForOutput("press ? for keys")) return {};
+    const std::string found = xdotool({"search", "--sync", "--name", otherRoot.path().string()});
+    const std::string id = found.substr(0, found.find('\n'));
+    xdotool({"windowmove", "--sync", id, "0", "0"});
+    return id;
+  }
   // The pointer over a point of the simulated screen.
   void pointAt(CGPoint point) const {
     xdotool({"mousemove", std::to_string(int(windowX + screenX + point.x * scale)),
@@ -158,13 +172,9 @@ TEST_F(Desk, APersonHoldsUpDragsAThumbAndUsesTheKeys) {
 TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
   start({});
   TempDeviceRoot otherRoot;
-  RunningProgram other(
-      {ORBELLE_SIM, "--window", "--scale", "0.25", "--root", otherRoot.path().string()},
-      environment());
-  ASSERT_TRUE(other.waitForOutput("press ? for keys"));
-  const std::string found = xdotool({"search", "--sync", "--name", otherRoot.path().string()});
-  const std::string otherWindow = found.substr(0, found.find('\n'));
-  xdotool({"windowmove", "--sync", otherWindow, "0", "0"});
+  std::unique_ptr<RunningProgram> other;
+  const std::string otherWindow = openAnotherWindow(otherRoot, other);
+  ASSERT_FALSE(otherWindow.empty()) << "no second window";
   xdotool({"windowfocus", "--sync", otherWindow});
   ask("hold up");
 
@@ -185,7 +195,7 @@ TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
   sim->send("quit");
   EXPECT_EQ(sim->finish().status, 0);
   xdotool({"windowkill", otherWindow});
-  const auto killed = other.finish();
+  const auto killed = other->finish();
   EXPECT_EQ(killed.status, 0) << "its connection cut by the server: a clean end";
   EXPECT_EQ(killed.err, "the X server closed the window; the session ends\n");
 }
@@ -195,13 +205,9 @@ TEST_F(Desk, AFingerReleasedOutsideTheWindowLifts) {
 TEST_F(Desk, AFingerThatLeftAndCameBackLiftsWhereverItIsReleased) {
   start({"--scale", "1"});
   TempDeviceRoot otherRoot;
-  RunningProgram other(
-      {ORBELLE_SIM, "--window", "--scale", "0.25", "--root", otherRoot.path().string()},
-      environment());
-  ASSERT_TRUE(other.waitForOutput("press ? for keys"));
-  const std::string found = xdotool({"search", "--sync", "--name", otherRoot.path().string()});
-  const std::string otherWindow = found.substr(0, found.find('\n'));
-  xdotool({"windowmove", "--sync", otherWindow, "0", "0"});
+  std::unique_ptr<RunningProgram> other;
+  const std::string otherWindow = openAnotherWindow(otherRoot, other);
+  ASSERT_FALSE(otherWindow.empty()) << "no second window";
   xdotool({"windowmove", "--sync", window, "400", "200"});
   windowX = 400;
   windowY = 200;
@@ -226,7 +232,7 @@ TEST_F(Desk, AFingerThatLeftAndCameBackLiftsWhereverItIsReleased) {
   settle();
   EXPECT_TRUE(contains(ask("volumes"), "popupWindow=nil")) << "a click outside closes it";
   sim->send("quit");
-  other.send("quit");
+  other->send("quit");
   EXPECT_EQ(sim->finish().status, 0);
 }
 

@@ -23,9 +23,10 @@ CGPoint UIScrollView::maximumContentOffset() const {
 
 void UIScrollView::setContentSize(CGSize size) {
   contentSize_ = size;
+  const CGPoint nearest = minimumContentOffset();
   const CGPoint furthest = maximumContentOffset();
-  contentOffset_ =
-      CGPoint{std::min(contentOffset_.x, furthest.x), std::min(contentOffset_.y, furthest.y)};
+  contentOffset_ = CGPoint{std::clamp(contentOffset_.x, nearest.x, furthest.x),
+                           std::clamp(contentOffset_.y, nearest.y, furthest.y)};
 }
 
 bool UIScrollView::scrollBy(CGPoint distance) {

@@ -133,13 +133,7 @@ CGFloat UITableView::layOutFooter(NSInteger section, CGFloat top, CGFloat width)
 void UITableView::layoutSubviews() {
   for (const auto& label : headers_) label->removeFromSuperview();
   headers_.clear();
-  layOut();
-  // A taller table may show all of its content: the offset comes back within it.
-  const CGPoint least = minimumContentOffset();
-  const CGPoint most = maximumContentOffset();
-  const CGPoint offset = contentOffset();
-  setContentOffset(
-      CGPoint{std::clamp(offset.x, least.x, most.x), std::clamp(offset.y, least.y, most.y)});
+  layOut();  // its new content size brings the offset back within it
 }
 
 std::shared_ptr<UITableViewCell> UITableView::cellForRowAtIndexPath(NSIndexPath path) const {

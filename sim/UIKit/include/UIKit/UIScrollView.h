@@ -17,8 +17,9 @@ class UIScrollView : public UIView {
   const char* className() const override { return "UIScrollView"; }
 
   CGSize contentSize() const { return contentSize_; }
-  // Content that shrinks under the offset pulls the offset back to its far edge, as UIKit's
-  // scroll views do, so that a view never shows only what lies past its content.
+  // The offset comes back within the new content (as the bounds are now), as UIKit's scroll
+  // views bring it: content that shrank under it, or a view grown taller, never shows only what
+  // lies past the content.
   void setContentSize(CGSize size);
   CGPoint contentOffset() const { return contentOffset_; }
   // Set as given; only scrolling by touch keeps within the content.
