@@ -51,6 +51,19 @@ void bluetooth(cairo_t* cr, double w, double h) {
   cairo_stroke(cr);
 }
 
+// A shackle over a body.
+void padlock(cairo_t* cr, double w, double h) {
+  white(cr);
+  cairo_set_line_width(cr, w * 0.12);
+  cairo_arc(cr, w / 2, h * 0.42, w * 0.22, M_PI, 2 * M_PI);
+  cairo_line_to(cr, w * 0.72, h * 0.5);
+  cairo_move_to(cr, w * 0.28, h * 0.42);
+  cairo_line_to(cr, w * 0.28, h * 0.5);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, w * 0.18, h * 0.48, w * 0.64, h * 0.44);
+  cairo_fill(cr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,7 +71,8 @@ int main(int argc, char** argv) {
   const auto glyph = [](const char* file, png_artwork::Painter paint) {
     return png_artwork::Artwork{file, images::kWidth, images::kHeight, std::move(paint)};
   };
-  return png_artwork::drawTool(argc, argv, "status-bar-artwork", "SYSTEM_ROOT", images::kFolder,
-                               {glyph(images::kPlay, play), glyph(images::kHeadphones, headphones),
-                                glyph(images::kBluetooth, bluetooth)});
+  return png_artwork::drawTool(
+      argc, argv, "status-bar-artwork", "SYSTEM_ROOT", images::kFolder,
+      {glyph(images::kPlay, play), glyph(images::kHeadphones, headphones),
+       glyph(images::kBluetooth, bluetooth), glyph(images::kPadlock, padlock)});
 }

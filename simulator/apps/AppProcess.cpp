@@ -76,12 +76,21 @@ std::shared_ptr<AppProcess> AppProcess::make(std::string name) {
 }
 
 AppProcess::~AppProcess() {
-  // The device shuts down: the app's channels close, and it ends with them.
+  end();
+}
+
+// The app's channels close, and it ends with them.
+void AppProcess::end() {
+  if (news_ >= 0) CFRunLoop::main().removeSource(news_);
   if (questions_ >= 0) close(questions_);
   if (news_ >= 0) close(news_);
+  questions_ = news_ = -1;
   unmapFrame();
   if (pid_ > 0) [[maybe_unused]]
     const auto ended = reap(pid_, kEndingGrace);
+  pid_ = 0;
+  window_.reset();
+  editing_ = false;
 }
 
 Result<> AppProcess::start() {

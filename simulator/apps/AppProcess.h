@@ -29,6 +29,8 @@ class AppProcess : public RemoteWindow::Source, public std::enable_shared_from_t
 
   Result<> launch();
   void background();
+  // The process ends with SpringBoard's: its channels close, and it is reaped.
+  void end();
   bool running() const { return pid_ > 0; }
 
   cairo_surface_t* frame(double scale) override;

@@ -54,10 +54,15 @@ CommandEngine::CommandEngine() : tweak_(TweakState::lookUp()), finger_(tweak_) {
 
 const std::vector<CommandEngine::Command>& CommandEngine::commands() {
   static const std::vector<Command> table{
-      {"event", "event NAME [MODE]", "Activator fires NAME (mode springboard by default)",
+      {"event", "event NAME [MODE]", "Activator fires NAME (by default in the device's mode)",
        &CommandEngine::event, 1, 2},
       {"hold", "hold up|down", "a short hold of a volume button", &CommandEngine::hold, 1, 1},
-      {"press", "press up|down", "a short press of a volume button", &CommandEngine::press, 1, 1},
+      {"press", "press up|down|side", "a short press of a volume button or the side button",
+       &CommandEngine::press, 1, 1},
+      {"lock", "lock", "locks the device, its display dark", &CommandEngine::lock, 0, 0},
+      {"wake", "wake", "the display lights on the lock screen", &CommandEngine::wake, 0, 0},
+      {"unlock", "unlock", "from the lock screen to where the device was (Home, or a swipe up)",
+       &CommandEngine::unlock, 0, 0},
       {"tap", "tap X Y", "a tap at a screen point", &CommandEngine::tap, 2, 2},
       {"swipe", "swipe X1 Y1 X2 Y2", "a finger drawn from one point to another",
        &CommandEngine::swipe, 4, 4},
@@ -86,7 +91,8 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"rotate", "rotate [portrait|landscape|landscape-right|upside-down]",
        "turn the device (no word: upright or on its side)", &CommandEngine::rotate, 0, 1},
       {"volumes", "volumes", "every category: volume and route", &CommandEngine::volumes, 0, 0},
-      {"state", "state", "the popup's state", &CommandEngine::state, 0, 0},
+      {"state", "state", "the popup's state; unlocked, lock screen or locked",
+       &CommandEngine::state, 0, 0},
       {"dump", "dump [all]", "the windows and their views (all: the status bar too)",
        &CommandEngine::dump, 0, 1},
       {"clock", "clock H:MM|now", "the status bar's time: pinned, or the host's",
@@ -102,6 +108,8 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
       {"screenshot", "screenshot [FILE]",
        "the screen as a PNG (no file: a new one in the user's screenshot folder)",
        &CommandEngine::screenshot, 0, 1},
+      {"respring", "respring", "SpringBoard starts again: the tweaks load anew, Settings ends",
+       &CommandEngine::respring, 0, 0},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
        1},
       {"help", "help", "this list", &CommandEngine::helpCommand, 0, 0},
@@ -145,7 +153,7 @@ Failure CommandEngine::usage() const {
 }
 
 Result<std::string> CommandEngine::event(const Args& args) {
-  const std::string mode = args.size() > 1 ? args[1] : std::string(LAEventModeSpringBoard);
+  const std::string mode = args.size() > 1 ? args[1] : SpringBoard::shared().eventMode();
   const auto& modes = LAActivator::availableEventModes();
   if (std::find(modes.begin(), modes.end(), mode) == modes.end()) {
     std::string known;
@@ -178,6 +186,10 @@ Result<std::string> CommandEngine::hold(const Args& args) {
 }
 
 Result<std::string> CommandEngine::press(const Args& args) {
+  if (args[0] == "side") {
+    SpringBoard::shared().pressSideButton();
+    return lockState();
+  }
   const auto button = volumeButton(args[0]);
   if (!button) return button.failure();
   auto& buttons = VolumeButtons::shared();
@@ -191,6 +203,7 @@ Result<std::string> CommandEngine::tap(const Args& args) {
   const auto x = number<double>(args[0]);
   const auto y = number<double>(args[1]);
   if (!x || !y) return fail("tap takes two numbers");
+  if (auto lit = displayLit(); !lit) return lit.failure();
   return finger_.tap(CGPoint{*x, *y});
 }
 
@@ -201,12 +214,14 @@ Result<std::string> CommandEngine::swipe(const Args& args) {
     if (!coordinate) return fail("swipe takes four numbers");
     at[i] = *coordinate;
   }
+  if (auto lit = displayLit(); !lit) return lit.failure();
   return finger_.swipe(CGPoint{at[0], at[1]}, CGPoint{at[2], at[3]});
 }
 
 Result<std::string> CommandEngine::touch(const Args& args) {
   const auto n = categoryNumber(args[0]);
   if (!n) return n.failure();
+  if (auto lit = displayLit(); !lit) return lit.failure();
   return finger_.touch(*n);
 }
 
@@ -229,6 +244,7 @@ Result<std::string> CommandEngine::slide(const Args& args, const char* command, 
   if (!n) return n.failure();
   const auto percent = number<float>(args[1]);
   if (!percent) return fail(std::string(command) + " takes a percentage");
+  if (auto lit = displayLit(); !lit) return lit.failure();
   return (finger_.*slideTo)(*n, *percent);
 }
 
@@ -348,7 +364,7 @@ Result<std::string> CommandEngine::volumes(const Args&) {
 
 Result<std::string> CommandEngine::state(const Args&) {
   if (!tweak_.loaded()) return fail("the tweak is not loaded");
-  return tweak_.describe();
+  return tweak_.describe() + "\n" + lockState();
 }
 
 Result<std::string> CommandEngine::dump(const Args& args) {
@@ -360,6 +376,9 @@ Result<std::string> CommandEngine::dump(const Args& args) {
 
 Result<std::string> CommandEngine::launch(const Args& args) {
   auto& springBoard = SpringBoard::shared();
+  if (springBoard.lockState() != SBLockState::Unlocked) {
+    return fail("the device is locked (" + lockState() + "): unlock it first");
+  }
   if (!springBoard.launchApplication(args[0])) {
     std::string known;
     for (const auto& app : springBoard.applications()) {
@@ -373,7 +392,11 @@ Result<std::string> CommandEngine::launch(const Args& args) {
 }
 
 Result<std::string> CommandEngine::home(const Args&) {
-  SpringBoard::shared().pressHomeButton();
+  auto& springBoard = SpringBoard::shared();
+  const bool wasLocked = springBoard.lockState() != SBLockState::Unlocked;
+  springBoard.pressHomeButton();
+  if (springBoard.lockState() != SBLockState::Unlocked) return lockState();
+  if (wasLocked && !springBoard.frontApplication().empty()) return springBoard.frontApplication();
   return std::string("home screen");
 }
 

@@ -78,6 +78,15 @@ class CommandEngine {
   Result<std::string> type(const Args& args);
   Result<std::string> key(const Args& args);
   Result<std::string> show(const Args& args);
+  // The side button and the lock screen; each answers the lock state it leaves.
+  Result<std::string> lock(const Args& args);
+  Result<std::string> wake(const Args& args);
+  Result<std::string> unlock(const Args& args);
+  static std::string lockState();
+  // SpringBoard starts again; the tweak's state is looked up anew, and a finger is let go.
+  Result<std::string> respring(const Args& args);
+  // Why a finger cannot touch the screen now: its display is dark.
+  static Result<Ok> displayLit();
   Result<std::string> screenshot(const Args& args);
   Result<std::string> wait(const Args& args);
   Result<std::string> helpCommand(const Args& args);

@@ -122,6 +122,7 @@ void Device::installApps() {
         }
       },
       [] { settings->background(); },
+      [] { settings->end(); },
       SettingsApp::supportedInterfaceOrientations(),
   });
 }
@@ -153,6 +154,7 @@ Result<> Device::boot(const DeviceOptions& options) {
   UIScreenSetup::setSafeAreaInsets(model_screens::safeArea(*model, false),
                                    model_screens::safeArea(*model, true));
   installApps();
+  SpringBoard::shared().setHasHomeButton(model->homeButton);
   const auto loaded = SpringBoard::shared().boot();
   if (!loaded.failed.empty()) return fail("the tweak did not load: " + loaded.failed.front());
   if (loaded.loaded.empty()) return fail("the loader found no tweak for SpringBoard");

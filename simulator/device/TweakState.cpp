@@ -1,6 +1,9 @@
 #include "device/TweakState.h"
 
 #include <dlfcn.h>
+#include <link.h>
+
+#include <string_view>
 
 #include "orbelle2/RowTags.h"
 
@@ -10,9 +13,27 @@ constexpr char kWindow[] = "popupWindow";
 constexpr char kPanel[] = "popupView";
 constexpr char kBlur[] = "enableBackgroundBlur";
 
+constexpr std::string_view kLibrary = "/Orbelle2.dylib";
+
+// The loaded tweak's own path; empty when it is not loaded.
+std::string loadedLibraryPath() {
+  std::string found;
+  dl_iterate_phdr(
+      [](dl_phdr_info* info, size_t, void* out) {
+        const std::string_view name = info->dlpi_name ? info->dlpi_name : "";
+        if (!name.ends_with(kLibrary)) return 0;
+        *static_cast<std::string*>(out) = std::string(name);
+        return 1;
+      },
+      &found);
+  return found;
+}
+
+// Looked up in the tweak's own handle: a look-up of the whole process (RTLD_DEFAULT) would tie
+// the tweak to this program for good, and a respring could not unload it.
 template <class Variable>
-Variable* lookUpVariable(const char* name) {
-  return static_cast<Variable*>(dlsym(RTLD_DEFAULT, name));
+Variable* lookUpVariable(void* library, const char* name) {
+  return static_cast<Variable*>(dlsym(library, name));
 }
 
 // The first view below `root`, depth first, of class `View` that `matches`.
@@ -35,9 +56,13 @@ std::shared_ptr<View> withTag(const std::shared_ptr<UIView>& panel, NSInteger ta
 
 TweakState TweakState::lookUp() {
   TweakState state;
-  state.window = lookUpVariable<std::shared_ptr<UIWindow>>(kWindow);
-  state.panel = lookUpVariable<std::shared_ptr<OrbelleView>>(kPanel);
-  state.blur = lookUpVariable<bool>(kBlur);
+  const std::string path = loadedLibraryPath();
+  void* library = path.empty() ? nullptr : dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+  if (!library) return state;
+  state.window = lookUpVariable<std::shared_ptr<UIWindow>>(library, kWindow);
+  state.panel = lookUpVariable<std::shared_ptr<OrbelleView>>(library, kPanel);
+  state.blur = lookUpVariable<bool>(library, kBlur);
+  dlclose(library);
   return state;
 }
 

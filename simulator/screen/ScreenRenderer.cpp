@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "SimDevice/FolderHandle.h"
+#include "SimDevice/ProcessRestart.h"
 #include "UIKit/UIImage.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
@@ -27,7 +28,13 @@ bool sameRegion(const cairo_rectangle_int_t& a, const cairo_rectangle_int_t& b) 
 
 }  // namespace
 
-ScreenRenderer::ScreenRenderer(double scale) : scale_(scale) {
+ScreenRenderer::ScreenRenderer(double scale)
+    : scale_(scale),
+      backdrop_(std::make_shared<Backdrop>()),
+      // The views it points at go with SpringBoard's process when it starts again.
+      forgetViews_(ProcessRestart::whileHeld([weak = std::weak_ptr<Backdrop>(backdrop_)] {
+        if (const auto backdrop = weak.lock()) *backdrop = Backdrop();
+      })) {
 }
 
 cairo_surface_t* ScreenRenderer::homeScreen(CGSize size) {
@@ -138,7 +145,7 @@ bool ScreenRenderer::holds(const Backdrop& backdrop, const UIView& blurView,
 cairo_surface_t* ScreenRenderer::blurredBackdrop(
     const UIView& blurView, cairo_rectangle_int_t region,
     const std::vector<std::shared_ptr<UIWindow>>& windowsBelow, const UIColor& tint) {
-  if (holds(backdrop_, blurView, region, windowsBelow)) return backdrop_.pixels.get();
+  if (holds(*backdrop_, blurView, region, windowsBelow)) return backdrop_->pixels.get();
   const CGSize size = UIScreen::mainScreen().bounds().size;
   const auto behind = imageSurface(int(size.width * scale_), int(size.height * scale_));
   paint(behind.get(), windowsBelow, {}, true);
@@ -157,8 +164,8 @@ cairo_surface_t* ScreenRenderer::blurredBackdrop(
     made.windowsBelow.push_back(window);
     made.generations.push_back(generationOf(*window));
   }
-  backdrop_ = std::move(made);
-  return backdrop_.pixels.get();
+  *backdrop_ = std::move(made);
+  return backdrop_->pixels.get();
 }
 
 Result<std::string> screenshotPng() {

@@ -67,7 +67,8 @@ class ScreenRenderer {
   CGSize homeSize_{};
   CairoSurface home_;
   std::map<std::string, CairoSurface> images_;
-  Backdrop backdrop_;
+  std::shared_ptr<Backdrop> backdrop_;
+  std::shared_ptr<void> forgetViews_;
 };
 
 // A PNG of the screen at the device's scale, as bytes.

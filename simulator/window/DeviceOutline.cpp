@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "RoundedRectangle.h"
@@ -47,6 +48,32 @@ CGRect scaled(CGRect r, double scale, CGPoint offset) {
   const double x1 = std::round((r.origin.x + r.size.width) * scale);
   const double y1 = std::round((r.origin.y + r.size.height) * scale);
   return CGRectMake(offset.x + x0, offset.y + y0, x1 - x0, y1 - y0);
+}
+
+// The button at the same place along the body as `button`, on the side across from it.
+CGRect acrossTheBody(CGRect button, CGRect body, UIInterfaceOrientation orientation) {
+  const bool upright = orientation == UIInterfaceOrientationPortrait ||
+                       orientation == UIInterfaceOrientationPortraitUpsideDown;
+  if (upright) {
+    button.origin.x = 2 * body.origin.x + body.size.width - button.origin.x - button.size.width;
+  } else {
+    button.origin.y = 2 * body.origin.y + body.size.height - button.origin.y - button.size.height;
+  }
+  return button;
+}
+
+// The turn that faces the other side where this one faces it.
+UIInterfaceOrientation opposite(UIInterfaceOrientation orientation) {
+  switch (orientation) {
+    case UIInterfaceOrientationLandscapeLeft:
+      return UIInterfaceOrientationLandscapeRight;
+    case UIInterfaceOrientationLandscapeRight:
+      return UIInterfaceOrientationLandscapeLeft;
+    case UIInterfaceOrientationPortraitUpsideDown:
+      return UIInterfaceOrientationPortrait;
+    default:
+      return UIInterfaceOrientationPortraitUpsideDown;
+  }
 }
 
 }  // namespace
@@ -100,6 +127,7 @@ DeviceOutline::DeviceOutline(CGSize screen, UIInterfaceOrientation orientation, 
   screen_ = scaled(shown, scale, offset);
   up_ = scaled(button(0), scale, offset);
   down_ = scaled(button(1), scale, offset);
+  side_ = scaled(acrossTheBody(button(0), body, orientation), scale, offset);
   if (homeButton) {
     const CGPoint centre = homeCentre(body, shown, orientation);
     home_ = scaled(CGRectMake(centre.x - kHomeRadius, centre.y - kHomeRadius, 2 * kHomeRadius,
@@ -121,18 +149,23 @@ CGPoint DeviceOutline::nearestScreenPoint(CGPoint pixel) const {
   return CGPoint{(x - screen_.origin.x) / scale_, (y - screen_.origin.y) / scale_};
 }
 
+// A little room around a button, as a finger would have.
+bool DeviceOutline::near(CGRect button, CGPoint pixel) const {
+  const double slack = 4 * scale_;
+  return CGRectContainsPoint(
+      CGRectMake(button.origin.x - slack, button.origin.y - slack, button.size.width + 2 * slack,
+                 button.size.height + 2 * slack),
+      pixel);
+}
+
 std::optional<VolumeButton> DeviceOutline::buttonAt(CGPoint pixel) const {
-  // A little room around each button, as a finger would have.
-  const auto near = [&](CGRect button) {
-    const double slack = 4 * scale_;
-    return CGRectContainsPoint(
-        CGRectMake(button.origin.x - slack, button.origin.y - slack, button.size.width + 2 * slack,
-                   button.size.height + 2 * slack),
-        pixel);
-  };
-  if (near(up_)) return VolumeButton::Up;
-  if (near(down_)) return VolumeButton::Down;
+  if (near(up_, pixel)) return VolumeButton::Up;
+  if (near(down_, pixel)) return VolumeButton::Down;
   return std::nullopt;
+}
+
+bool DeviceOutline::isSideButtonAt(CGPoint pixel) const {
+  return near(side_, pixel);
 }
 
 bool DeviceOutline::isHomeButtonAt(CGPoint pixel) const {
@@ -141,10 +174,11 @@ bool DeviceOutline::isHomeButtonAt(CGPoint pixel) const {
   return std::hypot(pixel.x - (home_->origin.x + r), pixel.y - (home_->origin.y + r)) <= r;
 }
 
-// A held button sinks into the body, leaving a lighter edge standing out.
-CGRect DeviceOutline::pushedIn(CGRect button) const {
+// A held button sinks into the body, leaving a lighter edge standing out. The side button sits
+// on the side across from the others, so it sinks the other way.
+CGRect DeviceOutline::pushedIn(CGRect button, bool acrossTheBody) const {
   const double sink = std::round((kButtonDepth - kPressedDepth) * scale_);
-  switch (orientation_) {
+  switch (acrossTheBody ? opposite(orientation_) : orientation_) {
     case UIInterfaceOrientationLandscapeLeft:
       return CGRectMake(button.origin.x, button.origin.y + sink, button.size.width,
                         button.size.height - sink);
@@ -160,14 +194,17 @@ CGRect DeviceOutline::pushedIn(CGRect button) const {
   }
 }
 
-void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed,
-                         bool homeHeld) const {
+void DeviceOutline::draw(cairo_t* cr, const std::vector<VolumeButton>& pressed, bool homeHeld,
+                         bool sideHeld) const {
   cairo_set_source_rgb(cr, 0.93, 0.93, 0.94);
   cairo_paint(cr);
-  for (const auto& [which, rect] :
-       {std::pair{VolumeButton::Up, up_}, {VolumeButton::Down, down_}}) {
-    const bool held = std::find(pressed.begin(), pressed.end(), which) != pressed.end();
-    const CGRect button = held ? pushedIn(rect) : rect;
+  const auto isPressed = [&](VolumeButton which) {
+    return std::find(pressed.begin(), pressed.end(), which) != pressed.end();
+  };
+  for (const auto& [held, rect, across] : {std::tuple{isPressed(VolumeButton::Up), up_, false},
+                                           {isPressed(VolumeButton::Down), down_, false},
+                                           {sideHeld, side_, true}}) {
+    const CGRect button = held ? pushedIn(rect, across) : rect;
     if (held) {
       cairo_set_source_rgb(cr, 0.55, 0.57, 0.6);
     } else {

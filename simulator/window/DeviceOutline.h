@@ -10,9 +10,9 @@
 #include "UIKit/UIScreen.h"
 
 // The device as the window shows it: a body around the screen with the two volume buttons on
-// its side and, for a model that has one, the Home button under the screen, turned with the
-// device. Sizes are in whole window pixels, `scale` of them to a
-// point; the device stands in the middle of its window.
+// one side and the side (sleep/wake) button on the other and, for a model that has one, the Home
+// button under the screen, turned with the device. Sizes are in whole window pixels, `scale` of
+// them to a point; the device stands in the middle of its window.
 class DeviceOutline {
  public:
   // For a screen of `screen` points (as it stands, turned) in `orientation`, in a window just
@@ -36,15 +36,18 @@ class DeviceOutline {
   CGPoint nearestScreenPoint(CGPoint pixel) const;
   // The volume button drawn under a window pixel.
   std::optional<VolumeButton> buttonAt(CGPoint pixel) const;
-  // Whether the window pixel is on the Home button.
+  // Whether the window pixel is on the Home button, or on the side button.
   bool isHomeButtonAt(CGPoint pixel) const;
+  bool isSideButtonAt(CGPoint pixel) const;
 
   // The body and its buttons, those in `pressed` pushed in; the screen's area is left for the
   // screen.
-  void draw(cairo_t* cr, const std::vector<VolumeButton>& pressed, bool homeHeld = false) const;
+  void draw(cairo_t* cr, const std::vector<VolumeButton>& pressed, bool homeHeld = false,
+            bool sideHeld = false) const;
 
  private:
-  CGRect pushedIn(CGRect button) const;
+  CGRect pushedIn(CGRect button, bool acrossTheBody) const;
+  bool near(CGRect button, CGPoint pixel) const;
   void drawHomeButton(cairo_t* cr, bool held) const;
 
   double scale_;
@@ -54,5 +57,6 @@ class DeviceOutline {
   CGRect screen_;
   CGRect up_;
   CGRect down_;
+  CGRect side_;                 // across the body from the volume buttons
   std::optional<CGRect> home_;  // the round button's box
 };

@@ -105,7 +105,8 @@ void WindowCanvas::redraw(const Hand& hand) {
   auto areas = SceneSnapshot::changes(shown_, now);
   shown_ = std::move(now);
   const auto pressed = buttonsDown();
-  everything = everything || showKeys_ || pressed != buttonsShown_ || hand.homeHeld != homeShown_;
+  everything = everything || showKeys_ || pressed != buttonsShown_ || hand.homeHeld != homeShown_ ||
+               hand.sideHeld != sideShown_;
   if (hand.finger != fingerShown_ || (hand.finger && !areas.empty())) {
     for (const auto& finger : {fingerShown_, hand.finger}) {
       if (const auto area = fingerArea(finger)) areas.push_back(*area);
@@ -123,7 +124,7 @@ void WindowCanvas::redraw(const Hand& hand) {
       cairo_image_surface_create_for_data(pixels, *format, surface->w, surface->h, surface->pitch));
   if (everything) {
     const CairoContext cr(cairo_create(whole.get()));
-    outline_.draw(cr.get(), pressed, hand.homeHeld);
+    outline_.draw(cr.get(), pressed, hand.homeHeld, hand.sideHeld);
     areas.clear();
   }
   const CGRect onScreen = outline_.screenRect();
@@ -138,6 +139,7 @@ void WindowCanvas::redraw(const Hand& hand) {
   }
   buttonsShown_ = pressed;
   homeShown_ = hand.homeHeld;
+  sideShown_ = hand.sideHeld;
   fingerShown_ = hand.finger;
   if (areas.empty()) {
     SDL_UpdateWindowSurface(window_);

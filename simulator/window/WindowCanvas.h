@@ -24,6 +24,7 @@ class WindowCanvas {
   struct Hand {
     std::optional<CGPoint> finger;  // on the screen, in points
     bool homeHeld = false;          // the drawn Home button, pushed in
+    bool sideHeld = false;          // the drawn side button, pushed in
   };
 
   WindowCanvas(SDL_Window* window, double scale, Say say);
@@ -64,6 +65,7 @@ class WindowCanvas {
   bool stale_ = true;
   bool showKeys_ = false;
   bool homeShown_ = false;
+  bool sideShown_ = false;
   std::optional<CGPoint> fingerShown_;  // where the last frame drew it
   std::vector<VolumeButton> buttonsShown_;
 };

@@ -72,6 +72,10 @@ void WindowInput::mouseDown(CGPoint pixel) {
     homeHeld_ = true;
     return;
   }
+  if (canvas_.outline().isSideButtonAt(pixel)) {
+    sideHeld_ = true;
+    return;
+  }
   if (const auto button = canvas_.outline().buttonAt(pixel)) {
     clickedButton_ = button;
     return volumeButton(*button, true);
@@ -101,6 +105,7 @@ void WindowInput::mouseUp(CGPoint pixel) {
 void WindowInput::lift() {
   // The Home button acts as it comes up, as the hardware one does.
   if (std::exchange(homeHeld_, false)) run_(window_keys::of(SDLK_HOME)->command);
+  if (std::exchange(sideHeld_, false)) run_(window_keys::of(window_keys::kSideButton)->command);
   if (clickedButton_) volumeButton(*std::exchange(clickedButton_, std::nullopt), false);
   if (!finger_) return;
   const CGPoint point = *finger_;

@@ -12,7 +12,7 @@
 
 // What a person does at the window: the left mouse button as one finger on the screen, delivered
 // through UIKit's hit-testing and following the pointer wherever it goes while the button is
-// down; a click on the drawn volume or Home buttons; the wheel; the keys of the window's key
+// down; a click on the drawn volume, side or Home buttons; the wheel; the keys of the window's key
 // table, most of which run a command as if typed. Lines of text say what the volume keys did.
 class WindowInput {
  public:
@@ -29,7 +29,7 @@ class WindowInput {
   void wheel(const SDL_MouseWheelEvent& event);
   // The finger, and a drawn button held by the mouse, are let go.
   void lift();
-  WindowCanvas::Hand hand() const { return {finger_, homeHeld_}; }
+  WindowCanvas::Hand hand() const { return {finger_, homeHeld_, sideHeld_}; }
 
  private:
   // While a text field has the focus the keyboard types into it; answers whether it did.
@@ -40,6 +40,7 @@ class WindowInput {
   Say say_;
   Run run_;
   std::optional<VolumeButton> clickedButton_;
-  bool homeHeld_ = false;          // by the mouse, drawn pushed in until it comes up
+  bool homeHeld_ = false;  // by the mouse, drawn pushed in until it comes up
+  bool sideHeld_ = false;
   std::optional<CGPoint> finger_;  // where the finger is on the screen, while it is down
 };

@@ -25,6 +25,12 @@ const std::vector<WindowKey>& all() {
        "the Home button (or click it under the screen)",
        Action::Command,
        "home"},
+      {{kSideButton},
+       "L",
+       "the side button: lock, or wake (or click it)",
+       Action::Command,
+       "press side"},
+      {{SDLK_F5}, "F5", "respring", Action::Command, "respring"},
       {{}, "typing", "into a text field with the focus", Action::Described},
       // "?" is the shifted slash on most layouts.
       {{SDLK_SLASH, SDLK_QUESTION, SDLK_F1},

@@ -23,6 +23,9 @@ struct WindowKey {
 
 namespace window_keys {
 
+// The side button's key, which a click on the drawn button also stands for.
+inline constexpr SDL_Keycode kSideButton = SDLK_l;
+
 const std::vector<WindowKey>& all();
 // The entry a key belongs to; null for a key the window does not use.
 const WindowKey* of(SDL_Keycode code);

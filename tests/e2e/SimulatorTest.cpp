@@ -40,13 +40,13 @@ TEST_F(SimulatorTest, ScriptOpensDragsAndClosesThePopup) {
           "state\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n"
+            "popupWindow=nil popupView=nil enableBackgroundBlur=YES\nunlocked\n"
             "handled\n"
-            "popupWindow=shown popupView=set enableBackgroundBlur=YES\n"
+            "popupWindow=shown popupView=set enableBackgroundBlur=YES\nunlocked\n"
             "UISlider tag=2001 value=30 label=\"Audio/Video (Speaker): 30%\"\n"
             "no\n"
             "UIButton tag=0\n"
-            "popupWindow=nil popupView=set enableBackgroundBlur=YES\n"
+            "popupWindow=nil popupView=set enableBackgroundBlur=YES\nunlocked\n"
             "Ringtone 0.5625 hud=shown\n")
       << "nothing after quit runs";
   EXPECT_TRUE(contains(run.err, "SpringBoard[")) << "log lines go to standard error";

@@ -53,12 +53,23 @@ TEST_F(ActivatorListenerTest, OtherProcessesAssignDefaultsInEveryModeButDoNotReg
 
 TEST_F(ActivatorListenerTest, EventsOpenThePopupInEveryModeAndFromTheHUD) {
   inFreshProcess(device(), [] {
-    for (const char* mode : {"lockscreen", "application", "springboard"}) {
-      SpringBoard::shared().setEventMode(mode);
+    auto& springBoard = SpringBoard::shared();
+    const auto openAndClose = [&](const char* mode) {
+      EXPECT_EQ(springBoard.eventMode(), mode);
       EXPECT_TRUE(openPopup()) << mode;
       UITouches::shared().tap({1, 1});
       ASSERT_FALSE(window());
-    }
+    };
+    springBoard.lock();
+    springBoard.wake();
+    openAndClose("lockscreen");
+    EXPECT_EQ(springBoard.lockState(), SBLockState::LockScreen) << "the lock screen is still up";
+    springBoard.unlock();
+    openAndClose("springboard");
+    springBoard.installApplication(SBApplication{"Notes", "", [] {}, [] {}, [] {}});
+    ASSERT_TRUE(springBoard.launchApplication("Notes"));
+    openAndClose("application");
+    springBoard.pressHomeButton();
     auto& volume = VolumeControl::sharedVolumeControl();
     ASSERT_TRUE(volume.pressButton(VolumeButton::Up).hudShown);
     const auto hud = volume.hudWindow()->frame();

@@ -5,8 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "SimDevice/ProcessRestart.h"
+
 CFRunLoop& CFRunLoop::main() {
   static CFRunLoop loop;
+  // The process's timers go with it; the sources (the host's own descriptors) stay.
+  static const bool forgotten = (ProcessRestart::onRestart([] { loop.timers_.clear(); }), true);
+  (void)forgotten;
   return loop;
 }
 

@@ -1,4 +1,5 @@
 #include "DarwinNotifyCenter.h"
+#include "SimDevice/ProcessRestart.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -61,6 +62,10 @@ bool centreAlive = false;
 
 DarwinNotifyCenter& DarwinNotifyCenter::shared() {
   static DarwinNotifyCenter center;
+  // The socket stays: the new process binds one just as well.
+  static const bool forgotten =
+      (ProcessRestart::onRestart([] { center.observers_.clear(); }), true);
+  (void)forgotten;
   return center;
 }
 

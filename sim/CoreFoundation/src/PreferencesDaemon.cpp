@@ -5,6 +5,7 @@
 #include "Foundation/NSLog.h"
 #include "Foundation/PropertyListFile.h"
 #include "SimDevice/DeviceRoot.h"
+#include "SimDevice/ProcessRestart.h"
 
 namespace {
 constexpr char kPreferencesFolder[] = "/var/mobile/Library/Preferences/";
@@ -12,6 +13,17 @@ constexpr char kPreferencesFolder[] = "/var/mobile/Library/Preferences/";
 
 PreferencesDaemon& PreferencesDaemon::shared() {
   static PreferencesDaemon daemon;
+  // The daemon is a process of its own on a phone: what the app changed is written now, before
+  // the app's run loop and its timers go.
+  static const bool forgotten = (ProcessRestart::onRestart([] {
+                                   for (auto& [name, each] : daemon.domains_) {
+                                     if (each.write) CFRunLoop::main().cancelTimer(*each.write);
+                                     each.write.reset();
+                                     if (!each.pending.empty()) daemon.write(name);
+                                   }
+                                 }),
+                                 true);
+  (void)forgotten;
   return daemon;
 }
 

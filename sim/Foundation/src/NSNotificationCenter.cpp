@@ -1,4 +1,5 @@
 #include "Foundation/NSNotificationCenter.h"
+#include "SimDevice/ProcessRestart.h"
 
 #include <algorithm>
 
@@ -18,6 +19,9 @@ struct NSNotificationCenter::Registration {
 
 NSNotificationCenter& NSNotificationCenter::defaultCenter() {
   static NSNotificationCenter center;
+  static const bool forgotten =
+      (ProcessRestart::onRestart([] { center.registrations_.clear(); }), true);
+  (void)forgotten;
   return center;
 }
 

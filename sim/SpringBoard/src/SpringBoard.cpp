@@ -1,11 +1,15 @@
 #include "SpringBoard/SpringBoard.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Activator/LAActivator.h"
+#include "CoreFoundation/CFNotificationCenter.h"
 #include "Foundation/NSBundle.h"
 #include "Foundation/ProcessSetup.h"
 #include "SBIconController.h"
+#include "SBLockScreenController.h"
+#include "SimDevice/ProcessRestart.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
@@ -14,7 +18,30 @@
 
 SpringBoard& SpringBoard::shared() {
   static SpringBoard springBoard;
+  static const bool forgotten = (ProcessRestart::onRestart([] { springBoard.forget(); }), true);
+  (void)forgotten;
   return springBoard;
+}
+
+void SpringBoard::forget() {
+  booted_ = false;
+  statusBar_.reset();
+  homeScreen_.reset();
+  lockScreen_.reset();
+  front_.clear();
+  inBackgroundWhileLocked_.clear();
+  lockState_ = SBLockState::Unlocked;
+}
+
+MobileLoader::Result SpringBoard::respring() {
+  for (const auto& application : applications_) {
+    if (application.quit) application.quit();
+  }
+  ProcessRestart::restart();
+  const auto stuck = MobileLoader::unloadTweaks();
+  auto loaded = boot();
+  loaded.failed.insert(loaded.failed.begin(), stuck.begin(), stuck.end());
+  return loaded;
 }
 
 MobileLoader::Result SpringBoard::boot() {
@@ -29,6 +56,14 @@ MobileLoader::Result SpringBoard::boot() {
     homeScreen_->setIconImage(application.displayName, application.iconPath);
   }
   statusBar_ = StatusBar::make();
+  statusBar_->setPinnedTime(pinnedTime_);
+  lockScreen_ =
+      std::make_shared<SBLockScreenController>(homeButton_, [] { SpringBoard::shared().unlock(); });
+  statusBar_->setOnTimeChange([this] {
+    if (lockState_ != SBLockState::Unlocked) {
+      lockScreen_->show(statusBarTime(), pinnedTime_.has_value());
+    }
+  });
   return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
 }
 
@@ -44,43 +79,99 @@ std::optional<NSUInteger> SpringBoard::frontApplicationOrientations() const {
   return std::nullopt;
 }
 
+std::string SpringBoard::eventMode() const {
+  if (lockState_ != SBLockState::Unlocked) return LAEventModeLockScreen;
+  return front_.empty() ? LAEventModeSpringBoard : LAEventModeApplication;
+}
+
 bool SpringBoard::launchApplication(const std::string& name) {
   const auto found =
       std::find_if(applications_.begin(), applications_.end(),
                    [&](const SBApplication& app) { return app.displayName == name; });
-  if (found == applications_.end()) return false;
+  if (found == applications_.end() || lockState_ != SBLockState::Unlocked) return false;
   if (!front_.empty() && front_ != name) pressHomeButton();
   front_ = name;
-  eventMode_ = LAEventModeApplication;
   if (found->launch) found->launch();
   UIViewController::attemptRotationToDeviceOrientation();  // the status bar stands as it does
   return true;
 }
 
 void SpringBoard::pressHomeButton() {
+  if (lockState_ == SBLockState::Dark) return wake();
+  if (lockState_ == SBLockState::LockScreen) {
+    unlock();
+    return;
+  }
   const auto found =
       std::find_if(applications_.begin(), applications_.end(),
                    [&](const SBApplication& app) { return app.displayName == front_; });
   front_.clear();
-  eventMode_ = LAEventModeSpringBoard;
   if (found != applications_.end() && found->close) found->close();
   UIViewController::attemptRotationToDeviceOrientation();
 }
 
 void SpringBoard::applicationDidExit(const std::string& name) {
+  if (inBackgroundWhileLocked_ == name) inBackgroundWhileLocked_.clear();
   if (front_ != name) return;
   front_.clear();
-  eventMode_ = LAEventModeSpringBoard;
   UIViewController::attemptRotationToDeviceOrientation();
 }
 
 bool SpringBoard::isSystemWindow(const UIWindow& window) const {
   return (homeScreen_ && homeScreen_->window().get() == &window) ||
-         (statusBar_ && statusBar_->window().get() == &window);
+         (statusBar_ && statusBar_->window().get() == &window) ||
+         (lockScreen_ &&
+          (lockScreen_->window().get() == &window || lockScreen_->darkWindow().get() == &window));
 }
 
 void SpringBoard::setStatusBarTime(std::optional<std::string> time) {
-  if (statusBar_) statusBar_->setPinnedTime(std::move(time));
+  pinnedTime_ = std::move(time);
+  if (statusBar_) statusBar_->setPinnedTime(pinnedTime_);
+}
+
+void SpringBoard::pressSideButton() {
+  if (lockState_ == SBLockState::Dark) return wake();
+  lock();
+}
+
+void SpringBoard::lock() {
+  if (lockState_ == SBLockState::Dark || !booted_) return;
+  if (lockState_ == SBLockState::Unlocked && !front_.empty()) {
+    // The app goes to the background; it comes back to the front on unlock.
+    inBackgroundWhileLocked_ = front_;
+    pressHomeButton();
+  }
+  lockState_ = SBLockState::Dark;
+  homeScreen_->window()->setHidden(true);
+  lockScreen_->show(statusBarTime(), pinnedTime_.has_value());
+  lockScreen_->setBacklightOn(false);
+  lockStateChanged();
+}
+
+void SpringBoard::wake() {
+  if (lockState_ != SBLockState::Dark) return;
+  lockState_ = SBLockState::LockScreen;
+  lockScreen_->show(statusBarTime(), pinnedTime_.has_value());
+  lockScreen_->setBacklightOn(true);
+  lockStateChanged();
+}
+
+bool SpringBoard::unlock() {
+  if (lockState_ != SBLockState::LockScreen) return false;
+  lockState_ = SBLockState::Unlocked;
+  lockScreen_->hide();
+  homeScreen_->window()->setHidden(false);
+  lockStateChanged();
+  if (const auto resumed = std::exchange(inBackgroundWhileLocked_, {}); !resumed.empty()) {
+    launchApplication(resumed);
+  }
+  return true;
+}
+
+void SpringBoard::lockStateChanged() {
+  statusBar_->setLocked(lockState_ != SBLockState::Unlocked);
+  CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
+                                       kLockStateNotification, nullptr, nullptr, true);
 }
 
 std::string SpringBoard::statusBarTime() const {
@@ -96,6 +187,7 @@ VolumeButtons::Hold SpringBoard::holdVolumeButton(VolumeButton button) {
 }
 
 bool SpringBoard::sendActivatorEvent(const std::string& name) {
-  const auto event = LAEvent::eventWithName(name, eventMode_);
+  if (!isDisplayOn()) return false;
+  const auto event = LAEvent::eventWithName(name, eventMode());
   return LASharedActivator->sendEventToListener(*event);
 }

@@ -49,7 +49,8 @@ StatusBar::StatusBar()
       time_(std::make_shared<UILabel>(
           CGRectMake(kEdge, 0, 80, UIScreen::mainScreen().statusBarHeight()))),
       play_(glyph(status_bar_images::kPlay)),
-      route_(glyph(status_bar_images::kHeadphones)) {
+      route_(glyph(status_bar_images::kHeadphones)),
+      padlock_(glyph(status_bar_images::kPadlock)) {
   window_->setWindowLevel(UIWindowLevelStatusBar);
   window_->setUserInteractionEnabled(false);
   const CGFloat width = UIScreen::mainScreen().bounds().size.width;
@@ -61,6 +62,12 @@ StatusBar::StatusBar()
   bar->addSubview(time_);
   bar->addSubview(play_);
   bar->addSubview(route_);
+  padlock_->setFrame(CGRectMake((width - status_bar_images::kWidth) / 2, padlock_->frame().origin.y,
+                                status_bar_images::kWidth, status_bar_images::kHeight));
+  padlock_->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin |
+                                UIViewAutoresizingFlexibleRightMargin);
+  padlock_->setHidden(true);
+  bar->addSubview(padlock_);
   window_->addSubview(bar);
   // It stands as the home screen does, or as the app in front may.
   window_->setRootViewController(
@@ -93,6 +100,11 @@ std::string StatusBar::time() const {
   return text;
 }
 
+void StatusBar::setLocked(bool locked) {
+  padlock_->setHidden(!locked);
+  time_->setHidden(locked);
+}
+
 void StatusBar::update(const NSNotification&) {
   update();
 }
@@ -121,6 +133,7 @@ void StatusBar::update() {
     right -= frame.size.width + kGap;
   }
   tickAtTheNextMinute();
+  if (timeChanged_) timeChanged_();
 }
 
 void StatusBar::tickAtTheNextMinute() {

@@ -1,9 +1,18 @@
 #include "SpringBoard/VolumeButtons.h"
 
+#include "SimDevice/ProcessRestart.h"
+
 #include "SpringBoard/SpringBoard.h"
 
 VolumeButtons& VolumeButtons::shared() {
   static VolumeButtons buttons;
+  static const bool forgotten = (ProcessRestart::onRestart([] {
+                                   for (auto& pressed : buttons.states_)
+                                     buttons.cancelTimer(pressed);
+                                   buttons.states_ = {};
+                                 }),
+                                 true);
+  (void)forgotten;
   return buttons;
 }
 

@@ -4,6 +4,8 @@
 
 #include "Celestial/AVSystemController.h"
 #include "Foundation/NSNotificationCenter.h"
+#include "SimDevice/ProcessRestart.h"
+#include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
 #include "VolumeHUDView.h"
@@ -21,13 +23,26 @@ constexpr std::chrono::milliseconds kHUDFadeStep{33};
 
 VolumeControl& VolumeControl::sharedVolumeControl() {
   static VolumeControl control;
+  // A new process has SpringBoard's own method, unhooked, and no HUD. Whether media plays is
+  // the media server's, which outlives SpringBoard.
+  static const bool forgotten = (ProcessRestart::onRestart([] {
+                                   control.stopHUDTimer();
+                                   control.hud_.reset();
+                                   control.registerOwnMethod();
+                                 }),
+                                 true);
+  (void)forgotten;
   return control;
 }
 
 VolumeControl::VolumeControl() {
   isa = objc_registerClass(kClassName);
-  class_addMethod(isa, sel_registerName(kHUDSelector),
-                  reinterpret_cast<IMP>(&VolumeControl::ownHUDIsDisplayable));
+  registerOwnMethod();
+}
+
+void VolumeControl::registerOwnMethod() {
+  class_replaceMethod(isa, sel_registerName(kHUDSelector),
+                      reinterpret_cast<IMP>(&VolumeControl::ownHUDIsDisplayable));
 }
 
 bool VolumeControl::ownHUDIsDisplayable(id self, SEL, const std::string*) {
@@ -60,7 +75,8 @@ VolumeControl::Press VolumeControl::pressButton(VolumeButton button) {
   const float step = button == VolumeButton::Up ? kStep : -kStep;
   controller->setVolumeTo(std::clamp(volume + step, 0.0f, 1.0f), category);
   controller->getVolume(volume, category);
-  const bool shown = isHUDDisplayableForCategory(category);
+  // With the display dark the volume changes and nothing is shown.
+  const bool shown = SpringBoard::shared().isDisplayOn() && isHUDDisplayableForCategory(category);
   if (shown) showHUD(category, volume);
   return Press{category, volume, shown};
 }

@@ -27,6 +27,16 @@ bool filterNamesBundle(const std::filesystem::path& library, const std::string& 
   });
 }
 
+struct Loaded {
+  std::string path;
+  void* handle;
+};
+
+std::vector<Loaded>& loadedLibraries() {
+  static std::vector<Loaded> all;
+  return all;
+}
+
 }  // namespace
 
 MobileLoader::Result MobileLoader::loadTweaksForBundle(const std::string& bundleIdentifier) {
@@ -40,7 +50,8 @@ MobileLoader::Result MobileLoader::loadTweaksForBundle(const std::string& bundle
   std::sort(libraries.begin(), libraries.end());  // the loader goes in name order
   for (const auto& library : libraries) {
     if (!filterNamesBundle(library, bundleIdentifier)) continue;
-    if (dlopen(library.c_str(), RTLD_NOW | RTLD_GLOBAL) != nullptr) {
+    if (void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_GLOBAL)) {
+      loadedLibraries().push_back(Loaded{library.string(), handle});
       result.loaded.push_back(library.string());
     } else {
       const char* reason = dlerror();
@@ -49,4 +60,21 @@ MobileLoader::Result MobileLoader::loadTweaksForBundle(const std::string& bundle
     }
   }
   return result;
+}
+
+std::vector<std::string> MobileLoader::unloadTweaks() {
+  std::vector<std::string> stuck;
+  auto& loaded = loadedLibraries();
+  // The latest first, as their dependants go before them.
+  for (auto each = loaded.rbegin(); each != loaded.rend(); ++each) {
+    dlclose(each->handle);
+    if (void* still = dlopen(each->path.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+      dlclose(still);
+      stuck.push_back(each->path +
+                      ": still loaded after dlclose (a unique symbol, or another "
+                      "library holding it)");
+    }
+  }
+  loaded.clear();
+  return stuck;
 }

@@ -1,12 +1,16 @@
 #include "UIKit/UIApplication.h"
 
 #include "Foundation/NSNotificationCenter.h"
+#include "SimDevice/ProcessRestart.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UITextField.h"
 #include "UIKit/UIWindow.h"
 
 UIApplication& UIApplication::sharedApplication() {
   static UIApplication application;
+  static const bool forgotten =
+      (ProcessRestart::onRestart([] { application = UIApplication(); }), true);
+  (void)forgotten;
   return application;
 }
 

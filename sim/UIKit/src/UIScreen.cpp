@@ -1,5 +1,7 @@
 #include "UIKit/UIScreen.h"
 
+#include "SimDevice/ProcessRestart.h"
+
 #include <algorithm>
 
 #include "CoreFoundation/CFRunLoop.h"
@@ -11,6 +13,8 @@ UIScreen& UIScreen::mainScreen() {
     static UIScreen made;
     // UIKit commits its layout each time the main run loop is about to wait.
     CFRunLoop::main().addBeforeWaitingObserver([] { UIScreen::mainScreen().layoutWindows(); });
+    // The screen and its turn are the hardware's; the windows on it were the process's.
+    ProcessRestart::onRestart([] { made.entries_.clear(); });
     return made;
   }();
   return screen;

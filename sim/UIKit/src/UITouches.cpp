@@ -1,4 +1,5 @@
 #include "UIKit/UITouches.h"
+#include "SimDevice/ProcessRestart.h"
 
 #include <cmath>
 
@@ -20,6 +21,8 @@ std::shared_ptr<UIScrollView> enclosingScrollView(const std::shared_ptr<UIView>&
 
 UITouches& UITouches::shared() {
   static UITouches touches;
+  static const bool forgotten = (ProcessRestart::onRestart([] { touches = UITouches(); }), true);
+  (void)forgotten;
   return touches;
 }
 

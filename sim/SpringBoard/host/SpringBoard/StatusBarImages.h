@@ -7,6 +7,7 @@ inline constexpr char kFolder[] = "/System/Library/CoreServices/SpringBoard.app/
 inline constexpr char kPlay[] = "StatusBarPlay.png";
 inline constexpr char kHeadphones[] = "StatusBarHeadphones.png";
 inline constexpr char kBluetooth[] = "StatusBarBluetooth.png";
+inline constexpr char kPadlock[] = "StatusBarLock.png";
 // Each glyph's size in points.
 inline constexpr int kWidth = 14;
 inline constexpr int kHeight = 14;

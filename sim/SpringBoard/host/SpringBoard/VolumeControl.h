@@ -59,6 +59,7 @@ class VolumeControl : public objc_object {
  private:
   VolumeControl();
   static bool ownHUDIsDisplayable(id self, SEL selector, const std::string* category);
+  void registerOwnMethod();
   void showHUD(const std::string& category, float volume);
   void stopHUDTimer();
 

@@ -16,4 +16,7 @@ class MobileLoader {
   };
 
   static Result loadTweaksForBundle(const std::string& bundleIdentifier);
+  // Closes every library it loaded, as the end of the process would unmap it; answers
+  // "path: why" for each one that is still mapped after.
+  static std::vector<std::string> unloadTweaks();
 };
