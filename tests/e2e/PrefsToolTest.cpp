@@ -138,7 +138,7 @@ TEST_F(PrefsToolTest, CategoryListEdits) {
 TEST_F(PrefsToolTest, ARunningSimulatorHearsTheChange) {
   RunningProgram sim({ORBELLE_SIM, "--root", root.path().string()});
   sim.send("launch Settings");
-  sim.send("tap 187 121");
+  sim.send("tap 187 165");
   sim.send("state");
   ASSERT_TRUE(sim.waitForOutput("enableBackgroundBlur=YES"));
   const auto settings = processes::childNamed(sim.pid(), "Preferences");

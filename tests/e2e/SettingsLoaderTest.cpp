@@ -83,9 +83,9 @@ TEST_F(SettingsLoaderTest, EntriesAreListedByLabelFromEveryFolder) {
 // A simple entry opens the framework's page on its own items; a bundled one its controller's,
 // with the rows this model has the capabilities for.
 TEST_F(SettingsLoaderTest, SimpleAndBundledEntriesOpenTheirPages) {
-  const auto simpleRun = sim("launch Settings\ntap 187 121\nshow\n");
+  const auto simpleRun = sim("launch Settings\ntap 187 165\nshow\n");
   EXPECT_TRUE(contains(simpleRun.out, "| Alarms On  [off]")) << simpleRun.out;
-  const std::string scrolled = "launch Settings\ntap 187 165\nshow\nswipe 187 600 187 200\nshow\n";
+  const std::string scrolled = "launch Settings\ntap 187 209\nshow\nswipe 187 600 187 200\nshow\n";
   const auto phone = sim(scrolled);
   EXPECT_TRUE(contains(phone.out, "| Theme (Dark)  >")) << "the controller's data sources";
   EXPECT_TRUE(contains(phone.out, "| Position  [*Left|Right]")) << phone.out;

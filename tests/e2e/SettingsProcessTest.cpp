@@ -16,7 +16,7 @@ TEST(SettingsProcessTest, SettingsDiesAloneAndTheNextLaunchStartsItAgain) {
   TempDeviceRoot root;
   RunningProgram sim({ORBELLE_SIM, "--root", root.path().string()});
   sim.send("launch Settings");
-  sim.send("tap 187 121");
+  sim.send("tap 187 165");
   sim.send("home");
   sim.send("launch Settings");
   sim.send("show");
@@ -51,7 +51,7 @@ TEST(SettingsProcessTest, SettingsEndsCleanlyWithItsPagesObserving) {
   TempDeviceRoot root;
   const auto run =
       runProgram({ORBELLE_SIM, "--root", root.path().string(), "--script", "-"},
-                 "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\ntap 100 121\n"
+                 "launch Settings\ntap 187 165\nswipe 187 600 187 300\ntap 187 451\ntap 100 121\n"
                  "type Bad\x01\nkey return\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("Category Not Renamed"), std::string::npos) << run.err;

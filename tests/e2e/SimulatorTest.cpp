@@ -276,7 +276,7 @@ TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly)
 // volume-up over Settings opens a Metal panel whose Ringtone row follows Audio/Video.
 TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
   const auto run =
-      sim("launch Settings\ntap 187 121\ntap 334 545\ntap 187 141\ntap 187 253\nhome\n"
+      sim("launch Settings\ntap 187 165\ntap 334 545\ntap 187 141\ntap 187 253\nhome\n"
           "launch Settings\nlaunch Mail\nhold up\ndump\ndrag 1 37\nshow\n");
   EXPECT_EQ(run.status, 1) << "Mail is no app here";
   EXPECT_TRUE(contains(run.out, "error: no app named \"Mail\" (Settings)")) << run.out;
@@ -295,7 +295,7 @@ TEST_F(SimulatorTest, SettingsSetsUpTheMixerAsAPersonWould) {
 // x 334) and renaming another (a tap on its name, a name typed, Return) write the list, and
 // the next panel shows both. An unreadable list shows why, with no rows to write over it.
 TEST_F(SimulatorTest, TheCategoryEditorHidesAndRenamesAndLeavesAnUnreadableListAlone) {
-  const std::string editor = "launch Settings\ntap 187 121\nswipe 187 600 187 300\ntap 187 451\n";
+  const std::string editor = "launch Settings\ntap 187 165\nswipe 187 600 187 300\ntap 187 451\n";
   const auto edited =
       sim(editor + "tap 334 121\ntap 100 165\ntype Tunes\nkey return\n" + "home\nhold up\nshow\n");
   EXPECT_FALSE(contains(edited.out, "| Ringtone:")) << edited.out;
@@ -365,7 +365,7 @@ TEST_F(SimulatorTest, ANotchedModelsBarsSitUnderItsTallerStatusBar) {
   EXPECT_TRUE(contains(run.out, "UILabel frame=(88,44,199,44) tag=0 text=\"Settings\"")) << run.out;
   EXPECT_TRUE(contains(run.out, "level=1000 alpha=1 hidden=0\n  UIView frame=(0,0,375,44)"));
   EXPECT_TRUE(contains(run.out,
-                       "UITableView frame=(0,0,375,812) tag=0 contentSize=(375,114) "
+                       "UITableView frame=(0,0,375,812) tag=0 contentSize=(375,158) "
                        "contentOffset=(0,-88)"))
       << "the page runs under the bars, inset by their height";
 
@@ -392,7 +392,7 @@ TEST_F(SimulatorTest, ThePopupTurnsWhileTheHomeScreenAndSettingsStayUpright) {
   const auto phone = sim("rotate landscape\nhold up\ndump all\n");
   EXPECT_TRUE(contains(phone.out, "SBHomeScreenWindow frame=(0,0,375,667)")) << phone.out;
   EXPECT_TRUE(contains(phone.out, "UIWindow frame=(0,0,667,375) tag=0 level=2002")) << phone.out;
-  const auto settings = sim("launch Settings\nrotate landscape\ntap 526 121\nshow\n");
+  const auto settings = sim("launch Settings\nrotate landscape\ntap 482 121\nshow\n");
   EXPECT_TRUE(contains(settings.out, "| Skin (Default iOS)  >")) << settings.out;
   const auto launchedTurned = sim("rotate landscape\nlaunch Settings\ndump\n");
   EXPECT_TRUE(contains(launchedTurned.out, "UIWindow frame=(0,0,375,667) tag=0 level=0"))

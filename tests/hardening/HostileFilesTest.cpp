@@ -169,7 +169,7 @@ TEST_F(HostileFilesTest, AClaimNeverLetGoEndsInAnErrorAndThePanelStillOpens) {
   // a person wrote before keeps every byte.
   const std::string before = fx::xml(fx::dict({{"textColor", plist_new_uint(3)}}));
   root.writeBytes(devicePath(kPrefs), before);
-  const auto flipped = sim("launch Settings\ntap 187 121\ntap 334 545\ndump\n");
+  const auto flipped = sim("launch Settings\ntap 187 165\ntap 334 545\ndump\n");
   EXPECT_TRUE(contains(flipped.out, "text=\"Link Ringer and Media Not Changed\"")) << flipped.out;
   EXPECT_TRUE(contains(flipped.out, held)) << "the alert says why";
   EXPECT_TRUE(contains(flipped.out, "UISwitch frame=(309,6.5,51,31) tag=0 on=0")) << "back off";

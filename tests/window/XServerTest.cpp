@@ -297,7 +297,7 @@ TEST_F(Desk, TheWindowFitsTheDisplayAndFillsItsNewSize) {
 TEST_F(Desk, APersonRenamesACategoryInSettingsAndPressesHome) {
   start({});
   xdotool({"windowfocus", "--sync", window});
-  for (const CGPoint point : {CGPoint{318, 80}, CGPoint{187, 121}}) {
+  for (const CGPoint point : {CGPoint{318, 80}, CGPoint{187, 165}}) {
     pointAt(point);
     xdotool({"click", "1"});
     settle();
