@@ -85,6 +85,9 @@ class CommandEngine {
   static std::string lockState();
   // SpringBoard starts again; the tweak's state is looked up anew, and a finger is let go.
   Result<std::string> respring(const Args& args);
+  // Packages: a .deb installed as dpkg does, or a package's files removed.
+  Result<std::string> install(const Args& args);
+  Result<std::string> remove(const Args& args);
   // Why a finger cannot touch the screen now: its display is dark.
   static Result<Ok> displayLit();
   Result<std::string> screenshot(const Args& args);

@@ -25,6 +25,8 @@
 #include "common/UserFolder.h"
 #include "device/ModelScreens.h"
 #include "device/ProcessClaim.h"
+#include "packages/DebPackage.h"
+#include "packages/PackageManager.h"
 #include "screen/FontMetrics.h"
 
 namespace {
@@ -36,11 +38,11 @@ std::filesystem::path buildDir() {
 
 }  // namespace
 
-std::filesystem::path Device::packageDir() {
-  if (const char* configured = std::getenv("ORBELLE2_PACKAGE"); configured && *configured) {
+std::filesystem::path Device::packageFile() {
+  if (const char* configured = std::getenv("ORBELLE2_DEB"); configured && *configured) {
     return configured;
   }
-  return buildDir() / "package";
+  return buildDir() / "packages" / ORBELLE_DEB_NAME;
 }
 
 namespace {
@@ -79,18 +81,20 @@ Result<> installTree(const std::filesystem::path& tree, const std::string& what)
 }  // namespace
 
 Result<> Device::installPackage() {
-  const auto package = packageDir();
+  const auto file = packageFile();
   std::error_code error;
-  if (!std::filesystem::is_regular_file(
-          package / "Library/MobileSubstrate/DynamicLibraries/Orbelle2.dylib", error)) {
-    return fail("no tweak package at " + package.string() + " (build it first)");
+  if (!std::filesystem::is_regular_file(file, error)) {
+    return fail("no tweak package at " + file.string() + " (build it first)");
   }
   // The simulated system's own files come first, as a device has them before any package.
   const auto system = buildDir() / "system";
   if (std::filesystem::is_directory(system, error)) {
     if (auto installed = installTree(system, "the system's files"); !installed) return installed;
   }
-  return installTree(package, "the package");
+  const auto package = DebPackage::read(file);
+  if (!package) return package.failure();
+  if (auto installed = PackageManager::install(*package); !installed) return installed.failure();
+  return Ok{};
 }
 
 Result<> Device::claimRoot() {

@@ -57,7 +57,6 @@ Result<std::string> CommandEngine::respring(const Args&) {
   tweak_ = TweakState::lookUp();
   finger_ = FingerSession(tweak_);
   if (!loaded.failed.empty()) return fail("respring: " + loaded.failed.front());
-  if (loaded.loaded.empty()) return fail("respring: the loader found no tweak for SpringBoard");
   return std::string("respring: ") + std::to_string(loaded.loaded.size()) + " tweak" +
          (loaded.loaded.size() == 1 ? "" : "s") + " loaded";
 }

@@ -266,7 +266,7 @@ TEST_F(SimulatorTest, AWindowWithoutADisplayOrATweakWithoutAPackageFailsClearly)
     EXPECT_FALSE(std::filesystem::exists(demo));
   }
   const auto run = runProgram({ORBELLE_SIM, "--root", root.path().string()}, "state\n",
-                              {{"ORBELLE2_PACKAGE", (root.path() / "nothing").string()}});
+                              {{"ORBELLE2_DEB", (root.path() / "nothing.deb").string()}});
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(contains(run.err, "error: no tweak package at")) << run.err;
 }

@@ -146,6 +146,10 @@ void LAActivator::registerListener(std::shared_ptr<LAListener> listener, const s
   change([&](PlistValue::Dictionary& stored) { stored[seenKey(name)] = true; });
 }
 
+void LAActivator::springBoardDidLaunch() {
+  rewrite(kListenersPath, [](PlistValue::Dictionary& stored) { stored.clear(); });
+}
+
 // Tells the other processes what the listener says of itself.
 void LAActivator::describe(const std::string& name, LAListener& listener) {
   PlistValue::Array modes;

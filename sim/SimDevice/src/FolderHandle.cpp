@@ -246,6 +246,18 @@ bool FolderHandle::renameNew(const std::string& from, const std::string& to,
   return true;
 }
 
+bool FolderHandle::removeEmptyFolder(const std::string& name, FileError& error) const {
+  if (kind(name) != Kind::Folder) {
+    error = FileError{path_ / name, ENOTDIR, "is not a folder"};
+    return false;
+  }
+  if (::unlinkat(fd_.get(), name.c_str(), AT_REMOVEDIR) != 0) {
+    error = errorAt(name, errno);
+    return false;
+  }
+  return true;
+}
+
 bool FolderHandle::remove(const std::string& name, FileError& error) const {
   const Kind now = kind(name);
   if (now != Kind::File) {

@@ -50,6 +50,7 @@ MobileLoader::Result SpringBoard::boot() {
   ProcessSetup::setBundleIdentifier(kBundleIdentifier);
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
+  LASharedActivator->springBoardDidLaunch();
   homeScreen_ = std::make_shared<SBIconController>(
       [](const std::string& name) { SpringBoard::shared().launchApplication(name); });
   for (const auto& application : applications_) {

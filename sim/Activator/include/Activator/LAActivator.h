@@ -39,6 +39,10 @@ class LAActivator {
 
   bool isRunningInsideSpringBoard() const;
 
+  // Activator's own start in SpringBoard (on a phone, its library loading there): what it told
+  // other processes of an earlier SpringBoard's listeners no longer holds.
+  void springBoardDidLaunch();
+
   // Activator keeps the listener for the life of the process.
   void registerListener(std::shared_ptr<LAListener> listener, const std::string& name);
   std::shared_ptr<LAListener> listenerForName(const std::string& name) const;

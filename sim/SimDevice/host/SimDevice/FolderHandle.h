@@ -53,6 +53,8 @@ class FolderHandle {
   bool renameNew(const std::string& from, const std::string& to, FileError& error) const;
   // Removes a regular file; a link or anything else there is refused.
   bool remove(const std::string& name, FileError& error) const;
+  // Removes a folder with nothing in it; a full one, a link or a file is refused.
+  bool removeEmptyFolder(const std::string& name, FileError& error) const;
   bool rename(const std::string& from, const FolderHandle& to, const std::string& toName,
               FileError& error) const;
   // The exclusive lock on the lock file `name` (a regular file, created when missing), waiting
