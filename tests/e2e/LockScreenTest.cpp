@@ -32,6 +32,7 @@ TEST_F(LockScreenTest, TheSideButtonDarkensWakesAndThePopupOpensOverTheLockScree
           "\n"
           "press side\n"
           "event libactivator.volume.up.hold.short\n"
+          "press up\n"
           "tap 5 5\n"
           "state\n"
           "dump all\n"
@@ -50,6 +51,7 @@ TEST_F(LockScreenTest, TheSideButtonDarkensWakesAndThePopupOpensOverTheLockScree
   EXPECT_TRUE(contains(run.out,
                        "lock screen\n"
                        "handled\n"
+                       "Ringtone 0.625 hud=hidden\n"
                        "UIButton tag=0\n"
                        "popupWindow=nil popupView=set enableBackgroundBlur=YES\n"
                        "lock screen\n"))

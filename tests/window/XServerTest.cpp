@@ -100,10 +100,14 @@ class Desk : public ::testing::Test {
     const auto before = sim->output().size();
     sim->send(command);
     sim->send("state");
-    for (int i = 0; i < 500 && sim->output().find("popupWindow=", before) == std::string::npos;
-         ++i) {
-      std::this_thread::sleep_for(milliseconds(10));
-    }
+    // `state` answers two lines: the popup's, then the lock state.
+    const auto answered = [&] {
+      const std::string out = sim->output();
+      const auto at = out.find("popupWindow=", before);
+      const auto first = at == std::string::npos ? at : out.find('\n', at);
+      return first != std::string::npos && out.find('\n', first + 1) != std::string::npos;
+    };
+    for (int i = 0; i < 500 && !answered(); ++i) std::this_thread::sleep_for(milliseconds(10));
     return sim->output().substr(before);
   }
   double scrolled() const {
@@ -164,6 +168,38 @@ TEST_F(Desk, APersonHoldsUpDragsAThumbAndUsesTheKeys) {
   EXPECT_TRUE(contains(ask("volumes"), "Audio/Video 0.5 Speaker\n")) << "unplugged, back again";
   sim->send("quit");
   EXPECT_EQ(sim->finish().status, 0);
+}
+
+// L and the drawn side button lock and wake; the popup opens over the lock screen; F5
+// resprings with the window left where it was.
+TEST_F(Desk, APersonLocksWakesOpensThePopupAndResprings) {
+  start({});
+  xdotool({"windowfocus", "--sync", window});
+  xdotool({"key", "l"});
+  ASSERT_TRUE(sim->waitForOutput("locked\n")) << sim->output();
+  // The side button stands out of the body's right side, level with volume-up on the left.
+  pointAt(CGPoint{399.5, 76});
+  xdotool({"click", "1"});
+  ASSERT_TRUE(sim->waitForOutput("lock screen\n")) << sim->output();
+  xdotool({"keydown", "Up"});
+  std::this_thread::sleep_for(milliseconds(700));
+  xdotool({"keyup", "Up"});
+  EXPECT_TRUE(contains(ask("dump all"), "SBCoverSheetWindow")) << "under the popup";
+  EXPECT_TRUE(contains(ask(""),
+                       "popupWindow=shown popupView=set enableBackgroundBlur=YES\n"
+                       "lock screen\n"));
+  xdotool({"key", "F5"});
+  ASSERT_TRUE(sim->waitForOutput("respring: 1 tweak loaded\n")) << sim->output();
+  EXPECT_TRUE(contains(ask(""),
+                       "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n"
+                       "lock screen\n"))
+      << sim->output();
+  EXPECT_EQ(xdotool({"getwindowname", window}).empty(), false) << "the same window";
+  xdotool({"key", "h"});
+  EXPECT_TRUE(contains(ask(""), "unlocked\n"));
+  sim->send("quit");
+  const auto ended = sim->finish();
+  EXPECT_EQ(ended.status, 0) << ended.err;
 }
 
 // A finger lifts when the button does, wherever that happens: with another window holding the

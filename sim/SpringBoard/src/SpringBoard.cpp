@@ -40,6 +40,9 @@ MobileLoader::Result SpringBoard::respring() {
   ProcessRestart::restart();
   const auto stuck = MobileLoader::unloadTweaks();
   auto loaded = boot();
+  // It comes back on the lock screen, as a phone's does.
+  lock();
+  wake();
   loaded.failed.insert(loaded.failed.begin(), stuck.begin(), stuck.end());
   return loaded;
 }

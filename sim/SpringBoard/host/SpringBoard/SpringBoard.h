@@ -52,7 +52,8 @@ class SpringBoard {
   MobileLoader::Result boot();
   // SpringBoard ends and starts again on the same device: its apps end, everything the process
   // held goes (the tweaks unloaded, their state with them), and it boots again, loading the
-  // tweaks anew. The files, the volumes and the device's turn stay. What the boot loaded, and
+  // tweaks anew, on the lock screen. The files, the volumes and the device's turn stay. What
+  // the boot loaded, and
   // in `failed` also a tweak that could not be unloaded (its state then stays).
   MobileLoader::Result respring();
 
