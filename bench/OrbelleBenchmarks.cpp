@@ -309,6 +309,36 @@ void BM_MemoryOpenCloseCycles(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryOpenCloseCycles)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A respring: SpringBoard's state forgotten, the tweak unloaded and loaded again, SpringBoard
+// booted to the lock screen; then the resident growth over many, for what an unload might leave
+// behind. Last, as it moves the tweak's variables: the state is looked up anew after.
+void BM_Respring(benchmark::State& state) {
+  configure(5, 0);
+  for (auto _ : state) {
+    const auto loaded = SpringBoard::shared().respring();
+    if (loaded.loaded.size() != 1 || !loaded.failed.empty()) state.SkipWithError("respring");
+  }
+  tweak() = TweakState::lookUp();
+}
+BENCHMARK(BM_Respring)->Unit(benchmark::kMillisecond);
+
+void BM_MemoryResprings(benchmark::State& state) {
+  configure(5, 0);
+  for (int i = 0; i < 20; ++i) SpringBoard::shared().respring();  // warm up
+  const long before = residentKiB();
+  for (auto _ : state) {
+    for (int i = 0; i < 500; ++i) {
+      SpringBoard::shared().respring();
+      SpringBoard::shared().unlock();
+      openPopup();
+      closePopup();
+    }
+  }
+  state.counters["rss_growth_kib"] = double(residentKiB() - before);
+  tweak() = TweakState::lookUp();
+}
+BENCHMARK(BM_MemoryResprings)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -22,6 +22,7 @@ void ProcessRestart::onRestart(std::function<void()> forget) {
 }
 
 std::shared_ptr<void> ProcessRestart::whileHeld(std::function<void()> forget) {
+  std::erase_if(forgetters(), [](const Forgetter& f) { return f.held && f.holder.expired(); });
   auto holder = std::make_shared<char>();
   forgetters().push_back(Forgetter{std::move(forget), holder, true});
   return holder;
