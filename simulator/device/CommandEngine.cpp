@@ -157,6 +157,9 @@ Failure CommandEngine::usage() const {
 }
 
 Result<std::string> CommandEngine::event(const Args& args) {
+  if (args.size() == 1 && !SpringBoard::shared().isDisplayOn()) {
+    return fail("the display is dark: Activator sends no event (give a MODE to fire one anyway)");
+  }
   const std::string mode = args.size() > 1 ? args[1] : SpringBoard::shared().eventMode();
   const auto& modes = LAActivator::availableEventModes();
   if (std::find(modes.begin(), modes.end(), mode) == modes.end()) {

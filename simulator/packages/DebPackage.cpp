@@ -14,6 +14,11 @@ constexpr char kDpkgDeb[] = "dpkg-deb";
 
 // An "ar" archive whose first member is "debian-binary", as every .deb starts.
 Result<> looksLikeADeb(const std::filesystem::path& file) {
+  // Never opened unless a regular file: a FIFO or a device would hold the reader.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    return fail(std::filesystem::exists(file, error) ? "it is not a regular file" : "no such file");
+  }
   std::ifstream in(file, std::ios::binary);
   if (!in) return fail("cannot open it");
   std::string start(kArMagic.size() + kFirstMember.size(), '\0');
@@ -32,8 +37,10 @@ Result<std::string> dpkgDeb(const std::vector<std::string>& args, std::size_t li
   const auto ran = ChildProgram::run(words, DebPackage::kLongestRead, limit);
   if (!ran) return ran.failure();
   if (ran->exitStatus == 0) return ran->out;
+  // Its message may run over two lines (where, then what): one line here.
   std::string why = ran->err;
-  if (const auto end = why.find('\n'); end != std::string::npos) why.erase(end);
+  while (!why.empty() && why.back() == '\n') why.pop_back();
+  std::replace(why.begin(), why.end(), '\n', ' ');
   if (why.starts_with("dpkg-deb: error: ")) why.erase(0, 17);
   return fail(why.empty() ? std::string(kDpkgDeb) + " failed" : why);
 }

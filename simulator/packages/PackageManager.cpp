@@ -77,6 +77,28 @@ std::size_t removePaths(const std::vector<std::string>& paths) {
   return removed;
 }
 
+// The first of the package's files that another installed package lists, as dpkg refuses to
+// overwrite one; nothing when none is.
+Result<> ownedByNoOther(const DebPackage& package) {
+  FileError cause;
+  const auto folder = DeviceRoot::folder(PackageManager::kInfoFolder, false, cause);
+  if (!folder) return Ok{};
+  for (const auto& list : folder->names()) {
+    if (!list.ends_with(".list")) continue;
+    const std::string other = list.substr(0, list.size() - 5);
+    if (other == package.name) continue;
+    const auto paths = PackageManager::installedPaths(other).value_or(std::vector<std::string>());
+    const std::set<std::string> owned(paths.begin(), paths.end());
+    for (const auto& entry : package.entries) {
+      if (!entry.folder && owned.count("/" + entry.path)) {
+        return fail("trying to overwrite " + display_text::quoted("/" + entry.path) +
+                    ", which is also in package " + other);
+      }
+    }
+  }
+  return Ok{};
+}
+
 }  // namespace
 
 std::optional<std::vector<std::string>> PackageManager::installedPaths(const std::string& name) {
@@ -99,6 +121,9 @@ std::optional<std::vector<std::string>> PackageManager::installedPaths(const std
 Result<std::string> PackageManager::install(const DebPackage& package) {
   const auto lock = claim();
   if (!lock) return lock.failure();
+  if (auto alone = ownedByNoOther(package); !alone) {
+    return fail("cannot install " + package.name + ": " + alone.error());
+  }
   const auto before = installedPaths(package.name).value_or(std::vector<std::string>());
   std::vector<std::string> paths;
   std::size_t files = 0, unchanged = 0;

@@ -16,6 +16,7 @@ class PackageManager {
   static constexpr char kInfoFolder[] = "/var/lib/dpkg/info";
   static constexpr char kLock[] = "/var/lib/dpkg/lock";
 
+  // Refused, before anything is written, when another installed package lists one of its files.
   // Each folder made, each file written beside its old copy and renamed over it (one with the
   // same bytes left alone); then the files the package's last version had and this one has not
   // are removed. Answers "NAME VERSION: N files, M unchanged".

@@ -86,6 +86,10 @@ Result<std::vector<TarEntry>> readTarEntries(std::string_view stream) {
       const auto prefix = field(header, 345, 155);
       name = (prefix.empty() ? "" : std::string(prefix) + "/") + std::string(field(header, 0, 100));
     }
+    if (std::any_of(name.begin(), name.end(),
+                    [](unsigned char c) { return c < 0x20 || c == 0x7f; })) {
+      return refused(name, "has a control character in its name");
+    }
     const auto path = packagePath(name);
     if (!path) return refused(name, "leaves the package's root");
     const bool folder = type == '5';

@@ -209,7 +209,10 @@ std::string drawScreenAsText(const UIView* panel) {
   AppText text;
   text.walkScreen();
   // After the walk: an app whose process ended while it was asked is in front no more.
-  const std::string app = SpringBoard::shared().frontApplication();
+  const auto& springBoard = SpringBoard::shared();
+  if (!springBoard.isDisplayOn()) return out + "  (display dark)\n";
+  if (springBoard.lockState() == SBLockState::LockScreen) return out + "  lock screen\n" + hud.out;
+  const std::string app = springBoard.frontApplication();
   if (app.empty()) return out + "  home screen\n" + hud.out;
   return out + "  " + app + "\n" + text.out + hud.out;
 }

@@ -1,6 +1,8 @@
 // What a person does at the window: the mouse as a finger, the wheel, the keys.
 #include "window/WindowInput.h"
 
+#include "SpringBoard/SpringBoard.h"
+
 #include "SpringBoard/VolumeButtons.h"
 #include "UIKit/UITouches.h"
 #include "screen/Keyboard.h"
@@ -54,6 +56,11 @@ bool WindowInput::typingKey(SDL_Keycode key) {
   [[maybe_unused]] const auto pressed = keyboard::key(name);
   if (key != SDLK_BACKSPACE) say_(std::string("key ") + name);
   return true;
+}
+
+WindowCanvas::Hand WindowInput::hand() const {
+  const bool lit = SpringBoard::shared().isDisplayOn();
+  return {lit ? finger_ : std::nullopt, homeHeld_, sideHeld_};
 }
 
 void WindowInput::volumeButton(VolumeButton button, bool down) {

@@ -29,7 +29,8 @@ class WindowInput {
   void wheel(const SDL_MouseWheelEvent& event);
   // The finger, and a drawn button held by the mouse, are let go.
   void lift();
-  WindowCanvas::Hand hand() const { return {finger_, homeHeld_, sideHeld_}; }
+  // What the window draws of the hands: no fingertip on a dark display, where no touch lands.
+  WindowCanvas::Hand hand() const;
 
  private:
   // While a text field has the focus the keyboard types into it; answers whether it did.

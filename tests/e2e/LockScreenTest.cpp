@@ -25,6 +25,8 @@ TEST_F(LockScreenTest, TheSideButtonDarkensWakesAndThePopupOpensOverTheLockScree
   const auto shot = root.path() / "dark.png";
   const auto run =
       sim("press side\n"
+          "show\n"
+          "event libactivator.volume.up.hold.short\n"
           "hold up\n"
           "tap 5 5\n"
           "screenshot " +
@@ -40,7 +42,10 @@ TEST_F(LockScreenTest, TheSideButtonDarkensWakesAndThePopupOpensOverTheLockScree
   ASSERT_EQ(run.status, 1) << "the tap on the dark display fails\n" << run.err;
   EXPECT_TRUE(contains(run.out,
                        "locked\n"
-                       "unhandled Ringtone 0.5625 hud=hidden\n"))
+                       "screen 375x667\n  (display dark)\n"
+                       "error: the display is dark: Activator sends no event"))
+      << run.out;
+  EXPECT_TRUE(contains(run.out, "\nunhandled Ringtone 0.5625 hud=hidden\n"))
       << "dark: no listener and no HUD, the volume still steps\n"
       << run.out;
   EXPECT_TRUE(contains(run.out, "error: the display is dark")) << run.out;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -136,6 +137,9 @@ TEST_F(PackageTest, ABadPackageIsRefusedAndTheRootStaysAsItWas) {
       {"absolute.deb",
        {deb_fixture::deb("absolute", {{"/etc/escaped", '0', "x", "", 0644}}),
         "member \"/etc/escaped\" leaves the package's root"}},
+      {"newline.deb",
+       {deb_fixture::deb("newline", {{"./Library/a\nb", '0', "x", "", 0644}}),
+        "has a control character in its name"}},
       {"link.deb",
        {deb_fixture::deb("link", {{"./Library", '5', "", "", 0755},
                                   {"./Library/passwd", '2', "", "/etc/passwd", 0777}}),
@@ -149,6 +153,23 @@ TEST_F(PackageTest, ABadPackageIsRefusedAndTheRootStaysAsItWas) {
     ASSERT_FALSE(read) << name;
     EXPECT_TRUE(contains(read.error(), made.second)) << name << ": " << read.error();
   }
+  const fs::path fifo = fs::path(::testing::TempDir()) / "orbelle2-fifo.deb";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const auto fromFifo = DebPackage::read(fifo);
+  fs::remove(fifo);
+  EXPECT_FALSE(fromFifo) << "never waited on";
+  // Another package's file, as dpkg refuses to overwrite one.
+  const fs::path stealing = fs::path(::testing::TempDir()) / "orbelle2-steal.deb";
+  std::ofstream(stealing, std::ios::binary) << deb_fixture::deb(
+      "com.test.steal",
+      {{"./Library/MobileSubstrate/DynamicLibraries/Orbelle2.plist", '0', "x", "", 0644}});
+  const auto steal = DebPackage::read(stealing);
+  fs::remove(stealing);
+  ASSERT_TRUE(steal) << steal.error();
+  const auto stolen = PackageManager::install(*steal);
+  ASSERT_FALSE(stolen);
+  EXPECT_TRUE(contains(stolen.error(), "which is also in package com.zentrik.orbelle2"))
+      << stolen.error();
   EXPECT_EQ(everything(root.path()), before) << "nothing written, nothing removed";
   EXPECT_FALSE(fs::exists(root.path().parent_path() / "escaped"));
 }

@@ -326,6 +326,23 @@ TEST(UINavigation, TheBackButtonNamesThePageBeneathAndGoesBackToIt) {
   EXPECT_EQ(navigation->viewControllers().size(), 1u);
   EXPECT_EQ(navigation->titleLabel()->text(), "Settings");
   EXPECT_EQ(navigation->popViewController(), nullptr);
+
+  // A back title that would reach the title centred in the bar says "Back", then only "‹".
+  const auto before = UILabel::systemMeasure();
+  UIScreenSetup::setTextMeasure(
+      [](std::string_view text, const UIFont&) { return 8.0 * double(text.size()); });
+  const auto backTitle = [&] {
+    return std::static_pointer_cast<UILabel>(navigation->backButton()->subviews().front())->text();
+  };
+  root->setTitle("At Lock Screen");
+  page->setTitle("Volume Down Short Hold");
+  navigation->pushViewController(page);
+  EXPECT_EQ(backTitle(), "\u2039 Back");
+  page->setTitle("A title as long as the bar is wide, or nearly");
+  navigation->popViewController();
+  navigation->pushViewController(page);
+  EXPECT_EQ(backTitle(), "\u2039");
+  UIScreenSetup::setTextMeasure(before);
 }
 
 TEST(UILabelLine, CutAtTheTailInWholeCharactersWhileTheTextStaysWhole) {

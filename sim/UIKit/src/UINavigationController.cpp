@@ -98,11 +98,24 @@ void UINavigationController::showTop() {
 void UINavigationController::updateBar() {
   title_->setText(stack_.back()->title());
   back_->setHidden(stack_.size() < 2);
-  backTitle_->setText(stack_.size() < 2 ? std::string()
-                                        : "\u2039 " + stack_[stack_.size() - 2]->title());
+  backTitle_->setText(stack_.size() < 2 ? std::string() : backTitle());
   const auto& item = stack_.back()->rightBarButtonItem();
   right_->setHidden(!item);
   right_->setTitle(item ? item->title : std::string());
+}
+
+// The page below's title, as UIKit shows it: "Back" in its place when it would reach the title
+// centred in the bar, and the arrow alone when even that would.
+std::string UINavigationController::backTitle() const {
+  const auto& measure = UILabel::systemMeasure();
+  const std::string arrow = "\u2039 ";
+  const CGFloat titleWidth = measure ? measure(title_->text().value_or(""), title_->font()) : 0;
+  const CGFloat room = std::min(kBackWidth, (bar_->frame().size.width - titleWidth) / 2) - 8;
+  for (const std::string& candidate :
+       {arrow + stack_[stack_.size() - 2]->title(), arrow + "Back"}) {
+    if (!measure || measure(candidate, backTitle_->font()) <= room) return candidate;
+  }
+  return "\u2039";
 }
 
 void UINavigationController::tapRight() {

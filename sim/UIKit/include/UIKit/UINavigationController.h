@@ -31,6 +31,7 @@ class UINavigationController : public UIViewController {
   const std::shared_ptr<UIButton>& rightButton() const { return right_; }
   // Shows the top one's title and buttons as they are now.
   void updateBar();
+  std::string backTitle() const;
 
   void viewDidLayoutSubviews() override;
 
