@@ -11,7 +11,8 @@ namespace {
 
 // Activator's pages in Settings: its entry (the first, by label), "Anywhere" (its first row),
 // the volume buttons' events (rows at y 141, 185, 229), and an event's listeners (the first row
-// at y 148). The back button is at the bar's left.
+// at y 148, each 58 points tall: Orbelle 2's, then SpringBoard's Home Button and Sleep Button).
+// The back button is at the bar's left.
 constexpr char kAnywhere[] = "launch Settings\ntap 187 121\ntap 187 121\n";
 constexpr char kBack[] = "tap 40 42\n";
 constexpr char kFirstListener[] = "tap 187 148\n";
@@ -30,17 +31,34 @@ TEST_F(ActivatorSettingsTest, ThePopupMovesToTheVolumeDownHoldAtOnce) {
   const auto run = sim(std::string(kAnywhere) + event("141") + "show\n" + kBack + event("185") +
                        kFirstListener + "show\nhome\nhold down\nstate\n");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const std::string others =
+      "  | Home Button (Press the Home button)\n"
+      "  | Sleep Button (Press the sleep/wake button)\n";
   EXPECT_TRUE(contains(run.out,
                        "  ANYWHERE\n"
-                       "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)  \u2713\n"
-                       "  Volume Up Short Hold\n"))
+                       "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)  \u2713\n" +
+                           others + "  Volume Up Short Hold\n"))
       << "the default is checked, the description under the title\n"
       << run.out;
-  EXPECT_TRUE(contains(run.out,
-                       "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)  \u2713\n"
-                       "  Volume Down Short Hold\n"))
+  EXPECT_TRUE(contains(run.out, "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)  \u2713\n" +
+                                    others + "  Volume Down Short Hold\n"))
       << run.out;
   EXPECT_TRUE(contains(run.out, "home screen\nhandled\npopupWindow=shown")) << run.out;
+
+  // Another listener tapped takes the event over: the check moves, and the hold locks.
+  const auto moved = sim(std::string(kAnywhere) + event("185") +
+                         "tap 187 264\nshow\nhome\n"
+                         "hold down\nstate\n");
+  EXPECT_TRUE(contains(moved.out,
+                       "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)\n"
+                       "  | Home Button (Press the Home button)\n"
+                       "  | Sleep Button (Press the sleep/wake button)  \u2713\n"))
+      << moved.out;
+  EXPECT_TRUE(
+      moved.out.ends_with("home screen\nhandled\n"
+                          "popupWindow=nil popupView=nil enableBackgroundBlur=YES\n"
+                          "locked\n"))
+      << moved.out;
 }
 
 TEST_F(ActivatorSettingsTest, DefaultsRemovedInSettingsStayRemovedAfterARespring) {
@@ -51,6 +69,8 @@ TEST_F(ActivatorSettingsTest, DefaultsRemovedInSettingsStayRemovedAfterARespring
   ASSERT_EQ(removed.status, 0) << removed.out << removed.err;
   EXPECT_TRUE(contains(removed.out,
                        "  | Orbelle 2 popup (Pop-up Orbelle 2 controls)\n"
+                       "  | Home Button (Press the Home button)\n"
+                       "  | Sleep Button (Press the sleep/wake button)\n"
                        "  Volume Display Tap\n"))
       << "unchecked\n"
       << removed.out;

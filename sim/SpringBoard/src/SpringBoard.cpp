@@ -9,6 +9,7 @@
 #include "Foundation/ProcessSetup.h"
 #include "SBIconController.h"
 #include "SBLockScreenController.h"
+#include "SBSystemListener.h"
 #include "SimDevice/ProcessRestart.h"
 #include "SimDevice/SystemLog.h"
 #include "SpringBoard/VolumeButtons.h"
@@ -54,6 +55,7 @@ MobileLoader::Result SpringBoard::boot() {
   SystemLog::setProcessName("SpringBoard");
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
   LASharedActivator->springBoardDidLaunch();
+  SBSystemListener::registerAll();
   homeScreen_ = std::make_shared<SBIconController>(
       [](const std::string& name) { SpringBoard::shared().launchApplication(name); });
   for (const auto& application : applications_) {
