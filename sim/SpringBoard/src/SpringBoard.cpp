@@ -56,6 +56,12 @@ MobileLoader::Result SpringBoard::boot() {
   VolumeControl::sharedVolumeControl();  // registers the class before any tweak looks for it
   LASharedActivator->springBoardDidLaunch();
   SBSystemListener::registerAll();
+  putUpWindows();
+  return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
+}
+
+// The home screen, the status bar, and the lock screen, hidden until the device locks.
+void SpringBoard::putUpWindows() {
   homeScreen_ = std::make_shared<SBIconController>(
       [](const std::string& name) { SpringBoard::shared().launchApplication(name); });
   for (const auto& application : applications_) {
@@ -70,7 +76,6 @@ MobileLoader::Result SpringBoard::boot() {
       lockScreen_->show(statusBarTime(), pinnedTime_.has_value());
     }
   });
-  return MobileLoader::loadTweaksForBundle(kBundleIdentifier);
 }
 
 void SpringBoard::installApplication(SBApplication application) {

@@ -119,6 +119,7 @@ class SpringBoard {
   void lockStateChanged();
   // What a new process would not have: all but the apps installed and the hardware.
   void forget();
+  void putUpWindows();
 
   bool booted_ = false;
   std::shared_ptr<StatusBar> statusBar_;
