@@ -112,6 +112,12 @@ const std::vector<CommandEngine::Command>& CommandEngine::commands() {
        &CommandEngine::install, 1, 1},
       {"remove", "remove PACKAGE", "removes a package's files; its preference files stay",
        &CommandEngine::remove, 1, 1},
+      {"voiceover", "voiceover [on|off]", "VoiceOver on or off (no word: the other way)",
+       &CommandEngine::voiceover, 0, 1},
+      {"vo", "vo next|previous|activate|increment|decrement|escape|read|touch X Y",
+       "a VoiceOver gesture: answers what it spoke", &CommandEngine::vo, 1, 3},
+      {"ax", "ax [audit]", "the accessibility elements in reading order; what a review flags",
+       &CommandEngine::ax, 0, 1},
       {"respring", "respring", "SpringBoard starts again: the tweaks load anew, Settings ends",
        &CommandEngine::respring, 0, 0},
       {"wait", "wait SECONDS", "let time pass (timers run, the HUD fades)", &CommandEngine::wait, 1,
@@ -149,6 +155,9 @@ Result<std::string> CommandEngine::execute(const std::string& line) {
   running_ = &*command;
   auto result = (this->*command->run)(args);
   CFRunLoop::main().runUntilIdle();
+  if (const auto heard = heardByVoiceOver(); !heard.empty() && result) {
+    return result->empty() ? heard.substr(1) : *result + heard;
+  }
   return result;
 }
 

@@ -11,6 +11,7 @@
 #include "device/FingerSession.h"
 #include "device/RoutePlugs.h"
 #include "device/TweakState.h"
+#include "device/VoiceOver.h"
 
 // Runs the simulator's commands, one line at a time, against the booted device: hardware
 // buttons, Activator events, touches, the audio controller, preferences, the screen.
@@ -87,6 +88,12 @@ class CommandEngine {
   Result<std::string> respring(const Args& args);
   // Packages: a .deb installed as dpkg does, or a package's files removed.
   Result<std::string> install(const Args& args);
+  // VoiceOver: on or off, its gestures, the inspector's list and audit.
+  Result<std::string> voiceover(const Args& args);
+  Result<std::string> vo(const Args& args);
+  Result<std::string> ax(const Args& args);
+  // What VoiceOver spoke of its own accord during a command, a line each.
+  std::string heardByVoiceOver();
   Result<std::string> remove(const Args& args);
   // Why a finger cannot touch the screen now: its display is dark.
   static Result<Ok> displayLit();
@@ -98,6 +105,7 @@ class CommandEngine {
   TweakState tweak_;
   FingerSession finger_;
   RoutePlugs plugs_;
+  VoiceOver voiceOver_;
   Waiter waiter_;
   bool quit_ = false;
   const Command* running_ = nullptr;  // the command being run

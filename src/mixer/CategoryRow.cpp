@@ -48,6 +48,7 @@ std::shared_ptr<UIView> OrbelleView::singleCategoryView(NSInteger num, CGRect fr
   label->setBackgroundColor(UIColor::clearColor());
   label->setFont(UIFont::systemFontOfSize(12.0));
   label->setTag(labelTag(num));
+  label->setIsAccessibilityElement(false);  // the row's slider carries its title
 
   auto slider = std::make_shared<UISlider>(CGRectMake(20, 20, width - 40, 30));
   slider->addTarget(std::static_pointer_cast<OrbelleView>(shared_from_this()),

@@ -40,9 +40,10 @@ void OrbelleView::sliderValueChanged(UISlider& sender) {
   if (item == nullptr) return;  // not one of this panel's rows
   const CategoryEntry entry(*item);
   const float percent = sender.value();
-  if (const auto label = labelFor(num)) {
-    label->setText(labelText(rowTitle(entry), static_cast<double>(percent)));
-  }
+  const std::string title = rowTitle(entry);
+  if (const auto label = labelFor(num))
+    label->setText(labelText(title, static_cast<double>(percent)));
+  sender.setAccessibilityLabel(title);
   if (const std::string* category = entry.categoryName()) {
     avs_->setVolumeTo(percent / kPercentPerUnit, *category);
   }
@@ -52,9 +53,11 @@ void OrbelleView::updateSliderAndLabelForCategoryNum(NSInteger num, float value)
   const PlistValue* item = entryAt(num);
   if (item == nullptr) return;
   const float percent = value * kPercentPerUnit;
-  const std::string text = labelText(rowTitle(CategoryEntry(*item)), static_cast<double>(percent));
-  if (const auto label = labelFor(num)) label->setText(text);
+  const std::string title = rowTitle(CategoryEntry(*item));
+  if (const auto label = labelFor(num))
+    label->setText(labelText(title, static_cast<double>(percent)));
   const auto slider = sliderFor(num);
+  if (slider) slider->setAccessibilityLabel(title);
   if (slider && slider->value() != percent) slider->setValue(percent);
 }
 
@@ -74,7 +77,12 @@ void OrbelleView::updateValues() {
     const bool known = category && avs_->getVolume(volume, name);
     const std::string title = rowTitle(entry);
     const float percent = known ? volume * kPercentPerUnit : 0.0f;
-    if (slider) slider->setValue(percent, !known);
+    if (slider) {
+      slider->setValue(percent, !known);
+      // VoiceOver reads the row as its slider: the row's title, and its value or "unknown".
+      slider->setAccessibilityLabel(title);
+      slider->setAccessibilityValue(known ? std::nullopt : std::optional<std::string>("unknown"));
+    }
     if (label) {
       label->setText(known ? labelText(title, static_cast<double>(percent))
                            : label_text::unknown(title));

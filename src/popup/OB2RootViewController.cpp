@@ -1,5 +1,6 @@
 #include "popup/OB2RootViewController.h"
 
+#include "UIKit/UIButton.h"
 #include "popup/PanelPlacement.h"
 #include "popup/PopupState.h"
 
@@ -20,4 +21,14 @@ void OB2RootViewController::viewDidLayoutSubviews() {
   if (popupView && root->isAncestorOf(*popupView)) {
     PanelPlacement::fit(*root, popupView);
   }
+}
+
+bool OB2RootViewController::accessibilityPerformEscape() {
+  for (const auto& subview : view()->subviews()) {
+    if (auto* close = dynamic_cast<UIButton*>(subview.get())) {
+      close->sendActionsForControlEvents(UIControlEventTouchUpInside);
+      return true;
+    }
+  }
+  return false;
 }

@@ -10,4 +10,6 @@ class OB2RootViewController : public UIViewController {
   bool shouldAutorotate() const override;
   bool shouldAutorotateToInterfaceOrientation(NSInteger orientation) const override;
   void viewDidLayoutSubviews() override;
+  // VoiceOver's escape gesture closes the popup, as a tap on the close button does.
+  bool accessibilityPerformEscape() override;
 };

@@ -47,9 +47,13 @@ void OrbelleActivatorPopup::receiveEvent(LAActivator*, LAEvent& event) {
   if (!UIAccessibilityIsReduceTransparencyEnabled() && enableBackgroundBlur) {
     addBlurredBackground(*rootView);
   }
-  addCloseButton(*popupWindow);
+  const auto closeButton = addCloseButton(*popupWindow);
   addPanel(*popupWindow, visibleCategoriesCount());
+  // VoiceOver stays in the popup, reads the panel before the way out, and starts at its top.
+  rootView->setAccessibilityViewIsModal(true);
+  rootView->setAccessibilityElements({popupView, closeButton});
   popupWindow->makeKeyAndVisible();
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, popupView);
   event.setHandled(true);
 }
 
@@ -62,14 +66,16 @@ void OrbelleActivatorPopup::addBlurredBackground(UIView& rootView) {
   rootView.addSubview(blur);
 }
 
-void OrbelleActivatorPopup::addCloseButton(UIWindow& window) {
+std::shared_ptr<UIButton> OrbelleActivatorPopup::addCloseButton(UIWindow& window) {
   auto button = UIButton::buttonWithType(UIButtonTypeCustom);
+  button->setAccessibilityLabel(kCloseLabel);
   button->setAutoresizingMask(kFlexibleSize);
   button->addTarget(shared_from_this(), &OrbelleActivatorPopup::close, UIControlEventTouchUpInside);
   button->setFrame(window.bounds());
   button->setBackgroundColor(UIColor::blackColor());
   button->setAlpha(0.1);
   window.rootViewController()->view()->addSubview(button);
+  return button;
 }
 
 void OrbelleActivatorPopup::addPanel(UIWindow& window, NSInteger rows) {

@@ -6,6 +6,7 @@
 
 #include "Activator/LAListener.h"
 #include "Foundation/NSObjCRuntime.h"
+#include "UIKit/UIButton.h"
 #include "UIKit/UIWindow.h"
 
 // The Activator listener "com.zentrik.orbelle2": an event opens the mixer popup, a tap
@@ -14,6 +15,8 @@ class OrbelleActivatorPopup : public LAListener,
                               public std::enable_shared_from_this<OrbelleActivatorPopup> {
  public:
   static constexpr char kListenerName[] = "com.zentrik.orbelle2";
+  // What VoiceOver says of the full-screen button that closes the popup.
+  static constexpr char kCloseLabel[] = "Close the mixer";
 
   // Class load: the default events on first sight, the listener itself inside SpringBoard.
   static void load();
@@ -32,6 +35,7 @@ class OrbelleActivatorPopup : public LAListener,
 
  private:
   void addBlurredBackground(UIView& rootView);
-  void addCloseButton(UIWindow& window);
+  // The close button, under the panel; answered for VoiceOver's order.
+  std::shared_ptr<UIButton> addCloseButton(UIWindow& window);
   void addPanel(UIWindow& window, NSInteger rows);
 };

@@ -18,6 +18,7 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UISwitch.h"
 #include "UIKit/UITableView.h"
+#include "UIKit/UITableViewCell.h"
 #include "UIKit/UITextField.h"
 #include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
@@ -596,6 +597,67 @@ TEST(UIColors, NamedColoursHaveUIKitsComponents) {
     EXPECT_EQ(color.blue(), blue);
     EXPECT_EQ(color.alpha(), 1);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// UIKit's own accessibility answers, as VoiceOver reads each kind of view, and what an app sets
+// coming first.
+TEST(UIAccessibilityDefaults, EachKindOfViewReadsAsOnAPhone) {
+  UIView plain;
+  EXPECT_FALSE(plain.isAccessibilityElement()) << "draws nothing, says nothing";
+  UILabel label(CGRectMake(0, 0, 100, 20));
+  label.setText("Ringtone: 50%");
+  EXPECT_TRUE(label.isAccessibilityElement());
+  EXPECT_EQ(label.accessibilityLabel(), "Ringtone: 50%");
+  EXPECT_EQ(label.accessibilityTraits(), UIAccessibilityTraitStaticText);
+  label.setIsAccessibilityElement(false);
+  EXPECT_FALSE(label.isAccessibilityElement()) << "the app's word first";
+
+  const auto button = UIButton::buttonWithType(UIButtonTypeSystem);
+  button->setTitle("Done");
+  button->setEnabled(false);
+  EXPECT_EQ(button->accessibilityLabel(), "Done");
+  EXPECT_EQ(button->accessibilityTraits(),
+            UIAccessibilityTraitButton | UIAccessibilityTraitNotEnabled);
+
+  UISwitch toggle;
+  toggle.setOn(true);
+  EXPECT_EQ(toggle.accessibilityValue(), "on");
+  UITextField field(CGRectMake(0, 0, 100, 30));
+  field.setPlaceholder("Name");
+  EXPECT_EQ(field.accessibilityLabel(), "Name") << "the placeholder while empty";
+
+  UITableViewCell cell(UITableViewCellStyleSubtitle);
+  cell.textLabel()->setText("Music");
+  cell.detailTextLabel()->setText("Audio/Video");
+  cell.setAccessoryView(std::make_shared<UISwitch>());
+  EXPECT_EQ(cell.accessibilityLabel(), "Music, Audio/Video");
+  EXPECT_EQ(cell.accessibilityValue(), "off");
+  EXPECT_EQ(cell.accessibilityTraits(), UIAccessibilityTraitButton);
+}
+
+TEST(UIAccessibilityDefaults, ASliderReadsItsShareOfTheRangeAndStepsByATenth) {
+  const auto slider = std::make_shared<UISlider>(CGRectMake(0, 0, 200, 30));
+  slider->setMinimumValue(0);
+  slider->setMaximumValue(100);
+  slider->setValue(37.4f);
+  struct ValueChanges {
+    int changes = 0;
+    void changed() { ++changes; }
+  };
+  const auto counter = std::make_shared<ValueChanges>();
+  slider->addTarget(counter, &ValueChanges::changed, UIControlEventValueChanged);
+  EXPECT_EQ(slider->accessibilityValue(), "37%");
+  EXPECT_EQ(slider->accessibilityTraits(), UIAccessibilityTraitAdjustable);
+  slider->accessibilityIncrement();
+  EXPECT_FLOAT_EQ(slider->value(), 47.4f);
+  slider->accessibilityDecrement();
+  slider->accessibilityDecrement();
+  EXPECT_EQ(slider->accessibilityValue(), "27%");
+  EXPECT_EQ(counter->changes, 3) << "each step sends value-changed";
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ enum UIButtonType : long { UIButtonTypeCustom = 0, UIButtonTypeSystem = 1 };
 // in the tint colour, centred, dimmed while a finger is on it.
 class UIButton : public UIControl {
  public:
+  // Accessibility as UIKit answers for it.
+  bool isAccessibilityElement() const override;
+  std::string accessibilityLabel() const override;
+  UIAccessibilityTraits accessibilityTraits() const override;
   using UIControl::UIControl;
   const char* className() const override { return "UIButton"; }
 

@@ -20,6 +20,10 @@ enum NSTextAlignment : long {
 // goes to the view behind it.
 class UILabel : public UIView {
  public:
+  // Accessibility as UIKit answers for it.
+  bool isAccessibilityElement() const override;
+  std::string accessibilityLabel() const override;
+  UIAccessibilityTraits accessibilityTraits() const override;
   // How wide a text is when drawn in a font: the measure of whoever draws the label.
   using TextWidth = std::function<CGFloat(std::string_view text, const UIFont& font)>;
 

@@ -16,6 +16,13 @@
 // Lifting or a cancel clears the highlight.
 class UISlider : public UIControl {
  public:
+  // Accessibility as UIKit answers for it: its value as a percentage of its range, adjustable
+  // by a tenth of the range a step (sending value-changed).
+  bool isAccessibilityElement() const override;
+  std::string accessibilityValue() const override;
+  UIAccessibilityTraits accessibilityTraits() const override;
+  void accessibilityIncrement() override;
+  void accessibilityDecrement() override;
   using Image = std::shared_ptr<const UIImage>;
 
   using UIControl::UIControl;

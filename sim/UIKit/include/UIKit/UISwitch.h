@@ -9,6 +9,10 @@
 // with the knob at the left while off.
 class UISwitch : public UIControl {
  public:
+  // Accessibility as UIKit answers for it: a button whose value is "on" or "off".
+  bool isAccessibilityElement() const override;
+  std::string accessibilityValue() const override;
+  UIAccessibilityTraits accessibilityTraits() const override;
   static constexpr CGSize kSize{51, 31};
 
   // At the frame's origin; the size is always kSize, as UIKit keeps it.

@@ -23,6 +23,12 @@ enum UITableViewCellStyle : long {
 // the accessory, for dragging the row.
 class UITableViewCell : public UIView {
  public:
+  // Accessibility as UIKit answers for it: one element, its labels read together, the value
+  // of a switch in it after them, a button where it can be chosen.
+  bool isAccessibilityElement() const override;
+  std::string accessibilityLabel() const override;
+  std::string accessibilityValue() const override;
+  UIAccessibilityTraits accessibilityTraits() const override;
   explicit UITableViewCell(UITableViewCellStyle style);
   static constexpr CGFloat kHeight = 44;
   static constexpr CGFloat kMargin = 15;

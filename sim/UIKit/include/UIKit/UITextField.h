@@ -16,6 +16,10 @@
 // ends it without that event. Either way editing-did-end follows.
 class UITextField : public UIControl {
  public:
+  // Accessibility as UIKit answers for it: its text, or its placeholder while empty.
+  bool isAccessibilityElement() const override;
+  std::string accessibilityLabel() const override;
+  std::string accessibilityValue() const override;
   enum class Key { Return, Escape, Backspace };
 
   // Inset the text is laid in from either side.

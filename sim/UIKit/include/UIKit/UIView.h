@@ -2,11 +2,13 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
 #include "Foundation/NSObjCRuntime.h"
 #include "QuartzCore/CALayer.h"
+#include "UIKit/UIAccessibility.h"
 #include "UIKit/UIColor.h"
 #include "UIKit/UIGeometry.h"
 
@@ -88,6 +90,40 @@ class UIView : public std::enable_shared_from_this<UIView> {
   // The pass over this view and those under it, now.
   void layoutIfNeeded();
 
+  // UIAccessibility: how VoiceOver reads the view. What is not set is UIKit's own answer for
+  // the kind of view: a view that draws nothing and has no label is no element.
+  virtual bool isAccessibilityElement() const;
+  void setIsAccessibilityElement(bool element) { ax_.element = element; }
+  // Whether the app said, for a kind of view whose answer depends on it.
+  bool isElementSet() const { return ax_.element.has_value(); }
+  virtual std::string accessibilityLabel() const;
+  void setAccessibilityLabel(std::optional<std::string> label) { ax_.label = std::move(label); }
+  virtual std::string accessibilityValue() const;
+  void setAccessibilityValue(std::optional<std::string> value) { ax_.value = std::move(value); }
+  const std::string& accessibilityHint() const { return ax_.hint; }
+  void setAccessibilityHint(std::string hint) { ax_.hint = std::move(hint); }
+  virtual UIAccessibilityTraits accessibilityTraits() const;
+  void setAccessibilityTraits(UIAccessibilityTraits traits) { ax_.traits = traits; }
+  // In the screen's points; the activation point is its middle.
+  CGRect accessibilityFrame() const;
+  CGPoint accessibilityActivationPoint() const;
+  bool accessibilityElementsHidden() const { return ax_.elementsHidden; }
+  void setAccessibilityElementsHidden(bool hidden) { ax_.elementsHidden = hidden; }
+  // A modal view hides its siblings (and theirs) from VoiceOver.
+  bool accessibilityViewIsModal() const { return ax_.modal; }
+  void setAccessibilityViewIsModal(bool modal) { ax_.modal = modal; }
+  // Its elements in an order of its own, in place of its subviews' reading order.
+  const std::vector<std::weak_ptr<UIView>>& accessibilityElements() const { return ax_.order; }
+  void setAccessibilityElements(std::vector<std::weak_ptr<UIView>> order) {
+    ax_.order = std::move(order);
+  }
+  virtual void accessibilityIncrement() {}
+  virtual void accessibilityDecrement() {}
+  // True when it did the activation itself; false lets VoiceOver touch its activation point.
+  virtual bool accessibilityActivate() { return false; }
+  // The escape gesture, from the element up its chain; true where it was done.
+  virtual bool accessibilityPerformEscape() { return false; }
+
   // Touches delivered to the view that hitTest chose, in its coordinates.
   virtual void touchesBegan(CGPoint point);
   virtual void touchesMoved(CGPoint point);
@@ -96,6 +132,17 @@ class UIView : public std::enable_shared_from_this<UIView> {
   virtual void touchesCancelled();
 
  private:
+  struct Accessibility {
+    std::optional<bool> element;
+    std::optional<std::string> label;
+    std::optional<std::string> value;
+    std::string hint;
+    std::optional<UIAccessibilityTraits> traits;
+    bool elementsHidden = false;
+    bool modal = false;
+    std::vector<std::weak_ptr<UIView>> order;
+  };
+  Accessibility ax_;
   CGPoint originInRoot() const;
   void adoptSubviews();
   void resizeWithOldSuperviewSize(CGSize oldSize);

@@ -52,6 +52,8 @@ class UIViewController : public std::enable_shared_from_this<UIViewController> {
   virtual void viewDidLayoutSubviews();
   // Before its view comes on screen (its navigation controller shows it at the top).
   virtual void viewWillAppear() {}
+  // The escape gesture reaches a view's controller after the view: true where it was done.
+  virtual bool accessibilityPerformEscape() { return false; }
   // Before its view leaves the screen (its navigation controller pops it or covers it).
   virtual void viewWillDisappear() {}
 
