@@ -4,6 +4,7 @@
 
 #include "SimDevice/ProcessRestart.h"
 #include "UIKit/UIAccessibilitySettings.h"
+#include "UIKit/UIScrollView.h"
 #include "UIKit/UITouches.h"
 #include "UIKit/UIWindow.h"
 #include "screen/AccessibilityTree.h"
@@ -54,7 +55,28 @@ std::vector<std::string> VoiceOver::takeHeard() {
 
 std::string VoiceOver::say(const std::shared_ptr<UIView>& element) {
   cursor_ = element;
+  scrollIntoView(*element);
   return tree::spoken(*element);
+}
+
+// As VoiceOver does, the scroll view the element lies in brings it into view.
+void VoiceOver::scrollIntoView(const UIView& element) {
+  for (auto up = element.superview(); up; up = up->superview()) {
+    auto* scroller = dynamic_cast<UIScrollView*>(up.get());
+    if (!scroller) continue;
+    const CGPoint top = element.convertPointToView(CGPoint{0, 0}, scroller);
+    const CGFloat height = element.frame().size.height;
+    const CGRect shown = scroller->bounds();
+    CGPoint offset = scroller->contentOffset();
+    if (top.y < shown.origin.y) offset.y = top.y;
+    if (top.y + height > shown.origin.y + shown.size.height) {
+      offset.y = top.y + height - shown.size.height;
+    }
+    const CGPoint most = scroller->maximumContentOffset();
+    offset.y = std::clamp<CGFloat>(offset.y, 0, std::max<CGFloat>(0, most.y));
+    scroller->setContentOffset(offset);
+    return;
+  }
 }
 
 // The element under the cursor, where it is still on the screen; else the first there.
@@ -74,7 +96,10 @@ Result<std::string> VoiceOver::step(int by) {
   const auto all = tree::elements();
   const auto index = std::find(all.begin(), all.end(), *at) - all.begin();
   const auto next = index + by;
-  if (next < 0 || next >= static_cast<long>(all.size())) return fail("no element there");
+  // At either end the cursor stays, as VoiceOver's boundary sound says.
+  if (next < 0 || next >= static_cast<long>(all.size())) {
+    return std::string(by > 0 ? "(the last element)" : "(the first element)");
+  }
   return say(all[static_cast<std::size_t>(next)]);
 }
 
@@ -146,10 +171,10 @@ Result<std::string> VoiceOver::touch(CGPoint point) {
   if (!running()) return fail("VoiceOver is off (voiceover on)");
   std::shared_ptr<UIView> found;
   for (const auto& element : tree::elements()) {
-    const CGRect f = element->accessibilityFrame();
+    const CGRect f = tree::visibleFrame(*element);
     if (!CGRectContainsPoint(f, point)) continue;
-    if (!found || f.size.width * f.size.height < found->accessibilityFrame().size.width *
-                                                     found->accessibilityFrame().size.height) {
+    const CGRect best = found ? tree::visibleFrame(*found) : CGRect{};
+    if (!found || f.size.width * f.size.height < best.size.width * best.size.height) {
       found = element;
     }
   }

@@ -40,6 +40,7 @@ class VoiceOver {
   Result<std::shared_ptr<UIView>> cursor();
   Result<std::string> step(int by);
   std::string say(const std::shared_ptr<UIView>& element);
+  static void scrollIntoView(const UIView& element);
 
   std::weak_ptr<UIView> cursor_;
   std::vector<std::string> heard_;

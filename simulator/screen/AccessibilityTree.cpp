@@ -6,6 +6,7 @@
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
 #include "common/Shortest.h"
+#include "screen/RemoteWindow.h"
 
 namespace accessibility_tree {
 
@@ -34,9 +35,12 @@ std::vector<std::shared_ptr<UIView>> children(const UIView& view) {
     return seen(*s) && s->accessibilityViewIsModal();
   });
   if (modal != subviews.rend()) return {*modal};
+  // By where they stand in the window's own points: a window that stays upright on a turned
+  // screen reads as it stands.
   std::stable_sort(subviews.begin(), subviews.end(), [](const auto& a, const auto& b) {
-    const CGRect fa = a->accessibilityFrame(), fb = b->accessibilityFrame();
-    return fa.origin.y != fb.origin.y ? fa.origin.y < fb.origin.y : fa.origin.x < fb.origin.x;
+    const CGPoint pa = a->convertPointToView(CGPoint{0, 0}, nullptr);
+    const CGPoint pb = b->convertPointToView(CGPoint{0, 0}, nullptr);
+    return pa.y != pb.y ? pa.y < pb.y : pa.x < pb.x;
   });
   return subviews;
 }
@@ -87,6 +91,9 @@ std::vector<std::shared_ptr<UIView>> elements() {
   if (!SpringBoard::shared().isDisplayOn()) return out;
   auto windows = UIScreen::mainScreen().windows();
   for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+    // An app in front covers SpringBoard's windows under it; its own elements are its
+    // process's, not read here yet.
+    if (std::dynamic_pointer_cast<RemoteWindow>(*window)) break;
     collect(*window, out);
     if (holdsModal(**window)) break;  // nothing under a modal view is read
   }
@@ -97,6 +104,22 @@ std::shared_ptr<UIView> firstIn(const std::shared_ptr<UIView>& view) {
   std::vector<std::shared_ptr<UIView>> found;
   collect(view, found);
   return found.empty() ? nullptr : found.front();
+}
+
+CGRect visibleFrame(const UIView& element) {
+  CGRect seenArea = element.accessibilityFrame();
+  for (auto up = element.superview(); up; up = up->superview()) {
+    if (!up->clipsToBounds()) continue;
+    const CGRect clip = up->accessibilityFrame();
+    const CGFloat x0 = std::max(seenArea.origin.x, clip.origin.x);
+    const CGFloat y0 = std::max(seenArea.origin.y, clip.origin.y);
+    const CGFloat x1 =
+        std::min(seenArea.origin.x + seenArea.size.width, clip.origin.x + clip.size.width);
+    const CGFloat y1 =
+        std::min(seenArea.origin.y + seenArea.size.height, clip.origin.y + clip.size.height);
+    seenArea = CGRectMake(x0, y0, std::max<CGFloat>(0, x1 - x0), std::max<CGFloat>(0, y1 - y0));
+  }
+  return seenArea;
 }
 
 std::string spoken(const UIView& element) {

@@ -16,6 +16,8 @@ namespace accessibility_tree {
 std::vector<std::shared_ptr<UIView>> elements();
 // The first element at or in `view`; null when it holds none.
 std::shared_ptr<UIView> firstIn(const std::shared_ptr<UIView>& view);
+// The part of its frame that shows: cut by every clipping view it lies in.
+CGRect visibleFrame(const UIView& element);
 // What VoiceOver says of it: its label, value, then its traits' words, comma-separated.
 std::string spoken(const UIView& element);
 // "label | value | traits | frame=(x,y,w,h)", as `ax` lists it.

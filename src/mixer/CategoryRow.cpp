@@ -58,6 +58,8 @@ std::shared_ptr<UIView> OrbelleView::singleCategoryView(NSInteger num, CGRect fr
   slider->setValue(0.0f);
   slider->setContinuous(true);
   slider->setTag(sliderTag(num));
+  // VoiceOver's finger finds the row anywhere on it, its title too.
+  slider->setAccessibilityFrameInContainerSpace(CGRectMake(0, 0, width, frame.size.height));
 
   applySkin(*label, *slider);
   row->addSubview(label);

@@ -69,6 +69,8 @@ void OrbelleActivatorPopup::addBlurredBackground(UIView& rootView) {
 std::shared_ptr<UIButton> OrbelleActivatorPopup::addCloseButton(UIWindow& window) {
   auto button = UIButton::buttonWithType(UIButtonTypeCustom);
   button->setAccessibilityLabel(kCloseLabel);
+  // VoiceOver's double tap lands at the top edge, clear of the panel in the middle.
+  button->setAccessibilityActivationPoint(CGPoint{window.bounds().size.width / 2, 1});
   button->setAutoresizingMask(kFlexibleSize);
   button->addTarget(shared_from_this(), &OrbelleActivatorPopup::close, UIControlEventTouchUpInside);
   button->setFrame(window.bounds());

@@ -37,8 +37,7 @@ TEST_F(VoiceOverTest, ThePanelReadsARowAStopAndTheEscapeGestureClosesIt) {
             "BT Headphones, 50%, adjustable\n"
             "Phone Call (Receiver), 75%, adjustable\n"
             "Close the mixer, button\n"
-            "error: no element there\n"  // past the last
-
+            "(the last element)\n"
             "Audio/Video (Speaker), 50%, adjustable\n"
             "60%\n"
             "Alarm 0.5 Speaker\n"
@@ -56,14 +55,29 @@ TEST_F(VoiceOverTest, ThePanelReadsARowAStopAndTheEscapeGestureClosesIt) {
 
 TEST_F(VoiceOverTest, TheInspectorListsThePanelAndItsAuditSaysWhatAReviewerFlags) {
   const auto run = sim("hold up\nax\nax audit\n");
-  EXPECT_NE(run.out.find("Ringtone | 50% | adjustable | frame=(45,223.5,285,30)\n"),
+  EXPECT_NE(run.out.find("Ringtone | 50% | adjustable | frame=(25,203.5,325,50)\n"),
             std::string::npos)
+      << "the slider is found anywhere on its row\n"
       << run.out;
   EXPECT_NE(run.out.find("Close the mixer |  | button | frame=(0,0,375,667)\n"), std::string::npos);
   EXPECT_EQ(run.out.find("Ringtone: 50%"), std::string::npos) << "the label is no stop of its own";
-  EXPECT_NE(run.out.find("smaller than 44x44: Ringtone frame=(45,223.5,285,30)\n"),
-            std::string::npos);
+  EXPECT_EQ(run.out.find("smaller than 44x44"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("overlap: Ringtone and Close the mixer\n"), std::string::npos);
   EXPECT_EQ(run.out.find("no label"), std::string::npos) << run.out;
+}
+
+// A double tap on the close button closes the popup, though the panel covers its middle; an
+// app in front hides SpringBoard's windows under it.
+TEST_F(VoiceOverTest, TheCloseButtonClosesAndAnAppHidesTheHomeScreen) {
+  const auto run =
+      sim("clock 9:41\nvoiceover on\nhold up\nvo previous\nvo touch 187 20\nvo activate\nstate\n"
+          "ax\nlaunch Settings\nax\n");
+  EXPECT_NE(run.out.find("(the first element)\nClose the mixer, button\n9:41\npopupWindow=nil"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("Messages |  | button | frame="), std::string::npos)
+      << "the home screen's icons, each one button" << run.out;
+  EXPECT_TRUE(run.out.ends_with("Settings\n9:41 |  |  | frame=(16,0,80,20)\n")) << run.out;
 }
 
 }  // namespace

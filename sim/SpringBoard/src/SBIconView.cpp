@@ -16,6 +16,10 @@ SBIconView::SBIconView(std::string name, UIColor color, bool labelled, std::func
       image_(std::make_shared<UIImageView>(nullptr)),
       shade_(std::make_shared<UIView>(CGRectMake(0, 0, kIconSide, kIconSide))),
       tapped_(std::move(tapped)) {
+  // VoiceOver reads the icon as one button by its app's name, its name under it included.
+  setIsAccessibilityElement(true);
+  setAccessibilityLabel(name_);
+  setAccessibilityTraits(UIAccessibilityTraitButton);
   image_->setFrame(CGRectMake(0, 0, kIconSide, kIconSide));
   image_->setBackgroundColor(color);
   image_->layer().setCornerRadius(kIconRadius);

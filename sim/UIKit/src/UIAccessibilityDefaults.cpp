@@ -47,8 +47,12 @@ UIAccessibilityTraits UIView::accessibilityTraits() const {
 CGRect UIView::accessibilityFrame() const {
   const UIView* root = this;
   while (const auto up = root->superview()) root = up.get();
-  const CGPoint origin = convertPointToView(CGPoint{0, 0}, root);
-  const CGSize size = frame().size;
+  const auto container = superview();
+  const bool inContainer = ax_.frameInContainer && container;
+  const CGPoint origin = inContainer
+                             ? container->convertPointToView(ax_.frameInContainer->origin, root)
+                             : convertPointToView(CGPoint{0, 0}, root);
+  const CGSize size = inContainer ? ax_.frameInContainer->size : frame().size;
   const auto* window = dynamic_cast<const UIWindow*>(root);
   if (!window) return CGRect{origin, size};
   const CGPoint a = window->convertPointToScreen(origin);
@@ -59,6 +63,7 @@ CGRect UIView::accessibilityFrame() const {
 }
 
 CGPoint UIView::accessibilityActivationPoint() const {
+  if (ax_.activationPoint) return *ax_.activationPoint;
   const CGRect area = accessibilityFrame();
   return CGPoint{area.origin.x + area.size.width / 2, area.origin.y + area.size.height / 2};
 }

@@ -104,9 +104,17 @@ class UIView : public std::enable_shared_from_this<UIView> {
   void setAccessibilityHint(std::string hint) { ax_.hint = std::move(hint); }
   virtual UIAccessibilityTraits accessibilityTraits() const;
   void setAccessibilityTraits(UIAccessibilityTraits traits) { ax_.traits = traits; }
-  // In the screen's points; the activation point is its middle.
+  // In the screen's points: the frame in container space where one is set (in the
+  // superview's coordinates, following it as it moves), else the view's own; the activation
+  // point is where one is set (screen points), else the frame's middle.
   CGRect accessibilityFrame() const;
+  void setAccessibilityFrameInContainerSpace(std::optional<CGRect> frame) {
+    ax_.frameInContainer = frame;
+  }
   CGPoint accessibilityActivationPoint() const;
+  void setAccessibilityActivationPoint(std::optional<CGPoint> point) {
+    ax_.activationPoint = point;
+  }
   bool accessibilityElementsHidden() const { return ax_.elementsHidden; }
   void setAccessibilityElementsHidden(bool hidden) { ax_.elementsHidden = hidden; }
   // A modal view hides its siblings (and theirs) from VoiceOver.
@@ -138,6 +146,8 @@ class UIView : public std::enable_shared_from_this<UIView> {
     std::optional<std::string> value;
     std::string hint;
     std::optional<UIAccessibilityTraits> traits;
+    std::optional<CGRect> frameInContainer;
+    std::optional<CGPoint> activationPoint;
     bool elementsHidden = false;
     bool modal = false;
     std::vector<std::weak_ptr<UIView>> order;
