@@ -128,22 +128,21 @@ Result<std::string> VoiceOver::activate() {
 }
 
 Result<std::string> VoiceOver::increment() {
-  const auto at = cursor();
-  if (!at) return at.failure();
-  if (!((*at)->accessibilityTraits() & UIAccessibilityTraitAdjustable)) {
-    return fail("the element is not adjustable");
-  }
-  (*at)->accessibilityIncrement();
-  return (*at)->accessibilityValue();
+  return adjust(&UIView::accessibilityIncrement);
 }
 
 Result<std::string> VoiceOver::decrement() {
+  return adjust(&UIView::accessibilityDecrement);
+}
+
+// A swipe up or down on an adjustable element: the new value is spoken.
+Result<std::string> VoiceOver::adjust(void (UIView::*change)()) {
   const auto at = cursor();
   if (!at) return at.failure();
   if (!((*at)->accessibilityTraits() & UIAccessibilityTraitAdjustable)) {
     return fail("the element is not adjustable");
   }
-  (*at)->accessibilityDecrement();
+  ((**at).*change)();
   return (*at)->accessibilityValue();
 }
 

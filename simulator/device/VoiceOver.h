@@ -39,6 +39,7 @@ class VoiceOver {
  private:
   Result<std::shared_ptr<UIView>> cursor();
   Result<std::string> step(int by);
+  Result<std::string> adjust(void (UIView::*change)());
   std::string say(const std::shared_ptr<UIView>& element);
   static void scrollIntoView(const UIView& element);
 

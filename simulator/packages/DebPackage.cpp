@@ -67,7 +67,7 @@ Result<DebPackage> DebPackage::read(const std::filesystem::path& file) {
   DebPackage package;
   const auto name = dpkgDeb({"--field", file.string(), "Package"}, 4096);
   if (!name) return because(name.error());
-  const auto version = name ? dpkgDeb({"--field", file.string(), "Version"}, 4096) : name;
+  const auto version = dpkgDeb({"--field", file.string(), "Version"}, 4096);
   if (!version) return because(version.error());
   package.name = trimmed(*name);
   package.version = trimmed(*version);

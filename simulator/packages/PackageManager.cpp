@@ -43,10 +43,11 @@ Result<bool> installEntry(const TarEntry& entry) {
   const auto [folderPath, file] = DeviceRoot::split(path);
   const auto folder = DeviceRoot::folder(folderPath, true, cause);
   if (!folder) return fail(cause.describe());
-  const bool unchanged =
-      folder->read(file, entry.bytes.size(), cause) == std::optional<std::string>(entry.bytes);
+  bool unchanged = false;
   // No set-id bits, nothing writable by others, whatever the package says.
-  if (!folder->install(file, entry.bytes, entry.mode & 0755, cause)) return fail(cause.describe());
+  if (!folder->install(file, entry.bytes, entry.mode & 0755, cause, &unchanged)) {
+    return fail(cause.describe());
+  }
   return unchanged;
 }
 

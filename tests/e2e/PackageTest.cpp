@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -78,7 +79,18 @@ TEST(BuiltPackage, NamesTheTweakItsDependenciesAndHoldsTheTreeOwnedByRoot) {
 
 class PackageTest : public ::testing::Test {
  protected:
+  // The test's own folder for the packages it makes, under a name no one can foresee.
+  PackageTest() {
+    std::string pattern = (fs::path(::testing::TempDir()) / "orbelle2-debs.XXXXXX").string();
+    if (mkdtemp(pattern.data())) debs = pattern;
+  }
+  ~PackageTest() override {
+    std::error_code ignored;
+    if (!debs.empty()) fs::remove_all(debs, ignored);
+  }
+
   TempDeviceRoot root;
+  fs::path debs;
 };
 
 TEST_F(PackageTest, RemoveTakesExactlyThePackagesFilesAndInstallBringsThemBack) {
@@ -118,6 +130,7 @@ TEST_F(PackageTest, RemoveTakesExactlyThePackagesFilesAndInstallBringsThemBack) 
 }
 
 TEST_F(PackageTest, ABadPackageIsRefusedAndTheRootStaysAsItWas) {
+  ASSERT_FALSE(debs.empty()) << "no folder for the test's packages";
   const auto good = DebPackage::read(ORBELLE_DEB);
   ASSERT_TRUE(good) << good.error();
   ASSERT_TRUE(PackageManager::install(*good));
@@ -146,20 +159,20 @@ TEST_F(PackageTest, ABadPackageIsRefusedAndTheRootStaysAsItWas) {
         "member \"./Library/passwd\" is a link to \"/etc/passwd\""}},
   };
   for (const auto& [name, made] : bad) {
-    const fs::path file = fs::path(::testing::TempDir()) / ("orbelle2-" + name);
+    const fs::path file = debs / name;
     std::ofstream(file, std::ios::binary) << made.first;
     const auto read = DebPackage::read(file);
     fs::remove(file);
     ASSERT_FALSE(read) << name;
     EXPECT_TRUE(contains(read.error(), made.second)) << name << ": " << read.error();
   }
-  const fs::path fifo = fs::path(::testing::TempDir()) / "orbelle2-fifo.deb";
+  const fs::path fifo = debs / "fifo.deb";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const auto fromFifo = DebPackage::read(fifo);
   fs::remove(fifo);
   EXPECT_FALSE(fromFifo) << "never waited on";
   // Another package's file, as dpkg refuses to overwrite one.
-  const fs::path stealing = fs::path(::testing::TempDir()) / "orbelle2-steal.deb";
+  const fs::path stealing = debs / "steal.deb";
   std::ofstream(stealing, std::ios::binary) << deb_fixture::deb(
       "com.test.steal",
       {{"./Library/MobileSubstrate/DynamicLibraries/Orbelle2.plist", '0', "x", "", 0644}});

@@ -212,11 +212,13 @@ bool FolderHandle::replace(const std::string& name, std::string_view bytes, mode
 }
 
 bool FolderHandle::install(const std::string& name, std::string_view bytes, mode_t mode,
-                           FileError& error) const {
+                           FileError& error, bool* unchanged) const {
+  if (unchanged) *unchanged = false;
   if (kind(name) == Kind::File) {
     FileError ignored;
     if (auto fd = openFile(name, O_RDONLY | O_NONBLOCK, 0, ignored);
         fd && sameBytes(fd->get(), bytes)) {
+      if (unchanged) *unchanged = true;
       return true;
     }
   }

@@ -26,6 +26,13 @@ const UISwitch* switchIn(const UITableViewCell& cell) {
   return dynamic_cast<const UISwitch*>(cell.accessoryView().get());
 }
 
+// A slider's step under VoiceOver: a tenth of its range, sending value-changed.
+void stepByATenth(UISlider& slider, int direction) {
+  const float range = slider.maximumValue() - slider.minimumValue();
+  slider.setValue(slider.value() + static_cast<float>(direction) * range / 10);
+  slider.sendActionsForControlEvents(UIControlEventValueChanged);
+}
+
 }  // namespace
 
 bool UIView::isAccessibilityElement() const {
@@ -113,13 +120,11 @@ UIAccessibilityTraits UISlider::accessibilityTraits() const {
 }
 
 void UISlider::accessibilityIncrement() {
-  setValue(value() + (maximumValue() - minimumValue()) / 10);
-  sendActionsForControlEvents(UIControlEventValueChanged);
+  stepByATenth(*this, 1);
 }
 
 void UISlider::accessibilityDecrement() {
-  setValue(value() - (maximumValue() - minimumValue()) / 10);
-  sendActionsForControlEvents(UIControlEventValueChanged);
+  stepByATenth(*this, -1);
 }
 
 bool UISwitch::isAccessibilityElement() const {

@@ -42,9 +42,10 @@ class FolderHandle {
   // `name`: the old file stays whole on any failure. A link or folder at `name` is refused.
   bool replace(const std::string& name, std::string_view bytes, mode_t mode,
                FileError& error) const;
-  // As replace, but a file already holding these bytes is left alone.
-  bool install(const std::string& name, std::string_view bytes, mode_t mode,
-               FileError& error) const;
+  // As replace, but a file already holding these bytes is left alone (and `unchanged`, where
+  // given, says so).
+  bool install(const std::string& name, std::string_view bytes, mode_t mode, FileError& error,
+               bool* unchanged = nullptr) const;
   // Writes a new file under a name no other file has: `prefix` and random letters. Answers the
   // name.
   std::optional<std::string> createUnique(const std::string& prefix, std::string_view bytes,

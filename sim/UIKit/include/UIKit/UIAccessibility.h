@@ -21,8 +21,9 @@ inline constexpr UIAccessibilityTraits UIAccessibilityTraitHeader = 1 << 16;
 
 class UIView;
 
-// What an app tells VoiceOver: the screen changed (the argument, a view, is where its cursor
-// goes; none: the first element), the layout changed, or a text to announce.
+// What an app tells VoiceOver, which hears it once the post has returned: the screen changed (the
+// argument, a view, is where its cursor goes; none: the first element), the layout changed, or a
+// text to announce.
 enum UIAccessibilityNotifications : std::uint32_t {
   UIAccessibilityScreenChangedNotification = 1000,
   UIAccessibilityLayoutChangedNotification = 1001,
