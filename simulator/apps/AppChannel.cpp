@@ -12,7 +12,8 @@ std::string question(const char* verb, const std::string& words) {
 }
 
 bool changesTheApp(const std::string& verb) {
-  for (const char* changing : {kShow, kHide, kOrientation, kTouch, kScroll, kType, kKey}) {
+  for (const char* changing :
+       {kShow, kHide, kOrientation, kTouch, kScroll, kType, kKey, kAccessibility}) {
     if (verb == changing) return true;
   }
   return false;

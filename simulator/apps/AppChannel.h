@@ -19,10 +19,11 @@
 //   dump [all] | text         the app's windows, as the dump and the text screen tell them
 //   target Whole|Accessory TEXT   where a label's row is; answers "X Y [SCROLL]"
 //   state                     nothing more than the answer's first line
+//   ax QUESTION               VoiceOver's, answered by the app's AccessibilityServer
 // Each answer's first line is "ok|error GENERATION EDITING", the rest its text: GENERATION
 // counts the changes to what the app shows, EDITING whether a field of it has the focus. The
 // app tells of a change it made by itself (a timer, a notification) with that first line alone,
-// over the other channel.
+// over the other channel, and of what it posted to VoiceOver with "ax NEWS" after it.
 namespace app_channel {
 
 inline constexpr char kHello[] = "hello";
@@ -38,6 +39,15 @@ inline constexpr char kDump[] = "dump";
 inline constexpr char kText[] = "text";
 inline constexpr char kTarget[] = "target";
 inline constexpr char kState[] = "state";
+inline constexpr char kAccessibility[] = "ax";
+// VoiceOver's questions and the app's news to it.
+inline constexpr char kVoiceOver[] = "voiceover";
+inline constexpr char kList[] = "list";
+inline constexpr char kAudit[] = "audit";
+inline constexpr char kSync[] = "sync";
+inline constexpr char kScreen[] = "screen";
+inline constexpr char kLayout[] = "layout";
+inline constexpr char kAnnounce[] = "announce";
 // Words of the questions and answers.
 inline constexpr char kAll[] = "all";
 inline constexpr char kYes[] = "yes";

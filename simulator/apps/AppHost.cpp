@@ -59,7 +59,10 @@ bool coversTheScreen() {
 
 }  // namespace
 
-AppHost::AppHost(Options options) : options_(options) {
+AppHost::AppHost(Options options)
+    : options_(options), accessibility_([this](const std::string& news) {
+        tell(std::string(app_channel::kAccessibility) + " " + news);
+      }) {
 }
 
 AppHost::~AppHost() {
@@ -94,9 +97,9 @@ void AppHost::run() {
   }
 }
 
-void AppHost::tell() {
+void AppHost::tell(const std::string& news) {
   [[maybe_unused]] const auto told =
-      packets::send(options_.news, app_channel::answer({true, generation_, editing(), ""}));
+      packets::send(options_.news, app_channel::answer({true, generation_, editing(), news}));
 }
 
 void AppHost::question() {
@@ -172,6 +175,7 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
     if (!scale || *scale <= 0 || *scale > options_.largestScale) return fail("no scale " + rest);
     return render(*scale);
   }
+  if (verb == kAccessibility) return accessibility_.answer(rest);
   if (verb == kDump) return dumpScreen(rest == kAll);
   if (verb == kText) return drawAppAsText();
   if (verb == kTarget) {

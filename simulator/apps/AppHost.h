@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CoreGraphics/CGGeometry.h"
+#include "apps/AccessibilityServer.h"
 #include "common/Result.h"
 #include "screen/ScreenRenderer.h"
 
@@ -35,7 +36,8 @@ class AppHost {
   // The answer's text; `changed` is set when the question changed what the app shows.
   Result<std::string> answer(const std::string& question, bool& changed);
   Result<std::string> render(double scale);
-  void tell();
+  // The first line of an answer, then `news` (what the app posted to VoiceOver) when given.
+  void tell(const std::string& news = "");
 
   Options options_;
   int buffer_ = -1;
@@ -45,4 +47,5 @@ class AppHost {
   std::uint64_t generation_ = 1;
   int answered_ = 0;
   bool done_ = false;
+  AccessibilityServer accessibility_;
 };

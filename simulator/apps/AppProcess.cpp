@@ -18,6 +18,7 @@
 #include "SimDevice/DeviceModel.h"
 #include "SimDevice/DeviceRoot.h"
 #include "SpringBoard/SpringBoard.h"
+#include "UIKit/UIAccessibility.h"
 #include "UIKit/UIApplication.h"
 #include "apps/AppChannel.h"
 #include "apps/Packets.h"
@@ -140,6 +141,7 @@ Result<> AppProcess::start() {
     if (const auto app = weak.lock()) app->heard();
   });
   orientation_.reset();
+  voiceOver_.reset();
   if (auto hello = ask(question(kHello)); !hello)
     return fail(name_ + " did not start: " + hello.error());
   window_ = std::make_shared<RemoteWindow>(weak);
@@ -172,6 +174,13 @@ Result<std::string> AppProcess::ask(const std::string& request) {
     orientation_ = turned;
     if (auto told = ask(question(kOrientation, std::to_string(turned))); !told) return told;
   }
+  // VoiceOver's state too, as every process on a phone hears it.
+  if (const bool running = UIAccessibilityIsVoiceOverRunning();
+      request != kHello && voiceOver_ != running) {
+    voiceOver_ = running;
+    const std::string words = std::string(kVoiceOver) + (running ? " on" : " off");
+    if (auto told = ask(question(kAccessibility, words)); !told) return told;
+  }
   if (auto sent = packets::send(questions_, request); !sent) {
     exited(kEnded);  // the other end is gone
     return fail("the " + name_ + " app is gone");
@@ -198,11 +207,16 @@ void AppProcess::heard() {
     return;
   }
   if (got->fd >= 0) close(got->fd);
+  const auto answer = app_channel::parse(got->message);
+  if (!answer) return;
   // News sent before the latest answer arrives after it: only what is newer counts.
-  if (const auto answer = app_channel::parse(got->message);
-      answer && answer->generation > generation_) {
+  if (answer->generation > generation_) {
     generation_ = answer->generation;
     editing_ = answer->editing;
+  }
+  const std::string toVoiceOver = std::string(kAccessibility) + " ";
+  if (answer->text.rfind(toVoiceOver, 0) == 0) {
+    RemoteWindow::heardFromApp(answer->text.substr(toVoiceOver.size()));
   }
 }
 
@@ -316,4 +330,8 @@ Result<labelled_target::Target> AppProcess::target(const std::string& text,
   if (read < 2) return fail("the " + name_ + " app answered no place");
   return labelled_target::Target{CGPoint{x, y},
                                  read == 3 ? std::optional<double>(scroll) : std::nullopt};
+}
+
+Result<std::string> AppProcess::accessibility(const std::string& request) {
+  return ask(question(kAccessibility, request));
 }

@@ -45,6 +45,7 @@ class AppProcess : public RemoteWindow::Source, public std::enable_shared_from_t
   std::string text() override;
   Result<labelled_target::Target> target(const std::string& text,
                                          labelled_target::Part part) override;
+  Result<std::string> accessibility(const std::string& question) override;
 
  private:
   explicit AppProcess(std::string name) : name_(std::move(name)) {}
@@ -65,6 +66,7 @@ class AppProcess : public RemoteWindow::Source, public std::enable_shared_from_t
   bool editing_ = false;
   std::string touched_ = "nothing";
   std::optional<UIInterfaceOrientation> orientation_;  // as last sent
+  std::optional<bool> voiceOver_;                      // as last sent
   // The frame buffer the app draws into, shared with it.
   void* pixels_ = nullptr;
   std::size_t bytes_ = 0;

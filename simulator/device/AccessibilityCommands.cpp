@@ -1,13 +1,26 @@
 // VoiceOver and the accessibility inspector, as commands.
 #include "device/CommandEngine.h"
-#include "screen/AccessibilityTree.h"
-
-namespace tree = accessibility_tree;
+#include "device/ScreenElements.h"
 
 Result<std::string> CommandEngine::voiceover(const Args& args) {
+  if (!args.empty() && args[0] == "speech") return speech(args);
+  if (args.size() > 1) return usage();
   const auto on = switchTo(args, voiceOver_.running());
   if (!on) return on.failure();
   return voiceOver_.turn(*on);
+}
+
+// Where VoiceOver's speech goes: the audio device, WAVE files in a folder, or only the screen.
+Result<std::string> CommandEngine::speech(const Args& args) {
+  auto& speaker = voiceOver_.speaker();
+  if (args.size() == 1) return speaker.describe();
+  if (args[1] == "audio" && args.size() == 2) return speaker.toAudio();
+  if (args[1] == "files" && args.size() == 3) return speaker.toFiles(args[2]);
+  if (args[1] == "silent" && args.size() == 2) {
+    speaker.silent();
+    return speaker.describe();
+  }
+  return usage();
 }
 
 Result<std::string> CommandEngine::vo(const Args& args) {
@@ -35,13 +48,12 @@ Result<std::string> CommandEngine::vo(const Args& args) {
 
 Result<std::string> CommandEngine::ax(const Args& args) {
   if (!args.empty() && args[0] != "audit") return usage();
-  const auto elements = tree::elements();
   std::vector<std::string> out;
   if (args.empty()) {
-    for (const auto& element : elements) out.push_back(tree::described(*element));
+    for (const auto& element : screen_elements::all()) out.push_back(element.described());
     if (out.empty()) return std::string("(no accessibility element on screen)");
   } else {
-    out = tree::audit(elements);
+    out = screen_elements::audit();
     if (out.empty()) return std::string("nothing to flag");
   }
   return lines(out);

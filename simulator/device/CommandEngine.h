@@ -90,6 +90,7 @@ class CommandEngine {
   Result<std::string> install(const Args& args);
   // VoiceOver: on or off, its gestures, the inspector's list and audit.
   Result<std::string> voiceover(const Args& args);
+  Result<std::string> speech(const Args& args);
   Result<std::string> vo(const Args& args);
   Result<std::string> ax(const Args& args);
   // What VoiceOver spoke of its own accord during a command, a line each.

@@ -4,12 +4,14 @@
 
 #include "SimDevice/ProcessRestart.h"
 #include "UIKit/UIAccessibilitySettings.h"
-#include "UIKit/UIScrollView.h"
-#include "UIKit/UITouches.h"
-#include "UIKit/UIWindow.h"
-#include "screen/AccessibilityTree.h"
+#include "accessibility/AccessibilityTree.h"
+#include "apps/AppChannel.h"
+#include "common/Arguments.h"
+#include "device/ScreenElements.h"
+#include "screen/RemoteWindow.h"
 
 namespace tree = accessibility_tree;
+using accessibility_actions::Action;
 
 VoiceOver::VoiceOver()
     // The elements it points at are SpringBoard's process's, gone when it starts again.
@@ -17,32 +19,66 @@ VoiceOver::VoiceOver()
   UIAccessibilitySetListener([this](UIAccessibilityNotifications notification,
                                     const std::shared_ptr<UIView>& element,
                                     const std::string& announcement) {
-    if (notification == UIAccessibilityAnnouncementNotification) {
-      heard_.push_back(announcement);
-      return;
-    }
-    if (notification != UIAccessibilityScreenChangedNotification) return;
-    auto first = element ? tree::firstIn(element) : nullptr;
-    if (!first) {
-      const auto all = tree::elements();
-      if (!all.empty()) first = all.front();
-    }
-    if (first) heard_.push_back(say(first));
+    if (notification == UIAccessibilityAnnouncementNotification) return spoken(announcement);
+    const auto first = element ? tree::firstIn(element) : nullptr;
+    const auto node = first ? std::optional(AccessibilityNode::of(first)) : std::nullopt;
+    if (notification == UIAccessibilityScreenChangedNotification) return screenChanged(node);
+    if (node) heard_.push_back(say(*node));  // a layout change reads only what it names
   });
+  RemoteWindow::setAccessibilityListener([this](const std::string& news) { heardFromApp(news); });
 }
 
 VoiceOver::~VoiceOver() {
   UIAccessibilitySetListener(nullptr);
+  RemoteWindow::setAccessibilityListener(nullptr);
+}
+
+// The app's news: "screen ID" or "layout ID" (0: none), "announce TEXT".
+void VoiceOver::heardFromApp(const std::string& news) {
+  if (!running()) return;
+  const auto words = app_channel::words(news, 2);
+  const std::string rest = words.size() > 1 ? words[1] : std::string();
+  if (words[0] == app_channel::kAnnounce) {
+    spoken(rest);
+    return;
+  }
+  const bool screen = words[0] == app_channel::kScreen;
+  if (!screen && words[0] != app_channel::kLayout) return;
+  const auto all = screen_elements::all();
+  const auto id = arguments::number<std::uint64_t>(rest);
+  const auto found = std::find_if(all.begin(), all.end(), [&](const AccessibilityNode& each) {
+    return id && *id != 0 && each.remote == *id;
+  });
+  const auto node = found != all.end() ? std::optional(*found) : std::nullopt;
+  if (screen) return screenChanged(node);
+  if (node) heard_.push_back(say(*node));
+}
+
+void VoiceOver::screenChanged(const std::optional<AccessibilityNode>& first) {
+  const auto to = first ? first : screen_elements::first(screen_elements::all());
+  if (to) heard_.push_back(say(*to));
+}
+
+void VoiceOver::spoken(const std::string& text) {
+  heard_.push_back(text);
+  speaker_.speak(text);
 }
 
 std::string VoiceOver::turn(bool on) {
   UIAccessibilitySetVoiceOverRunning(on);
   if (!on) {
     cursor_.reset();
+    speaker_.stop();
     return "voiceover off";
   }
-  const auto all = tree::elements();
-  return all.empty() ? "voiceover on" : "voiceover on\n" + say(all.front());
+  std::string out = "voiceover on";
+  // The host's audio device, where it has one, unless a voice was chosen.
+  if (!speaker_.chosen()) {
+    const auto opened = speaker_.toAudio();
+    out += " (" + (opened ? *opened : "speech: printed only; " + opened.error()) + ")";
+  }
+  if (const auto first = screen_elements::first(screen_elements::all())) out += "\n" + say(*first);
+  return out;
 }
 
 bool VoiceOver::running() const {
@@ -53,48 +89,55 @@ std::vector<std::string> VoiceOver::takeHeard() {
   return std::exchange(heard_, {});
 }
 
-std::string VoiceOver::say(const std::shared_ptr<UIView>& element) {
+// The cursor comes to it: where it lives, it is brought into view, and read as it is then.
+std::string VoiceOver::say(const AccessibilityNode& element) {
   cursor_ = element;
-  scrollIntoView(*element);
-  return tree::spoken(*element);
+  const auto focused = screen_elements::perform(element, Action::Focus);
+  const std::string text = focused ? *focused : element.spoken();
+  speaker_.speak(text);
+  return text;
 }
 
-// As VoiceOver does, the scroll view the element lies in brings it into view.
-void VoiceOver::scrollIntoView(const UIView& element) {
-  for (auto up = element.superview(); up; up = up->superview()) {
-    auto* scroller = dynamic_cast<UIScrollView*>(up.get());
-    if (!scroller) continue;
-    const CGPoint top = element.convertPointToView(CGPoint{0, 0}, scroller);
-    const CGFloat height = element.frame().size.height;
-    const CGRect shown = scroller->bounds();
-    CGPoint offset = scroller->contentOffset();
-    if (top.y < shown.origin.y) offset.y = top.y;
-    if (top.y + height > shown.origin.y + shown.size.height) {
-      offset.y = top.y + height - shown.size.height;
-    }
-    const CGPoint most = scroller->maximumContentOffset();
-    offset.y = std::clamp<CGFloat>(offset.y, 0, std::max<CGFloat>(0, most.y));
-    scroller->setContentOffset(offset);
-    return;
-  }
+std::optional<AccessibilityNode> VoiceOver::cursorNode() {
+  if (!running()) return std::nullopt;
+  return find(screen_elements::all());
 }
 
-// The element under the cursor, where it is still on the screen; else the first there.
-Result<std::shared_ptr<UIView>> VoiceOver::cursor() {
+// The element under the cursor where it is still on the screen. An app that built its view
+// again has another element in its place: as VoiceOver does, the cursor stays on the one that
+// reads the same. Else it goes to the first there.
+Result<AccessibilityNode> VoiceOver::cursor() {
   if (!running()) return fail("VoiceOver is off (voiceover on)");
-  const auto all = tree::elements();
+  const auto all = screen_elements::all();
   if (all.empty()) return fail("nothing on the screen to read");
-  const auto at = cursor_.lock();
-  if (at && std::find(all.begin(), all.end(), at) != all.end()) return at;
+  if (const auto at = find(all)) {
+    cursor_ = *at;
+    return *at;
+  }
   cursor_ = all.front();
   return all.front();
+}
+
+std::optional<AccessibilityNode> VoiceOver::find(const std::vector<AccessibilityNode>& all) const {
+  if (!cursor_) return std::nullopt;
+  auto at = std::find_if(all.begin(), all.end(),
+                         [&](const AccessibilityNode& each) { return each.same(*cursor_); });
+  if (at == all.end()) {
+    at = std::find_if(all.begin(), all.end(), [&](const AccessibilityNode& each) {
+      return each.label == cursor_->label && each.className == cursor_->className;
+    });
+  }
+  if (at == all.end()) return std::nullopt;
+  return *at;
 }
 
 Result<std::string> VoiceOver::step(int by) {
   const auto at = cursor();
   if (!at) return at.failure();
-  const auto all = tree::elements();
-  const auto index = std::find(all.begin(), all.end(), *at) - all.begin();
+  const auto all = screen_elements::all();
+  const auto index = std::find_if(all.begin(), all.end(),
+                                  [&](const AccessibilityNode& each) { return each.same(*at); }) -
+                     all.begin();
   const auto next = index + by;
   // At either end the cursor stays, as VoiceOver's boundary sound says.
   if (next < 0 || next >= static_cast<long>(all.size())) {
@@ -117,66 +160,55 @@ Result<std::string> VoiceOver::read() {
   return say(*at);
 }
 
-// The element's own activation, or a touch at its activation point.
-Result<std::string> VoiceOver::activate() {
+Result<std::string> VoiceOver::act(Action action) {
   const auto at = cursor();
   if (!at) return at.failure();
-  if (!(*at)->accessibilityActivate())
-    UITouches::shared().tap((*at)->accessibilityActivationPoint());
-  const auto still = cursor();
-  return still ? say(*still) : std::string("activated");
+  auto done = screen_elements::perform(*at, action);
+  if (!done) return done;
+  if (action == Action::Increment || action == Action::Decrement) {
+    // A row moved by its handle is built again: its value is the new element's.
+    if (done->empty()) {
+      if (const auto moved = cursorNode()) *done = moved->value;
+    }
+    speaker_.speak(*done);
+    return done;
+  }
+  // Still there (a switch turned, say): read again. Gone: what the app posted says where the
+  // cursor went.
+  if (const auto still = cursorNode()) return say(*still);
+  return std::string();
+}
+
+// The element's own activation, or a touch at its activation point.
+Result<std::string> VoiceOver::activate() {
+  return act(Action::Activate);
 }
 
 Result<std::string> VoiceOver::increment() {
-  return adjust(&UIView::accessibilityIncrement);
+  return act(Action::Increment);
 }
 
 Result<std::string> VoiceOver::decrement() {
-  return adjust(&UIView::accessibilityDecrement);
+  return act(Action::Decrement);
 }
 
-// A swipe up or down on an adjustable element: the new value is spoken.
-Result<std::string> VoiceOver::adjust(void (UIView::*change)()) {
-  const auto at = cursor();
-  if (!at) return at.failure();
-  if (!((*at)->accessibilityTraits() & UIAccessibilityTraitAdjustable)) {
-    return fail("the element is not adjustable");
-  }
-  ((**at).*change)();
-  return (*at)->accessibilityValue();
-}
-
-// From the element up its chain, a window's root view asking its controller too.
+// From the element up its chain, controllers too: an alert's Cancel, a page's Back.
 Result<std::string> VoiceOver::escape() {
-  const auto at = cursor();
-  if (!at) return at.failure();
-  for (auto view = *at; view; view = view->superview()) {
-    if (view->accessibilityPerformEscape()) {
-      const auto now = cursor();
-      return now ? say(*now) : std::string("escaped");
-    }
-    const auto window = std::dynamic_pointer_cast<UIWindow>(view->superview());
-    const auto& controller = window ? window->rootViewController() : nullptr;
-    if (controller && controller->view() == view && controller->accessibilityPerformEscape()) {
-      const auto now = cursor();
-      return now ? say(*now) : std::string("escaped");
-    }
-  }
-  return fail("nothing here answers the escape gesture");
+  return act(Action::Escape);
 }
 
 // The smallest element under the finger: a row's slider before a button behind it.
 Result<std::string> VoiceOver::touch(CGPoint point) {
   if (!running()) return fail("VoiceOver is off (voiceover on)");
-  std::shared_ptr<UIView> found;
-  for (const auto& element : tree::elements()) {
-    const CGRect f = tree::visibleFrame(*element);
+  std::optional<AccessibilityNode> found;
+  for (const auto& element : screen_elements::all()) {
+    const CGRect f = element.visible;
     if (!CGRectContainsPoint(f, point)) continue;
-    const CGRect best = found ? tree::visibleFrame(*found) : CGRect{};
+    const CGRect best = found ? found->visible : CGRect{};
     if (!found || f.size.width * f.size.height < best.size.width * best.size.height) {
       found = element;
     }
   }
   if (!found) return fail("no element there");
-  return say(found);
+  return say(*found);
 }

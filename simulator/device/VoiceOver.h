@@ -1,19 +1,23 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CoreGraphics/CGGeometry.h"
-#include "UIKit/UIView.h"
+#include "accessibility/AccessibilityActions.h"
+#include "accessibility/AccessibilityNode.h"
 #include "common/Result.h"
+#include "speech/Speaker.h"
 
-// VoiceOver on the device: a cursor over the accessibility elements in reading order
-// (accessibility_tree), moved and used by a person's gestures, each answered by what it speaks.
-// While it runs, what the app posts reaches it: a screen change moves the cursor to the element
-// it names (or the first in it; the first on the screen for none) and speaks it; an
-// announcement is spoken. What it spoke of its own accord waits in `heard` for the next answer.
-// What it speaks is printed here; it is not yet sent to a speech engine.
+// VoiceOver on the device: a cursor over the screen's accessibility elements in reading order
+// (screen_elements: SpringBoard's and the app's in front), moved and used by a person's
+// gestures, each answered by what it speaks. While it runs, what a process posts reaches it: a
+// screen change moves the cursor to the element it names (or the first in it; the first on the
+// screen for none) and speaks it; an announcement is spoken. What it spoke of its own accord
+// waits in `heard` for the next answer. What it says is printed and spoken (Speaker).
 class VoiceOver {
  public:
   VoiceOver();
@@ -36,14 +40,23 @@ class VoiceOver {
   // What it spoke of its own accord since it was last asked, one line each.
   std::vector<std::string> takeHeard();
 
- private:
-  Result<std::shared_ptr<UIView>> cursor();
-  Result<std::string> step(int by);
-  Result<std::string> adjust(void (UIView::*change)());
-  std::string say(const std::shared_ptr<UIView>& element);
-  static void scrollIntoView(const UIView& element);
+  Speaker& speaker() { return speaker_; }
+  // The element under the cursor as it stands now, for the window to draw; none when off.
+  std::optional<AccessibilityNode> cursorNode();
 
-  std::weak_ptr<UIView> cursor_;
+ private:
+  Result<AccessibilityNode> cursor();
+  // The cursor's element in `all`, or the one that reads the same.
+  std::optional<AccessibilityNode> find(const std::vector<AccessibilityNode>& all) const;
+  Result<std::string> step(int by);
+  Result<std::string> act(accessibility_actions::Action action);
+  std::string say(const AccessibilityNode& element);
+  void spoken(const std::string& text);
+  void screenChanged(const std::optional<AccessibilityNode>& first);
+  void heardFromApp(const std::string& news);
+
+  std::optional<AccessibilityNode> cursor_;
   std::vector<std::string> heard_;
+  Speaker speaker_;
   std::shared_ptr<void> forgetOnRestart_;
 };

@@ -2,6 +2,21 @@
 
 #include "UIKit/UIScreen.h"
 
+namespace {
+RemoteWindow::AccessibilityListener& accessibilityListener() {
+  static RemoteWindow::AccessibilityListener listener;
+  return listener;
+}
+}  // namespace
+
+void RemoteWindow::setAccessibilityListener(AccessibilityListener listener) {
+  accessibilityListener() = std::move(listener);
+}
+
+void RemoteWindow::heardFromApp(const std::string& news) {
+  if (accessibilityListener()) accessibilityListener()(news);
+}
+
 RemoteWindow::RemoteWindow(std::weak_ptr<Source> source) : source_(std::move(source)) {
   setAutoresizingMask(UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
 }

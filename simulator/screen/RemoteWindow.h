@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -38,7 +39,15 @@ class RemoteWindow : public UIWindow {
     virtual std::string text() = 0;
     virtual Result<labelled_target::Target> target(const std::string& text,
                                                    labelled_target::Part part) = 0;
+    // A question of VoiceOver's to the app's accessibility runtime (AccessibilityServer).
+    virtual Result<std::string> accessibility(const std::string& question) = 0;
   };
+
+  // What an app's process posted to VoiceOver (AccessibilityServer's news), as its source heard
+  // it; the device's VoiceOver listens while it runs.
+  using AccessibilityListener = std::function<void(const std::string& news)>;
+  static void setAccessibilityListener(AccessibilityListener listener);
+  static void heardFromApp(const std::string& news);
 
   explicit RemoteWindow(std::weak_ptr<Source> source);
   const char* className() const override { return "RemoteWindow"; }

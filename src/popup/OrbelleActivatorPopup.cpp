@@ -101,6 +101,8 @@ void OrbelleActivatorPopup::close() {
   if (popupView) popupView->removeFromSuperview();
   if (popupWindow) popupWindow->setHidden(true);
   popupWindow.reset();
+  // VoiceOver's cursor goes back to what the popup covered.
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
 }
 
 std::string OrbelleActivatorPopup::requiresLocalizedTitleForListenerName(LAActivator*,

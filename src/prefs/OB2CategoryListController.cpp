@@ -105,8 +105,10 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::cellForRowAtIndexPat
 std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_t index) {
   const auto& entry = list_.at(index);
   auto cell = std::make_shared<UITableViewCell>(UITableViewCellStyleSubtitle);
-  cell->textLabel()->setText(text(entry, category_keys::kPrettyCategoryName));
-  cell->detailTextLabel()->setText(text(entry, category_keys::kCategoryName));
+  const std::string name = text(entry, category_keys::kPrettyCategoryName);
+  const std::string category = text(entry, category_keys::kCategoryName);
+  cell->textLabel()->setText(name);
+  cell->detailTextLabel()->setText(category);
   auto visible = std::make_shared<UISwitch>();
   visible->setTag(static_cast<NSInteger>(index));
   const PlistValue* shown = entry.objectForKey(category_keys::kVisible);
@@ -114,13 +116,30 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_
   visible->addTarget(self(), &OB2CategoryListController::visibilityChanged,
                      UIControlEventValueChanged);
   cell->setAccessoryView(visible);
+  readInParts(*cell, visible, name, category);
   return cell;
+}
+
+// VoiceOver reads an entry in parts, as a double tap can only do one thing: its name with its
+// category, which a double tap renames; then its switch, named for it; then, while editing,
+// its handle, which the platform names after the row.
+void OB2CategoryListController::readInParts(UITableViewCell& cell,
+                                            const std::shared_ptr<UISwitch>& visible,
+                                            const std::string& name, const std::string& category) {
+  cell.setIsAccessibilityElement(false);
+  cell.setAccessibilityLabel(name);
+  const auto& title = cell.textLabel();
+  title->setAccessibilityValue("category " + category);
+  title->setAccessibilityTraits(UIAccessibilityTraitButton);
+  visible->setAccessibilityLabel("Show " + name);
+  cell.setAccessibilityElements({title, visible});
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {
   auto cell = std::make_shared<UITableViewCell>();
   cell->textLabel()->setText(kResetTitle);
   cell->textLabel()->setTextColor(UIColor::systemRedColor());
+  cell->setAccessibilityTraits(UIAccessibilityTraitButton);  // it asks before it resets
   return cell;
 }
 

@@ -27,10 +27,29 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
   cell->addSubview(field);
   field->becomeFirstResponder();
   field->selectAll();
+  // VoiceOver reads the field in the name's place, and goes to it.
+  field->setAccessibilityLabel("Name for category " +
+                               cell->detailTextLabel()->text().value_or(std::string()));
+  auto order = cell->accessibilityElements();
+  if (!order.empty()) order.front() = field;
+  cell->setAccessibilityElements(std::move(order));
+  UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, field);
 }
 
 void OB2CategoryListController::renameEnded(UITextField& field) {
+  const auto index = renamingIndex();
   saveName(field.text());
+  // VoiceOver stays on the row, which the table has built again.
+  const auto cell = index ? table()->cellForRowAtIndexPath({kEntries, *index}) : nullptr;
+  if (cell)
+    UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, cell->textLabel());
+}
+
+std::optional<NSInteger> OB2CategoryListController::renamingIndex() const {
+  if (!renaming_) return std::nullopt;
+  const auto found = std::find(list_.begin(), list_.end(), *renaming_);
+  if (found == list_.end()) return std::nullopt;
+  return static_cast<NSInteger>(found - list_.begin());
 }
 
 void OB2CategoryListController::endRenaming() {

@@ -18,6 +18,7 @@ class VoiceOverTest : public ::testing::Test {
 TEST_F(VoiceOverTest, ThePanelReadsARowAStopAndTheEscapeGestureClosesIt) {
   const auto run =
       sim("clock 9:41\n"
+          "voiceover speech silent\n"
           "voiceover on\n"
           "hold up\n"
           "vo next\nvo next\nvo next\nvo next\nvo next\nvo next\n"
@@ -28,8 +29,9 @@ TEST_F(VoiceOverTest, ThePanelReadsARowAStopAndTheEscapeGestureClosesIt) {
           "state\n");
   EXPECT_EQ(run.out,
             "clock 9:41\n"
+            "speech: printed only\n"
             "voiceover on\n"
-            "9:41\n"
+            "Messages, button\n"
             "handled\n"
             "VoiceOver: Ringtone, 50%, adjustable\n"
             "Audio/Video (Speaker), 50%, adjustable\n"
@@ -47,7 +49,7 @@ TEST_F(VoiceOverTest, ThePanelReadsARowAStopAndTheEscapeGestureClosesIt) {
             "PhoneCall 0.75 Receiver\n"
             "Ringtone 0.5 Speaker\n"
             "VideoConference 0.75 Speaker\n"
-            "9:41\n"
+            "VoiceOver: Messages, button\n"
             "popupWindow=nil popupView=set enableBackgroundBlur=YES\n"
             "unlocked\n")
       << run.err;
@@ -69,15 +71,22 @@ TEST_F(VoiceOverTest, TheInspectorListsThePanelAndItsAuditSaysWhatAReviewerFlags
 // A double tap on the close button closes the popup, though the panel covers its middle; an
 // app in front hides SpringBoard's windows under it.
 TEST_F(VoiceOverTest, TheCloseButtonClosesAndAnAppHidesTheHomeScreen) {
-  const auto run =
-      sim("clock 9:41\nvoiceover on\nhold up\nvo previous\nvo touch 187 20\nvo activate\nstate\n"
-          "ax\nlaunch Settings\nax\n");
-  EXPECT_NE(run.out.find("(the first element)\nClose the mixer, button\n9:41\npopupWindow=nil"),
+  const auto run = sim(
+      "clock 9:41\nvoiceover speech silent\nvoiceover on\nhold up\nvo previous\nvo touch 187 20\n"
+      "vo activate\nstate\nax\nlaunch Settings\nax\n");
+  EXPECT_NE(run.out.find("(the first element)\nClose the mixer, button\nVoiceOver: Messages, "
+                         "button\npopupWindow=nil"),
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Messages |  | button | frame="), std::string::npos)
       << "the home screen's icons, each one button" << run.out;
-  EXPECT_TRUE(run.out.ends_with("Settings\n9:41 |  |  | frame=(16,0,80,20)\n")) << run.out;
+  EXPECT_TRUE(
+      run.out.ends_with("Settings\nVoiceOver: Settings, heading\n"
+                        "9:41 |  |  | frame=(16,0,80,20)\n"
+                        "Settings |  | heading | frame=(156,20,62,44)\n"
+                        "Activator |  | button | frame=(0,99,375,44)\n"
+                        "Orbelle 2 |  | button | frame=(0,143,375,44)\n"))
+      << "the app's own elements, asked of its process" << run.out;
 }
 
 }  // namespace

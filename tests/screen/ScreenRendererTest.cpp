@@ -134,6 +134,7 @@ TEST_F(ScreenRendererTest, ABlurOverAnAppsWindowFollowsTheAppsFrame) {
     Result<labelled_target::Target> target(const std::string&, labelled_target::Part) override {
       return fail("none");
     }
+    Result<std::string> accessibility(const std::string&) override { return fail("none"); }
     bool red = true;
     CairoSurface drawn;
   };

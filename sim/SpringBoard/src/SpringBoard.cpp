@@ -104,6 +104,7 @@ bool SpringBoard::launchApplication(const std::string& name) {
   front_ = name;
   if (found->launch) found->launch();
   UIViewController::attemptRotationToDeviceOrientation();  // the status bar stands as it does
+  screenChanged();
   return true;
 }
 
@@ -119,6 +120,7 @@ void SpringBoard::pressHomeButton() {
   front_.clear();
   if (found != applications_.end() && found->close) found->close();
   UIViewController::attemptRotationToDeviceOrientation();
+  if (found != applications_.end()) screenChanged();
 }
 
 void SpringBoard::applicationDidExit(const std::string& name) {
@@ -165,6 +167,7 @@ void SpringBoard::wake() {
   lockScreen_->show(statusBarTime(), pinnedTime_.has_value());
   lockScreen_->setBacklightOn(true);
   lockStateChanged();
+  screenChanged();
 }
 
 bool SpringBoard::unlock() {
@@ -175,8 +178,15 @@ bool SpringBoard::unlock() {
   lockStateChanged();
   if (const auto resumed = std::exchange(inBackgroundWhileLocked_, {}); !resumed.empty()) {
     launchApplication(resumed);
+  } else {
+    screenChanged();
   }
   return true;
+}
+
+// What the screen shows is another: VoiceOver's cursor goes to its first element.
+void SpringBoard::screenChanged() {
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
 }
 
 void SpringBoard::lockStateChanged() {

@@ -22,8 +22,8 @@ std::string text(const std::shared_ptr<UILabel>& label) {
 }
 
 // A switch in the cell, where it has one in place of its accessory.
-const UISwitch* switchIn(const UITableViewCell& cell) {
-  return dynamic_cast<const UISwitch*>(cell.accessoryView().get());
+UISwitch* switchIn(const UITableViewCell& cell) {
+  return dynamic_cast<UISwitch*>(cell.accessoryView().get());
 }
 
 // A slider's step under VoiceOver: a tenth of its range, sending value-changed.
@@ -58,7 +58,7 @@ CGRect UIView::accessibilityFrame() const {
   const bool inContainer = ax_.frameInContainer && container;
   const CGPoint origin = inContainer
                              ? container->convertPointToView(ax_.frameInContainer->origin, root)
-                             : convertPointToView(CGPoint{0, 0}, root);
+                             : convertPointToView(bounds().origin, root);
   const CGSize size = inContainer ? ax_.frameInContainer->size : frame().size;
   const auto* window = dynamic_cast<const UIWindow*>(root);
   if (!window) return CGRect{origin, size};
@@ -182,4 +182,13 @@ UIAccessibilityTraits UITableViewCell::accessibilityTraits() const {
   }
   if (accessoryType() == UITableViewCellAccessoryCheckmark) traits |= UIAccessibilityTraitSelected;
   return traits;
+}
+
+// A double tap on a row with a switch turns the switch, as a tap on the switch does.
+bool UITableViewCell::accessibilityActivate() {
+  auto* toggle = switchIn(*this);
+  if (!toggle || toggle->isHidden() || !toggle->isEnabled()) return false;
+  toggle->setOn(!toggle->isOn());
+  toggle->sendActionsForControlEvents(UIControlEventValueChanged);
+  return true;
 }

@@ -42,6 +42,7 @@ std::shared_ptr<UIAlertController> UIAlertController::alertControllerWithTitle(
   alert->setTitle(std::move(title));
   alert->message_ = std::move(message);
   alert->view()->setBackgroundColor(kDimColor);
+  alert->view()->setAccessibilityViewIsModal(true);
   return alert;
 }
 
@@ -127,8 +128,20 @@ void UIAlertController::viewDidLayoutSubviews() {
                             std::round((size.height - box.height) / 2), box.width, box.height));
 }
 
+bool UIAlertController::accessibilityPerformEscape() {
+  const auto cancel = std::find_if(actions_.begin(), actions_.end(), [](const auto& each) {
+    return each->style() == UIAlertActionStyleCancel;
+  });
+  if (cancel == actions_.end()) return false;
+  choose(static_cast<std::size_t>(cancel - actions_.begin()));
+  return true;
+}
+
 void UIAlertController::tapped(UIButton& button) {
-  const auto index = static_cast<std::size_t>(button.tag());
+  choose(static_cast<std::size_t>(button.tag()));
+}
+
+void UIAlertController::choose(std::size_t index) {
   if (index >= actions_.size()) return;
   const auto action = actions_[index];
   const auto self = shared_from_this();  // alive until the handler is done

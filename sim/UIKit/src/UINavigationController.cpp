@@ -1,5 +1,7 @@
 #include "UIKit/UINavigationController.h"
 
+#include <cmath>
+
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIScrollView.h"
 
@@ -28,6 +30,7 @@ std::shared_ptr<UINavigationController> UINavigationController::make(
       CGRectMake(kTitleInset, statusBarHeight(), width - 2 * kTitleInset, kBarHeight));
   made->title_->setTextAlignment(NSTextAlignmentCenter);
   made->title_->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
+  made->title_->setAccessibilityTraits(UIAccessibilityTraitHeader);
   made->back_ = UIButton::buttonWithType(UIButtonTypeCustom);
   made->back_->setFrame(CGRectMake(0, statusBarHeight(), kBackWidth, kBarHeight));
   made->backTitle_ = std::make_shared<UILabel>(CGRectMake(8, 0, kBackWidth - 8, kBarHeight));
@@ -60,6 +63,7 @@ void UINavigationController::pushViewController(std::shared_ptr<UIViewController
   controller->setNavigationController(sharedAs<UINavigationController>());
   stack_.push_back(std::move(controller));
   showTop();
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
 }
 
 std::shared_ptr<UIViewController> UINavigationController::popViewController() {
@@ -70,7 +74,13 @@ std::shared_ptr<UIViewController> UINavigationController::popViewController() {
   gone->view()->removeFromSuperview();
   gone->setNavigationController({});
   showTop();
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
   return gone;
+}
+
+// The escape gesture goes back a page, as the back button does.
+bool UINavigationController::accessibilityPerformEscape() {
+  return popViewController() != nullptr;
 }
 
 // The top one's view below the bar, its title on the bar, and the way back to the one beneath.
@@ -91,6 +101,8 @@ void UINavigationController::showTop() {
   }
   view()->addSubview(shown);
   view()->addSubview(bar_);  // over the page
+  // VoiceOver reads the bar first, though a scrolling page starts under it.
+  view()->setAccessibilityElements({bar_, shown});
   updateBar();
   stack_.back()->viewDidLayoutSubviews();
 }
@@ -99,9 +111,33 @@ void UINavigationController::updateBar() {
   title_->setText(stack_.back()->title());
   back_->setHidden(stack_.size() < 2);
   backTitle_->setText(stack_.size() < 2 ? std::string() : backTitle());
+  // Read as the page it goes back to, whatever the bar had room to show.
+  back_->setAccessibilityLabel(stack_.size() < 2 ? std::string()
+                                                 : stack_[stack_.size() - 2]->title());
   const auto& item = stack_.back()->rightBarButtonItem();
   right_->setHidden(!item);
   right_->setTitle(item ? item->title : std::string());
+  placeBarElements();
+}
+
+// VoiceOver finds the title and the back button where their text is, as UIKit sizes them,
+// not across the room the bar keeps for them.
+void UINavigationController::placeBarElements() {
+  const auto& measure = UILabel::systemMeasure();
+  const auto widthOf = [&](const UILabel& label) {
+    return measure ? measure(label.text().value_or(""), label.font()) : 0;
+  };
+  const CGRect title = title_->frame();
+  // In whole points, as UIKit lays a bar out.
+  const CGFloat titleWidth = std::min(title.size.width, std::ceil(widthOf(*title_)));
+  title_->setAccessibilityFrameInContainerSpace(
+      CGRectMake(std::floor(title.origin.x + (title.size.width - titleWidth) / 2), title.origin.y,
+                 titleWidth, title.size.height));
+  const CGRect back = back_->frame();
+  const CGFloat backWidth = std::clamp<CGFloat>(
+      backTitle_->frame().origin.x * 2 + widthOf(*backTitle_), kBarHeight, back.size.width);
+  back_->setAccessibilityFrameInContainerSpace(
+      CGRectMake(back.origin.x, back.origin.y, backWidth, back.size.height));
 }
 
 // The page below's title, as UIKit shows it: "Back" in its place when it would reach the title

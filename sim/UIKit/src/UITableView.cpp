@@ -89,6 +89,7 @@ void UITableView::layOut() {
       headers_.push_back(
           note(capitals(*header),
                CGRectMake(UITableViewCell::kMargin, y - kNoteHeight - 6, width - 30, kNoteHeight)));
+      headers_.back()->setAccessibilityTraits(UIAccessibilityTraitHeader);
       addSubview(headers_.back());
     }
     for (; row != rows_.end() && row->path.section == section; ++row) {

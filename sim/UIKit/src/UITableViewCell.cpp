@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "UIKit/UITableView.h"
+
 namespace {
 const UIColor kDetailColor{0.56, 0.56, 0.58, 1};
 const UIColor kHighlightColor{0.85, 0.85, 0.85, 1};
@@ -22,6 +24,37 @@ class UITableViewCellReorderControl : public UIView {
     }
   }
   const char* className() const override { return "UITableViewCellReorderControl"; }
+
+  // VoiceOver reads the handle after its row ("Reorder" and the row's label) and moves the row a
+  // place up or down with each swipe, as a drag by the handle would.
+  bool isAccessibilityElement() const override { return true; }
+  std::string accessibilityLabel() const override {
+    const auto cell = superview();
+    return "Reorder " + (cell ? cell->accessibilityLabel() : std::string());
+  }
+  std::string accessibilityValue() const override {
+    const auto [table, cell] = tableAndCell();
+    const auto place = table ? table->placeOfCell(*cell) : std::nullopt;
+    if (!place) return std::string();
+    return "row " + std::to_string(place->first + 1) + " of " + std::to_string(place->second);
+  }
+  UIAccessibilityTraits accessibilityTraits() const override {
+    return UIAccessibilityTraitAdjustable;
+  }
+  void accessibilityIncrement() override { move(-1); }
+  void accessibilityDecrement() override { move(1); }
+
+ private:
+  std::pair<std::shared_ptr<UITableView>, std::shared_ptr<UITableViewCell>> tableAndCell() const {
+    auto cell = std::dynamic_pointer_cast<UITableViewCell>(superview());
+    auto table = cell ? std::dynamic_pointer_cast<UITableView>(cell->superview()) : nullptr;
+    return {std::move(table), std::move(cell)};
+  }
+  void move(int by) {
+    const auto [table, cell] = tableAndCell();
+    if (table) [[maybe_unused]]
+      const auto moved = table->moveRowOfCell(*cell, by);
+  }
 };
 
 }  // namespace
@@ -66,13 +99,18 @@ const std::shared_ptr<UIImageView>& UITableViewCell::imageView() {
 
 void UITableViewCell::setShowsReorderControl(bool shows) {
   if (shows == showsReorderControl()) return;
+  // A row that orders its parts for VoiceOver reads its handle last.
+  auto order = accessibilityElements();
   if (shows) {
     reorderControl_ = std::make_shared<UITableViewCellReorderControl>();
     addSubview(reorderControl_);
+    if (!order.empty()) order.push_back(reorderControl_);
   } else {
+    std::erase_if(order, [&](const auto& each) { return each.lock() == reorderControl_; });
     reorderControl_->removeFromSuperview();
     reorderControl_.reset();
   }
+  setAccessibilityElements(std::move(order));
   if (accessoryView_) accessoryView_->setHidden(shows);
   layoutSubviews();
 }

@@ -56,6 +56,8 @@ void UIViewController::presentViewController(std::shared_ptr<UIViewController> c
                                           UIViewAutoresizingFlexibleHeight);
   top->addSubview(controller->view());
   controller->viewDidLayoutSubviews();
+  // UIKit tells VoiceOver of every presentation and dismissal: its cursor goes into what came.
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, controller->view());
   presented_ = std::move(controller);
 }
 
@@ -68,6 +70,7 @@ void UIViewController::dismissViewController() {
   presented_.reset();
   gone->view()->removeFromSuperview();
   gone->presenting_.reset();
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
 }
 
 void UIViewController::setEditing(bool editing) {

@@ -116,6 +116,7 @@ class SpringBoard {
 
  private:
   // Tells the status bar (its padlock) and the Darwin centre.
+  void screenChanged();
   void lockStateChanged();
   // What a new process would not have: all but the apps installed and the hardware.
   void forget();

@@ -14,6 +14,7 @@ enum UIAlertControllerStyle : long { UIAlertControllerStyleAlert = 1 };
 // over a dimmed view that takes every touch outside it. Two buttons stand side by side, more
 // one above another; the one Cancel action an alert may have stands on the left of two and at
 // the bottom of more. A tap on a button dismisses the alert, then runs its action's handler.
+// VoiceOver reads nothing behind it: its view is modal.
 class UIAlertController : public UIViewController {
  public:
   static constexpr CGFloat kWidth = 270;
@@ -28,12 +29,16 @@ class UIAlertController : public UIViewController {
   const std::vector<std::shared_ptr<UIAlertAction>>& actions() const { return actions_; }
 
   void viewDidLayoutSubviews() override;
+  // The escape gesture is the Cancel button, where the alert has one.
+  bool accessibilityPerformEscape() override;
 
  private:
   UIAlertController() = default;
   void build();
   std::vector<std::size_t> buttonOrder() const;
   void tapped(UIButton& button);
+  // Dismisses the alert, then runs the action's handler.
+  void choose(std::size_t index);
 
   std::string message_;
   std::vector<std::shared_ptr<UIAlertAction>> actions_;

@@ -34,10 +34,12 @@ class UINavigationController : public UIViewController {
   std::string backTitle() const;
 
   void viewDidLayoutSubviews() override;
+  bool accessibilityPerformEscape() override;
 
  private:
   UINavigationController() = default;
   void showTop();
+  void placeBarElements();
   void popBack();
   void tapRight();
 

@@ -29,6 +29,7 @@ class UITableViewCell : public UIView {
   std::string accessibilityLabel() const override;
   std::string accessibilityValue() const override;
   UIAccessibilityTraits accessibilityTraits() const override;
+  bool accessibilityActivate() override;
   explicit UITableViewCell(UITableViewCellStyle style);
   static constexpr CGFloat kHeight = 44;
   static constexpr CGFloat kMargin = 15;

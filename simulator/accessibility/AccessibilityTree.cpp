@@ -1,11 +1,9 @@
-#include "screen/AccessibilityTree.h"
+#include "accessibility/AccessibilityTree.h"
 
 #include <algorithm>
 
-#include "SpringBoard/SpringBoard.h"
 #include "UIKit/UIScreen.h"
 #include "UIKit/UIWindow.h"
-#include "common/Shortest.h"
 #include "screen/RemoteWindow.h"
 
 namespace accessibility_tree {
@@ -61,24 +59,6 @@ bool holdsModal(const UIView& view) {
                      [](const auto& s) { return holdsModal(*s); });
 }
 
-std::string traitWords(UIAccessibilityTraits traits) {
-  static const std::pair<UIAccessibilityTraits, const char*> kWords[] = {
-      {UIAccessibilityTraitSelected, "selected"},     {UIAccessibilityTraitButton, "button"},
-      {UIAccessibilityTraitHeader, "heading"},        {UIAccessibilityTraitImage, "image"},
-      {UIAccessibilityTraitAdjustable, "adjustable"}, {UIAccessibilityTraitNotEnabled, "dimmed"},
-  };
-  std::string words;
-  for (const auto& [trait, word] : kWords) {
-    if (traits & trait) words += (words.empty() ? "" : ", ") + std::string(word);
-  }
-  return words;
-}
-
-std::string frameText(CGRect f) {
-  return "frame=(" + shortest(f.origin.x) + "," + shortest(f.origin.y) + "," +
-         shortest(f.size.width) + "," + shortest(f.size.height) + ")";
-}
-
 bool overlap(CGRect a, CGRect b) {
   return a.origin.x < b.origin.x + b.size.width && b.origin.x < a.origin.x + a.size.width &&
          a.origin.y < b.origin.y + b.size.height && b.origin.y < a.origin.y + a.size.height;
@@ -86,18 +66,21 @@ bool overlap(CGRect a, CGRect b) {
 
 }  // namespace
 
-std::vector<std::shared_ptr<UIView>> elements() {
-  std::vector<std::shared_ptr<UIView>> out;
-  if (!SpringBoard::shared().isDisplayOn()) return out;
+Reading read() {
+  Reading reading;
   auto windows = UIScreen::mainScreen().windows();
   for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
-    // An app in front covers SpringBoard's windows under it; its own elements are its
-    // process's, not read here yet.
-    if (std::dynamic_pointer_cast<RemoteWindow>(*window)) break;
-    collect(*window, out);
+    if (!seen(**window)) continue;
+    // An app in front covers the windows under it; its elements are its process's.
+    if (auto app = std::dynamic_pointer_cast<RemoteWindow>(*window)) {
+      reading.app = std::move(app);
+      break;
+    }
+    reading.windows.push_back(*window);
+    collect(*window, reading.elements);
     if (holdsModal(**window)) break;  // nothing under a modal view is read
   }
-  return out;
+  return reading;
 }
 
 std::shared_ptr<UIView> firstIn(const std::shared_ptr<UIView>& view) {
@@ -109,53 +92,27 @@ std::shared_ptr<UIView> firstIn(const std::shared_ptr<UIView>& view) {
 CGRect visibleFrame(const UIView& element) {
   CGRect seenArea = element.accessibilityFrame();
   for (auto up = element.superview(); up; up = up->superview()) {
-    if (!up->clipsToBounds()) continue;
-    const CGRect clip = up->accessibilityFrame();
-    const CGFloat x0 = std::max(seenArea.origin.x, clip.origin.x);
-    const CGFloat y0 = std::max(seenArea.origin.y, clip.origin.y);
-    const CGFloat x1 =
-        std::min(seenArea.origin.x + seenArea.size.width, clip.origin.x + clip.size.width);
-    const CGFloat y1 =
-        std::min(seenArea.origin.y + seenArea.size.height, clip.origin.y + clip.size.height);
-    seenArea = CGRectMake(x0, y0, std::max<CGFloat>(0, x1 - x0), std::max<CGFloat>(0, y1 - y0));
+    if (up->clipsToBounds()) seenArea = CGRectIntersection(seenArea, up->accessibilityFrame());
   }
   return seenArea;
 }
 
-std::string spoken(const UIView& element) {
-  std::string said = element.accessibilityLabel();
-  for (const auto& part :
-       {element.accessibilityValue(), traitWords(element.accessibilityTraits())}) {
-    if (!part.empty()) said += (said.empty() ? "" : ", ") + part;
-  }
-  return said;
-}
-
-std::string described(const UIView& element) {
-  return element.accessibilityLabel() + " | " + element.accessibilityValue() + " | " +
-         traitWords(element.accessibilityTraits()) + " | " +
-         frameText(element.accessibilityFrame());
-}
-
-std::vector<std::string> audit(const std::vector<std::shared_ptr<UIView>>& found) {
+std::vector<std::string> audit(const std::vector<AccessibilityNode>& found) {
   std::vector<std::string> flagged;
-  const auto named = [](const UIView& e) {
-    return std::string(e.className()) + " " + frameText(e.accessibilityFrame());
-  };
   for (std::size_t i = 0; i < found.size(); ++i) {
-    const UIView& element = *found[i];
-    const CGRect area = element.accessibilityFrame();
-    if (element.accessibilityLabel().empty()) flagged.push_back("no label: " + named(element));
-    const auto traits = element.accessibilityTraits();
-    if ((traits & (UIAccessibilityTraitButton | UIAccessibilityTraitAdjustable)) &&
+    const auto& element = found[i];
+    const CGRect area = element.frame;
+    if (element.label.empty()) {
+      flagged.push_back("no label: " + element.className + " " + accessibilityFrameText(area));
+    }
+    if ((element.traits & (UIAccessibilityTraitButton | UIAccessibilityTraitAdjustable)) &&
         (area.size.width < kSmallestControl || area.size.height < kSmallestControl)) {
-      flagged.push_back("smaller than 44x44: " + element.accessibilityLabel() + " " +
-                        frameText(area));
+      flagged.push_back("smaller than 44x44: " + element.label + " " +
+                        accessibilityFrameText(area));
     }
     for (std::size_t j = i + 1; j < found.size(); ++j) {
-      if (overlap(area, found[j]->accessibilityFrame())) {
-        flagged.push_back("overlap: " + element.accessibilityLabel() + " and " +
-                          found[j]->accessibilityLabel());
+      if (overlap(area, found[j].frame)) {
+        flagged.push_back("overlap: " + element.label + " and " + found[j].label);
       }
     }
   }
