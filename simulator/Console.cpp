@@ -63,6 +63,10 @@ void runInteractive(CommandEngine& engine) {
   while (!engine.quitRequested() && !input.ended()) {
     if (!typed) {
       CFRunLoop::main().runFor(kIdleTurn, true);
+      // What VoiceOver said of its own accord meanwhile (an app posted a change).
+      if (const auto heard = engine.heardByVoiceOver(); !heard.empty()) {
+        LineInput::print(heard.substr(1));
+      }
       continue;
     }
     runLine(engine, *std::exchange(typed, std::nullopt));

@@ -73,11 +73,16 @@ bool runWindow(const WindowSession& session, CommandEngine& engine, const Task& 
     failed(window.failure());
     return false;
   }
+  (*window)->setCursor([&engine] { return engine.voiceOverCursor(); });
   auto nextCall = Clock::now();
   for (;;) {
     const auto untilNext = std::chrono::ceil<milliseconds>(nextCall - Clock::now());
     if (!(*window)->step(std::clamp(untilNext, milliseconds(0), kWindowPoll))) return true;
     if (engine.quitRequested()) return true;  // a key quit
+    // What VoiceOver said of its own accord between commands (a held button opened the popup).
+    if (const auto heard = engine.heardByVoiceOver(); !heard.empty()) {
+      LineInput::print(heard.substr(1));
+    }
     if (Clock::now() < nextCall) continue;
     const auto next = task();
     if (!next) return true;

@@ -64,3 +64,9 @@ std::string CommandEngine::heardByVoiceOver() {
   for (const auto& said : voiceOver_.takeHeard()) out += "\nVoiceOver: " + said;
   return out;
 }
+
+std::optional<CGRect> CommandEngine::voiceOverCursor() {
+  const auto at = voiceOver_.cursorNode();
+  if (!at) return std::nullopt;
+  return CGRectIsEmpty(at->visible) ? at->frame : at->visible;
+}

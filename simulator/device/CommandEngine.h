@@ -30,6 +30,11 @@ class CommandEngine {
   // takes the time instead, drawing its frames meanwhile.
   using Waiter = std::function<void(std::chrono::milliseconds)>;
   void setWaiter(Waiter waiter) { waiter_ = std::move(waiter); }
+  // Where the window draws VoiceOver's cursor: its element's frame on the screen, while it runs.
+  std::optional<CGRect> voiceOverCursor();
+  // What VoiceOver spoke of its own accord since it was last asked: "\nVoiceOver: " and the
+  // words, for each.
+  std::string heardByVoiceOver();
 
  private:
   using Args = arguments::Words;
@@ -93,8 +98,6 @@ class CommandEngine {
   Result<std::string> speech(const Args& args);
   Result<std::string> vo(const Args& args);
   Result<std::string> ax(const Args& args);
-  // What VoiceOver spoke of its own accord during a command, a line each.
-  std::string heardByVoiceOver();
   Result<std::string> remove(const Args& args);
   // Why a finger cannot touch the screen now: its display is dark.
   static Result<Ok> displayLit();

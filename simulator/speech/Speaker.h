@@ -37,6 +37,8 @@ class Speaker {
   void speak(const std::string& text);
   void stop();
   bool speaking() const { return phase_ != Phase::Idle; }
+  // Made, and heard now.
+  bool playing() const { return phase_ == Phase::Playing; }
   // What went wrong with the latest utterance, if anything; cleared by the next.
   const std::string& lastError() const { return lastError_; }
   // The utterance plays to its end at once (its file written whole): for a script that quits.

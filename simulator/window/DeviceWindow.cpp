@@ -135,7 +135,7 @@ bool DeviceWindow::step(std::chrono::milliseconds longest) {
   // looks at nothing.
   if (open_ && (happened || canvas_.stale() || std::exchange(look_, false))) {
     canvas_.followTheScreen();
-    canvas_.redraw(input_.hand());
+    canvas_.redraw(input_.hand(), cursor_ ? cursor_() : std::nullopt);
   }
   return open_;
 }

@@ -49,6 +49,10 @@ class DeviceWindow {
   // step looks.
   void look() { look_ = true; }
 
+  // Where VoiceOver's cursor is to be drawn (screen points), asked at each frame.
+  using Cursor = std::function<std::optional<CGRect>()>;
+  void setCursor(Cursor cursor) { cursor_ = std::move(cursor); }
+
   // What the window shows, for tests.
   SDL_Surface* surface() const { return SDL_GetWindowSurface(window_); }
   const DeviceOutline& outline() const { return canvas_.outline(); }
@@ -65,6 +69,7 @@ class DeviceWindow {
   WindowCanvas canvas_;
   WindowInput input_;
   std::optional<X11Watch> x11_;
+  Cursor cursor_;
   bool open_ = true;
   bool look_ = false;
 };

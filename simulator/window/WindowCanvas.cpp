@@ -99,7 +99,18 @@ std::optional<CGRect> WindowCanvas::fingerArea(const std::optional<CGPoint>& fin
   return CGRectMake(finger->x - reach, finger->y - reach, 2 * reach, 2 * reach);
 }
 
-void WindowCanvas::redraw(const Hand& hand) {
+// VoiceOver's cursor stands this far out from its element, this thick.
+constexpr double kCursorOutset = 2;
+constexpr double kCursorLine = 3;
+
+std::optional<CGRect> WindowCanvas::cursorArea(const std::optional<CGRect>& cursor) {
+  if (!cursor) return std::nullopt;
+  const double reach = kCursorOutset + kCursorLine + 1;
+  return CGRectMake(cursor->origin.x - reach, cursor->origin.y - reach,
+                    cursor->size.width + 2 * reach, cursor->size.height + 2 * reach);
+}
+
+void WindowCanvas::redraw(const Hand& hand, const std::optional<CGRect>& cursor) {
   bool everything = stale_;
   SceneSnapshot now = SceneSnapshot::take();
   auto areas = SceneSnapshot::changes(shown_, now);
@@ -110,6 +121,11 @@ void WindowCanvas::redraw(const Hand& hand) {
   if (hand.finger != fingerShown_ || (hand.finger && !areas.empty())) {
     for (const auto& finger : {fingerShown_, hand.finger}) {
       if (const auto area = fingerArea(finger)) areas.push_back(*area);
+    }
+  }
+  if (cursor != cursorShown_ || (cursor && !areas.empty())) {
+    for (const auto& each : {cursorShown_, cursor}) {
+      if (const auto area = cursorArea(each)) areas.push_back(*area);
     }
   }
   if (!everything && areas.empty()) return;
@@ -132,6 +148,7 @@ void WindowCanvas::redraw(const Hand& hand) {
       pixels + int(onScreen.origin.y) * surface->pitch + int(onScreen.origin.x) * 4, *format,
       int(onScreen.size.width), int(onScreen.size.height), surface->pitch));
   renderer_.draw(screen.get(), areas);
+  drawCursor(surface, *format, cursor);
   drawFinger(surface, *format, hand.finger);
   if (showKeys_) {
     const CairoContext cr(cairo_create(whole.get()));
@@ -141,6 +158,7 @@ void WindowCanvas::redraw(const Hand& hand) {
   homeShown_ = hand.homeHeld;
   sideShown_ = hand.sideHeld;
   fingerShown_ = hand.finger;
+  cursorShown_ = cursor;
   if (areas.empty()) {
     SDL_UpdateWindowSurface(window_);
   } else if (const auto rects = windowRects(areas); !rects.empty()) {
@@ -169,6 +187,39 @@ void WindowCanvas::drawFinger(SDL_Surface* surface, cairo_format_t format,
   cairo_fill_preserve(cr.get());
   cairo_set_source_rgba(cr.get(), 0.2, 0.2, 0.22, 0.5);
   cairo_set_line_width(cr.get(), 1);
+  cairo_stroke(cr.get());
+}
+
+// VoiceOver's cursor as it draws it: a black rounded rectangle around the element, edged in
+// white so that it shows on black too.
+void WindowCanvas::drawCursor(SDL_Surface* surface, cairo_format_t format,
+                              const std::optional<CGRect>& cursor) const {
+  if (!cursor) return;
+  const CairoSurface whole(
+      cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), format,
+                                          surface->w, surface->h, surface->pitch));
+  const CairoContext cr(cairo_create(whole.get()));
+  const CGRect onScreen = outline_.screenRect();
+  cairo_rectangle(cr.get(), onScreen.origin.x, onScreen.origin.y, onScreen.size.width,
+                  onScreen.size.height);
+  cairo_clip(cr.get());
+  cairo_translate(cr.get(), onScreen.origin.x, onScreen.origin.y);
+  cairo_scale(cr.get(), scale_, scale_);
+  const double inset = kCursorOutset + kCursorLine / 2;
+  const double x = cursor->origin.x - inset, y = cursor->origin.y - inset;
+  const double w = cursor->size.width + 2 * inset, h = cursor->size.height + 2 * inset;
+  const double r = std::min({8.0, w / 2, h / 2});
+  cairo_new_sub_path(cr.get());
+  cairo_arc(cr.get(), x + w - r, y + r, r, -M_PI / 2, 0);
+  cairo_arc(cr.get(), x + w - r, y + h - r, r, 0, M_PI / 2);
+  cairo_arc(cr.get(), x + r, y + h - r, r, M_PI / 2, M_PI);
+  cairo_arc(cr.get(), x + r, y + r, r, M_PI, 3 * M_PI / 2);
+  cairo_close_path(cr.get());
+  cairo_set_source_rgb(cr.get(), 1, 1, 1);
+  cairo_set_line_width(cr.get(), kCursorLine + 2);
+  cairo_stroke_preserve(cr.get());
+  cairo_set_source_rgb(cr.get(), 0, 0, 0);
+  cairo_set_line_width(cr.get(), kCursorLine);
   cairo_stroke(cr.get());
 }
 

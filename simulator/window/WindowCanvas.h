@@ -15,7 +15,8 @@
 
 // What the window shows: the device's body and buttons at its scale, its screen drawn by the
 // renderer into the one rectangle the outline gives it, only where the scene changed since the
-// last frame, a fingertip where the finger touches, and the keys over it all when asked for.
+// last frame, a fingertip where the finger touches, VoiceOver's cursor while it runs, and the
+// keys over it all when asked for.
 // Each new size of the window is said as a line of text.
 class WindowCanvas {
  public:
@@ -44,8 +45,9 @@ class WindowCanvas {
   void followTheScreen();
   // Draws the device at the largest scale that fills a window a person resized.
   void fillWindow(int width, int height);
-  // Draws what changed since the last frame, all of it when stale.
-  void redraw(const Hand& hand);
+  // Draws what changed since the last frame, all of it when stale; VoiceOver's cursor around
+  // `cursor` (screen points) while it runs.
+  void redraw(const Hand& hand, const std::optional<CGRect>& cursor = std::nullopt);
 
  private:
   void layOut(double scale, CGSize window);
@@ -54,6 +56,9 @@ class WindowCanvas {
   // Screen areas in points as the window's pixels that show them.
   std::vector<SDL_Rect> windowRects(const std::vector<CGRect>& areas) const;
   std::optional<CGRect> fingerArea(const std::optional<CGPoint>& finger) const;
+  void drawCursor(SDL_Surface* surface, cairo_format_t format,
+                  const std::optional<CGRect>& cursor) const;
+  static std::optional<CGRect> cursorArea(const std::optional<CGRect>& cursor);
   std::vector<VolumeButton> buttonsDown() const;
 
   SDL_Window* window_;
@@ -67,5 +72,6 @@ class WindowCanvas {
   bool homeShown_ = false;
   bool sideShown_ = false;
   std::optional<CGPoint> fingerShown_;  // where the last frame drew it
+  std::optional<CGRect> cursorShown_;
   std::vector<VolumeButton> buttonsShown_;
 };

@@ -4,7 +4,9 @@
 #include "SpringBoard/SpringBoard.h"
 
 #include "SpringBoard/VolumeButtons.h"
+#include "UIKit/UIAccessibility.h"
 #include "UIKit/UITouches.h"
+#include "common/Shortest.h"
 #include "screen/Keyboard.h"
 #include "screen/RemoteWindow.h"
 #include "window/WindowKeys.h"
@@ -35,6 +37,9 @@ void WindowInput::key(const SDL_KeyboardEvent& event, bool down) {
                           down);
     case WindowKey::Action::Command:
       if (down) run_(known->command);
+      return;
+    case WindowKey::Action::Gesture:
+      if (down && UIAccessibilityIsVoiceOverRunning()) run_(known->command);
       return;
     case WindowKey::Action::ShowKeys:
       if (down) canvas_.toggleKeys();
@@ -89,6 +94,10 @@ void WindowInput::mouseDown(CGPoint pixel) {
   }
   const auto point = canvas_.outline().screenPointAt(pixel);
   if (!point) return;  // off the screen: nothing there takes a touch
+  // With VoiceOver on, a finger on the screen finds what is under it; the keys act on it.
+  if (UIAccessibilityIsVoiceOverRunning()) {
+    return run_("vo touch " + shortest(point->x) + " " + shortest(point->y));
+  }
   finger_ = point;
   UITouches::shared().touchDown(*point);
 }

@@ -11,6 +11,7 @@ struct WindowKey {
   enum class Action {
     Command,        // runs `command` through the command engine, as typed at the prompt
     VolumeButtons,  // the hardware buttons: down and up as the key goes
+    Gesture,        // a VoiceOver gesture: `command`, only while VoiceOver runs
     ShowKeys,       // the overlay of this table, the window's own
     Described,      // done elsewhere (the mouse, the wheel, typing): listed only
   };

@@ -1,5 +1,7 @@
 #include "prefs/OB2CategoryListController.h"
 
+#include "prefs/OB2CategoryCell.h"
+
 #include "Foundation/NSFileManager.h"
 #include "UIKit/UIAlertController.h"
 #include "mixer/CategoryList.h"
@@ -104,35 +106,15 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::cellForRowAtIndexPat
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_t index) {
   const auto& entry = list_.at(index);
-  auto cell = std::make_shared<UITableViewCell>(UITableViewCellStyleSubtitle);
-  const std::string name = text(entry, category_keys::kPrettyCategoryName);
-  const std::string category = text(entry, category_keys::kCategoryName);
-  cell->textLabel()->setText(name);
-  cell->detailTextLabel()->setText(category);
   auto visible = std::make_shared<UISwitch>();
   visible->setTag(static_cast<NSInteger>(index));
   const PlistValue* shown = entry.objectForKey(category_keys::kVisible);
   visible->setOn(shown && shown->boolValue().value_or(false));
   visible->addTarget(self(), &OB2CategoryListController::visibilityChanged,
                      UIControlEventValueChanged);
-  cell->setAccessoryView(visible);
-  readInParts(*cell, visible, name, category);
-  return cell;
-}
-
-// VoiceOver reads an entry in parts, as a double tap can only do one thing: its name with its
-// category, which a double tap renames; then its switch, named for it; then, while editing,
-// its handle, which the platform names after the row.
-void OB2CategoryListController::readInParts(UITableViewCell& cell,
-                                            const std::shared_ptr<UISwitch>& visible,
-                                            const std::string& name, const std::string& category) {
-  cell.setIsAccessibilityElement(false);
-  cell.setAccessibilityLabel(name);
-  const auto& title = cell.textLabel();
-  title->setAccessibilityValue("category " + category);
-  title->setAccessibilityTraits(UIAccessibilityTraitButton);
-  visible->setAccessibilityLabel("Show " + name);
-  cell.setAccessibilityElements({title, visible});
+  return std::make_shared<OB2CategoryCell>(text(entry, category_keys::kPrettyCategoryName),
+                                           text(entry, category_keys::kCategoryName),
+                                           std::move(visible));
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {

@@ -53,8 +53,6 @@ class OB2CategoryListController : public PSListController {
   void reload();
   void readList();
   std::shared_ptr<UITableViewCell> entryCell(std::size_t index);
-  static void readInParts(UITableViewCell& cell, const std::shared_ptr<UISwitch>& visible,
-                          const std::string& name, const std::string& category);
   std::optional<NSInteger> renamingIndex() const;
   std::shared_ptr<UITableViewCell> resetCell();
   void visibilityChanged(UISwitch& sender);

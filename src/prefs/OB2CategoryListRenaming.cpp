@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "mixer/CategoryEntry.h"
+#include "prefs/OB2CategoryCell.h"
 #include "prefs/OB2CategoryListController.h"
 
 // The name's label gives way to a field over it, holding the name, with the focus.
@@ -28,11 +29,7 @@ void OB2CategoryListController::beginRenaming(std::size_t index) {
   field->becomeFirstResponder();
   field->selectAll();
   // VoiceOver reads the field in the name's place, and goes to it.
-  field->setAccessibilityLabel("Name for category " +
-                               cell->detailTextLabel()->text().value_or(std::string()));
-  auto order = cell->accessibilityElements();
-  if (!order.empty()) order.front() = field;
-  cell->setAccessibilityElements(std::move(order));
+  if (auto* entry = dynamic_cast<OB2CategoryCell*>(cell.get())) entry->readFieldForName(field);
   UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, field);
 }
 

@@ -6,6 +6,7 @@
 
 #include "CoreFoundation/CFRunLoop.h"
 
+#include "UIKit/UIAccessibilitySettings.h"
 #include "UIKit/UIAlertController.h"
 #include "UIKit/UIApplication.h"
 #include "UIKit/UIButton.h"
@@ -658,6 +659,113 @@ TEST(UIAccessibilityDefaults, ASliderReadsItsShareOfTheRangeAndStepsByATenth) {
   slider->accessibilityDecrement();
   EXPECT_EQ(slider->accessibilityValue(), "27%");
   EXPECT_EQ(counter->changes, 3) << "each step sends value-changed";
+}
+
+// What UIKit tells VoiceOver by itself, and what its own views answer to VoiceOver's gestures:
+// a page pushed or popped and an alert presented or dismissed post a screen change (heard once
+// the post has returned); the escape gesture pops a page and is an alert's Cancel; the bar reads
+// first and its back button by the page beneath.
+TEST(UIAccessibilityDefaults, NavigationAndAlertsTellVoiceOverAndAnswerTheEscapeGesture) {
+  std::vector<std::pair<UIAccessibilityNotifications, std::shared_ptr<UIView>>> heard;
+  UIAccessibilitySetVoiceOverRunning(true);
+  UIAccessibilitySetListener([&](UIAccessibilityNotifications what,
+                                 const std::shared_ptr<UIView>& element,
+                                 const std::string&) { heard.emplace_back(what, element); });
+  const auto root = std::make_shared<UIViewController>();
+  root->setTitle("Settings");
+  const auto page = std::make_shared<UIViewController>();
+  page->setTitle("Orbelle 2");
+  const auto navigation = UINavigationController::make(root);
+  const auto window = std::make_shared<UIWindow>();
+  window->setRootViewController(navigation);
+  window->makeKeyAndVisible();
+  navigation->pushViewController(page);
+  EXPECT_TRUE(heard.empty()) << "told after the push returns";
+  CFRunLoop::main().runUntilIdle();
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(heard[0].first, UIAccessibilityScreenChangedNotification);
+  EXPECT_EQ(navigation->backButton()->accessibilityLabel(), "Settings");
+  ASSERT_FALSE(navigation->view()->accessibilityElements().empty());
+  EXPECT_EQ(navigation->view()->accessibilityElements().front().lock(),
+            navigation->titleLabel()->superview())
+      << "the bar before the page that runs under it";
+
+  bool cancelled = false;
+  auto alert = UIAlertController::alertControllerWithTitle("Reset?", "");
+  alert->addAction(UIAlertAction::actionWithTitle("Reset", UIAlertActionStyleDestructive));
+  EXPECT_FALSE(alert->accessibilityPerformEscape()) << "no Cancel: nothing to escape to";
+  alert->addAction(UIAlertAction::actionWithTitle("Cancel", UIAlertActionStyleCancel,
+                                                  [&] { cancelled = true; }));
+  page->presentViewController(alert);
+  EXPECT_TRUE(alert->view()->accessibilityViewIsModal());
+  EXPECT_TRUE(alert->accessibilityPerformEscape());
+  EXPECT_TRUE(cancelled);
+  EXPECT_EQ(page->presentedViewController(), nullptr);
+  CFRunLoop::main().runUntilIdle();
+  ASSERT_EQ(heard.size(), 3u);
+  EXPECT_EQ(heard[1].second, alert->view()) << "the cursor goes into the alert";
+  EXPECT_EQ(heard[2].second, nullptr) << "and back to the page";
+
+  EXPECT_TRUE(navigation->accessibilityPerformEscape());
+  EXPECT_EQ(navigation->viewControllers().size(), 1u);
+  EXPECT_FALSE(navigation->accessibilityPerformEscape()) << "the root stays";
+  UIAccessibilitySetListener(nullptr);
+  UIAccessibilitySetVoiceOverRunning(false);
+}
+
+// A double tap on a row with a switch turns the switch; a row's handle is read as "Reorder" and
+// the row, with its place, and a swipe up or down moves the row a place, as a drag would.
+TEST(UIAccessibilityDefaults, ASwitchRowTurnsAndAHandleMovesItsRow) {
+  UITableViewCell switchRow;
+  switchRow.textLabel()->setText("Show Percentages");
+  const auto toggle = std::make_shared<UISwitch>();
+  switchRow.setAccessoryView(toggle);
+  struct Changes {
+    int count = 0;
+    void changed() { ++count; }
+  };
+  const auto changes = std::make_shared<Changes>();
+  toggle->addTarget(changes, &Changes::changed, UIControlEventValueChanged);
+  EXPECT_TRUE(switchRow.accessibilityActivate());
+  EXPECT_TRUE(toggle->isOn());
+  EXPECT_EQ(changes->count, 1) << "as a tap on the switch sends";
+  UITableViewCell plainRow;
+  EXPECT_FALSE(plainRow.accessibilityActivate()) << "a touch at its middle instead";
+
+  struct List : UITableViewDataSource {
+    NSInteger numberOfRowsInSection(NSInteger) override { return NSInteger(names.size()); }
+    std::shared_ptr<UITableViewCell> cellForRowAtIndexPath(NSIndexPath path) override {
+      auto cell = std::make_shared<UITableViewCell>();
+      cell->textLabel()->setText(names.at(std::size_t(path.row)));
+      return cell;
+    }
+    bool canMoveRowAtIndexPath(NSIndexPath) override { return true; }
+    void moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) override {
+      const std::string moving = names[std::size_t(from.row)];
+      names.erase(names.begin() + from.row);
+      names.insert(names.begin() + to.row, moving);
+    }
+    std::vector<std::string> names{"a", "b", "c"};
+  };
+  const auto list = std::make_shared<List>();
+  const auto table = std::make_shared<UITableView>(CGRectMake(0, 0, 320, 400));
+  table->setDataSource(list);
+  table->reloadData();
+  table->setEditing(true);
+  const auto handleOf = [&](NSInteger row) {
+    return table->cellForRowAtIndexPath({0, row})->reorderControl();
+  };
+  ASSERT_TRUE(handleOf(1));
+  EXPECT_EQ(handleOf(1)->accessibilityLabel(), "Reorder b");
+  EXPECT_EQ(handleOf(1)->accessibilityValue(), "row 2 of 3");
+  EXPECT_EQ(handleOf(1)->accessibilityTraits(), UIAccessibilityTraitAdjustable);
+  handleOf(1)->accessibilityIncrement();
+  EXPECT_EQ(list->names, (std::vector<std::string>{"b", "a", "c"})) << "up: a place earlier";
+  handleOf(0)->accessibilityIncrement();
+  EXPECT_EQ(list->names, (std::vector<std::string>{"b", "a", "c"})) << "the first stays";
+  handleOf(0)->accessibilityDecrement();
+  handleOf(1)->accessibilityDecrement();
+  EXPECT_EQ(list->names, (std::vector<std::string>{"a", "c", "b"}));
 }
 
 }  // namespace

@@ -134,8 +134,9 @@ void UINavigationController::placeBarElements() {
       CGRectMake(std::floor(title.origin.x + (title.size.width - titleWidth) / 2), title.origin.y,
                  titleWidth, title.size.height));
   const CGRect back = back_->frame();
-  const CGFloat backWidth = std::clamp<CGFloat>(
-      backTitle_->frame().origin.x * 2 + widthOf(*backTitle_), kBarHeight, back.size.width);
+  const CGFloat backWidth =
+      std::clamp<CGFloat>(std::ceil(backTitle_->frame().origin.x * 2 + widthOf(*backTitle_)),
+                          kBarHeight, back.size.width);
   back_->setAccessibilityFrameInContainerSpace(
       CGRectMake(back.origin.x, back.origin.y, backWidth, back.size.height));
 }

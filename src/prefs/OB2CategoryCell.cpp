@@ -1,0 +1,38 @@
+#include "prefs/OB2CategoryCell.h"
+
+OB2CategoryCell::OB2CategoryCell(const std::string& name, const std::string& category,
+                                 std::shared_ptr<UISwitch> visible)
+    : UITableViewCell(UITableViewCellStyleSubtitle) {
+  textLabel()->setText(name);
+  detailTextLabel()->setText(category);
+  setIsAccessibilityElement(false);
+  setAccessibilityLabel(name);
+  textLabel()->setAccessibilityValue("category " + category);
+  textLabel()->setAccessibilityTraits(UIAccessibilityTraitButton);
+  visible->setAccessibilityLabel("Show " + name);
+  setAccessoryView(visible);
+  setAccessibilityElements({textLabel(), visible});
+}
+
+// The name to the switch (or the handle), the switch to the row's end, all of its height.
+void OB2CategoryCell::layoutSubviews() {
+  UITableViewCell::layoutSubviews();
+  const CGSize size = frame().size;
+  const auto& control = showsReorderControl() ? reorderControl() : accessoryView();
+  const CGFloat split = control ? control->frame().origin.x : size.width;
+  textLabel()->setAccessibilityFrameInContainerSpace(CGRectMake(0, 0, split, size.height));
+  if (accessoryView() && !showsReorderControl()) {
+    accessoryView()->setAccessibilityFrameInContainerSpace(
+        CGRectMake(split, 0, size.width - split, size.height));
+  }
+}
+
+void OB2CategoryCell::readFieldForName(const std::shared_ptr<UIView>& field) {
+  field->setAccessibilityLabel("Name for category " + detailTextLabel()->text().value_or(""));
+  field->setAccessibilityFrameInContainerSpace(
+      CGRectMake(0, 0, accessoryView() ? accessoryView()->frame().origin.x : frame().size.width,
+                 frame().size.height));
+  auto order = accessibilityElements();
+  if (!order.empty()) order.front() = field;
+  setAccessibilityElements(std::move(order));
+}
