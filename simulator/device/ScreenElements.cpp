@@ -68,10 +68,8 @@ Result<std::string> perform(const AccessibilityNode& element,
   }
   const auto app = appOf(tree::read());
   if (!app) return fail("the app is no longer in front");
-  auto done = app->accessibility(std::string(accessibility_actions::name(action)) + " " +
-                                 std::to_string(element.remote));
-  [[maybe_unused]] const auto synced = app->accessibility(app_channel::kSync);
-  return done;
+  return app->accessibility(std::string(accessibility_actions::name(action)) + " " +
+                            std::to_string(element.remote));
 }
 
 std::vector<std::string> audit() {

@@ -18,7 +18,7 @@ std::vector<AccessibilityNode> all();
 // status bar (the app's first, when an app is in front), else the first of all.
 std::optional<AccessibilityNode> first(const std::vector<AccessibilityNode>& all);
 // Done where the element lives. After an action in an app's process, what the app posted
-// because of it has reached SpringBoard's run loop before this returns.
+// because of it is ready for SpringBoard's run loop when this returns (AppProcess).
 Result<std::string> perform(const AccessibilityNode& element, accessibility_actions::Action action);
 // What a reviewer would flag on the screen, contrast included.
 std::vector<std::string> audit();

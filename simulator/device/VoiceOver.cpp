@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CoreFoundation/CFRunLoop.h"
 #include "SimDevice/ProcessRestart.h"
 #include "UIKit/UIAccessibilitySettings.h"
 #include "accessibility/AccessibilityTree.h"
@@ -163,8 +164,11 @@ Result<std::string> VoiceOver::read() {
 Result<std::string> VoiceOver::act(Action action) {
   const auto at = cursor();
   if (!at) return at.failure();
+  const auto heardBefore = heard_.size();
   auto done = screen_elements::perform(*at, action);
   if (!done) return done;
+  // What the action made the app post is heard now, before the answer.
+  CFRunLoop::main().runUntilIdle();
   if (action == Action::Increment || action == Action::Decrement) {
     // A row moved by its handle is built again: its value is the new element's.
     if (done->empty()) {
@@ -173,8 +177,9 @@ Result<std::string> VoiceOver::act(Action action) {
     speaker_.speak(*done);
     return done;
   }
-  // Still there (a switch turned, say): read again. Gone: what the app posted says where the
-  // cursor went.
+  // A screen or layout change said where the cursor went. Else, still there (a switch turned,
+  // say): read again.
+  if (heard_.size() > heardBefore) return std::string();
   if (const auto still = cursorNode()) return say(*still);
   return std::string();
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Foundation/PropertyListFile.h"
+#include "support/DevicePaths.h"
 #include "support/ProgramRun.h"
 #include "support/TempDeviceRoot.h"
 
@@ -66,6 +68,14 @@ TEST_F(VoiceOverTest, TheInspectorListsThePanelAndItsAuditSaysWhatAReviewerFlags
   EXPECT_EQ(run.out.find("smaller than 44x44"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("overlap: Ringtone and Close the mixer\n"), std::string::npos);
   EXPECT_EQ(run.out.find("no label"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("contrast"), std::string::npos) << "white on the dark panel" << run.out;
+
+  // Black text, which a person may choose, on the dark panel: read off the screen as drawn.
+  const auto dark = sim("prefs textColor 1\nhold up\nax audit\n");
+  EXPECT_NE(
+      dark.out.find("contrast 1.0:1 below 4.5:1: \"Ringtone: 50%\" frame=(45,208.5,305,15)\n"),
+      std::string::npos)
+      << dark.out;
 }
 
 // A double tap on the close button closes the popup, though the panel covers its middle; an
@@ -87,6 +97,75 @@ TEST_F(VoiceOverTest, TheCloseButtonClosesAndAnAppHidesTheHomeScreen) {
                         "Activator |  | button | frame=(0,99,375,44)\n"
                         "Orbelle 2 |  | button | frame=(0,143,375,44)\n"))
       << "the app's own elements, asked of its process" << run.out;
+}
+
+// Settings is a process of its own: VoiceOver reads its pages through the app's channel. The
+// tweak's page reads each switch with its title and state and turns it on a double tap; the
+// category editor reads each entry's name and category, then its switch, renames it in a field
+// VoiceOver goes to, names each handle for its row and moves the row with a swipe; Reset asks in
+// an alert the escape gesture cancels; the escape gesture goes back a page.
+TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsState) {
+  std::string script =
+      "clock 9:41\nvoiceover speech silent\nvoiceover on\nlaunch Settings\n"
+      "vo touch 187 165\nvo activate\n";
+  const auto next = [&](int times) {
+    for (int i = 0; i < times; ++i) script += "vo next\n";
+  };
+  next(11);
+  script += "vo activate\n";
+  next(5);
+  script += "vo activate\n";
+  next(4);
+  script +=
+      "vo activate\nvo previous\nvo activate\nkey escape\n"
+      "vo touch 340 40\nvo activate\nvo touch 353 121\nvo decrement\n"
+      "vo touch 340 40\nvo activate\nvo touch 187 420\nvo activate\n"
+      "vo next\nvo next\nvo next\nvo escape\nvo escape\n";
+  const auto run = sim(script);
+  const auto at = run.out.find("PANEL, heading\n");
+  ASSERT_NE(at, std::string::npos) << run.out << run.err;
+  EXPECT_EQ(run.out.substr(at),
+            "PANEL, heading\n"
+            "Show Percentages, on, button\n"
+            "Show Percentages, off, button\n"
+            "Link Ringer and Media, off, button\n"
+            "Blur the Background, on, button\n"
+            "The ringtone and media rows follow each other while sound plays through the "
+            "speaker.\n"
+            "CATEGORIES, heading\n"
+            "Categories, button\n"
+            "VoiceOver: Orbelle 2, button\n"
+            "Categories, heading\n"
+            "Edit, button\n"
+            "Ringtone, category Ringtone, button\n"
+            "Show Ringtone, on, button\n"
+            "Show Ringtone, off, button\n"
+            "Ringtone, category Ringtone, button\n"
+            "VoiceOver: Name for category Ringtone, Ringtone\n"
+            "escape\n"
+            "VoiceOver: Ringtone, category Ringtone, button\n"
+            "Edit, button\n"
+            "Done, button\n"
+            "Reorder Ringtone, row 1 of 5, adjustable\n"
+            "row 2 of 5\n"
+            "Done, button\n"
+            "Edit, button\n"
+            "Reset to defaults, button\n"
+            "VoiceOver: Reset the category list?\n"
+            "Every name, order and switch goes back to the first list. This cannot be undone.\n"
+            "Cancel, button\n"
+            "Reset, button\n"
+            "VoiceOver: Orbelle 2, button\n"
+            "VoiceOver: Settings, button\n")
+      << run.err;
+  const auto prefs = PropertyListFile::readDictionary(device_paths::kPrefs);
+  ASSERT_TRUE(prefs);
+  EXPECT_EQ(prefs->at("displayPercentage"), PlistValue(false)) << "the switch turned";
+  const auto list = PropertyListFile::readArray(device_paths::kList);
+  ASSERT_TRUE(list && list->size() > 2);
+  const auto& moved = (*list)[1];
+  EXPECT_EQ(*moved.objectForKey("categoryName"), PlistValue("Ringtone")) << "a place down";
+  EXPECT_EQ(*moved.objectForKey("visible"), PlistValue(false)) << "hidden by its switch";
 }
 
 }  // namespace

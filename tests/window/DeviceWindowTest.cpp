@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "Celestial/AVSystemController.h"
 #include "SpringBoard/VolumeButtons.h"
 #include "SpringBoard/VolumeControl.h"
 #include "UIKit/UISlider.h"
@@ -33,6 +34,7 @@ class Hand {
         });
     if (!opened) ADD_FAILURE() << opened.error();
     window = std::move(*opened);
+    window->setCursor([this] { return engine.voiceOverCursor(); });
   }
   void key(SDL_Keycode code, bool down) {
     SDL_Event event{};
@@ -215,6 +217,57 @@ TEST_F(DeviceWindowTest, SSavesUnderANewNameAndReplacesNothing) {
   EXPECT_EQ(root.readBytes("/run/orbelle2-screenshots/orbelle2-screenshot-1.png"),
             "an earlier run's");
   EXPECT_EQ(readPng(run / "orbelle2-screenshots/orbelle2-screenshot-2.png").width, 750);
+}
+
+// While VoiceOver runs the keys are its gestures and a click finds what is under the finger;
+// the window draws its cursor, a black rectangle edged in white, around the element it is on,
+// and it follows the cursor.
+TEST_F(DeviceWindowTest, VoiceOversKeysMoveItsCursorAndTheWindowDrawsIt) {
+  inFreshProcess(device(), [] {
+    Hand hand;
+    ASSERT_TRUE(hand.window);
+    ASSERT_TRUE(hand.engine.execute("voiceover speech silent"));
+    const auto press = [&](SDL_Keycode code) {
+      const auto before = hand.said.size();
+      hand.key(code, true);
+      hand.key(code, false);
+      hand.wait(milliseconds(20));
+      return hand.said.size() > before ? hand.said.back() : std::string("(nothing)");
+    };
+    EXPECT_EQ(press(SDLK_RIGHT), "(nothing)") << "no gesture while VoiceOver is off";
+    EXPECT_EQ(press(SDLK_v), "voiceover on\nMessages, button");
+    ASSERT_TRUE(hand.engine.execute("hold up"));
+    hand.engine.heardByVoiceOver();
+    hand.window->look();
+    hand.wait(milliseconds(20));
+    const auto first = hand.engine.voiceOverCursor();
+    ASSERT_TRUE(first) << "on the first row";
+    const auto edge = [](const CGRect& around) {
+      return CGPoint{around.origin.x + around.size.width / 2, around.origin.y - 3.5};
+    };
+    const auto black = [&](CGPoint point) { return (hand.pixel(point) & 0xffffff) == 0; };
+    EXPECT_TRUE(black(edge(*first))) << "the cursor's top edge";
+
+    EXPECT_EQ(press(SDLK_RIGHT), "Audio/Video (Speaker), 50%, adjustable");
+    const auto second = hand.engine.voiceOverCursor();
+    ASSERT_TRUE(second);
+    EXPECT_GT(second->origin.y, first->origin.y);
+    EXPECT_TRUE(black(edge(*second))) << "drawn where it went";
+    EXPECT_FALSE(black(edge(*first))) << "and gone from where it was";
+    EXPECT_EQ(press(SDLK_PAGEUP), "60%");
+    EXPECT_EQ(press(SDLK_LEFT), "Ringtone, 50%, adjustable");
+
+    hand.mouse(SDL_MOUSEBUTTONDOWN, CGPoint{187, 430});
+    hand.mouse(SDL_MOUSEBUTTONUP, CGPoint{187, 430});
+    EXPECT_EQ(hand.said.back(), "Phone Call (Receiver), 75%, adjustable") << "found, not moved";
+    float phoneCall = 0;
+    ASSERT_TRUE(AVSystemController::sharedAVSystemController()->getVolume(phoneCall, "PhoneCall"));
+    EXPECT_FLOAT_EQ(phoneCall, 0.75f);
+    press(SDLK_BACKSPACE);
+    EXPECT_FALSE(TweakState::lookUp().popupShown()) << "the escape gesture closed it";
+    EXPECT_EQ(press(SDLK_v), "voiceover off");
+    EXPECT_FALSE(hand.engine.voiceOverCursor());
+  });
 }
 
 }  // namespace

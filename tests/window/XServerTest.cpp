@@ -116,6 +116,34 @@ class Desk : public ::testing::Test {
     return at == std::string::npos ? -1 : std::stod(dump.substr(at + 17));
   }
   void settle() const { std::this_thread::sleep_for(milliseconds(250)); }
+  // Whether the window shows black at a point of the simulated screen, as the X server has its
+  // pixels (through xwd), within a second.
+  bool blackAt(CGPoint point) const {
+    for (int tries = 0; tries < 50; ++tries) {
+      if (xwdPixel(point) == 0) return true;
+      std::this_thread::sleep_for(milliseconds(20));
+    }
+    return false;
+  }
+  // 0xRRGGBB, or 0xFFFFFFFF when xwd gave no picture.
+  std::uint32_t xwdPixel(CGPoint point) const {
+    const std::string grab =
+        runProgram({"/usr/bin/xwd", "-silent", "-id", window}, "", {{"DISPLAY", server->display}})
+            .out;
+    const auto word = [&](std::size_t index) {
+      std::uint32_t value = 0;
+      for (std::size_t i = 0; i < 4; ++i) value = value << 8 | std::uint8_t(grab[index * 4 + i]);
+      return value;
+    };
+    if (grab.size() < 100 || word(11) != 32) return 0xFFFFFFFF;  // 32 bits a pixel
+    const std::size_t x = std::size_t(screenX + point.x * scale);
+    const std::size_t y = std::size_t(screenY + point.y * scale);
+    const std::size_t at = word(0) + word(19) * 12 + y * word(12) + x * 4;
+    if (at + 3 >= grab.size()) return 0xFFFFFFFF;
+    // Least significant byte first: blue, green, red.
+    return std::uint32_t(std::uint8_t(grab[at])) | std::uint32_t(std::uint8_t(grab[at + 1])) << 8 |
+           std::uint32_t(std::uint8_t(grab[at + 2])) << 16;
+  }
 
   TempDeviceRoot root;
   std::unique_ptr<Xvfb> server;
@@ -197,6 +225,36 @@ TEST_F(Desk, APersonLocksWakesOpensThePopupAndResprings) {
   EXPECT_EQ(xdotool({"getwindowname", window}).empty(), false) << "the same window";
   xdotool({"key", "h"});
   EXPECT_TRUE(contains(ask(""), "unlocked\n"));
+  sim->send("quit");
+  const auto ended = sim->finish();
+  EXPECT_EQ(ended.status, 0) << ended.err;
+}
+
+// VoiceOver at the window: V turns it on, the popup opens on its first row, the arrows move the
+// cursor, which the window draws and which follows, Page Up raises the row, Backspace closes.
+TEST_F(Desk, APersonWorksThePanelWithVoiceOversKeys) {
+  start({});
+  ASSERT_TRUE(std::filesystem::exists("/usr/bin/xwd")) << "no xwd (x11-apps)";
+  sim->send("voiceover speech silent");
+  ASSERT_TRUE(sim->waitForOutput("speech: printed only\n")) << sim->output();
+  xdotool({"windowfocus", "--sync", window});
+  xdotool({"key", "v"});
+  ASSERT_TRUE(sim->waitForOutput("voiceover on\n")) << sim->output();
+  xdotool({"keydown", "Up"});
+  std::this_thread::sleep_for(milliseconds(700));
+  xdotool({"keyup", "Up"});
+  ASSERT_TRUE(sim->waitForOutput("VoiceOver: Ringtone, 50%, adjustable\n")) << sim->output();
+  // The rows stand 50 points apart from 203.5; the cursor's line runs 3.5 points above a row.
+  const CGPoint firstRow{187, 200}, secondRow{187, 250};
+  EXPECT_TRUE(blackAt(firstRow)) << "the cursor on the first row";
+  xdotool({"key", "Right"});
+  ASSERT_TRUE(sim->waitForOutput("Audio/Video (Speaker), 50%, adjustable\n")) << sim->output();
+  EXPECT_TRUE(blackAt(secondRow)) << "drawn where it went";
+  EXPECT_NE(xwdPixel(firstRow), 0u) << "and gone from where it was";
+  xdotool({"key", "Prior"});
+  ASSERT_TRUE(sim->waitForOutput("60%\n")) << sim->output();
+  xdotool({"key", "BackSpace"});
+  EXPECT_TRUE(contains(ask(""), "popupWindow=nil")) << sim->output();
   sim->send("quit");
   const auto ended = sim->finish();
   EXPECT_EQ(ended.status, 0) << ended.err;
