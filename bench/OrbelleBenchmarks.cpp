@@ -24,7 +24,9 @@
 #include "UIKit/UISlider.h"
 #include "UIKit/UITouches.h"
 #include "device/Device.h"
+#include "device/ScreenElements.h"
 #include "device/TweakState.h"
+#include "device/VoiceOver.h"
 #include "mixer/CategoryList.h"
 #include "orbelle2/CategoryNames.h"
 #include "orbelle2/ImageSkin.h"
@@ -282,6 +284,98 @@ BENCHMARK(BM_DragFrame)
     ->ArgNames({"scale", "blur", "settings"})
     ->ArgsProduct({{2}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// VoiceOver on the device, speaking through SDL's dummy audio device, which plays in real time
+// as a sound card would, since a bench machine has none.
+VoiceOver& voiceOver() {
+  static VoiceOver* running = [] {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return new VoiceOver();
+  }();
+  return *running;
+}
+
+// VoiceOver on, over the popup's five rows (SpringBoard's own process) or the tweak's page in the
+// Settings app (asked over its channel), speaking or silent.
+struct VoiceOverOn {
+  VoiceOverOn(bool settings, bool speech) : settings_(settings) {
+    configure(5, 0);
+    if (settings) {
+      OpenFrame::openSettingsPage();
+    } else {
+      openPopup();
+    }
+    if (speech) {
+      if (!voiceOver().speaker().toAudio()) std::abort();
+    } else {
+      voiceOver().speaker().silent();
+    }
+    voiceOver().turn(true);
+    settle();
+    voiceOver().takeHeard();
+  }
+  ~VoiceOverOn() {
+    voiceOver().turn(false);
+    voiceOver().speaker().silent();
+    if (settings_) {
+      SpringBoard::shared().pressHomeButton();
+    } else {
+      closePopup();
+    }
+    settle();
+  }
+  bool settings_;
+};
+
+// A swipe, from the gesture to the text VoiceOver speaks (its speech begun, not waited for),
+// back and forth between two elements.
+void BM_VoiceOverMove(benchmark::State& state) {
+  const VoiceOverOn on(state.range(0) != 0, state.range(1) != 0);
+  bool forward = true;
+  for (auto _ : state) {
+    const auto said = forward ? voiceOver().next() : voiceOver().previous();
+    if (!said) state.SkipWithError(said.error().c_str());
+    benchmark::DoNotOptimize(said);
+    forward = !forward;
+  }
+}
+BENCHMARK(BM_VoiceOverMove)
+    ->ArgNames({"settings", "speech"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The baseline of a move: the screen's elements read once, as the `ax` command lists them.
+void BM_AccessibilityElements(benchmark::State& state) {
+  const VoiceOverOn on(state.range(0) != 0, false);
+  for (auto _ : state) benchmark::DoNotOptimize(screen_elements::all());
+}
+BENCHMARK(BM_AccessibilityElements)
+    ->ArgName("settings")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+// A full frame of the open popup at scale 2 while VoiceOver speaks: espeak-ng makes a long
+// utterance on its own thread, begun again every tenth frame, and SDL plays it; against the
+// same frame in silence.
+void BM_FrameWhileSpeaking(benchmark::State& state) {
+  const bool speech = state.range(0) != 0;
+  const VoiceOverOn on(false, speech);
+  ScreenRenderer renderer(2);
+  const auto target = OpenFrame::screenSurface(2);
+  renderer.draw(target.get());
+  int frame = 0;
+  for (auto _ : state) {
+    if (speech && frame++ % 10 == 0) {
+      voiceOver().speaker().speak(
+          "Audio and video, through the speaker, fifty percent, adjustable. Swipe up or down "
+          "with one finger to adjust the value.");
+    }
+    settle();
+    renderer.draw(target.get());
+  }
+}
+BENCHMARK(BM_FrameWhileSpeaking)->ArgName("speech")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 long residentKiB() {
   long pages = 0, resident = 0;

@@ -11,11 +11,13 @@
 struct SpeechUtterance;
 
 // espeak-ng in this process: one utterance at a time, synthesised on the library's own thread
-// while the run loop goes on. A new utterance cuts short the one being made.
+// while the run loop goes on; nothing here waits for that thread. A new utterance cuts short
+// the one being made.
 class SpeechEngine {
  public:
   // Made on first use; espeak-ng ends with the process.
   static SpeechEngine& shared();
+  ~SpeechEngine();
   SpeechEngine(const SpeechEngine&) = delete;
   SpeechEngine& operator=(const SpeechEngine&) = delete;
 
@@ -31,8 +33,11 @@ class SpeechEngine {
 
  private:
   SpeechEngine();
+  void forgetDone();
 
   int sampleRate_ = 0;
   std::string why_;
-  std::unique_ptr<SpeechUtterance> current_;
+  // Those espeak-ng may still call back for, oldest first; the one wanted last.
+  std::vector<std::unique_ptr<SpeechUtterance>> utterances_;
+  SpeechUtterance* current_ = nullptr;
 };
