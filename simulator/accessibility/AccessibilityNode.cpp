@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "UIKit/UITextField.h"
 #include "UIKit/UIView.h"
 #include "accessibility/AccessibilityTree.h"
 #include "common/Arguments.h"
@@ -11,7 +12,7 @@
 namespace {
 
 constexpr char kField = '\t';
-constexpr std::size_t kFields = 7;
+constexpr std::size_t kFields = 8;
 
 std::string traitWords(UIAccessibilityTraits traits) {
   static const std::pair<UIAccessibilityTraits, const char*> kWords[] = {
@@ -69,6 +70,9 @@ AccessibilityNode AccessibilityNode::of(const std::shared_ptr<UIView>& element) 
   const CGRect visible = accessibility_tree::visibleFrame(*element);
   node.visible = CGRectIsEmpty(visible) ? CGRect{} : visible;
   node.className = element->className();
+  if (const auto* field = dynamic_cast<const UITextField*>(element.get())) {
+    node.role = field->isFirstResponder() ? "text field, is editing" : "text field";
+  }
   node.view = element;
   return node;
 }
@@ -81,7 +85,7 @@ bool AccessibilityNode::same(const AccessibilityNode& other) const {
 
 std::string AccessibilityNode::spoken() const {
   std::string said = label;
-  for (const auto& part : {value, traitWords(traits)}) {
+  for (const auto& part : {value, role, traitWords(traits)}) {
     if (!part.empty()) said += (said.empty() ? "" : ", ") + part;
   }
   return said;
@@ -93,7 +97,8 @@ std::string AccessibilityNode::described() const {
 
 std::string AccessibilityNode::encoded(std::uint64_t id) const {
   return std::to_string(id) + kField + std::to_string(traits) + kField + rect(frame) + kField +
-         rect(visible) + kField + field(className) + kField + field(label) + kField + field(value);
+         rect(visible) + kField + field(className) + kField + field(label) + kField + field(value) +
+         kField + field(role);
 }
 
 Result<AccessibilityNode> AccessibilityNode::decoded(const std::string& line) {
@@ -118,5 +123,6 @@ Result<AccessibilityNode> AccessibilityNode::decoded(const std::string& line) {
   node.className = fields[4];
   node.label = fields[5];
   node.value = fields[6];
+  node.role = fields[7];
   return node;
 }

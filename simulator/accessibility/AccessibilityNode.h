@@ -19,6 +19,8 @@ struct AccessibilityNode {
   CGRect frame{};    // on the screen
   CGRect visible{};  // the part of it that shows
   std::string className;
+  // What VoiceOver says of a kind that has no trait for it: "text field", "is editing".
+  std::string role;
   std::weak_ptr<UIView> view;
   std::uint64_t remote = 0;  // 0: a view of this process
 

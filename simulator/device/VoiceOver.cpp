@@ -1,6 +1,7 @@
 #include "device/VoiceOver.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "CoreFoundation/CFRunLoop.h"
 #include "SimDevice/ProcessRestart.h"
@@ -16,14 +17,19 @@ using accessibility_actions::Action;
 
 VoiceOver::VoiceOver()
     // The elements it points at are SpringBoard's process's, gone when it starts again.
-    : forgetOnRestart_(ProcessRestart::whileHeld([this] { cursor_.reset(); })) {
+    : forgetOnRestart_(ProcessRestart::whileHeld([this] {
+        cursor_.reset();
+        cameFrom_.clear();
+      })) {
   UIAccessibilitySetListener([this](UIAccessibilityNotifications notification,
                                     const std::shared_ptr<UIView>& element,
                                     const std::string& announcement) {
     if (notification == UIAccessibilityAnnouncementNotification) return spoken(announcement);
     const auto first = element ? tree::firstIn(element) : nullptr;
     const auto node = first ? std::optional(AccessibilityNode::of(first)) : std::nullopt;
-    if (notification == UIAccessibilityScreenChangedNotification) return screenChanged(node);
+    if (notification == UIAccessibilityScreenChangedNotification) {
+      return screenChanged(node, element != nullptr);
+    }
     if (node) heard_.push_back(say(*node));  // a layout change reads only what it names
   });
   RemoteWindow::setAccessibilityListener([this](const std::string& news) { heardFromApp(news); });
@@ -51,12 +57,26 @@ void VoiceOver::heardFromApp(const std::string& news) {
     return id && *id != 0 && each.remote == *id;
   });
   const auto node = found != all.end() ? std::optional(*found) : std::nullopt;
-  if (screen) return screenChanged(node);
+  if (screen) return screenChanged(node, id && *id != 0);
   if (node) heard_.push_back(say(*node));
 }
 
-void VoiceOver::screenChanged(const std::optional<AccessibilityNode>& first) {
-  const auto to = first ? first : screen_elements::first(screen_elements::all());
+// A change into something new (an alert, the popup, a page: the post names where) remembers
+// where the cursor was; a change that names nothing goes back there when it is on the screen
+// again, as VoiceOver does when an alert or a page goes, else to the screen's first element.
+void VoiceOver::screenChanged(const std::optional<AccessibilityNode>& first, bool named) {
+  const auto all = screen_elements::all();
+  std::optional<AccessibilityNode> to = first;
+  if (named) {
+    if (cursor_) cameFrom_.push_back(*cursor_);
+    if (cameFrom_.size() > kRemembered) cameFrom_.erase(cameFrom_.begin());
+  } else {
+    while (!to && !cameFrom_.empty()) {
+      to = match(all, cameFrom_.back(), true);
+      cameFrom_.pop_back();
+    }
+  }
+  if (!to) to = screen_elements::first(all);
   if (to) heard_.push_back(say(*to));
 }
 
@@ -69,6 +89,7 @@ std::string VoiceOver::turn(bool on) {
   UIAccessibilitySetVoiceOverRunning(on);
   if (!on) {
     cursor_.reset();
+    cameFrom_.clear();
     speaker_.stop();
     return "voiceover off";
   }
@@ -87,7 +108,12 @@ bool VoiceOver::running() const {
 }
 
 std::vector<std::string> VoiceOver::takeHeard() {
-  return std::exchange(heard_, {});
+  auto heard = std::exchange(heard_, {});
+  // Speech that could not be made or written is said once, where the words are printed.
+  if (const auto error = speaker_.takeError(); !error.empty()) {
+    heard.push_back("(speech: " + error + ")");
+  }
+  return heard;
 }
 
 // The cursor comes to it: where it lives, it is brought into view, and read as it is then.
@@ -115,21 +141,43 @@ Result<AccessibilityNode> VoiceOver::cursor() {
     cursor_ = *at;
     return *at;
   }
-  cursor_ = all.front();
-  return all.front();
+  cursor_ = screen_elements::first(all);
+  return *cursor_;
 }
 
 std::optional<AccessibilityNode> VoiceOver::find(const std::vector<AccessibilityNode>& all) const {
   if (!cursor_) return std::nullopt;
+  return match(all, *cursor_, true);
+}
+
+// The element itself; else one that reads the same (an app built its view again); else, when
+// `nearby` may do, from the same process, the one nearest where it stood (a field gone back into
+// its row's name).
+std::optional<AccessibilityNode> VoiceOver::match(const std::vector<AccessibilityNode>& all,
+                                                  const AccessibilityNode& wanted, bool nearby) {
   auto at = std::find_if(all.begin(), all.end(),
-                         [&](const AccessibilityNode& each) { return each.same(*cursor_); });
+                         [&](const AccessibilityNode& each) { return each.same(wanted); });
   if (at == all.end()) {
     at = std::find_if(all.begin(), all.end(), [&](const AccessibilityNode& each) {
-      return each.label == cursor_->label && each.className == cursor_->className;
+      return each.label == wanted.label && each.className == wanted.className;
     });
   }
-  if (at == all.end()) return std::nullopt;
-  return *at;
+  if (at != all.end()) return *at;
+  if (!nearby) return std::nullopt;
+  const auto distance = [&](const AccessibilityNode& each) {
+    const auto middle = [](CGRect r) {
+      return CGPoint{r.origin.x + r.size.width / 2, r.origin.y + r.size.height / 2};
+    };
+    const CGPoint a = middle(each.frame), b = middle(wanted.frame);
+    return std::hypot(a.x - b.x, a.y - b.y);
+  };
+  std::optional<AccessibilityNode> nearest;
+  for (const auto& each : all) {
+    if ((each.remote != 0) != (wanted.remote != 0)) continue;
+    if (distance(each) > kNearby) continue;
+    if (!nearest || distance(each) < distance(*nearest)) nearest = each;
+  }
+  return nearest;
 }
 
 Result<std::string> VoiceOver::step(int by) {
@@ -180,7 +228,7 @@ Result<std::string> VoiceOver::act(Action action) {
   // A screen or layout change said where the cursor went. Else, still there (a switch turned,
   // say): read again.
   if (heard_.size() > heardBefore) return std::string();
-  if (const auto still = cursorNode()) return say(*still);
+  if (const auto still = match(screen_elements::all(), *at, false)) return say(*still);
   return std::string();
 }
 

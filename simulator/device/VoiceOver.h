@@ -46,16 +46,24 @@ class VoiceOver {
 
  private:
   Result<AccessibilityNode> cursor();
-  // The cursor's element in `all`, or the one that reads the same.
+  // The cursor's element in `all`, or the one that takes its place (match).
   std::optional<AccessibilityNode> find(const std::vector<AccessibilityNode>& all) const;
+  static std::optional<AccessibilityNode> match(const std::vector<AccessibilityNode>& all,
+                                                const AccessibilityNode& wanted, bool nearby);
   Result<std::string> step(int by);
   Result<std::string> act(accessibility_actions::Action action);
   std::string say(const AccessibilityNode& element);
   void spoken(const std::string& text);
-  void screenChanged(const std::optional<AccessibilityNode>& first);
+  void screenChanged(const std::optional<AccessibilityNode>& first, bool named);
   void heardFromApp(const std::string& news);
 
+  // How far from where an element stood another may take its place, in points.
+  static constexpr CGFloat kNearby = 44;
+  // Where the cursor was before each change into something new, the latest last.
+  static constexpr std::size_t kRemembered = 16;
+
   std::optional<AccessibilityNode> cursor_;
+  std::vector<AccessibilityNode> cameFrom_;
   std::vector<std::string> heard_;
   Speaker speaker_;
   std::shared_ptr<void> forgetOnRestart_;

@@ -1,6 +1,5 @@
 #include "speech/Speaker.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,13 +34,19 @@ Result<std::string> Speaker::toAudio() {
 Result<std::string> Speaker::toFiles(const std::filesystem::path& folder) {
   chosen_ = true;
   if (auto ok = SpeechEngine::shared().ready(); !ok) return ok.failure();
-  struct stat seen {};
-  if (::stat(folder.c_str(), &seen) != 0) {
-    if (errno != ENOENT || ::mkdir(folder.c_str(), 0755) != 0) {
-      return fail("cannot use " + folder.string() + ": " + std::strerror(errno));
-    }
-  } else if (!S_ISDIR(seen.st_mode)) {
+  if (folder.empty()) return fail("no folder given for the speech files");
+  std::error_code error;
+  if (std::filesystem::is_symlink(folder, error) && !std::filesystem::exists(folder, error)) {
+    return fail(folder.string() + " is a link to nothing");
+  }
+  if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error)) {
     return fail(folder.string() + " is not a folder");
+  }
+  std::filesystem::create_directories(folder, error);  // as many as are missing, or none
+  if (error) return fail("cannot make " + folder.string() + ": " + error.message());
+  // Each file is made when its utterance ends: a folder it cannot be made in is said now.
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    return fail("cannot write in " + folder.string() + ": " + std::strerror(errno));
   }
   stop();
   folder_ = folder;
@@ -69,10 +74,9 @@ std::string Speaker::describe() const {
 
 void Speaker::speak(const std::string& text) {
   stop();
-  lastError_.clear();
   if (output_ == Output::Silent || text.empty()) return;
   if (auto started = SpeechEngine::shared().start(text); !started) {
-    lastError_ = started.error();
+    error_ = started.error();
     return;
   }
   phase_ = Phase::Making;
@@ -110,7 +114,7 @@ void Speaker::ended(std::size_t played) {
   if (output_ == Output::Files) {
     if (auto written = wave_file::writeNext(folder_, samples_, SpeechEngine::shared().sampleRate());
         !written) {
-      lastError_ = written.error();
+      error_ = written.error();
     }
   }
   samples_.clear();
@@ -151,7 +155,7 @@ void Speaker::finish() {
     }
     if (phase_ == Phase::Making) {
       SpeechEngine::shared().cancel();
-      lastError_ = "espeak-ng did not finish the utterance in 2 s";
+      error_ = "espeak-ng did not finish the utterance in 2 s";
     }
   }
   if (phase_ == Phase::Playing) ended(samples_.size());

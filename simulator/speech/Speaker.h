@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CoreFoundation/CFRunLoop.h"
@@ -39,8 +40,8 @@ class Speaker {
   bool speaking() const { return phase_ != Phase::Idle; }
   // Made, and heard now.
   bool playing() const { return phase_ == Phase::Playing; }
-  // What went wrong with the latest utterance, if anything; cleared by the next.
-  const std::string& lastError() const { return lastError_; }
+  // What went wrong with an utterance since it was last asked (the latest), if anything.
+  std::string takeError() { return std::exchange(error_, {}); }
   // The utterance plays to its end at once (its file written whole): for a script that quits.
   void finish();
 
@@ -58,5 +59,5 @@ class Speaker {
   std::vector<std::int16_t> samples_;
   std::chrono::steady_clock::time_point playedFrom_{};
   std::optional<CFRunLoop::TimerId> timer_;
-  std::string lastError_;
+  std::string error_;
 };

@@ -110,7 +110,21 @@ std::optional<CGRect> WindowCanvas::cursorArea(const std::optional<CGRect>& curs
                     cursor->size.width + 2 * reach, cursor->size.height + 2 * reach);
 }
 
-void WindowCanvas::redraw(const Hand& hand, const std::optional<CGRect>& cursor) {
+// Kept inside the screen, so that the whole of it shows around an element that fills the screen
+// (the popup's close button) or touches its edge (a handle).
+std::optional<CGRect> WindowCanvas::onScreen(const std::optional<CGRect>& cursor) const {
+  if (!cursor) return std::nullopt;
+  const CGRect screen = outline_.screenRect();
+  const double reach = kCursorOutset + kCursorLine;
+  const CGRect room = CGRectMake(reach, reach, screen.size.width / scale_ - 2 * reach,
+                                 screen.size.height / scale_ - 2 * reach);
+  const CGRect kept = CGRectIntersection(*cursor, room);
+  if (CGRectIsEmpty(kept)) return std::nullopt;
+  return kept;
+}
+
+void WindowCanvas::redraw(const Hand& hand, const std::optional<CGRect>& wanted) {
+  const auto cursor = onScreen(wanted);
   bool everything = stale_;
   SceneSnapshot now = SceneSnapshot::take();
   auto areas = SceneSnapshot::changes(shown_, now);

@@ -59,6 +59,7 @@ class WindowCanvas {
   void drawCursor(SDL_Surface* surface, cairo_format_t format,
                   const std::optional<CGRect>& cursor) const;
   static std::optional<CGRect> cursorArea(const std::optional<CGRect>& cursor);
+  std::optional<CGRect> onScreen(const std::optional<CGRect>& cursor) const;
   std::vector<VolumeButton> buttonsDown() const;
 
   SDL_Window* window_;

@@ -32,7 +32,7 @@ const std::vector<WindowKey>& all() {
        "press side"},
       {{SDLK_F5}, "F5", "respring", Action::Command, "respring"},
       {{SDLK_v}, "V", "VoiceOver on or off", Action::Command, "voiceover"},
-      {{}, "VoiceOver on:", "a click moves its cursor; the keys below gesture", Action::Described},
+      {{}, "with VoiceOver", "a click finds; these keys gesture:", Action::Described},
       {{SDLK_RIGHT}, "Right", "swipe right: the next element", Action::Gesture, "vo next"},
       {{SDLK_LEFT}, "Left", "swipe left: the one before", Action::Gesture, "vo previous"},
       {{SDLK_RETURN, SDLK_SPACE},

@@ -8,7 +8,6 @@ OB2CategoryCell::OB2CategoryCell(const std::string& name, const std::string& cat
   setIsAccessibilityElement(false);
   setAccessibilityLabel(name);
   textLabel()->setAccessibilityValue("category " + category);
-  textLabel()->setAccessibilityTraits(UIAccessibilityTraitButton);
   visible->setAccessibilityLabel("Show " + name);
   setAccessoryView(visible);
   setAccessibilityElements({textLabel(), visible});
@@ -20,6 +19,9 @@ void OB2CategoryCell::layoutSubviews() {
   const CGSize size = frame().size;
   const auto& control = showsReorderControl() ? reorderControl() : accessoryView();
   const CGFloat split = control ? control->frame().origin.x : size.width;
+  // A double tap renames the entry, but not while the list is edited.
+  textLabel()->setAccessibilityTraits(showsReorderControl() ? UIAccessibilityTraitNone
+                                                            : UIAccessibilityTraitButton);
   textLabel()->setAccessibilityFrameInContainerSpace(CGRectMake(0, 0, split, size.height));
   if (accessoryView() && !showsReorderControl()) {
     accessoryView()->setAccessibilityFrameInContainerSpace(

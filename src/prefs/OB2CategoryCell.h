@@ -9,8 +9,8 @@
 // A row of the category editor: the entry's name over its category, and the switch that shows
 // it in the panel. VoiceOver reads it in parts, as a double tap can only do one thing: the name
 // with its category, which a double tap renames; then the switch, named for the entry; then,
-// while editing, the handle, which the platform names after the row. Each part takes its share
-// of the row's whole height, where a finger finds it.
+// while editing, the handle, which the platform names after the row. Each part takes the row's
+// whole height and its share of the width, where a finger finds it.
 class OB2CategoryCell : public UITableViewCell {
  public:
   OB2CategoryCell(const std::string& name, const std::string& category,

@@ -99,11 +99,13 @@ TEST_F(VoiceOverTest, TheCloseButtonClosesAndAnAppHidesTheHomeScreen) {
       << "the app's own elements, asked of its process" << run.out;
 }
 
-// Settings is a process of its own: VoiceOver reads its pages through the app's channel. The
-// tweak's page reads each switch with its title and state and turns it on a double tap; the
-// category editor reads each entry's name and category, then its switch, renames it in a field
-// VoiceOver goes to, names each handle for its row and moves the row with a swipe; Reset asks in
-// an alert the escape gesture cancels; the escape gesture goes back a page.
+// Settings is a process of its own: VoiceOver reads its pages through the app's channel. A page
+// opens at its title; the tweak's page reads each switch with its title and state and turns it on
+// a double tap; the category editor reads each entry's name and category, then its switch,
+// renames it in a field VoiceOver goes to (the escape gesture puts the name back, Return saves
+// it, and the cursor stays on the row), names each handle for its row and moves the row with a
+// swipe; Reset asks in an alert the escape gesture cancels, back on the Reset row; the escape
+// gesture goes back a page, to the row that opened it.
 TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsState) {
   std::string script =
       "clock 9:41\nvoiceover speech silent\nvoiceover on\nlaunch Settings\n"
@@ -111,13 +113,15 @@ TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsSt
   const auto next = [&](int times) {
     for (int i = 0; i < times; ++i) script += "vo next\n";
   };
-  next(11);
+  next(10);
   script += "vo activate\n";
   next(5);
   script += "vo activate\n";
-  next(4);
+  next(3);
   script +=
       "vo activate\nvo previous\nvo activate\nkey escape\n"
+      "vo activate\ntype Bells\nvo escape\n"
+      "vo activate\ntype Chimes\nkey return\nvo read\n"
       "vo touch 340 40\nvo activate\nvo touch 353 121\nvo decrement\n"
       "vo touch 340 40\nvo activate\nvo touch 187 420\nvo activate\n"
       "vo next\nvo next\nvo next\nvo escape\nvo escape\n";
@@ -134,19 +138,25 @@ TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsSt
             "speaker.\n"
             "CATEGORIES, heading\n"
             "Categories, button\n"
-            "VoiceOver: Orbelle 2, button\n"
-            "Categories, heading\n"
+            "VoiceOver: Categories, heading\n"
             "Edit, button\n"
             "Ringtone, category Ringtone, button\n"
             "Show Ringtone, on, button\n"
             "Show Ringtone, off, button\n"
             "Ringtone, category Ringtone, button\n"
-            "VoiceOver: Name for category Ringtone, Ringtone\n"
+            "VoiceOver: Name for category Ringtone, Ringtone, text field, is editing\n"
             "escape\n"
             "VoiceOver: Ringtone, category Ringtone, button\n"
+            "VoiceOver: Name for category Ringtone, Ringtone, text field, is editing\n"
+            "text \"Bells\"\n"
+            "VoiceOver: Ringtone, category Ringtone, button\n"
+            "VoiceOver: Name for category Ringtone, Ringtone, text field, is editing\n"
+            "text \"Chimes\"\n"
+            "return\n"
+            "Chimes, category Ringtone, button\n"
             "Edit, button\n"
             "Done, button\n"
-            "Reorder Ringtone, row 1 of 5, adjustable\n"
+            "Reorder Chimes, row 1 of 5, adjustable\n"
             "row 2 of 5\n"
             "Done, button\n"
             "Edit, button\n"
@@ -155,8 +165,8 @@ TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsSt
             "Every name, order and switch goes back to the first list. This cannot be undone.\n"
             "Cancel, button\n"
             "Reset, button\n"
-            "VoiceOver: Orbelle 2, button\n"
-            "VoiceOver: Settings, button\n")
+            "VoiceOver: Reset to defaults, button\n"
+            "VoiceOver: Categories, button\n")
       << run.err;
   const auto prefs = PropertyListFile::readDictionary(device_paths::kPrefs);
   ASSERT_TRUE(prefs);
@@ -165,6 +175,7 @@ TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsSt
   ASSERT_TRUE(list && list->size() > 2);
   const auto& moved = (*list)[1];
   EXPECT_EQ(*moved.objectForKey("categoryName"), PlistValue("Ringtone")) << "a place down";
+  EXPECT_EQ(*moved.objectForKey("prettyCategoryName"), PlistValue("Chimes")) << "renamed once";
   EXPECT_EQ(*moved.objectForKey("visible"), PlistValue(false)) << "hidden by its switch";
 }
 

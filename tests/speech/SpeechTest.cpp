@@ -61,7 +61,7 @@ TEST_F(SpeechTest, EspeakNgMakesAudioThatIsNotSilenceAndGrowsWithTheText) {
   speaker.speak(kLong);
   ASSERT_TRUE(runUntil([&] { return speaker.playing(); }));
   speaker.finish();  // written whole, without its seconds of playing
-  EXPECT_EQ(speaker.lastError(), "");
+  EXPECT_EQ(speaker.takeError(), "");
 
   const auto close = heard(1);
   const auto sentence = heard(2);
@@ -110,6 +110,25 @@ TEST_F(SpeechTest, AFileIsNeverWrittenOverNorThroughALink) {
   ASSERT_FALSE(cut);
   EXPECT_NE(cut.error().find("cut short"), std::string::npos) << cut.error();
   EXPECT_FALSE(wave_file::writeNext(root.path() / "none" / "deeper", samples, 22050));
+}
+
+// A folder for the files is made with what is missing above it; what cannot hold them is
+// refused when chosen, not found out utterance by utterance.
+TEST_F(SpeechTest, AFolderThatCannotHoldTheFilesIsRefusedWhenChosen) {
+  EXPECT_TRUE(speaker.toFiles(root.path() / "a" / "b" / "c"));
+  EXPECT_TRUE(std::filesystem::is_directory(root.path() / "a" / "b" / "c"));
+  std::ofstream(root.path() / "plain") << "a file";
+  const auto file = speaker.toFiles(root.path() / "plain");
+  ASSERT_FALSE(file);
+  EXPECT_NE(file.error().find("is not a folder"), std::string::npos) << file.error();
+  std::filesystem::create_symlink(root.path() / "gone", root.path() / "dangling");
+  const auto dangling = speaker.toFiles(root.path() / "dangling");
+  ASSERT_FALSE(dangling);
+  EXPECT_NE(dangling.error().find("a link to nothing"), std::string::npos) << dangling.error();
+  EXPECT_FALSE(std::filesystem::exists(root.path() / "gone")) << "nothing made through it";
+  EXPECT_FALSE(speaker.toFiles(""));
+  EXPECT_EQ(speaker.describe(), "speech: files in " + (root.path() / "a" / "b" / "c").string())
+      << "a refused folder leaves the one chosen before";
 }
 
 }  // namespace

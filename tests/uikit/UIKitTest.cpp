@@ -684,7 +684,7 @@ TEST(UIAccessibilityDefaults, NavigationAndAlertsTellVoiceOverAndAnswerTheEscape
   CFRunLoop::main().runUntilIdle();
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_EQ(heard[0].first, UIAccessibilityScreenChangedNotification);
-  EXPECT_EQ(navigation->backButton()->accessibilityLabel(), "Settings");
+  EXPECT_EQ(navigation->backButton()->accessibilityLabel(), "Back to Settings");
   ASSERT_FALSE(navigation->view()->accessibilityElements().empty());
   EXPECT_EQ(navigation->view()->accessibilityElements().front().lock(),
             navigation->titleLabel()->superview())

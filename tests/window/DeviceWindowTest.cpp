@@ -263,6 +263,11 @@ TEST_F(DeviceWindowTest, VoiceOversKeysMoveItsCursorAndTheWindowDrawsIt) {
     float phoneCall = 0;
     ASSERT_TRUE(AVSystemController::sharedAVSystemController()->getVolume(phoneCall, "PhoneCall"));
     EXPECT_FLOAT_EQ(phoneCall, 0.75f);
+    // The close button fills the screen: its cursor is kept inside it, all of it showing.
+    ASSERT_TRUE(hand.engine.execute("vo touch 187 20"));
+    hand.window->look();
+    hand.wait(milliseconds(20));
+    EXPECT_TRUE(black(CGPoint{187, 1.5})) << "along the screen's top edge";
     press(SDLK_BACKSPACE);
     EXPECT_FALSE(TweakState::lookUp().popupShown()) << "the escape gesture closed it";
     EXPECT_EQ(press(SDLK_v), "voiceover off");

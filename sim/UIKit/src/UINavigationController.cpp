@@ -63,7 +63,8 @@ void UINavigationController::pushViewController(std::shared_ptr<UIViewController
   controller->setNavigationController(sharedAs<UINavigationController>());
   stack_.push_back(std::move(controller));
   showTop();
-  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, nullptr);
+  // VoiceOver starts a new page at its title.
+  UIAccessibilityPostNotification(UIAccessibilityScreenChangedNotification, title_);
 }
 
 std::shared_ptr<UIViewController> UINavigationController::popViewController() {
@@ -111,9 +112,9 @@ void UINavigationController::updateBar() {
   title_->setText(stack_.back()->title());
   back_->setHidden(stack_.size() < 2);
   backTitle_->setText(stack_.size() < 2 ? std::string() : backTitle());
-  // Read as the page it goes back to, whatever the bar had room to show.
+  // Read for the page it goes back to, whatever the bar had room to show.
   back_->setAccessibilityLabel(stack_.size() < 2 ? std::string()
-                                                 : stack_[stack_.size() - 2]->title());
+                                                 : "Back to " + stack_[stack_.size() - 2]->title());
   const auto& item = stack_.back()->rightBarButtonItem();
   right_->setHidden(!item);
   right_->setTitle(item ? item->title : std::string());
