@@ -28,11 +28,8 @@ std::vector<std::shared_ptr<UIView>> children(const UIView& view) {
     }
     return own;
   }
+  if (auto modal = modalSubview(view)) return {std::move(modal)};
   std::vector<std::shared_ptr<UIView>> subviews = view.subviews();
-  const auto modal = std::find_if(subviews.rbegin(), subviews.rend(), [](const auto& s) {
-    return seen(*s) && s->accessibilityViewIsModal();
-  });
-  if (modal != subviews.rend()) return {*modal};
   // By where they stand in the window's own points: a window that stays upright on a turned
   // screen reads as it stands.
   std::stable_sort(subviews.begin(), subviews.end(), [](const auto& a, const auto& b) {
@@ -60,11 +57,18 @@ bool holdsModal(const UIView& view) {
 }
 
 bool overlap(CGRect a, CGRect b) {
-  return a.origin.x < b.origin.x + b.size.width && b.origin.x < a.origin.x + a.size.width &&
-         a.origin.y < b.origin.y + b.size.height && b.origin.y < a.origin.y + a.size.height;
+  return !CGRectIsEmpty(CGRectIntersection(a, b));
 }
 
 }  // namespace
+
+std::shared_ptr<UIView> modalSubview(const UIView& view) {
+  const auto& subviews = view.subviews();
+  const auto modal = std::find_if(subviews.rbegin(), subviews.rend(), [](const auto& s) {
+    return seen(*s) && s->accessibilityViewIsModal();
+  });
+  return modal != subviews.rend() ? *modal : nullptr;
+}
 
 Reading read() {
   Reading reading;

@@ -24,6 +24,8 @@ struct Reading {
   std::shared_ptr<RemoteWindow> app;
 };
 Reading read();
+// The last of the view's shown subviews that is modal, which hides the others; null for none.
+std::shared_ptr<UIView> modalSubview(const UIView& view);
 // The first element at or in `view`; null when it holds none.
 std::shared_ptr<UIView> firstIn(const std::shared_ptr<UIView>& view);
 // The part of its frame that shows: cut by every clipping view it lies in.

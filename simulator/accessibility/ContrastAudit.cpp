@@ -29,12 +29,10 @@ void collect(const std::shared_ptr<UIView>& view, CGFloat opacity, std::vector<S
     out.push_back({std::move(label), opacity});
   }
   // Nothing a modal view hides is read, nor judged.
-  const auto& subviews = view->subviews();
-  const auto modal = std::find_if(subviews.rbegin(), subviews.rend(), [](const auto& sub) {
-    return !sub->isHidden() && sub->accessibilityViewIsModal();
-  });
-  if (modal != subviews.rend()) return collect(*modal, opacity, out);
-  for (const auto& sub : subviews) collect(sub, opacity, out);
+  if (const auto modal = accessibility_tree::modalSubview(*view)) {
+    return collect(modal, opacity, out);
+  }
+  for (const auto& sub : view->subviews()) collect(sub, opacity, out);
 }
 
 double linear(CGFloat channel) {

@@ -26,11 +26,8 @@ VoiceOver::VoiceOver()
                                     const std::string& announcement) {
     if (notification == UIAccessibilityAnnouncementNotification) return spoken(announcement);
     const auto first = element ? tree::firstIn(element) : nullptr;
-    const auto node = first ? std::optional(AccessibilityNode::of(first)) : std::nullopt;
-    if (notification == UIAccessibilityScreenChangedNotification) {
-      return screenChanged(node, element != nullptr);
-    }
-    if (node) heard_.push_back(say(*node));  // a layout change reads only what it names
+    changed(notification == UIAccessibilityScreenChangedNotification,
+            first ? std::optional(AccessibilityNode::of(first)) : std::nullopt, element != nullptr);
   });
   RemoteWindow::setAccessibilityListener([this](const std::string& news) { heardFromApp(news); });
 }
@@ -56,9 +53,14 @@ void VoiceOver::heardFromApp(const std::string& news) {
   const auto found = std::find_if(all.begin(), all.end(), [&](const AccessibilityNode& each) {
     return id && *id != 0 && each.remote == *id;
   });
-  const auto node = found != all.end() ? std::optional(*found) : std::nullopt;
-  if (screen) return screenChanged(node, id && *id != 0);
-  if (node) heard_.push_back(say(*node));
+  changed(screen, found != all.end() ? std::optional(*found) : std::nullopt, id && *id != 0);
+}
+
+// What a process posted, the element it named (`named`) found as `first`: a layout change reads
+// only the element it names.
+void VoiceOver::changed(bool screen, const std::optional<AccessibilityNode>& first, bool named) {
+  if (screen) return screenChanged(first, named);
+  if (first) heard_.push_back(say(*first));
 }
 
 // A change into something new (an alert, the popup, a page: the post names where) remembers

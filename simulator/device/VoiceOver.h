@@ -54,6 +54,7 @@ class VoiceOver {
   Result<std::string> act(accessibility_actions::Action action);
   std::string say(const AccessibilityNode& element);
   void spoken(const std::string& text);
+  void changed(bool screen, const std::optional<AccessibilityNode>& first, bool named);
   void screenChanged(const std::optional<AccessibilityNode>& first, bool named);
   void heardFromApp(const std::string& news);
 
