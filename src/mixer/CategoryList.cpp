@@ -77,5 +77,15 @@ bool CategoryList::setUnreadableListAside(NSError& error) {
     error.localizedDescription = std::string(kCategoriesPath) + " is a folder; it is left alone";
     return false;
   }
+  // Foundation moves nothing over an item: an older copy set aside (by the panel too) goes first,
+  // and a folder in its place stays.
+  if (files.fileExistsAtPath(kUnreadableCategoriesPath, isDirectory)) {
+    if (isDirectory) {
+      error.localizedDescription =
+          std::string(kUnreadableCategoriesPath) + " is a folder; it is left alone";
+      return false;
+    }
+    if (!files.removeItemAtPath(kUnreadableCategoriesPath, &error)) return false;
+  }
   return files.moveItemAtPath(kCategoriesPath, kUnreadableCategoriesPath, &error);
 }

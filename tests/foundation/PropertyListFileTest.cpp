@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "Foundation/NSFileManager.h"
 #include "SimDevice/DeviceRoot.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDeviceRoot.h"
@@ -59,6 +60,21 @@ TEST_F(PropertyListFileTest, WritesLeaveNoTemporaryFileAndAFailedOneKeepsTheOldF
   EXPECT_EQ(root.readBytes(kFile), before);
   const auto folder = DeviceRoot::resolve(kFile).parent_path();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+// As Foundation's, a move never replaces what is at its destination.
+TEST_F(PropertyListFileTest, AMoveNeverReplacesAnItem) {
+  auto& files = NSFileManager::defaultManager();
+  ASSERT_TRUE(files.createFileAtPath("/var/mobile/a.plist", "new"));
+  ASSERT_TRUE(files.createFileAtPath("/var/mobile/b.plist", "old"));
+  NSError why;
+  EXPECT_FALSE(files.moveItemAtPath("/var/mobile/a.plist", "/var/mobile/b.plist", &why));
+  EXPECT_NE(why.localizedDescription.find("b.plist"), std::string::npos)
+      << why.localizedDescription;
+  EXPECT_EQ(files.contentsAtPath("/var/mobile/b.plist"), "old");
+  EXPECT_EQ(files.contentsAtPath("/var/mobile/a.plist"), "new");
+  EXPECT_TRUE(files.moveItemAtPath("/var/mobile/a.plist", "/var/mobile/c.plist"));
+  EXPECT_EQ(files.contentsAtPath("/var/mobile/c.plist"), "new");
 }
 
 TEST(DeviceRootTest, DevicePathsNeverLeaveTheRoot) {

@@ -34,6 +34,18 @@ TEST_F(BadInputTest, UnreadableCategoryListsAreReplacedAndKeptAside) {
   }
 }
 
+// A folder where the unreadable list would be kept is nobody's to remove: the list stays as it
+// is, unread, and the panel opens on the initial list all the same.
+TEST_F(BadInputTest, AFolderWhereTheListWouldBeKeptLeavesTheListAlone) {
+  root.writeBytes(kList, "not a list");
+  std::filesystem::create_directories(root.path() / std::string(kKept).substr(1) / "someone's");
+  build();
+  EXPECT_EQ(panel->subviews().size(), 5u);
+  EXPECT_EQ(root.readBytes(kList), "not a list");
+  EXPECT_TRUE(
+      std::filesystem::is_directory(root.path() / std::string(kKept).substr(1) / "someone's"));
+}
+
 TEST_F(BadInputTest, BadPreferenceFilesGiveDefaultsOrPerKeyFallbacks) {
   for (const auto& bad : badFileCatalogue()) {
     SCOPED_TRACE(bad.name);

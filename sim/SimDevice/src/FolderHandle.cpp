@@ -281,8 +281,9 @@ bool FolderHandle::rename(const std::string& from, const FolderHandle& to,
     error = to.errorAt(toName, ELOOP);
     return false;
   }
-  if (::renameat(fd_.get(), from.c_str(), to.fd(), toName.c_str()) != 0) {
-    error = errorAt(from, errno);
+  // As Foundation's move does, never over what is there.
+  if (::renameat2(fd_.get(), from.c_str(), to.fd(), toName.c_str(), RENAME_NOREPLACE) != 0) {
+    error = errno == EEXIST ? to.errorAt(toName, EEXIST) : errorAt(from, errno);
     return false;
   }
   return true;

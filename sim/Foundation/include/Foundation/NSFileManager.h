@@ -25,6 +25,7 @@ class NSFileManager {
   bool createFileAtPath(std::string_view path, std::string_view contents,
                         NSError* error = nullptr) const;
   bool removeItemAtPath(std::string_view path, NSError* error = nullptr) const;
-  // Renames, replacing whatever file `to` was; the bytes are never copied.
+  // Renames; the bytes are never copied. As Foundation's, it fails when an item is at `to`
+  // already ("NSFileWriteFileExistsError").
   bool moveItemAtPath(std::string_view from, std::string_view to, NSError* error = nullptr) const;
 };

@@ -56,6 +56,7 @@ class FolderHandle {
   bool remove(const std::string& name, FileError& error) const;
   // Removes a folder with nothing in it; a full one, a link or a file is refused.
   bool removeEmptyFolder(const std::string& name, FileError& error) const;
+  // Moves `from` to `toName` in `to`; refused when something is there already, or is a link.
   bool rename(const std::string& from, const FolderHandle& to, const std::string& toName,
               FileError& error) const;
   // The exclusive lock on the lock file `name` (a regular file, created when missing), waiting
