@@ -11,10 +11,14 @@ std::string question(const char* verb, const std::string& words) {
   return words.empty() ? std::string(verb) : std::string(verb) + " " + words;
 }
 
-bool changesTheApp(const std::string& verb) {
-  for (const char* changing :
-       {kShow, kHide, kOrientation, kTouch, kScroll, kType, kKey, kAccessibility}) {
-    if (verb == changing) return true;
+bool changesTheApp(const std::string& question) {
+  const auto parts = words(question, 3);
+  if (parts[0] == kAccessibility) {
+    const std::string asked = parts.size() > 1 ? parts[1] : std::string();
+    return asked != kList && asked != kAudit && asked != kSync && asked != kVoiceOver;
+  }
+  for (const char* changing : {kShow, kHide, kOrientation, kTouch, kScroll, kType, kKey}) {
+    if (parts[0] == changing) return true;
   }
   return false;
 }

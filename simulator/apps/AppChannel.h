@@ -61,8 +61,9 @@ inline constexpr const char* kPhases[] = {"down", "move", "up", "cancel"};
 
 // A question: the verb, then its words.
 std::string question(const char* verb, const std::string& words = "");
-// Whether the app's answer to the verb may change what it shows.
-bool changesTheApp(const std::string& verb);
+// Whether the app's answer to the question may change what it shows: VoiceOver's reading and
+// listing change nothing, its gestures may.
+bool changesTheApp(const std::string& question);
 
 struct Answer {
   bool ok = false;

@@ -126,7 +126,7 @@ Result<std::string> AppHost::answer(const std::string& question, bool& changed) 
   const std::string& verb = words[0];
   const std::string rest = words.size() > 1 ? words[1] : std::string();
   auto& touches = UITouches::shared();
-  changed = app_channel::changesTheApp(verb);
+  changed = app_channel::changesTheApp(question);
   if (verb == kHello || verb == kState) return std::string();
   if (verb == kShow) {
     SettingsApp::shared().launch();

@@ -198,8 +198,7 @@ Result<std::string> AppProcess::ask(const std::string& request) {
   if (!answer->ok) return fail(answer->text);
   // What the app posted to VoiceOver because of it reaches SpringBoard with the answer: the
   // app's answer to the next question comes after its posts.
-  if (UIAccessibilityIsVoiceOverRunning() && changesTheApp(app_channel::words(request, 2)[0]) &&
-      request != question(kAccessibility, kSync)) {
+  if (UIAccessibilityIsVoiceOverRunning() && changesTheApp(request)) {
     if (auto synced = ask(question(kAccessibility, kSync)); !synced) return synced;
   }
   return answer->text;
