@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "RoundedRectangle.h"
 #include "common/Shortest.h"
 #include "screen/CairoHandles.h"
 #include "window/KeyHelp.h"
@@ -181,11 +182,9 @@ void WindowCanvas::redraw(const Hand& hand, const std::optional<CGRect>& wanted)
   stale_ = false;
 }
 
-// A translucent fingertip where the finger touches, so that a person sees what the device
-// feels.
-void WindowCanvas::drawFinger(SDL_Surface* surface, cairo_format_t format,
-                              const std::optional<CGPoint>& finger) const {
-  if (!finger) return;
+// Draws over the screen's rectangle of the window, in the screen's points.
+void WindowCanvas::drawOnScreen(SDL_Surface* surface, cairo_format_t format,
+                                const std::function<void(cairo_t*)>& draw) const {
   const CairoSurface whole(
       cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), format,
                                           surface->w, surface->h, surface->pitch));
@@ -196,12 +195,22 @@ void WindowCanvas::drawFinger(SDL_Surface* surface, cairo_format_t format,
   cairo_clip(cr.get());
   cairo_translate(cr.get(), onScreen.origin.x, onScreen.origin.y);
   cairo_scale(cr.get(), scale_, scale_);
-  cairo_arc(cr.get(), finger->x, finger->y, kFingerRadius, 0, 2 * M_PI);
-  cairo_set_source_rgba(cr.get(), 1, 1, 1, 0.35);
-  cairo_fill_preserve(cr.get());
-  cairo_set_source_rgba(cr.get(), 0.2, 0.2, 0.22, 0.5);
-  cairo_set_line_width(cr.get(), 1);
-  cairo_stroke(cr.get());
+  draw(cr.get());
+}
+
+// A translucent fingertip where the finger touches, so that a person sees what the device
+// feels.
+void WindowCanvas::drawFinger(SDL_Surface* surface, cairo_format_t format,
+                              const std::optional<CGPoint>& finger) const {
+  if (!finger) return;
+  drawOnScreen(surface, format, [&](cairo_t* cr) {
+    cairo_arc(cr, finger->x, finger->y, kFingerRadius, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, 0.2, 0.2, 0.22, 0.5);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  });
 }
 
 // VoiceOver's cursor as it draws it: a black rounded rectangle around the element, edged in
@@ -209,32 +218,17 @@ void WindowCanvas::drawFinger(SDL_Surface* surface, cairo_format_t format,
 void WindowCanvas::drawCursor(SDL_Surface* surface, cairo_format_t format,
                               const std::optional<CGRect>& cursor) const {
   if (!cursor) return;
-  const CairoSurface whole(
-      cairo_image_surface_create_for_data(static_cast<unsigned char*>(surface->pixels), format,
-                                          surface->w, surface->h, surface->pitch));
-  const CairoContext cr(cairo_create(whole.get()));
-  const CGRect onScreen = outline_.screenRect();
-  cairo_rectangle(cr.get(), onScreen.origin.x, onScreen.origin.y, onScreen.size.width,
-                  onScreen.size.height);
-  cairo_clip(cr.get());
-  cairo_translate(cr.get(), onScreen.origin.x, onScreen.origin.y);
-  cairo_scale(cr.get(), scale_, scale_);
-  const double inset = kCursorOutset + kCursorLine / 2;
-  const double x = cursor->origin.x - inset, y = cursor->origin.y - inset;
-  const double w = cursor->size.width + 2 * inset, h = cursor->size.height + 2 * inset;
-  const double r = std::min({8.0, w / 2, h / 2});
-  cairo_new_sub_path(cr.get());
-  cairo_arc(cr.get(), x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr.get(), x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr.get(), x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr.get(), x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr.get());
-  cairo_set_source_rgb(cr.get(), 1, 1, 1);
-  cairo_set_line_width(cr.get(), kCursorLine + 2);
-  cairo_stroke_preserve(cr.get());
-  cairo_set_source_rgb(cr.get(), 0, 0, 0);
-  cairo_set_line_width(cr.get(), kCursorLine);
-  cairo_stroke(cr.get());
+  drawOnScreen(surface, format, [&](cairo_t* cr) {
+    const double inset = kCursorOutset + kCursorLine / 2;
+    const double w = cursor->size.width + 2 * inset, h = cursor->size.height + 2 * inset;
+    roundedRectangle(cr, cursor->origin.x - inset, cursor->origin.y - inset, w, h, 8);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, kCursorLine + 2);
+    cairo_stroke_preserve(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, kCursorLine);
+    cairo_stroke(cr);
+  });
 }
 
 std::vector<SDL_Rect> WindowCanvas::windowRects(const std::vector<CGRect>& areas) const {

@@ -51,6 +51,8 @@ class WindowCanvas {
 
  private:
   void layOut(double scale, CGSize window);
+  void drawOnScreen(SDL_Surface* surface, cairo_format_t format,
+                    const std::function<void(cairo_t*)>& draw) const;
   void drawFinger(SDL_Surface* surface, cairo_format_t format,
                   const std::optional<CGPoint>& finger) const;
   // Screen areas in points as the window's pixels that show them.

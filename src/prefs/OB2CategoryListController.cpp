@@ -112,9 +112,15 @@ std::shared_ptr<UITableViewCell> OB2CategoryListController::entryCell(std::size_
   visible->setOn(shown && shown->boolValue().value_or(false));
   visible->addTarget(self(), &OB2CategoryListController::visibilityChanged,
                      UIControlEventValueChanged);
+  const std::weak_ptr<OB2CategoryListController> weak = self();
+  const auto row = static_cast<NSInteger>(index);
+  auto move = [weak, row](int by) {
+    if (const auto page = weak.lock())
+      page->moveRowAtIndexPath({kEntries, row}, {kEntries, row + by});
+  };
   return std::make_shared<OB2CategoryCell>(text(entry, category_keys::kPrettyCategoryName),
                                            text(entry, category_keys::kCategoryName),
-                                           std::move(visible));
+                                           std::move(visible), index, list_.size(), move);
 }
 
 std::shared_ptr<UITableViewCell> OB2CategoryListController::resetCell() {

@@ -43,6 +43,10 @@ class OB2CategoryListController : public PSListController {
   bool canMoveRowAtIndexPath(NSIndexPath path) override { return path.section == kEntries; }
   void moveRowAtIndexPath(NSIndexPath from, NSIndexPath to) override;
 
+  // VoiceOver's escape gesture while a name is typed puts the name back, as Escape does, rather
+  // than leaving the page with what was typed.
+  bool accessibilityPerformEscape() override;
+
  private:
   static constexpr NSInteger kEntries = 0;
   static constexpr NSInteger kReset = 1;

@@ -42,6 +42,15 @@ void OB2CategoryListController::renameEnded(UITextField& field) {
     UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, cell->textLabel());
 }
 
+bool OB2CategoryListController::accessibilityPerformEscape() {
+  const auto field = field_.lock();
+  if (!field || !renaming_ || !field->isFirstResponder()) return false;
+  const std::string* name = CategoryEntry(*renaming_).prettyCategoryName();
+  field->setText(name ? *name : std::string());
+  field->resignFirstResponder();
+  return true;
+}
+
 std::optional<NSInteger> OB2CategoryListController::renamingIndex() const {
   if (!renaming_) return std::nullopt;
   const auto found = std::find(list_.begin(), list_.end(), *renaming_);

@@ -103,9 +103,9 @@ TEST_F(VoiceOverTest, TheCloseButtonClosesAndAnAppHidesTheHomeScreen) {
 // opens at its title; the tweak's page reads each switch with its title and state and turns it on
 // a double tap; the category editor reads each entry's name and category, then its switch,
 // renames it in a field VoiceOver goes to (the escape gesture puts the name back, Return saves
-// it, and the cursor stays on the row), names each handle for its row and moves the row with a
-// swipe; Reset asks in an alert the escape gesture cancels, back on the Reset row; the escape
-// gesture goes back a page, to the row that opened it.
+// it, and the cursor stays on the row), reads a row as one adjustable element in Edit mode and
+// moves it with a swipe; Reset asks in an alert the escape gesture cancels, back on the Reset row;
+// the escape gesture goes back a page, to the row that opened it.
 TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsState) {
   std::string script =
       "clock 9:41\nvoiceover speech silent\nvoiceover on\nlaunch Settings\n"
@@ -156,8 +156,8 @@ TEST_F(VoiceOverTest, TheTweaksPageAndTheCategoryEditorReadEveryControlWithItsSt
             "Chimes, category Ringtone, button\n"
             "Edit, button\n"
             "Done, button\n"
-            "Reorder Chimes, row 1 of 5, adjustable\n"
-            "row 2 of 5\n"
+            "Chimes, category Ringtone, row 1 of 5, adjustable\n"
+            "category Ringtone, row 2 of 5\n"
             "Done, button\n"
             "Edit, button\n"
             "Reset to defaults, button\n"

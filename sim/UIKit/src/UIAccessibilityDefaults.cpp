@@ -154,12 +154,6 @@ std::string UITextField::accessibilityValue() const {
   return set.empty() ? text() : set;
 }
 
-bool UITextField::accessibilityPerformEscape() {
-  if (!isFirstResponder()) return false;
-  pressKey(Key::Escape);
-  return true;
-}
-
 bool UITableViewCell::isAccessibilityElement() const {
   return !isElementSet() || UIView::isAccessibilityElement();
 }

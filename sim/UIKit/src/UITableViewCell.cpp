@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "UIKit/UITableView.h"
-
 namespace {
 const UIColor kDetailColor{0.56, 0.56, 0.58, 1};
 const UIColor kHighlightColor{0.85, 0.85, 0.85, 1};
@@ -25,36 +23,14 @@ class UITableViewCellReorderControl : public UIView {
   }
   const char* className() const override { return "UITableViewCellReorderControl"; }
 
-  // VoiceOver reads the handle after its row ("Reorder" and the row's label) and moves the row a
-  // place up or down with each swipe, as a drag by the handle would.
+  // VoiceOver reads the handle after its row: "Reorder" and the row's label. A person drags it
+  // after a double tap and hold, as a finger drags it.
   bool isAccessibilityElement() const override { return true; }
   std::string accessibilityLabel() const override {
     const auto cell = superview();
     return "Reorder " + (cell ? cell->accessibilityLabel() : std::string());
   }
-  std::string accessibilityValue() const override {
-    const auto [table, cell] = tableAndCell();
-    const auto place = table ? table->placeOfCell(*cell) : std::nullopt;
-    if (!place) return std::string();
-    return "row " + std::to_string(place->first + 1) + " of " + std::to_string(place->second);
-  }
-  UIAccessibilityTraits accessibilityTraits() const override {
-    return UIAccessibilityTraitAdjustable;
-  }
-  void accessibilityIncrement() override { move(-1); }
-  void accessibilityDecrement() override { move(1); }
-
- private:
-  std::pair<std::shared_ptr<UITableView>, std::shared_ptr<UITableViewCell>> tableAndCell() const {
-    auto cell = std::dynamic_pointer_cast<UITableViewCell>(superview());
-    auto table = cell ? std::dynamic_pointer_cast<UITableView>(cell->superview()) : nullptr;
-    return {std::move(table), std::move(cell)};
-  }
-  void move(int by) {
-    const auto [table, cell] = tableAndCell();
-    if (table) [[maybe_unused]]
-      const auto moved = table->moveRowOfCell(*cell, by);
-  }
+  UIAccessibilityTraits accessibilityTraits() const override { return UIAccessibilityTraitButton; }
 };
 
 }  // namespace

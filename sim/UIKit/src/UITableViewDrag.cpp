@@ -113,30 +113,3 @@ void UITableView::endDrag() {
   }
   reloadData();
 }
-
-std::optional<std::pair<std::size_t, std::size_t>> UITableView::placeOfCell(
-    const UITableViewCell& cell) const {
-  const auto found = std::find_if(rows_.begin(), rows_.end(),
-                                  [&](const Row& row) { return row.cell.get() == &cell; });
-  if (found == rows_.end()) return std::nullopt;
-  const auto inSection = std::count_if(rows_.begin(), rows_.end(), [&](const Row& row) {
-    return row.path.section == found->path.section;
-  });
-  return std::pair{static_cast<std::size_t>(found->path.row), static_cast<std::size_t>(inSection)};
-}
-
-bool UITableView::moveRowOfCell(const UITableViewCell& cell, int by) {
-  const auto place = placeOfCell(cell);
-  if (!place) return false;
-  const auto to = static_cast<long>(place->first) + by;
-  if (to < 0 || to >= static_cast<long>(place->second)) return false;
-  const auto found = std::find_if(rows_.begin(), rows_.end(),
-                                  [&](const Row& row) { return row.cell.get() == &cell; });
-  const NSIndexPath from = found->path;
-  const NSIndexPath there{from.section, static_cast<NSInteger>(to)};
-  // Kept alive: the data source may build the table again from inside.
-  const auto self = shared_from_this();
-  if (const auto source = dataSource_.lock()) source->moveRowAtIndexPath(from, there);
-  reloadData();
-  return true;
-}

@@ -72,11 +72,6 @@ class UITableView : public UIScrollView {
   const std::optional<NSIndexPath>& indexPathForSelectedRow() const { return selected_; }
   void selectRowAtIndexPath(std::optional<NSIndexPath> path);
   void deselectRowAtIndexPath(NSIndexPath path);
-  // A row's place in its section and the section's number of rows; none for a cell not shown.
-  std::optional<std::pair<std::size_t, std::size_t>> placeOfCell(const UITableViewCell& cell) const;
-  // VoiceOver's way to move a row by its handle: a place up (-1) or down (+1) in its section, as
-  // a drag that ends there would. False at the section's end.
-  bool moveRowOfCell(const UITableViewCell& cell, int by);
   // The footer's text, as the table draws it under a section.
   static std::shared_ptr<UILabel> footerLabel(const std::string& text);
 

@@ -20,8 +20,6 @@ class UITextField : public UIControl {
   bool isAccessibilityElement() const override;
   std::string accessibilityLabel() const override;
   std::string accessibilityValue() const override;
-  // The escape gesture while editing is the Escape key: the text put back, the editing ended.
-  bool accessibilityPerformEscape() override;
   enum class Key { Return, Escape, Backspace };
 
   // Inset the text is laid in from either side.
