@@ -136,8 +136,11 @@ std::optional<AccessibilityNode> VoiceOver::cursorNode() {
 // again has another element in its place: as VoiceOver does, the cursor stays on the one that
 // reads the same. Else it goes to the first there.
 Result<AccessibilityNode> VoiceOver::cursor() {
+  return cursorIn(screen_elements::all());
+}
+
+Result<AccessibilityNode> VoiceOver::cursorIn(const std::vector<AccessibilityNode>& all) {
   if (!running()) return fail("VoiceOver is off (voiceover on)");
-  const auto all = screen_elements::all();
   if (all.empty()) return fail("nothing on the screen to read");
   if (const auto at = find(all)) {
     cursor_ = *at;
@@ -183,9 +186,9 @@ std::optional<AccessibilityNode> VoiceOver::match(const std::vector<Accessibilit
 }
 
 Result<std::string> VoiceOver::step(int by) {
-  const auto at = cursor();
-  if (!at) return at.failure();
   const auto all = screen_elements::all();
+  const auto at = cursorIn(all);
+  if (!at) return at.failure();
   const auto index = std::find_if(all.begin(), all.end(),
                                   [&](const AccessibilityNode& each) { return each.same(*at); }) -
                      all.begin();

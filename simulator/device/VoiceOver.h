@@ -46,6 +46,8 @@ class VoiceOver {
 
  private:
   Result<AccessibilityNode> cursor();
+  // The cursor's element among `all`, the screen's elements as just read.
+  Result<AccessibilityNode> cursorIn(const std::vector<AccessibilityNode>& all);
   // The cursor's element in `all`, or the one that takes its place (match).
   std::optional<AccessibilityNode> find(const std::vector<AccessibilityNode>& all) const;
   static std::optional<AccessibilityNode> match(const std::vector<AccessibilityNode>& all,
